@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: canal+
+file: misc16.fsh

@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: fox
+file: misc16.fsh

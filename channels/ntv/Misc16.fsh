@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: ntv
+file: Misc16.fsh

@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: protv
+file: misc8.fsh

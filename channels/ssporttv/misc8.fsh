@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: ssporttv
+file: misc8.fsh

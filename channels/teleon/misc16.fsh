@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: teleon
+file: misc16.fsh

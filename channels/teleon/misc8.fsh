@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: teleon
+file: misc8.fsh

@@ -1,0 +1,3 @@
+KESTRO placeholder graphics
+channel folder: wizja
+file: misc16.fsh

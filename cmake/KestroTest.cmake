@@ -1,0 +1,15 @@
+# kestro_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# One executable per area; Qt tests need no display.
+function(kestro_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  # Where the build put the real channel sets, for tests that use them.
+  target_compile_definitions(${name} PRIVATE KESTRO_CHANNELS_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+  add_dependencies(${name} kestro_channels)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    TIMEOUT 300)
+endfunction()

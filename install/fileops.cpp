@@ -1,0 +1,47 @@
+#include "fileops.h"
+
+#include <system_error>
+
+namespace kestro {
+
+std::string describe(const FileResult& result) {
+    switch (result.error) {
+        case FileError::None:
+            return "done";
+        case FileError::PathEmpty:
+            return "no folder is set";
+        case FileError::PathRelative:
+            return "the path is not a full path (it has no drive or root)";
+        case FileError::PathInvalid:
+            return "the path is not valid";
+        case FileError::DriveMissing:
+            return "the drive is not available";
+        case FileError::AlreadyExists:
+            return "it already exists";
+        case FileError::FolderMissing:
+            return "the folder was not found";
+        case FileError::SourceMissing:
+            return "the channel's file is missing";
+        case FileError::SourceNotAFile:
+            return "the channel's file is not a regular file";
+        case FileError::SourceUnreadable:
+            return "the channel's file cannot be read";
+        case FileError::DestinationIsFolder:
+            return "a folder of that name is in the way";
+        case FileError::PermissionDenied:
+            return "permission denied";
+        case FileError::ReadOnlyDisk:
+            return "the disk is read-only";
+        case FileError::DiskFull:
+            return "the disk is full";
+        case FileError::FileTooLarge:
+            return "the file is too large for the disk";
+        case FileError::InUse:
+            return "the file is in use (is the game running?)";
+        case FileError::Other:
+            break;
+    }
+    return std::system_category().message(result.systemCode);
+}
+
+}  // namespace kestro

@@ -1,0 +1,49 @@
+// Installing a channel into the game folder. The window that runs it implements
+// InstallView; the install reads and writes only through it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "fileops.h"
+
+namespace kestro {
+
+inline constexpr std::string_view kInstallTitle = "KESTRO 2001";
+
+struct Message {
+    enum class Kind { Plain, Warning };
+    std::string title;
+    std::string text;
+    Kind kind = Kind::Plain;
+};
+
+class InstallView {
+  public:
+    virtual ~InstallView() = default;
+
+    virtual std::string selectedChannel() const = 0;  // Text1
+    virtual std::string gameFolder() const = 0;       // Ubicacion
+    virtual std::string programFolder() const = 0;    // the executable's folder
+
+    // The pending copy, handed from the install to the copy step.
+    virtual std::string destination() const = 0;  // Destino
+    virtual std::string source() const = 0;       // Archivo
+    virtual void setDestination(const std::string& text) = 0;
+    virtual void setSource(const std::string& text) = 0;
+
+    virtual void setProgress(float value) = 0;             // ProgressBar1, 0 to 100
+    virtual FileResult runCopyStep() = 0;                  // the Copia button: copyStep(*this)
+    virtual void showMessage(const Message& message) = 0;  // modal, returns when closed
+};
+
+// The copy step: makes the destination an ordinary file, then copies the source over
+// it. Reads the two paths from the view.
+FileResult copyStep(const InstallView& view);
+
+// Installs the channel named by the view's selection into its game folder and tells
+// the user how it went: the channel's own message when every file was replaced,
+// otherwise a warning that lists what was and was not replaced, and why.
+void install(InstallView& view);
+
+}  // namespace kestro

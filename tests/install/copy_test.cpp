@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "fileops.h"
+#include "temp_folder.h"
+
+namespace kestro {
+namespace {
+
+using test::listTree;
+using test::readFile;
+using test::TempFolder;
+using test::writeFile;
+
+bool isReadOnly(const fs::path& p) {
+    return (fs::status(p).permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// Resets attributes, then copies: what the Copia button does with its two texts.
+FileResult copyOver(const fs::path& source, const fs::path& destination) {
+    resetAttributes(destination.string());
+    return replaceFile(source.string(), destination.string());
+}
+
+class Copy : public ::testing::Test {
+  protected:
+    fs::path src() const { return tmp_.path() / "src/file.fsh"; }
+    fs::path dst() const { return tmp_.path() / "dst/file.fsh"; }
+    void SetUp() override {
+        writeFile(src(), "new contents");
+        fs::create_directories(dst().parent_path());
+    }
+    TempFolder tmp_;
+};
+
+TEST_F(Copy, CreatesAMissingDestination) {
+    EXPECT_TRUE(copyOver(src(), dst()).ok());
+    EXPECT_EQ(readFile(dst()), "new contents");
+    EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
+}
+
+TEST_F(Copy, ReplacesAReadOnlyDestination) {
+    writeFile(dst(), "old");
+    fs::permissions(dst(), fs::perms::owner_read);
+    EXPECT_TRUE(copyOver(src(), dst()).ok());
+    EXPECT_EQ(readFile(dst()), "new contents");
+    EXPECT_FALSE(isReadOnly(dst()));
+}
+
+TEST_F(Copy, MissingSourceKeepsTheDestinationButClearsReadOnly) {
+    writeFile(dst(), "old");
+    fs::permissions(dst(), fs::perms::owner_read);
+    const FileResult r = copyOver(tmp_.path() / "src/none.fsh", dst());
+    EXPECT_EQ(r.error, FileError::SourceMissing);
+    EXPECT_EQ(readFile(dst()), "old");
+    EXPECT_FALSE(isReadOnly(dst()));
+}
+
+TEST_F(Copy, TwiceIsTheSameAsOnce) {
+    ASSERT_TRUE(copyOver(src(), dst()).ok());
+    ASSERT_TRUE(copyOver(src(), dst()).ok());
+    EXPECT_EQ(readFile(dst()), "new contents");
+    EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
+}
+
+TEST_F(Copy, KeepsTheModeOfAReplacedFile) {
+    writeFile(dst(), "old");
+    fs::permissions(dst(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    ASSERT_TRUE(copyOver(src(), dst()).ok());
+    EXPECT_EQ(fs::status(dst()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+}
+
+TEST_F(Copy, CopiesLargeFilesWhole) {
+    std::string big(5 * 1024 * 1024 + 17, '\0');
+    for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 4096);
+    writeFile(src(), big);
+    ASSERT_TRUE(copyOver(src(), dst()).ok());
+    EXPECT_EQ(readFile(dst()), big);
+}
+
+struct FailCase {
+    const char* label;
+    std::function<void(const fs::path& root)> arrange;
+    std::string source, destination;  // "@" stands for the scratch folder
+    FileError expected;
+};
+
+class CopyFails : public Copy, public ::testing::WithParamInterface<FailCase> {};
+
+TEST_P(CopyFails, LeavesEverythingAsItWasAndSaysWhy) {
+    const FailCase& c = GetParam();
+    if (c.arrange) c.arrange(tmp_.path());
+    auto expand = [&](std::string text) {
+        if (auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, tmp_.str());
+        return text;
+    };
+    const auto before = listTree(tmp_.path());
+    resetAttributes(expand(c.destination));
+    EXPECT_EQ(replaceFile(expand(c.source), expand(c.destination)).error, c.expected);
+    EXPECT_EQ(listTree(tmp_.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CopyFails,
+    ::testing::Values(
+        FailCase{"source_missing", nullptr, "@/src/none", "@/dst/file.fsh",
+                 FileError::SourceMissing},
+        FailCase{"source_is_folder", nullptr, "@/src", "@/dst/file.fsh", FileError::SourceNotAFile},
+        FailCase{"source_is_pipe", [](const fs::path& r) { ::mkfifo((r / "pipe").c_str(), 0600); },
+                 "@/pipe", "@/dst/file.fsh", FileError::SourceNotAFile},
+        FailCase{"destination_is_folder",
+                 [](const fs::path& r) { fs::create_directories(r / "dst/file.fsh/inner"); },
+                 "@/src/file.fsh", "@/dst/file.fsh", FileError::DestinationIsFolder},
+        FailCase{"destination_folder_missing", nullptr, "@/src/file.fsh", "@/nope/file.fsh",
+                 FileError::FolderMissing},
+        FailCase{"initial_texts", nullptr, "Archivo", "Destino", FileError::PathRelative},
+        FailCase{"empty_destination", nullptr, "@/src/file.fsh", "", FileError::PathEmpty}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A copy cut off halfway (here by a file-size limit, as a full disk would) must not
+// leave a broken game file or a stray temporary one.
+TEST_F(Copy, FailureHalfwayKeepsTheOldFileAndLeavesNoTemporary) {
+    writeFile(src(), std::string(256 * 1024, 'n'));
+    writeFile(dst(), "old game file");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64 * 1024, 64 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const FileResult r = replaceFile(src().string(), dst().string());
+        ::_exit(r.error == FileError::FileTooLarge ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the copy should fail with 'too large'";
+    EXPECT_EQ(readFile(dst()), "old game file");
+    EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
+}
+
+TEST(Describe, EveryReasonReadsAsPlainWords) {
+    for (FileError e : {FileError::SourceMissing, FileError::DiskFull, FileError::PermissionDenied,
+                        FileError::DriveMissing, FileError::InUse, FileError::FolderMissing}) {
+        const std::string text = describe({e, 0});
+        EXPECT_FALSE(text.empty());
+        EXPECT_EQ(text.find("error"), std::string::npos) << text;
+    }
+    EXPECT_EQ(describe({FileError::Other, EIO}), std::system_category().message(EIO));
+}
+
+}  // namespace
+}  // namespace kestro

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "catalogue.h"
+#include "installer.h"
+#include "temp_folder.h"
+
+namespace kestro {
+namespace {
+
+using test::listTree;
+using test::readFile;
+using test::TempFolder;
+using test::writeFile;
+
+// Stands in for the main window: holds the texts and records what the user would see.
+class FakeView : public InstallView {
+  public:
+    std::string channel, game, program;
+    std::string destinationText = "Destino", sourceText = "Archivo";
+    std::vector<float> progress;
+    std::vector<Message> messages;
+    std::vector<std::pair<std::string, std::string>> copies;  // destination, source
+
+    std::string selectedChannel() const override { return channel; }
+    std::string gameFolder() const override { return game; }
+    std::string programFolder() const override { return program; }
+    std::string destination() const override { return destinationText; }
+    std::string source() const override { return sourceText; }
+    void setDestination(const std::string& text) override { destinationText = text; }
+    void setSource(const std::string& text) override { sourceText = text; }
+    void setProgress(float value) override { progress.push_back(value); }
+    FileResult runCopyStep() override {
+        copies.emplace_back(destinationText, sourceText);
+        return copyStep(*this);
+    }
+    void showMessage(const Message& message) override { messages.push_back(message); }
+};
+
+class Install : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy(KESTRO_CHANNELS_DIR, programDir(), fs::copy_options::recursive);
+        fs::create_directories(gameDir());
+        view_.program = programDir().string();
+        view_.game = gameDir().string();
+    }
+    fs::path programDir() const { return tmp_.path() / "program"; }
+    fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
+    fs::path gameFile(std::string_view relative) const {
+        std::string rel(relative.substr(1));
+        std::replace(rel.begin(), rel.end(), '\\', '/');
+        return gameDir() / rel;
+    }
+    fs::path programFile(std::string_view relative) const {
+        std::string rel(relative.substr(1));
+        std::replace(rel.begin(), rel.end(), '\\', '/');
+        return programDir() / rel;
+    }
+    void install(const std::string& key) {
+        view_.channel = key;
+        kestro::install(view_);
+    }
+    const Message& onlyMessage() const {
+        EXPECT_EQ(view_.messages.size(), 1u);
+        return view_.messages.back();
+    }
+
+    TempFolder tmp_;
+    FakeView view_;
+};
+
+class InstallEachChannel : public Install, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(InstallEachChannel, ReplacesItsFilesAndSaysItsMessage) {
+    const Channel& channel = channels()[GetParam()];
+    install(std::string(channel.key));
+
+    std::vector<float> expectedProgress;
+    for (const CopyStep& step : channel.steps) {
+        EXPECT_EQ(readFile(gameFile(step.destination)), readFile(programFile(step.source)))
+            << step.destination;
+        expectedProgress.push_back(step.progress);
+    }
+    expectedProgress.push_back(0);
+    EXPECT_EQ(view_.progress, expectedProgress);
+
+    const Message& message = onlyMessage();
+    EXPECT_EQ(message.title, "KESTRO 2001");
+    EXPECT_EQ(message.text, channel.completionMessage);
+    EXPECT_EQ(message.kind, Message::Kind::Plain);
+
+    const CopyStep& last = channel.steps.back();
+    EXPECT_EQ(view_.destinationText, view_.game + std::string(last.destination));
+    EXPECT_EQ(view_.sourceText, view_.program + std::string(last.source));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSeven, InstallEachChannel, ::testing::Range<size_t>(0, 7));
+
+TEST_F(Install, CreatesTheDataFoldersAndOnlyTheChannelsFiles) {
+    install("NTV");
+    EXPECT_EQ(listTree(gameDir()),
+              (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/ENVIRO/Misc16.fsh",
+                                        "DATA/ENVIRO/misc8.fsh", "DATA/POPUPS"}));
+    EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")),
+              readFile(programDir() / "ntv/Misc16.fsh"));
+}
+
+TEST_F(Install, TeleonLeavesTheOtherPopupFileAlone) {
+    writeFile(gameFile("\\DATA\\POPUPS\\popups.abg"), "game's own");
+    install("TELEON");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.abg")), "game's own");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.big")),
+              readFile(programDir() / "teleon/popups.big"));
+}
+
+TEST_F(Install, SportTvReadsFromTheDoubleSFolderOnly) {
+    fs::create_directories(programDir() / "sporttv");
+    writeFile(programDir() / "sporttv/misc16.fsh", "wrong folder");
+    install("SPORTTV");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")),
+              readFile(programDir() / "ssporttv/misc16.fsh"));
+}
+
+TEST_F(Install, TwiceInARowGivesTheSameFilesAndTwoMessages) {
+    install("PROTV");
+    const auto first = listTree(gameDir());
+    install("PROTV");
+    EXPECT_EQ(listTree(gameDir()), first);
+    ASSERT_EQ(view_.messages.size(), 2u);
+    EXPECT_EQ(view_.messages[1].text, "Installation: All OK!");
+}
+
+TEST_F(Install, ReplacesExistingFilesWhateverTheirLetterCase) {
+    writeFile(gameDir() / "data/enviro/MISC16.FSH", "original");
+    writeFile(gameDir() / "data/enviro/MISC8.FSH", "original");
+    install("NTV");
+    EXPECT_EQ(listTree(gameDir()),
+              (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
+                                        "data/enviro/MISC16.FSH", "data/enviro/MISC8.FSH"}));
+    EXPECT_EQ(readFile(gameDir() / "data/enviro/MISC8.FSH"),
+              readFile(programDir() / "ntv/misc8.fsh"));
+    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
+}
+
+TEST_F(Install, ReplacesAReadOnlyGameFile) {
+    writeFile(gameFile("\\DATA\\ENVIRO\\Misc16.fsh"), "read-only original");
+    fs::permissions(gameFile("\\DATA\\ENVIRO\\Misc16.fsh"),
+                    fs::perms::owner_read | fs::perms::group_read);
+    install("FOX");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")),
+              readFile(programDir() / "fox/misc16.fsh"));
+    EXPECT_EQ(onlyMessage().text, "Instalacion de Canal Completada con \xC3\x89xito");
+}
+
+struct FolderCase {
+    const char* name;
+    const char* suffix;  // appended to the game folder text
+};
+
+class InstallIntoFolder : public Install, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(InstallIntoFolder, WorksWithTheTextAsGiven) {
+    const fs::path folder = tmp_.path() / GetParam().name;
+    fs::create_directories(folder);
+    view_.game = folder.string() + GetParam().suffix;
+    install("CANAL+");
+    EXPECT_EQ(readFile(folder / "DATA/ENVIRO/Misc16.fsh"),
+              readFile(programDir() / "canal+/misc16.fsh"));
+    EXPECT_EQ(view_.destinationText, view_.game + "\\DATA\\ENVIRO\\Misc16.fsh");
+    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoFolder,
+                         ::testing::Values(FolderCase{"plain", ""},
+                                           FolderCase{"trailing separator", "\\"},
+                                           FolderCase{"Fútbol Año 2001 – Ñandú", ""},
+                                           FolderCase{"slash", "/"}));
+
+TEST_F(Install, WithDataFoldersAlreadyThereBehavesTheSame) {
+    fs::create_directories(gameDir() / "DATA/ENVIRO");
+    fs::create_directories(gameDir() / "DATA/POPUPS");
+    install("WIZJA");
+    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
+    EXPECT_EQ(view_.progress, (std::vector<float>{44, 50, 99, 0}));
+}
+
+TEST_F(Install, AMissingChannelFileIsReportedAndTheRestStillCopied) {
+    fs::remove(programDir() / "protv/misc8.fsh");
+    writeFile(gameFile("\\DATA\\ENVIRO\\misc8.fsh"), "game's own");
+    install("PROTV");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\misc8.fsh")), "game's own");
+    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.abg")),
+              readFile(programDir() / "protv/popups.abg"));
+    const Message& message = onlyMessage();
+    EXPECT_EQ(message.kind, Message::Kind::Warning);
+    EXPECT_EQ(message.title, "KESTRO 2001");
+    EXPECT_EQ(message.text,
+              "The channel PROTV was not installed completely.\n\n"
+              "Not replaced:\n  \\DATA\\ENVIRO\\misc8.fsh: the channel's file is missing\n\n"
+              "Replaced:\n  \\DATA\\ENVIRO\\Misc16.fsh\n  \\DATA\\POPUPS\\popups.abg");
+    EXPECT_EQ(view_.progress, (std::vector<float>{44, 50, 99, 0}));
+}
+
+struct BadFolderCase {
+    const char* label;
+    std::string text;  // "@" stands for the scratch folder
+    const char* reason;
+};
+
+class InstallIntoBadFolder : public Install, public ::testing::WithParamInterface<BadFolderCase> {};
+
+TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
+    std::string text = GetParam().text;
+    if (auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, tmp_.str());
+    view_.game = text;
+    const auto before = listTree(tmp_.path());
+    install("FOX");
+    EXPECT_EQ(listTree(tmp_.path()), before);
+    EXPECT_TRUE(view_.copies.empty());
+    const Message& message = onlyMessage();
+    EXPECT_EQ(message.kind, Message::Kind::Warning);
+    EXPECT_NE(message.text.find(GetParam().reason), std::string::npos) << message.text;
+    EXPECT_NE(message.text.find("No game file was replaced"), std::string::npos);
+    EXPECT_EQ(view_.progress, std::vector<float>{0});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, InstallIntoBadFolder,
+    ::testing::Values(BadFolderCase{"empty", "", "no folder is set"},
+                      BadFolderCase{"relative", "VARNEX 2001", "not a full path"},
+                      BadFolderCase{"missing", "@/not installed", "was not found"},
+                      BadFolderCase{"a file", "@/program/fox/misc16.fsh", "was not found"},
+                      BadFolderCase{"no such drive", "Q:\\VARNEX 2001", "drive is not available"}),
+    [](const auto& info) {
+        std::string name = info.param.label;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(Install, UnknownKeyCreatesTheFoldersButCopiesNothing) {
+    install("fox");
+    EXPECT_EQ(listTree(gameDir()),
+              (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/POPUPS"}));
+    EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(view_.progress, std::vector<float>{0});
+    EXPECT_EQ(view_.destinationText, "Destino");
+}
+
+}  // namespace
+}  // namespace kestro

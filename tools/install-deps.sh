@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (run as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+    cmake make g++ pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
+    libgtest-dev                             # tests of the install core
+    fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
