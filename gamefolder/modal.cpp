@@ -1,0 +1,31 @@
+#include "modal.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+namespace kestro {
+namespace {
+
+ModalRunner& runner() {
+    static ModalRunner current;
+    return current;
+}
+
+}  // namespace
+
+int runModal(QDialog& dialog) {
+    return runner() ? runner()(dialog) : dialog.exec();
+}
+
+ModalRunner setModalRunner(ModalRunner next) {
+    return std::exchange(runner(), std::move(next));
+}
+
+void messageBox(QWidget* parent, const QString& title, const QString& text,
+                QMessageBox::Icon icon) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    runModal(box);
+}
+
+}  // namespace kestro

@@ -1,0 +1,40 @@
+#include "channellist.h"
+
+#include <QKeyEvent>
+
+namespace kestro {
+
+ChannelListView::ChannelListView(QWidget* parent) : QListWidget(parent) {
+    setViewMode(QListView::IconMode);
+    setIconSize(QSize(32, 32));
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setWrapping(true);
+    setWordWrap(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+}
+
+QItemSelectionModel::SelectionFlags ChannelListView::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const {
+    // The highlight shows the chosen channel: moving with the keys or clicking beside
+    // the icons must not move or clear it.
+    if (!index.isValid() || (event && event->type() == QEvent::KeyPress))
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event);
+}
+
+void ChannelListView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentItem()) {
+        QListWidgetItem* item = currentItem();
+        setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        emit itemClicked(item);
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace kestro

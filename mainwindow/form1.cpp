@@ -1,0 +1,334 @@
+#include "form1.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+#include "catalogue.h"
+#include "channellist.h"
+#include "credits.h"
+#include "linklabel.h"
+#include "look.h"
+#include "modal.h"
+#include "preview.h"
+#include "seleccion.h"
+#include "settings.h"
+
+// The icons live in this static library; make sure the linker keeps them.
+static void initIcons() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace kestro {
+namespace {
+
+const QString kCaption = QStringLiteral("Marovix 2001 v1.0b");
+
+QFont arial(qreal points = 8.25, bool bold = false) {
+    return vbFont(QStringLiteral("Arial"), points, bold);
+}
+
+template <typename W>
+W* place(W* widget, const char* name, const QRect& twipsGeometry, const QFont& f) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twipsGeometry);
+    widget->setFont(f);
+    return widget;
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                 const QFont& f) {
+    return place(new QGroupBox(caption, parent), name, geometry, f);
+}
+
+// A frame without a caption: a drawn line when it is thin, else a drawn border.
+QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* f = place(new QFrame(parent), name, geometry, defaultFont());
+    f->setFrameShape(geometry.height() <= twips(225) ? QFrame::HLine : QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+Form1::Form1(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(toStd(QDir::toNativeSeparators(
+          programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder))) {
+    initIcons();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestro.png")));
+    // A fixed dialog border: close box and system menu, no minimize or maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(defaultFont());
+    ImageList1 = QIcon(QStringLiteral(":/icons/channel.png"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsSize(4650, 6240));
+    setCentralWidget(client);
+    buildControls(client);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::buildControls(QWidget* client) {
+    const QFont bold = arial(8.25, true);
+
+    Frame1 = frame(client, "Frame1", tr("Channels: "), twipsRect(105, 210, 1485, 4845), bold);
+    ListView1 =
+        place(new ChannelListView(Frame1), "ListView1", twipsRect(105, 315, 1275, 3900), arial());
+    ListView1->setAccessibleName(tr("Channels"));
+    QPalette listColours = ListView1->palette();
+    listColours.setColor(QPalette::Base, Qt::white);
+    listColours.setColor(QPalette::Text, palette().color(QPalette::WindowText));
+    ListView1->setPalette(listColours);
+    Frame10 = line(Frame1, "Frame10", twipsRect(105, 4200, 1275, 120));
+    Label5 = place(new QLabel(QStringLiteral("Label5"), Frame1), "Label5",
+                   twipsRect(105, 4410, 1275, 330), defaultFont());
+
+    Frame2 =
+        frame(client, "Frame2", tr("Selected Channel: "), twipsRect(1575, 210, 2955, 3690), bold);
+    Text1 =
+        place(new QLineEdit(Frame2), "Text1", twipsRect(105, 210, 2745, 555), arial(20.25, true));
+    Text1->setReadOnly(true);  // only the channel list sets it
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setEnabled(false);
+    Text1->setAccessibleName(tr("Selected channel"));
+    Frame4 = frame(Frame2, "Frame4", tr("Preview: "), twipsRect(105, 840, 2745, 1905), bold);
+    Image1 = place(new QLabel(Frame4), "Image1", twipsRect(105, 210, 2535, 1590), defaultFont());
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(tr("Channel preview"));
+    Frame11 = line(Frame2, "Frame11", twipsRect(105, 2730, 2745, 225));
+    Frame3 = frame(Frame2, "Frame3", tr("Options: "), twipsRect(105, 2940, 1065, 645), bold);
+    Command1 = place(new QPushButton(tr("&Install"), Frame3), "Command1",
+                     twipsRect(105, 210, 855, 330), defaultFont());
+    Command1->setToolTip(QStringLiteral("Instalar Canal Seleccionado"));
+    Command1->setEnabled(false);
+    Frame9 = frame(Frame2, "Frame9", tr("Progress: "), twipsRect(1260, 2940, 1590, 645), bold);
+    ProgressBar1 = place(new QProgressBar(Frame9), "ProgressBar1", twipsRect(105, 315, 1380, 225),
+                         defaultFont());
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setAccessibleName(tr("Install progress"));
+
+    Frame5 =
+        frame(client, "Frame5", tr("Configuration: "), twipsRect(1575, 3885, 2955, 1170), bold);
+    Frame6 = frame(Frame5, "Frame6", tr("VARNEX 2001 Path: "), twipsRect(105, 210, 2745, 750),
+                   defaultFont());
+    Ubicacion = place(new QLineEdit(QStringLiteral("D:\\VARNEX 2001"), Frame6), "Ubicacion",
+                      twipsRect(105, 315, 2010, 330), defaultFont());
+    Ubicacion->setEnabled(false);  // only the folder dialog changes it
+    Ubicacion->setAccessibleName(tr("VARNEX 2001 path"));
+    QPalette face = Ubicacion->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        face.setColor(group, QPalette::Base, face.color(QPalette::Active, QPalette::Button));
+    Ubicacion->setPalette(face);
+    Command2 = place(new QPushButton(QStringLiteral("..."), Frame6), "Command2",
+                     twipsRect(2205, 315, 435, 330), defaultFont());
+    Command2->setToolTip(QStringLiteral("Seleccionar Carpeta"));
+    Command2->setAccessibleName(tr("Choose the game folder"));
+
+    Frame7 = line(client, "Frame7", twipsRect(105, 0, 4425, 120));
+    Frame8 = line(client, "Frame8", twipsRect(105, 5040, 4425, 1155));
+    const QFont linkFont = vbFont(QStringLiteral("MS Sans Serif"), 8.25, true, true);
+    Label3 = place(new QLabel(tr("Created by:"), Frame8), "Label3", twipsRect(105, 210, 1260, 225),
+                   vbFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Label4 = place(new LinkLabel(credits::kAuthor, Frame8), "Label4",
+                   twipsRect(1155, 210, 3165, 225), linkFont);
+    Label4->setToolTip(credits::kAuthor);
+    Label6 =
+        place(new QLabel(credits::kNotice, Frame8), "Label6", twipsRect(90, 495, 4245, 300), bold);
+    Label6->setAlignment(Qt::AlignCenter);
+    Label1 = place(new LinkLabel(credits::kOfficialSite, Frame8), "Label1",
+                   twipsRect(2640, 870, 1665, 225), linkFont);
+    Label2 = place(new LinkLabel(credits::kFanSite, Frame8), "Label2",
+                   twipsRect(165, 870, 2100, 225), linkFont);
+
+    // The hand-over from the install to the copy step. They lie beyond the right edge
+    // of the fixed-size window, and are kept out of the tab order so that the keyboard
+    // can never land on an invisible button that copies files.
+    Archivo = place(new QLineEdit(QStringLiteral("Archivo"), client), "Archivo",
+                    twipsRect(5040, 630, 960, 330), defaultFont());
+    Destino = place(new QLineEdit(QStringLiteral("Destino"), client), "Destino",
+                    twipsRect(5040, 1050, 960, 330), defaultFont());
+    Copia = place(new QPushButton(QStringLiteral("Copiar!"), client), "Copia",
+                  twipsRect(5040, 1470, 960, 330), defaultFont());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Archivo, Destino, Copia})
+        hidden->setFocusPolicy(Qt::NoFocus);
+
+    for (QPushButton* button : {Command1, Command2, Copia}) button->setAutoDefault(false);
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Ubicacion);
+    setTabOrder(Ubicacion, ListView1);
+    setTabOrder(ListView1, Command2);
+
+    connect(ListView1, &QListWidget::itemClicked, this, &Form1::ListView1_ItemClick);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Copia, &QPushButton::clicked, this, &Form1::Copia_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Label1, &LinkLabel::clicked, this, &Form1::Label1_Click);
+    connect(Label2, &LinkLabel::clicked, this, &Form1::Label2_Click);
+    connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
+}
+
+void Form1::buildMenus() {
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &Form1::mnuExit_Click);
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuConfig = menuBar()->addMenu(tr("Configuration"));
+    mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
+    mnuUbicaciones = mnuConfig->addAction(tr("&Path..."), this, &Form1::mnuUbicaciones_Click);
+    mnuUbicaciones->setObjectName(QStringLiteral("mnuUbicaciones"));
+    mnuUbicaciones->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = mnuHelp->addAction(tr("About Marovix..."), this, &Form1::mnuAbout_Click);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::Form_Load() {
+    if (GameFolderSetting::read().isEmpty())
+        Command2_Click();
+    else
+        Ubicacion->setText(GameFolderSetting::read());
+    for (const Channel& channel : channels())
+        new QListWidgetItem(ImageList1, QString::fromUtf8(channel.key.data(), channel.key.size()),
+                            ListView1);
+    Label5->setText(QStringLiteral("Total: %1").arg(ListView1->count()));
+    ListView1->setFocus();
+}
+
+void Form1::ListView1_ItemClick(QListWidgetItem* item) {
+    Text1->setEnabled(true);
+    Command1->setEnabled(true);
+    Text1->setText(item->text());
+    const Channel* channel = findChannel(toStd(item->text()));
+    if (!channel) return;
+    // A preview that cannot be shown leaves the last one; the choice still stands.
+    const Resolved file = resolvePath(programFolder_ + std::string(channel->previewPath));
+    if (!file.ok()) return;
+    if (const auto picture = loadPreview(QString::fromStdU16String(file.path.u16string()))) {
+        Image1->setPixmap(*picture);
+        Image1->resize(picture->size());  // not stretched: Frame4 clips what does not fit
+    }
+}
+
+void Form1::Command1_Click() {
+    install(*this);
+}
+
+void Form1::Copia_Click() {
+    runCopyStep();
+}
+
+void Form1::Command2_Click() {
+    seleccion dialog(Ubicacion);
+    runModal(dialog);
+}
+
+void Form1::mnuUbicaciones_Click() {
+    Command2_Click();
+}
+
+void Form1::Label1_Click() {
+    openLink(QStringLiteral("http://") + credits::kOfficialSite + u'/');
+}
+
+void Form1::Label2_Click() {
+    openLink(QStringLiteral("http://") + credits::kFanSite + u'/');
+}
+
+void Form1::Label4_Click() {
+    openLink(QStringLiteral("mailto:") + credits::kEmail);
+}
+
+void Form1::openLink(const QString& url) {
+    if (QDesktopServices::openUrl(QUrl(url))) return;
+    messageBox(this, QString::fromUtf8(kInstallTitle.data(), kInstallTitle.size()),
+               tr("%1 could not be opened: no web browser or mail program answered.").arg(url),
+               QMessageBox::Warning);
+}
+
+void Form1::mnuAbout_Click() {
+    messageBox(this, tr("About..."),
+               QStringLiteral("Created by: ") + credits::kAuthor + QStringLiteral(" [") +
+                   credits::kEmail + u']',
+               QMessageBox::Question);
+}
+
+void Form1::mnuExit_Click() {
+    close();
+}
+
+std::string Form1::selectedChannel() const {
+    return toStd(Text1->text());
+}
+std::string Form1::gameFolder() const {
+    return toStd(Ubicacion->text());
+}
+std::string Form1::programFolder() const {
+    return programFolder_;
+}
+std::string Form1::destination() const {
+    return toStd(Destino->text());
+}
+std::string Form1::source() const {
+    return toStd(Archivo->text());
+}
+void Form1::setDestination(const std::string& text) {
+    Destino->setText(toQString(text));
+}
+void Form1::setSource(const std::string& text) {
+    Archivo->setText(toQString(text));
+}
+
+void Form1::setProgress(float value) {
+    ProgressBar1->setValue(qRound(value));
+    ProgressBar1->repaint();  // the install does not return to the event loop until it ends
+}
+
+FileResult Form1::runCopyStep() {
+    return copyStep(*this);
+}
+
+void Form1::showMessage(const Message& message) {
+    messageBox(this, toQString(message.title), toQString(message.text),
+               message.kind == Message::Kind::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    if (!centred_ && screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen()->availableGeometry().center());
+        move(frame.topLeft());
+        centred_ = true;
+    }
+    QMainWindow::showEvent(event);
+}
+
+}  // namespace kestro
