@@ -115,7 +115,11 @@ bool readIni(QIODevice& device, QSettings::SettingsMap& map) {
         const QString key = line.left(equals).trimmed().toUpper();
         if (key.isEmpty() || key.contains(u'/')) return false;
         QString value = line.mid(equals + 1).trimmed();
-        if (value.startsWith(u'"') && !unquote(value, value)) return false;
+        if (value.startsWith(u'"')) {
+            QString unquoted;
+            if (!unquote(value, unquoted)) return false;
+            value = unquoted;
+        }
         map.insert(section.isEmpty() ? key : section + u'/' + key, value);
     }
     return true;

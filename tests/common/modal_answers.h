@@ -1,0 +1,80 @@
+// Answers the program's modal questions in tests: records each message box and
+// hands dialogs to a test's own answer, so no test ever blocks.
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+#include "modal.h"
+#include "settings.h"
+
+namespace kestro::test {
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+class ModalAnswers {
+  public:
+    // How to answer a dialog that is not a message box; by default, reject it.
+    std::function<int(QDialog&)> answerDialog = [](QDialog& d) {
+        d.reject();
+        return d.result();
+    };
+    // Runs while a message box is open, e.g. to look at the window behind it.
+    std::function<void(const SeenBox&)> whileOpen;
+
+    QList<SeenBox> boxes;
+    int dialogs = 0;
+
+    ModalAnswers() {
+        previous_ = setModalRunner([this](QDialog& dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                const QPushButton* def = box->defaultButton();
+                boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                              def ? box->standardButton(const_cast<QPushButton*>(def))
+                                  : QMessageBox::NoButton});
+                if (whileOpen) whileOpen(boxes.back());
+                return int(QMessageBox::Ok);
+            }
+            ++dialogs;
+            return answerDialog(dialog);
+        });
+    }
+    ~ModalAnswers() { setModalRunner(previous_); }
+    ModalAnswers(const ModalAnswers&) = delete;
+    ModalAnswers& operator=(const ModalAnswers&) = delete;
+
+  private:
+    ModalRunner previous_;
+};
+
+// The widgets that Tab visits from `start`, in order, `count` of them.
+inline QList<QWidget*> tabOrder(QWidget* start, int count) {
+    QList<QWidget*> order;
+    for (QWidget* w = start; w && order.size() < count; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !order.contains(w)) order.append(w);
+        if (w->nextInFocusChain() == start) break;
+    }
+    return order;
+}
+
+// The setting goes to a scratch file for the length of a test.
+class ScratchSettings {
+  public:
+    ScratchSettings() { GameFolderSetting::setLocation(file()); }
+    ~ScratchSettings() { GameFolderSetting::setLocation({}); }
+    QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
+    QString folder() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace kestro::test

@@ -1,0 +1,369 @@
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "dirlistbox.h"
+#include "inistore.h"
+#include "look.h"
+#include "modal_answers.h"
+#include "seleccion.h"
+#include "settings.h"
+
+using namespace kestro;
+using namespace kestro::test;
+
+namespace {
+
+QByteArray readAll(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& file, const QByteArray& data) {
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+// Moves the process into `folder` for one test: the dialog starts there.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const QString& folder) : old_(QDir::currentPath()) {
+        QDir::setCurrent(folder);
+    }
+    ~CurrentFolder() { QDir::setCurrent(old_); }
+
+  private:
+    QString old_;
+};
+
+// A Wine prefix of the test's own: c: is a folder, e: points nowhere (a drive not ready).
+class FakeWinePrefix {
+  public:
+    FakeWinePrefix() : old_(qgetenv("WINEPREFIX")) {
+        QDir root(dir_.path());
+        root.mkpath(QStringLiteral("drive_c/Games/VARNEX 2001"));
+        root.mkpath(QStringLiteral("dosdevices"));
+        QFile::link(QStringLiteral("../drive_c"), root.filePath(QStringLiteral("dosdevices/c:")));
+        QFile::link(root.filePath(QStringLiteral("nowhere")),
+                    root.filePath(QStringLiteral("dosdevices/e:")));
+        qputenv("WINEPREFIX", dir_.path().toUtf8());
+    }
+    ~FakeWinePrefix() {
+        if (old_.isEmpty())
+            qunsetenv("WINEPREFIX");
+        else
+            qputenv("WINEPREFIX", old_);
+    }
+    QString path() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+int rowOf(const DirListBox* list, const QString& text) {
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text() == text) return row;
+    return -1;
+}
+
+QString canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath();
+}
+
+}  // namespace
+
+class TestGameFolder : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // --- The stored setting ---
+
+    void settingRoundTrip_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("windows folder") << QStringLiteral("C:\\VARNEX 2001");
+        QTest::newRow("drive root") << QStringLiteral("C:\\");
+        QTest::newRow("linux folder") << QStringLiteral("/home/ana/games/VARNEX 2001");
+        QTest::newRow("accents") << QStringLiteral("D:\\Juegos\\Fútbol Año 2001");
+        QTest::newRow("edge spaces") << QStringLiteral(" D:\\x ");
+        QTest::newRow("quotes and semicolon") << QStringLiteral("\";D:\\\"odd\"");
+        QTest::newRow("control characters") << QStringLiteral("D:\\a\tb\nc");
+    }
+    void settingRoundTrip() {
+        QFETCH(QString, folder);
+        ScratchSettings scratch;
+        QString error;
+        QVERIFY(GameFolderSetting::write(folder, &error));
+        QCOMPARE(GameFolderSetting::read(), folder);
+        // A fresh process sees the same: read the file with a new, uncached parser.
+        QFile file(scratch.file());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QSettings::SettingsMap map;
+        QVERIFY(readIni(file, map));
+        QCOMPARE(map.value(QStringLiteral("GENERAL/PATH")).toString(), folder);
+    }
+
+    void settingFileReadsAsWritten() {
+        ScratchSettings scratch;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=C:\\VARNEX 2001\n"));
+        QVERIFY(GameFolderSetting::write(QStringLiteral("D:\\Otra"), nullptr));
+        QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=D:\\Otra\n"));
+    }
+
+    void settingNamesIgnoreLetterCase() {
+        ScratchSettings scratch;
+        writeAll(scratch.file(),
+                 "; written by hand\r\n[general]\r\n  path = E:\\Juegos\\VARNEX  \r\n");
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("E:\\Juegos\\VARNEX"));
+    }
+
+    void settingAbsentOrEmptyReadsEmpty() {
+        ScratchSettings scratch;
+        QCOMPARE(GameFolderSetting::read(), QString());
+        QVERIFY(!QFile::exists(scratch.file()));  // reading never creates the store
+        QVERIFY(GameFolderSetting::write(QString(), nullptr));
+        QCOMPARE(GameFolderSetting::read(), QString());
+    }
+
+    void settingDamagedReadsAsNothingAndCanBeReplaced_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11);
+        QTest::newRow("not utf-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n");
+        QTest::newRow("broken section") << QByteArray("[GENERAL\nPATH=C:\\x\n");
+        QTest::newRow("line without equals") << QByteArray("[GENERAL]\nPATH C:\\x\n");
+        QTest::newRow("bad quoting") << QByteArray("[GENERAL]\nPATH=\"C:\\x\n");
+        QTest::newRow("enormous") << QByteArray("[GENERAL]\nPATH=C:\\x\n") +
+                                         QByteArray(200000, ';');
+    }
+    void settingDamagedReadsAsNothingAndCanBeReplaced() {
+        QFETCH(QByteArray, contents);
+        ScratchSettings scratch;
+        writeAll(scratch.file(), contents);
+        QCOMPARE(GameFolderSetting::read(), QString());
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr));
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Nuevo"));
+    }
+
+    void settingUnwritableSaysWhere() {
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("plain-file")), "x");
+        // A folder that cannot exist, even for root: its parent is a file.
+        const QString file = dir.filePath(QStringLiteral("plain-file/KESTRO.ini"));
+        GameFolderSetting::setLocation(file);
+        QString error;
+        QVERIFY(!GameFolderSetting::write(QStringLiteral("C:\\x"), &error));
+        QVERIFY2(error.contains(QDir::toNativeSeparators(file)), qPrintable(error));
+        GameFolderSetting::setLocation({});
+    }
+
+    // --- The dialog ---
+
+    void dialogLayout() {
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("VARNEX 2001: Path"));
+        QCOMPARE(dialog.size(), QSize(185, 311));
+        QVERIFY(dialog.windowFlags().testFlag(Qt::Tool));
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(dialog.Drive1->geometry(), QRect(7, 7, 169, 21));
+        QCOMPARE(dialog.Dir1->geometry(), QRect(7, 35, 169, 246));
+        QCOMPARE(dialog.Command1->geometry(), QRect(77, 287, 50, 22));
+        QCOMPARE(dialog.Command2->geometry(), QRect(126, 287, 50, 22));
+        QCOMPARE(dialog.Command1->text(), QStringLiteral("&OK"));
+        QCOMPARE(dialog.Command2->text(), QStringLiteral("&Cancel"));
+        QVERIFY(!dialog.Command1->autoDefault() && !dialog.Command2->autoDefault());
+        // Tab order: Dir1, Drive1, OK, Cancel; the focus starts in Dir1.
+        QCOMPARE(tabOrder(dialog.Dir1, 5),
+                 (QList<QWidget*>{dialog.Dir1, dialog.Drive1, dialog.Command1, dialog.Command2}));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.Dir1));
+        // Resizing keeps the controls where they are.
+        dialog.resize(400, 500);
+        QCOMPARE(dialog.Dir1->geometry(), QRect(7, 35, 169, 246));
+    }
+
+    void okWithoutNavigatingGivesTheCurrentFolder() {
+        ScratchSettings scratch;
+        QTemporaryDir game;
+        CurrentFolder here(game.path());
+        QLineEdit ubicacion(QStringLiteral("D:\\VARNEX 2001"));
+        seleccion dialog(&ubicacion);
+        dialog.Command1->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(ubicacion.text(), canonical(game.path()));
+        QCOMPARE(GameFolderSetting::read(), canonical(game.path()));
+    }
+
+    void highlightOpensNothingDoubleClickOpens() {
+        ScratchSettings scratch;
+        QTemporaryDir game;
+        QDir(game.path()).mkpath(QStringLiteral("Child/Grandchild"));
+        CurrentFolder here(game.path());
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        DirListBox* list = dialog.Dir1;
+        const int child = rowOf(list, QStringLiteral("Child"));
+        QVERIFY(child > 0);
+        const QPoint at = list->visualItemRect(list->item(child)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(list->path(), canonical(game.path()));  // highlighted only
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(list->path(), canonical(game.path()) + QStringLiteral("/Child"));
+        // Enter opens the highlighted folder too, and does not close the dialog.
+        list->setCurrentRow(rowOf(list, QStringLiteral("Grandchild")));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(list->path(), canonical(game.path()) + QStringLiteral("/Child/Grandchild"));
+        QVERIFY(dialog.isVisible());
+        dialog.Command1->click();
+        QCOMPARE(ubicacion.text(), canonical(game.path()) + QStringLiteral("/Child/Grandchild"));
+    }
+
+    void rootKeepsItsSeparator() {
+        ScratchSettings scratch;
+        QTemporaryDir game;
+        CurrentFolder here(game.path());
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        QVERIFY(dialog.Dir1->openRow(0));
+        QCOMPARE(dialog.Dir1->path(), QStringLiteral("/"));
+        dialog.Command1->click();
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("/"));
+    }
+
+    void wineDrivesGiveWindowsPaths() {
+        ScratchSettings scratch;
+        FakeWinePrefix wine;
+        QTemporaryDir elsewhere;
+        CurrentFolder here(elsewhere.path());
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        const int c = dialog.Drive1->findText(QStringLiteral("c: [drive_c]"));
+        QVERIFY2(c > 0, qPrintable(dialog.Drive1->itemText(1)));
+        dialog.Drive1->setCurrentIndex(c);
+        QCOMPARE(dialog.Dir1->path(), QStringLiteral("C:\\"));
+        QVERIFY(dialog.Dir1->openRow(rowOf(dialog.Dir1, QStringLiteral("Games"))));
+        QVERIFY(dialog.Dir1->openRow(rowOf(dialog.Dir1, QStringLiteral("VARNEX 2001"))));
+        QCOMPARE(dialog.Dir1->path(), QStringLiteral("C:\\Games\\VARNEX 2001"));
+        dialog.Command1->click();
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Games\\VARNEX 2001"));
+    }
+
+    void startsOnTheDriveThatHoldsTheCurrentFolder() {
+        FakeWinePrefix wine;
+        CurrentFolder here(wine.path() + QStringLiteral("/drive_c/Games"));
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        QCOMPARE(dialog.Drive1->currentText(), QStringLiteral("c: [drive_c]"));
+        QCOMPARE(dialog.Dir1->path(), QStringLiteral("C:\\Games"));
+    }
+
+    void driveNotReadyIsSaidAndUndone() {
+        FakeWinePrefix wine;
+        QTemporaryDir elsewhere;
+        CurrentFolder here(elsewhere.path());
+        ModalAnswers answers;
+        QLineEdit ubicacion;
+        seleccion dialog(&ubicacion);
+        const QString before = dialog.Dir1->path();
+        const int previous = dialog.Drive1->currentIndex();
+        dialog.Drive1->setCurrentIndex(dialog.Drive1->findText(QStringLiteral("e: [nowhere]")));
+        QCOMPARE(answers.boxes.size(), 1);
+        QVERIFY(answers.boxes[0].text.contains(QStringLiteral("not ready")));
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
+        QCOMPARE(dialog.Drive1->currentIndex(), previous);
+        QCOMPARE(dialog.Dir1->path(), before);
+    }
+
+    void closingWithoutOkChangesNothing_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("Esc") << 2;
+        QTest::newRow("Enter on a button") << 3;
+    }
+    void closingWithoutOkChangesNothing() {
+        QFETCH(int, how);
+        ScratchSettings scratch;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Antes"), nullptr));
+        QTemporaryDir game;
+        QDir(game.path()).mkpath(QStringLiteral("Child"));
+        CurrentFolder here(game.path());
+        QLineEdit ubicacion(QStringLiteral("C:\\Antes"));
+        seleccion dialog(&ubicacion);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.Dir1->openRow(rowOf(dialog.Dir1, QStringLiteral("Child"))));
+        switch (how) {
+            case 0:
+                dialog.Command2->click();
+                break;
+            case 1:
+                dialog.close();
+                break;
+            case 2:
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+                break;
+            case 3:
+                dialog.Command1->setFocus();
+                QTest::keyClick(dialog.Command1, Qt::Key_Return);
+                break;
+        }
+        QCOMPARE(dialog.isVisible(), how >= 2);  // Esc and Enter close nothing
+        QCOMPARE(ubicacion.text(), QStringLiteral("C:\\Antes"));
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Antes"));
+    }
+
+    void everyOpeningStartsAfresh() {
+        ScratchSettings scratch;
+        QTemporaryDir game;
+        QDir(game.path()).mkpath(QStringLiteral("Child"));
+        CurrentFolder here(game.path());
+        QLineEdit ubicacion;
+        {
+            seleccion first(&ubicacion);
+            QVERIFY(first.Dir1->openRow(rowOf(first.Dir1, QStringLiteral("Child"))));
+            first.Command1->click();
+        }
+        QCOMPARE(ubicacion.text(), canonical(game.path()) + QStringLiteral("/Child"));
+        seleccion second(&ubicacion);
+        QCOMPARE(second.Dir1->path(), canonical(game.path()));
+    }
+
+    void failedStoreStillSetsTheFolderAndSaysSo() {
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("plain-file")), "x");
+        GameFolderSetting::setLocation(dir.filePath(QStringLiteral("plain-file/KESTRO.ini")));
+        CurrentFolder here(dir.path());
+        ModalAnswers answers;
+        QLineEdit ubicacion(QStringLiteral("D:\\VARNEX 2001"));
+        seleccion dialog(&ubicacion);
+        dialog.Command1->click();
+        GameFolderSetting::setLocation({});
+        QCOMPARE(ubicacion.text(), canonical(dir.path()));
+        QCOMPARE(answers.boxes.size(), 1);
+        QVERIFY(answers.boxes[0].text.contains(QStringLiteral("could not be remembered")));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void twipsAreFifteenToAPixel() {
+        QCOMPARE(twips(15), 1);
+        QCOMPARE(twips(4650), 310);
+        QCOMPARE(twips(7), 0);
+        QCOMPARE(twips(8), 1);
+        QCOMPARE(twipsRect(105, 210, 1485, 4845), QRect(7, 14, 99, 323));
+    }
+};
+
+QTEST_MAIN(TestGameFolder)
+#include "gamefolder_test.moc"

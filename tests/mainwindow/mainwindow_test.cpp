@@ -1,0 +1,527 @@
+#include <QAccessible>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue.h"
+#include "channellist.h"
+#include "form1.h"
+#include "linklabel.h"
+#include "modal_answers.h"
+#include "seleccion.h"
+
+using namespace kestro;
+using namespace kestro::test;
+
+namespace {
+
+const QString kChannels = QStringLiteral(KESTRO_CHANNELS_DIR);
+const QString kFoxDone = QStringLiteral("Instalacion de Canal Completada con Éxito");
+
+QByteArray readAll(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A copy of the channel sets that a test may damage.
+class ScratchProgram {
+  public:
+    ScratchProgram() {
+        for (const QString& folder : QDir(kChannels).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QDir().mkpath(dir_.filePath(folder));
+            for (const QString& file : QDir(kChannels + u'/' + folder).entryList(QDir::Files))
+                QFile::copy(kChannels + u'/' + folder + u'/' + file,
+                            dir_.filePath(folder + u'/' + file));
+        }
+    }
+    QString path() const { return dir_.path(); }
+    QString file(const QString& relative) const { return dir_.filePath(relative); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+QListWidgetItem* itemFor(const Form1& form, const QString& key) {
+    const auto found = form.ListView1->findItems(key, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void clickItem(Form1& form, const QString& key) {
+    QListWidgetItem* item = itemFor(form, key);
+    QVERIFY2(item, qPrintable(key));
+    const QPoint at = form.ListView1->visualItemRect(item).center();
+    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, {}, at);
+}
+
+QImage shown(const Form1& form) {
+    return form.Image1->pixmap().toImage();
+}
+
+// Records what the desktop launcher was asked to open.
+class LinkRecorder : public QObject {
+    Q_OBJECT
+  public:
+    LinkRecorder() {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~LinkRecorder() override {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void layoutMatchesTheDesign_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");  // in pixels: twips / 15
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, QRect r, const QString& text) {
+            QTest::newRow(name) << QString::fromLatin1(name) << r << text;
+        };
+        row("Frame1", {7, 14, 99, 323}, QStringLiteral("Channels: "));
+        row("ListView1", {7, 21, 85, 260}, {});
+        row("Label5", {7, 294, 85, 22}, QStringLiteral("Label5"));
+        row("Frame2", {105, 14, 197, 246}, QStringLiteral("Selected Channel: "));
+        row("Text1", {7, 14, 183, 37}, {});
+        row("Frame4", {7, 56, 183, 127}, QStringLiteral("Preview: "));
+        row("Image1", {7, 14, 169, 106}, {});
+        row("Frame3", {7, 196, 71, 43}, QStringLiteral("Options: "));
+        row("Command1", {7, 14, 57, 22}, QStringLiteral("&Install"));
+        row("Frame9", {84, 196, 106, 43}, QStringLiteral("Progress: "));
+        row("ProgressBar1", {7, 21, 92, 15}, {});
+        row("Frame5", {105, 259, 197, 78}, QStringLiteral("Configuration: "));
+        row("Frame6", {7, 14, 183, 50}, QStringLiteral("VARNEX 2001 Path: "));
+        row("Ubicacion", {7, 21, 134, 22}, QStringLiteral("D:\\VARNEX 2001"));
+        row("Command2", {147, 21, 29, 22}, QStringLiteral("..."));
+        row("Frame7", {7, 0, 295, 8}, {});
+        row("Frame8", {7, 336, 295, 77}, {});
+        row("Label3", {7, 14, 84, 15}, QStringLiteral("Created by:"));
+        row("Label4", {77, 14, 211, 15}, QStringLiteral("Lucas Ferrer"));
+        row("Label6", {6, 33, 283, 20},
+            QStringLiteral("Fan-made channel graphics for VARNEX 2001"));
+        row("Label1", {176, 58, 111, 15}, QStringLiteral("varnex.example"));
+        row("Label2", {11, 58, 140, 15}, QStringLiteral("futbol-pc.example"));
+        row("Archivo", {336, 42, 64, 22}, QStringLiteral("Archivo"));
+        row("Destino", {336, 70, 64, 22}, QStringLiteral("Destino"));
+        row("Copia", {336, 98, 64, 22}, QStringLiteral("Copiar!"));
+    }
+    void layoutMatchesTheDesign() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, text);
+        Form1 form(kChannels);
+        QWidget* w = form.findChild<QWidget*>(name);
+        QVERIFY(w);
+        QCOMPARE(w->geometry(), geometry);
+        if (auto* box = qobject_cast<QGroupBox*>(w)) QCOMPARE(box->title(), text);
+        if (auto* label = qobject_cast<QLabel*>(w); label && !text.isEmpty())
+            QCOMPARE(label->text(), text);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) QCOMPARE(edit->text(), text);
+        if (auto* button = qobject_cast<QPushButton*>(w)) QCOMPARE(button->text(), text);
+    }
+
+    void windowIsFixedAndCaptioned() {
+        Form1 form(kChannels);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));
+        QCOMPARE(form.centralWidget()->size(), QSize(310, 416));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
+        // The transfer controls lie beyond the client area's right edge.
+        for (QWidget* hidden :
+             std::initializer_list<QWidget*>{form.Archivo, form.Destino, form.Copia}) {
+            QVERIFY(hidden->x() >= form.centralWidget()->width());
+            QCOMPARE(hidden->focusPolicy(), Qt::NoFocus);
+        }
+        QCOMPARE(form.Command1->toolTip(), QStringLiteral("Instalar Canal Seleccionado"));
+        QCOMPARE(form.Command2->toolTip(), QStringLiteral("Seleccionar Carpeta"));
+    }
+
+    void initialStateBeforeAnyChoice() {
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        QVERIFY(!form.Text1->isEnabled());
+        QVERIFY(form.Text1->text().isEmpty());
+        QVERIFY(!form.Command1->isEnabled());
+        QVERIFY(!form.Ubicacion->isEnabled());
+        QCOMPARE(form.ProgressBar1->value(), 0);
+        QCOMPARE(form.ProgressBar1->maximum(), 100);
+        QVERIFY(form.Image1->pixmap().isNull());
+        QCOMPARE(form.ListView1->count(), 0);
+        QCOMPARE(form.Label5->text(), QStringLiteral("Label5"));
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Label5->text(), QStringLiteral("Total: 7"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ListView1));
+        QVERIFY(form.ListView1->selectedItems().isEmpty());
+        QVERIFY(form.Text1->text().isEmpty());
+        // Tab goes Install, Text1, Ubicacion, the list, "..." (the disabled ones are
+        // passed over); the invisible transfer controls are never reached.
+        QCOMPARE(tabOrder(form.Command1, 8),
+                 (QList<QWidget*>{form.Command1, form.Text1, form.Ubicacion, form.ListView1,
+                                  form.Command2}));
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != form.Copia);
+            QVERIFY(QApplication::focusWidget() != form.Archivo);
+        }
+    }
+
+    void menusAndShortcuts() {
+        Form1 form(kChannels);
+        const QList<QAction*> menus = form.menuBar()->actions();
+        QCOMPARE(menus.size(), 3);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("Configuration"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QCOMPARE(form.mnuExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(form.mnuExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        QCOMPARE(form.mnuUbicaciones->text(), QStringLiteral("&Path..."));
+        QCOMPARE(form.mnuUbicaciones->shortcut(), QKeySequence(QStringLiteral("Ctrl+U")));
+        QCOMPARE(form.mnuAbout->text(), QStringLiteral("About Marovix..."));
+        QVERIFY(form.mnuAbout->shortcut().isEmpty());
+        for (QAction* a : {form.mnuExit, form.mnuUbicaciones, form.mnuAbout})
+            QVERIFY(a->isEnabled() && a->isVisible() && !a->isCheckable());
+    }
+
+    void listShowsTheSevenChannelsWithTheirIcon() {
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        QStringList keys;
+        for (int i = 0; i < form.ListView1->count(); ++i) {
+            keys << form.ListView1->item(i)->text();
+            QCOMPARE(form.ListView1->item(i)->icon().cacheKey(), form.ImageList1.cacheKey());
+        }
+        QCOMPARE(keys,
+                 (QStringList{"PROTV", "NTV", "WIZJA", "CANAL+", "SPORTTV", "TELEON", "FOX"}));
+        QVERIFY(!form.ImageList1.isNull());
+    }
+
+    void clickingAChannelChoosesItAndShowsItsPreview_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("preview");
+        for (const Channel& c : channels()) {
+            const QString key = QString::fromUtf8(c.key.data(), c.key.size());
+            QString preview = QString::fromUtf8(c.previewPath.data(), c.previewPath.size());
+            QTest::newRow(qPrintable(key)) << key << preview.replace(u'\\', u'/');
+        }
+    }
+    void clickingAChannelChoosesItAndShowsItsPreview() {
+        QFETCH(QString, key);
+        QFETCH(QString, preview);
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickItem(form, key);
+        QCOMPARE(form.Text1->text(), key);
+        QVERIFY(form.Text1->isEnabled() && form.Text1->isReadOnly());
+        QVERIFY(form.Command1->isEnabled());
+        const QImage expected(kChannels + preview);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(shown(form).convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(form.Image1->size(), expected.size());  // not stretched
+        clickItem(form, key);                            // again: the same outcome
+        QCOMPARE(form.Text1->text(), key);
+        QCOMPARE(form.Image1->size(), expected.size());
+    }
+
+    void unusablePreviewKeepsTheLastPicture_data() {
+        QTest::addColumn<QByteArray>("contents");  // empty: the file is removed
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("text named .jpg") << QByteArray("not a picture\n");
+        QTest::newRow("truncated") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10);
+    }
+    void unusablePreviewKeepsTheLastPicture() {
+        QFETCH(QByteArray, contents);
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        ScratchProgram program;
+        QFile::remove(program.file(QStringLiteral("ntv/preview.jpg")));
+        if (!contents.isEmpty()) {
+            QFile f(program.file(QStringLiteral("ntv/preview.jpg")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contents);
+        }
+        Form1 form(program.path());
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickItem(form, QStringLiteral("FOX"));
+        const QImage fox = shown(form);
+        QVERIFY(!fox.isNull());
+        clickItem(form, QStringLiteral("NTV"));
+        QCOMPARE(form.Text1->text(), QStringLiteral("NTV"));
+        QCOMPARE(shown(form), fox);
+    }
+
+    void keyboardChoosesWithEnterOrSpaceOnly() {
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.ListView1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(form.ListView1, Qt::Key_Right);
+        QTest::keyClick(form.ListView1, Qt::Key_Down);
+        QVERIFY(form.Text1->text().isEmpty());  // moving chooses nothing
+        QVERIFY(form.ListView1->selectedItems().isEmpty());
+        const QString current = form.ListView1->currentItem()->text();
+        QTest::keyClick(form.ListView1, Qt::Key_Space);
+        QCOMPARE(form.Text1->text(), current);
+        QVERIFY(form.Command1->isEnabled());
+        QTest::keyClick(form.ListView1, Qt::Key_Down);
+        QCOMPARE(form.Text1->text(), current);
+        QTest::keyClick(form.ListView1, Qt::Key_Return);
+        QCOMPARE(form.Text1->text(), form.ListView1->currentItem()->text());
+        QCOMPARE(form.ListView1->selectedItems().value(0), form.ListView1->currentItem());
+    }
+
+    void installRoadEndToEnd() {
+        ScratchSettings settings;
+        QTemporaryDir game;
+        QVERIFY(GameFolderSetting::write(game.path(), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Ubicacion->text(), game.path());
+        clickItem(form, QStringLiteral("FOX"));
+
+        ModalAnswers answers;
+        int barWhileOpen = -1;
+        answers.whileOpen = [&](const SeenBox&) { barWhileOpen = form.ProgressBar1->value(); };
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("KESTRO 2001"));
+        QCOMPARE(answers.boxes[0].text, kFoxDone);
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(answers.boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(barWhileOpen, 99);
+        QCOMPARE(form.ProgressBar1->value(), 0);
+        QCOMPARE(readAll(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh"))),
+                 readAll(kChannels + QStringLiteral("/fox/misc16.fsh")));
+        QVERIFY(QDir(game.filePath(QStringLiteral("DATA/POPUPS"))).exists());
+        QCOMPARE(form.Destino->text(), game.path() + QStringLiteral("\\DATA\\ENVIRO\\Misc16.fsh"));
+        QCOMPARE(form.Archivo->text(),
+                 QDir::toNativeSeparators(kChannels) + QStringLiteral("\\fox\\misc16.fsh"));
+    }
+
+    void failingInstallWarns() {
+        ScratchSettings settings;
+        QTemporaryDir game;
+        QVERIFY(GameFolderSetting::write(game.path(), nullptr));
+        ScratchProgram program;
+        QFile::remove(program.file(QStringLiteral("ntv/misc8.fsh")));
+        Form1 form(program.path());
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickItem(form, QStringLiteral("NTV"));
+        ModalAnswers answers;
+        form.Command1->click();
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("KESTRO 2001"));
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
+        QVERIFY(answers.boxes[0].text.contains(
+            QStringLiteral("\\DATA\\ENVIRO\\misc8.fsh: the channel's file is missing")));
+        QCOMPARE(form.ProgressBar1->value(), 0);
+    }
+
+    void installIntoAMissingFolderWarnsAndWritesNothing() {
+        ScratchSettings settings;
+        QTemporaryDir scratch;
+        const QString missing = scratch.filePath(QStringLiteral("not installed"));
+        QVERIFY(GameFolderSetting::write(missing, nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        clickItem(form, QStringLiteral("PROTV"));
+        ModalAnswers answers;
+        form.Command1->click();
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
+        QVERIFY(answers.boxes[0].text.contains(QStringLiteral("No game file was replaced")));
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    void browseButtonMenuAndShortcutOpenTheDialog() {
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ModalAnswers answers;
+        QStringList opened;
+        answers.answerDialog = [&](QDialog& d) {
+            opened << d.objectName();
+            d.reject();
+            return d.result();
+        };
+        QTest::mouseClick(form.Command2, Qt::LeftButton);
+        form.mnuUbicaciones->trigger();
+        QTest::keyClick(&form, Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(opened, (QStringList{"seleccion", "seleccion", "seleccion"}));
+        QCOMPARE(form.Ubicacion->text(), QStringLiteral("C:\\VARNEX 2001"));  // all cancelled
+    }
+
+    void startUpWithNothingStoredAsksFirst_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QString>("stored");  // what was there before: "" or absent alike
+        QTest::newRow("OK, nothing stored") << true << QString();
+        QTest::newRow("Cancel, nothing stored") << false << QString();
+        QTest::newRow("OK, empty text stored") << true << QStringLiteral("");
+    }
+    void startUpWithNothingStoredAsksFirst() {
+        QFETCH(bool, confirm);
+        QFETCH(QString, stored);
+        ScratchSettings settings;
+        if (!stored.isNull()) QVERIFY(GameFolderSetting::write(stored, nullptr));
+        QTemporaryDir here;
+        const QString old = QDir::currentPath();
+        QDir::setCurrent(here.path());
+        const QString cwd = QFileInfo(here.path()).canonicalFilePath();
+
+        ModalAnswers answers;
+        bool windowVisibleDuringDialog = true;
+        Form1 form(kChannels);
+        answers.answerDialog = [&](QDialog& d) {
+            windowVisibleDuringDialog = form.isVisible();
+            auto& dialog = static_cast<seleccion&>(d);
+            (confirm ? dialog.Command1 : dialog.Command2)->click();
+            return d.result();
+        };
+        form.Form_Load();
+        QCOMPARE(answers.dialogs, 1);
+        QVERIFY(!windowVisibleDuringDialog);
+        QCOMPARE(form.Ubicacion->text(), confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
+        QCOMPARE(GameFolderSetting::read(), confirm ? cwd : QString());
+        QCOMPARE(form.Label5->text(), QStringLiteral("Total: 7"));
+
+        // The next start: with a folder stored, no dialog; without, the dialog again.
+        Form1 next(kChannels);
+        next.Form_Load();
+        QCOMPARE(answers.dialogs, confirm ? 1 : 2);
+        QDir::setCurrent(old);
+    }
+
+    void startUpShowsTheStoredFolderUnchanged_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << QStringLiteral("C:\\VARNEX 2001");
+        QTest::newRow("root") << QStringLiteral("C:\\");
+        QTest::newRow("missing, odd") << QStringLiteral("Z:\\no está\\ aquí ");
+    }
+    void startUpShowsTheStoredFolderUnchanged() {
+        QFETCH(QString, folder);
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(folder, nullptr));
+        ModalAnswers answers;
+        Form1 form(kChannels);
+        form.Form_Load();
+        QCOMPARE(answers.dialogs, 0);
+        QCOMPARE(form.Ubicacion->text(), folder);
+    }
+
+    void linksOpenThroughTheDesktop() {
+        LinkRecorder links;
+        Form1 form(kChannels);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (LinkLabel* label : {form.Label1, form.Label2, form.Label4, form.Label1})
+            QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(links.opened,
+                 (QList<QUrl>{QUrl(QStringLiteral("http://varnex.example/")),
+                              QUrl(QStringLiteral("http://futbol-pc.example/")),
+                              QUrl(QStringLiteral("mailto:lucas.ferrer@kestro.example")),
+                              QUrl(QStringLiteral("http://varnex.example/"))}));
+        QCOMPARE(form.Label4->toolTip(), QStringLiteral("Lucas Ferrer"));
+        QCOMPARE(form.Label1->cursor().shape(), Qt::UpArrowCursor);
+        QVERIFY(form.Label1->font().underline() && form.Label1->font().bold());
+    }
+
+    void aboutBox() {
+        Form1 form(kChannels);
+        ModalAnswers answers;
+        form.mnuAbout->trigger();
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].title, QStringLiteral("About..."));
+        QCOMPARE(answers.boxes[0].text,
+                 QStringLiteral("Created by: Lucas Ferrer [lucas.ferrer@kestro.example]"));
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Question);
+        QCOMPARE(answers.boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void exitClosesAtOnce_data() {
+        QTest::addColumn<int>("how");
+        QTest::newRow("menu") << 0;
+        QTest::newRow("Ctrl+X") << 1;
+        QTest::newRow("Ctrl+X in the read-only channel box") << 2;  // not taken as Cut
+    }
+    void exitClosesAtOnce() {
+        QFETCH(int, how);
+        ScratchSettings settings;
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        Form1 form(kChannels);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        clickItem(form, QStringLiteral("FOX"));  // chosen, never installed: no prompt
+        ModalAnswers answers;
+        if (how == 0) {
+            form.mnuExit->trigger();
+        } else {
+            if (how == 2) form.Text1->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
+        }
+        QVERIFY(!form.isVisible());
+        QVERIFY(answers.boxes.isEmpty());
+        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\VARNEX 2001"));
+    }
+
+    void everyControlAPersonUsesHasAName() {
+        Form1 form(kChannels);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 form.ListView1, form.Text1, form.Image1, form.Command1, form.ProgressBar1,
+                 form.Ubicacion, form.Command2, form.Label1, form.Label2, form.Label4}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a);
+            QVERIFY2(!a->text(QAccessible::Name).remove(u'&').trimmed().isEmpty() ||
+                         !w->accessibleName().isEmpty(),
+                     qPrintable(w->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "mainwindow_test.moc"
