@@ -355,14 +355,6 @@ class TestGameFolder : public QObject {
         QVERIFY(answers.boxes[0].text.contains(QStringLiteral("could not be remembered")));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
-
-    void twipsAreFifteenToAPixel() {
-        QCOMPARE(twips(15), 1);
-        QCOMPARE(twips(4650), 310);
-        QCOMPARE(twips(7), 0);
-        QCOMPARE(twips(8), 1);
-        QCOMPARE(twipsRect(105, 210, 1485, 4845), QRect(7, 14, 99, 323));
-    }
 };
 
 QTEST_MAIN(TestGameFolder)

@@ -144,15 +144,5 @@ TEST_F(Copy, FailureHalfwayKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
 }
 
-TEST(Describe, EveryReasonReadsAsPlainWords) {
-    for (FileError e : {FileError::SourceMissing, FileError::DiskFull, FileError::PermissionDenied,
-                        FileError::DriveMissing, FileError::InUse, FileError::FolderMissing}) {
-        const std::string text = describe({e, 0});
-        EXPECT_FALSE(text.empty());
-        EXPECT_EQ(text.find("error"), std::string::npos) << text;
-    }
-    EXPECT_EQ(describe({FileError::Other, EIO}), std::system_category().message(EIO));
-}
-
 }  // namespace
 }  // namespace kestro

@@ -84,6 +84,21 @@ class LinkRecorder : public QObject {
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// The window as a player sees it after start-up: a folder stored, channels listed.
+class LoadedWindow {
+  public:
+    explicit LoadedWindow(const QString& stored = QStringLiteral("C:\\VARNEX 2001"),
+                          const QString& program = kChannels)
+        : form(program) {
+        GameFolderSetting::write(stored, nullptr);
+        form.Form_Load();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+    ScratchSettings settings;
+    Form1 form;
+};
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -210,10 +225,8 @@ class TestMainWindow : public QObject {
     }
 
     void listShowsTheSevenChannelsWithTheirIcon() {
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
+        LoadedWindow w;
+        Form1& form = w.form;
         QStringList keys;
         for (int i = 0; i < form.ListView1->count(); ++i) {
             keys << form.ListView1->item(i)->text();
@@ -236,12 +249,8 @@ class TestMainWindow : public QObject {
     void clickingAChannelChoosesItAndShowsItsPreview() {
         QFETCH(QString, key);
         QFETCH(QString, preview);
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w;
+        Form1& form = w.form;
         clickItem(form, key);
         QCOMPARE(form.Text1->text(), key);
         QVERIFY(form.Text1->isEnabled() && form.Text1->isReadOnly());
@@ -264,8 +273,6 @@ class TestMainWindow : public QObject {
     }
     void unusablePreviewKeepsTheLastPicture() {
         QFETCH(QByteArray, contents);
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
         ScratchProgram program;
         QFile::remove(program.file(QStringLiteral("ntv/preview.jpg")));
         if (!contents.isEmpty()) {
@@ -273,10 +280,8 @@ class TestMainWindow : public QObject {
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(contents);
         }
-        Form1 form(program.path());
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w(QStringLiteral("C:\\VARNEX 2001"), program.path());
+        Form1& form = w.form;
         clickItem(form, QStringLiteral("FOX"));
         const QImage fox = shown(form);
         QVERIFY(!fox.isNull());
@@ -286,12 +291,8 @@ class TestMainWindow : public QObject {
     }
 
     void keyboardChoosesWithEnterOrSpaceOnly() {
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w;
+        Form1& form = w.form;
         form.ListView1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
         QTest::keyClick(form.ListView1, Qt::Key_Right);
         QTest::keyClick(form.ListView1, Qt::Key_Down);
@@ -309,13 +310,9 @@ class TestMainWindow : public QObject {
     }
 
     void installRoadEndToEnd() {
-        ScratchSettings settings;
         QTemporaryDir game;
-        QVERIFY(GameFolderSetting::write(game.path(), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w(game.path());
+        Form1& form = w.form;
         QCOMPARE(form.Ubicacion->text(), game.path());
         clickItem(form, QStringLiteral("FOX"));
 
@@ -339,15 +336,11 @@ class TestMainWindow : public QObject {
     }
 
     void failingInstallWarns() {
-        ScratchSettings settings;
         QTemporaryDir game;
-        QVERIFY(GameFolderSetting::write(game.path(), nullptr));
         ScratchProgram program;
         QFile::remove(program.file(QStringLiteral("ntv/misc8.fsh")));
-        Form1 form(program.path());
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w(game.path(), program.path());
+        Form1& form = w.form;
         clickItem(form, QStringLiteral("NTV"));
         ModalAnswers answers;
         form.Command1->click();
@@ -360,12 +353,10 @@ class TestMainWindow : public QObject {
     }
 
     void installIntoAMissingFolderWarnsAndWritesNothing() {
-        ScratchSettings settings;
         QTemporaryDir scratch;
         const QString missing = scratch.filePath(QStringLiteral("not installed"));
-        QVERIFY(GameFolderSetting::write(missing, nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
+        LoadedWindow w(missing);
+        Form1& form = w.form;
         clickItem(form, QStringLiteral("PROTV"));
         ModalAnswers answers;
         form.Command1->click();
@@ -376,12 +367,8 @@ class TestMainWindow : public QObject {
     }
 
     void browseButtonMenuAndShortcutOpenTheDialog() {
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w;
+        Form1& form = w.form;
         ModalAnswers answers;
         QStringList opened;
         answers.answerDialog = [&](QDialog& d) {
@@ -444,13 +431,10 @@ class TestMainWindow : public QObject {
     }
     void startUpShowsTheStoredFolderUnchanged() {
         QFETCH(QString, folder);
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(folder, nullptr));
         ModalAnswers answers;
-        Form1 form(kChannels);
-        form.Form_Load();
+        LoadedWindow w(folder);
         QCOMPARE(answers.dialogs, 0);
-        QCOMPARE(form.Ubicacion->text(), folder);
+        QCOMPARE(w.form.Ubicacion->text(), folder);
     }
 
     void linksOpenThroughTheDesktop() {
@@ -490,12 +474,8 @@ class TestMainWindow : public QObject {
     }
     void exitClosesAtOnce() {
         QFETCH(int, how);
-        ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        Form1 form(kChannels);
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        LoadedWindow w;
+        Form1& form = w.form;
         clickItem(form, QStringLiteral("FOX"));  // chosen, never installed: no prompt
         ModalAnswers answers;
         if (how == 0) {
