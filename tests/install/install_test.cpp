@@ -177,6 +177,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoFolder,
                                            FolderCase{"Fútbol Año 2001 – Ñandú", ""},
                                            FolderCase{"slash", "/"}));
 
+TEST_F(Install, ThroughAWineDriveLetter) {
+    test::WinePrefix wine;
+    fs::create_directories(wine.driveC() / "Games/VARNEX 2001/data/enviro");
+    writeFile(wine.driveC() / "Games/VARNEX 2001/data/enviro/MISC16.FSH", "game's own");
+    view_.game = "C:\\Games\\VARNEX 2001";
+    install("FOX");
+    EXPECT_EQ(readFile(wine.driveC() / "Games/VARNEX 2001/data/enviro/MISC16.FSH"),
+              readFile(programDir() / "fox/misc16.fsh"));
+    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
+}
+
 TEST_F(Install, WithDataFoldersAlreadyThereBehavesTheSame) {
     fs::create_directories(gameDir() / "DATA/ENVIRO");
     fs::create_directories(gameDir() / "DATA/POPUPS");

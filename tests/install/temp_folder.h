@@ -58,4 +58,30 @@ inline std::vector<std::string> listTree(const fs::path& folder) {
     return names;
 }
 
+// A Wine prefix of the test's own for the length of a test: drive c: is a folder in
+// it, e: a link to nowhere (a drive that is not ready).
+class WinePrefix {
+  public:
+    WinePrefix() {
+        fs::create_directories(path() / "drive_c");
+        fs::create_directories(path() / "dosdevices");
+        fs::create_symlink("../drive_c", path() / "dosdevices/c:");
+        fs::create_symlink(root_.path() / "nowhere", path() / "dosdevices/e:");
+        if (const char* old = std::getenv("WINEPREFIX")) old_ = old;
+        ::setenv("WINEPREFIX", path().c_str(), 1);
+    }
+    ~WinePrefix() {
+        if (old_.empty())
+            ::unsetenv("WINEPREFIX");
+        else
+            ::setenv("WINEPREFIX", old_.c_str(), 1);
+    }
+    fs::path path() const { return root_.path() / "prefix"; }
+    fs::path driveC() const { return path() / "drive_c"; }
+
+  private:
+    TempFolder root_;
+    std::string old_;
+};
+
 }  // namespace kestro::test

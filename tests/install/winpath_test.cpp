@@ -82,25 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Resolution against a real tree, with a Wine prefix of our own.
 class Resolve : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fs::create_directories(prefix() / "drive_c/Games");
-        fs::create_directories(prefix() / "dosdevices");
-        fs::create_symlink("../drive_c", prefix() / "dosdevices/c:");
-        fs::create_symlink(root_.path() / "nowhere", prefix() / "dosdevices/e:");  // not ready
-        oldPrefix_ = std::getenv("WINEPREFIX") ? std::getenv("WINEPREFIX") : "";
-        ::setenv("WINEPREFIX", prefix().c_str(), 1);
-    }
-    void TearDown() override {
-        if (oldPrefix_.empty())
-            ::unsetenv("WINEPREFIX");
-        else
-            ::setenv("WINEPREFIX", oldPrefix_.c_str(), 1);
-    }
-    fs::path prefix() const { return root_.path() / "prefix"; }
+    void SetUp() override { fs::create_directories(wine_.driveC() / "Games"); }
     fs::path game() const { return root_.path() / "game"; }
 
     TempFolder root_;
-    std::string oldPrefix_;
+    test::WinePrefix wine_;
 };
 
 TEST_F(Resolve, MatchesExistingNamesWithoutRegardToCase) {
@@ -121,7 +107,7 @@ TEST_F(Resolve, DriveLettersGoThroughTheWinePrefix) {
     const Resolved r = resolvePath("C:\\GAMES\\VARNEX 2001\\DATA");
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(fs::weakly_canonical(r.path),
-              fs::weakly_canonical(prefix() / "drive_c/Games/VARNEX 2001/DATA"));
+              fs::weakly_canonical(wine_.driveC() / "Games/VARNEX 2001/DATA"));
 }
 
 TEST_F(Resolve, MissingOrUnreadyDrivesDoNotResolve) {
