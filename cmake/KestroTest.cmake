@@ -4,8 +4,13 @@ function(kestro_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
-  # Where the build put the real channel sets, for tests that use them.
-  target_compile_definitions(${name} PRIVATE KESTRO_CHANNELS_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
+  # Where the build put the real channel sets, for tests that use them. Under Wine the
+  # build folder is on drive Z:.
+  set(channels ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  if(WIN32 AND CMAKE_CROSSCOMPILING)
+    set(channels "Z:${channels}")
+  endif()
+  target_compile_definitions(${name} PRIVATE KESTRO_CHANNELS_DIR="${channels}")
   add_dependencies(${name} kestro_channels)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})

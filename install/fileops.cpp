@@ -28,6 +28,8 @@ std::string describe(const FileResult& result) {
             return "the channel's file cannot be read";
         case FileError::DestinationIsFolder:
             return "a folder of that name is in the way";
+        case FileError::DestinationReadOnly:
+            return "the game file is read-only";
         case FileError::PermissionDenied:
             return "permission denied";
         case FileError::ReadOnlyDisk:

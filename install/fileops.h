@@ -20,6 +20,7 @@ enum class FileError {
     SourceNotAFile,    // the channel's "file" is a folder, pipe or device
     SourceUnreadable,  // the channel's file cannot be read
     DestinationIsFolder,
+    DestinationReadOnly,  // the game file is marked read-only
     PermissionDenied,
     ReadOnlyDisk,
     DiskFull,

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
     libgtest-dev                             # tests of the install core
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
+    g++-mingw-w64-x86-64-posix wine64        # the install core built and tested for Windows
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,13 +1,17 @@
-// A scratch folder per test, with small helpers to make and read files in it.
+// A scratch folder per test, with small helpers to make and read files in it. Paths
+// cross into the code under test as UTF-8 texts, as the window hands them over.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace kestro {
 namespace fs = std::filesystem;
@@ -15,12 +19,23 @@ namespace fs = std::filesystem;
 
 namespace kestro::test {
 
+inline std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+inline fs::path fromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "kestro-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        std::random_device seed;
+        for (;;) {
+            path_ = fs::temp_directory_path() / ("kestro-test-" + std::to_string(seed()));
+            if (fs::create_directory(path_)) break;
+        }
     }
     ~TempFolder() {
         std::error_code ec;
@@ -31,7 +46,7 @@ class TempFolder {
         fs::remove_all(path_, ec);
     }
     const fs::path& path() const { return path_; }
-    std::string str() const { return path_.string(); }
+    std::string str() const { return utf8(path_); }
 
   private:
     fs::path path_;
@@ -53,35 +68,14 @@ inline std::string readFile(const fs::path& path) {
 inline std::vector<std::string> listTree(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.push_back(fs::relative(entry.path(), folder).generic_string());
+        names.push_back(utf8(fs::relative(entry.path(), folder).generic_u8string()));
     std::sort(names.begin(), names.end());
     return names;
 }
 
-// A Wine prefix of the test's own for the length of a test: drive c: is a folder in
-// it, e: a link to nowhere (a drive that is not ready).
-class WinePrefix {
-  public:
-    WinePrefix() {
-        fs::create_directories(path() / "drive_c");
-        fs::create_directories(path() / "dosdevices");
-        fs::create_symlink("../drive_c", path() / "dosdevices/c:");
-        fs::create_symlink(root_.path() / "nowhere", path() / "dosdevices/e:");
-        if (const char* old = std::getenv("WINEPREFIX")) old_ = old;
-        ::setenv("WINEPREFIX", path().c_str(), 1);
-    }
-    ~WinePrefix() {
-        if (old_.empty())
-            ::unsetenv("WINEPREFIX");
-        else
-            ::setenv("WINEPREFIX", old_.c_str(), 1);
-    }
-    fs::path path() const { return root_.path() / "prefix"; }
-    fs::path driveC() const { return path() / "drive_c"; }
-
-  private:
-    TempFolder root_;
-    std::string old_;
-};
+// The channel sets the build put beside the program.
+inline fs::path channelsDir() {
+    return fromUtf8(KESTRO_CHANNELS_DIR);
+}
 
 }  // namespace kestro::test

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "fileops.h"
-#include "temp_folder.h"
 #include "winpath.h"
 
 namespace kestro {
 namespace {
-
-using test::TempFolder;
-using test::writeFile;
 
 struct ParseCase {
     const char* text;
@@ -78,56 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"misc8.fsh", "misc16.fsh", false}, NameCase{"e", "é", false},
                       NameCase{"a\xC3", "a\xC3", true}, NameCase{"a\xC3", "a\xE3", false},
                       NameCase{"", "", true}));
-
-// Resolution against a real tree, with a Wine prefix of our own.
-class Resolve : public ::testing::Test {
-  protected:
-    void SetUp() override { fs::create_directories(wine_.driveC() / "Games"); }
-    fs::path game() const { return root_.path() / "game"; }
-
-    TempFolder root_;
-    test::WinePrefix wine_;
-};
-
-TEST_F(Resolve, MatchesExistingNamesWithoutRegardToCase) {
-    writeFile(game() / "data/enviro/MISC16.FSH", "old");
-    const Resolved r = resolvePath(game().string() + "\\DATA\\ENVIRO\\Misc16.fsh");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.path, game() / "data/enviro/MISC16.FSH");
-}
-
-TEST_F(Resolve, PrefersTheExactNameAndKeepsNewNamesAsWritten) {
-    writeFile(game() / "DATA/a.txt", "");
-    fs::create_directories(game() / "data");
-    EXPECT_EQ(resolvePath(game().string() + "\\DATA\\New\\File.TXT").path,
-              game() / "DATA/New/File.TXT");
-}
-
-TEST_F(Resolve, DriveLettersGoThroughTheWinePrefix) {
-    const Resolved r = resolvePath("C:\\GAMES\\VARNEX 2001\\DATA");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(fs::weakly_canonical(r.path),
-              fs::weakly_canonical(wine_.driveC() / "Games/VARNEX 2001/DATA"));
-}
-
-TEST_F(Resolve, MissingOrUnreadyDrivesDoNotResolve) {
-    EXPECT_EQ(resolvePath("D:\\VARNEX 2001").error, FileError::DriveMissing);
-    EXPECT_EQ(resolvePath("e:\\").error, FileError::DriveMissing);
-}
-
-TEST_F(Resolve, EmptyAndRelativeTextsNeverResolve) {
-    EXPECT_EQ(resolvePath("").error, FileError::PathEmpty);
-    EXPECT_EQ(resolvePath("Destino").error, FileError::PathRelative);
-    EXPECT_EQ(resolvePath("DATA\\ENVIRO\\Misc16.fsh").error, FileError::PathRelative);
-}
-
-TEST_F(Resolve, ResolvingAResultAgainGivesTheSamePath) {
-    writeFile(game() / "Data/Enviro/misc8.fsh", "x");
-    const Resolved once = resolvePath(game().string() + "\\\\DATA\\\\enviro\\MISC8.FSH");
-    ASSERT_TRUE(once.ok());
-    EXPECT_EQ(resolvePath(once.path.string()).path, once.path);
-    EXPECT_EQ(once.path.string().find('\\'), std::string::npos);
-}
 
 }  // namespace
 }  // namespace kestro

@@ -1,0 +1,68 @@
+// The install driven through a stand-in for the main window.
+#pragma once
+
+#include <algorithm>
+
+#include "installer.h"
+#include "temp_folder.h"
+
+namespace kestro::test {
+
+// Stands in for the main window: holds the texts and records what the user would see.
+class FakeView : public InstallView {
+  public:
+    std::string channel, game, program;
+    std::string destinationText = "Destino", sourceText = "Archivo";
+    std::vector<float> progress;
+    std::vector<Message> messages;
+    std::vector<std::pair<std::string, std::string>> copies;  // destination, source
+
+    std::string selectedChannel() const override { return channel; }
+    std::string gameFolder() const override { return game; }
+    std::string programFolder() const override { return program; }
+    std::string destination() const override { return destinationText; }
+    std::string source() const override { return sourceText; }
+    void setDestination(const std::string& text) override { destinationText = text; }
+    void setSource(const std::string& text) override { sourceText = text; }
+    void setProgress(float value) override { progress.push_back(value); }
+    FileResult runCopyStep() override {
+        copies.emplace_back(destinationText, sourceText);
+        return copyStep(*this);
+    }
+    void showMessage(const Message& message) override { messages.push_back(message); }
+};
+
+class Install : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy(test::channelsDir(), programDir(), fs::copy_options::recursive);
+        fs::create_directories(gameDir());
+        view_.program = test::utf8(programDir());
+        view_.game = test::utf8(gameDir());
+    }
+    fs::path programDir() const { return tmp_.path() / "program"; }
+    fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
+    fs::path gameFile(std::string_view relative) const {
+        std::string rel(relative.substr(1));
+        std::replace(rel.begin(), rel.end(), '\\', '/');
+        return gameDir() / rel;
+    }
+    fs::path programFile(std::string_view relative) const {
+        std::string rel(relative.substr(1));
+        std::replace(rel.begin(), rel.end(), '\\', '/');
+        return programDir() / rel;
+    }
+    void install(const std::string& key) {
+        view_.channel = key;
+        kestro::install(view_);
+    }
+    const Message& onlyMessage() const {
+        EXPECT_EQ(view_.messages.size(), 1u);
+        return view_.messages.back();
+    }
+
+    TempFolder tmp_;
+    FakeView view_;
+};
+
+}  // namespace kestro::test

@@ -1,0 +1,64 @@
+// What only Windows has: letter case left to the file system, the read-only
+// attribute, and files held open by another program (the game while it runs).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "fileops.h"
+#include "install_fixture.h"
+
+namespace kestro {
+namespace {
+
+using test::Install;
+using test::listTree;
+using test::readFile;
+using test::TempFolder;
+using test::utf8;
+using test::writeFile;
+
+class WinCopy : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeFile(src(), "new contents");
+        writeFile(dst(), "old game file");
+    }
+    fs::path src() const { return tmp_.path() / "src" / "file.fsh"; }
+    fs::path dst() const { return tmp_.path() / "dst" / "file.fsh"; }
+    TempFolder tmp_;
+};
+
+TEST_F(WinCopy, TheFileSystemMatchesLetterCase) {
+    const std::string shouted = utf8(tmp_.path() / "DST" / "FILE.FSH");
+    ASSERT_TRUE(replaceFile(utf8(src()), shouted).ok());
+    EXPECT_EQ(readFile(dst()), "new contents");
+    EXPECT_EQ(listTree(dst().parent_path()).size(), 1u);
+}
+
+TEST_F(WinCopy, AReadOnlyGameFileIsNamedAsSuchUnlessItsAttributesAreReset) {
+    ASSERT_TRUE(SetFileAttributesW(dst().c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(replaceFile(utf8(src()), utf8(dst())).error, FileError::DestinationReadOnly);
+    EXPECT_EQ(readFile(dst()), "old game file");
+    EXPECT_EQ(listTree(dst().parent_path()).size(), 1u);
+    ASSERT_TRUE(resetAttributes(utf8(dst())).ok());
+    EXPECT_EQ(GetFileAttributesW(dst().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    ASSERT_TRUE(replaceFile(utf8(src()), utf8(dst())).ok());
+    EXPECT_EQ(readFile(dst()), "new contents");
+}
+
+TEST_F(WinCopy, AGameFileHeldOpenIsInUseAndKeptWhole) {
+    HANDLE held = CreateFileW(dst().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const FileResult r = replaceFile(utf8(src()), utf8(dst()));
+    CloseHandle(held);
+    EXPECT_EQ(r.error, FileError::InUse);
+    EXPECT_EQ(readFile(dst()), "old game file");
+    EXPECT_EQ(listTree(dst().parent_path()).size(), 1u);
+}
+
+TEST_F(WinCopy, APathWithoutADriveIsNotAFullPath) {
+    EXPECT_EQ(resolvePath("\\DATA\\ENVIRO\\Misc16.fsh").error, FileError::PathRelative);
+}
+
+}  // namespace
+}  // namespace kestro
