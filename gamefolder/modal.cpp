@@ -28,4 +28,11 @@ void messageBox(QWidget* parent, const QString& title, const QString& text,
     runModal(box);
 }
 
+bool askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setDefaultButton(QMessageBox::No);
+    return runModal(box) == QMessageBox::Yes;
+}
+
 }  // namespace kestro

@@ -23,4 +23,7 @@ ModalRunner setModalRunner(ModalRunner runner);
 // A message box with one OK button and no default or escape surprises.
 void messageBox(QWidget* parent, const QString& title, const QString& text, QMessageBox::Icon icon);
 
+// A question with Yes and No, No being the default; true for Yes.
+bool askYesNo(QWidget* parent, const QString& title, const QString& text);
+
 }  // namespace kestro

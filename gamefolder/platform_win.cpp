@@ -11,7 +11,9 @@ namespace {
 const QString kClassicStore =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KESTRO");
 
-QString storeKey(const QString& location) { return location.isEmpty() ? kClassicStore : location; }
+QString storeKey(const QString& location) {
+    return location.isEmpty() ? kClassicStore : location;
+}
 
 }  // namespace
 
@@ -19,7 +21,9 @@ std::unique_ptr<QSettings> openSettingsStore(const QString& location) {
     return std::make_unique<QSettings>(storeKey(location), QSettings::NativeFormat);
 }
 
-QString settingsStoreName(const QString& location) { return storeKey(location); }
+QString settingsStoreName(const QString& location) {
+    return storeKey(location);
+}
 
 QList<Drive> availableDrives() {
     QList<Drive> drives;

@@ -3,22 +3,30 @@
 #include <algorithm>
 
 #include "catalogue.h"
+#include "originals.h"
 
 namespace kestro {
 namespace {
 
 struct StepOutcome {
-    std::string_view file;  // relative to the game folder
+    std::string file;  // relative to the game folder
     FileResult result;
+    bool originalNotKept = false;  // the game's own file could not be kept, so it was left alone
 };
+
+std::string reason(const StepOutcome& outcome) {
+    if (outcome.originalNotKept)
+        return "its original could not be kept (" + describe(outcome.result) +
+               "), so it was left as it was";
+    return describe(outcome.result);
+}
 
 std::string bulletList(const std::vector<StepOutcome>& outcomes, bool failed) {
     std::string text;
     for (const StepOutcome& outcome : outcomes) {
         if (outcome.result.ok() == failed) continue;
-        text += "\n  ";
-        text += outcome.file;
-        if (failed) text += ": " + describe(outcome.result);
+        text += "\n  " + outcome.file;
+        if (failed) text += ": " + reason(outcome);
     }
     return text.empty() ? "\n  (none)" : text;
 }
@@ -29,10 +37,33 @@ std::string incompleteReport(const Channel& channel, const std::vector<StepOutco
            "\n\nReplaced:" + bulletList(outcomes, false);
 }
 
-std::string unusableFolderReport(const std::string& folder, const FileResult& why) {
+std::string unusableFolder(const std::string& folder, const FileResult& why) {
     const std::string shown = folder.empty() ? "(empty)" : "\"" + folder + "\"";
-    return "The game folder " + shown + " cannot be used: " + describe(why) +
-           ".\n\nNo game file was replaced. Choose the game folder with the \"...\" button.";
+    return "The game folder " + shown + " cannot be used: " + describe(why) + ".";
+}
+
+std::string unusableFolderReport(const std::string& folder, const FileResult& why) {
+    return unusableFolder(folder, why) +
+           "\n\nNo game file was replaced. Choose the game folder with the \"...\" button.";
+}
+
+std::string restoreReport(const std::vector<RestoreOutcome>& outcomes, bool& allDone) {
+    std::string failed, restored, removed;
+    for (const RestoreOutcome& o : outcomes) {
+        if (!o.result.ok())
+            failed += "\n  " + o.file + ": " + describe(o.result);
+        else
+            (o.action == RestoreOutcome::Action::Restored ? restored : removed) += "\n  " + o.file;
+    }
+    allDone = failed.empty();
+    std::string text = allDone
+                           ? "The game's original files are back."
+                           : "Some files could not be put back as they were; the kept originals "
+                             "of those stay in \"KESTRO backup\".\n\nNot restored:" +
+                                 failed;
+    if (!restored.empty()) text += "\n\nRestored:" + restored;
+    if (!removed.empty()) text += "\n\nRemoved (added by channel installs):" + removed;
+    return text;
 }
 
 }  // namespace
@@ -62,7 +93,13 @@ void install(InstallView& view) {
             view.setDestination(view.gameFolder() + std::string(step.destination));
             view.setSource(view.programFolder() + std::string(step.source));
             view.setProgress(step.progress);
-            outcomes.push_back({step.destination, view.runCopyStep()});
+            const std::string file(step.destination);
+            if (const FileResult kept = keepOriginal(view.gameFolder(), view.programFolder(), file);
+                !kept.ok()) {
+                outcomes.push_back({file, kept, true});
+                continue;
+            }
+            outcomes.push_back({file, view.runCopyStep()});
         }
         const bool allReplaced = std::all_of(outcomes.begin(), outcomes.end(),
                                              [](const StepOutcome& o) { return o.result.ok(); });
@@ -75,6 +112,30 @@ void install(InstallView& view) {
         }
     }
     view.setProgress(0);
+}
+
+void restore(InstallView& view) {
+    const std::string title(kInstallTitle);
+    const std::string folder = view.gameFolder();
+    if (const FileResult usable = checkFolder(folder); !usable.ok()) {
+        view.showMessage({title, unusableFolder(folder, usable), Message::Kind::Warning});
+        return;
+    }
+    if (!hasOriginals(folder)) {
+        view.showMessage({title,
+                          "There is nothing to restore: no original game file has been kept in \"" +
+                              folder + "\".",
+                          Message::Kind::Plain});
+        return;
+    }
+    if (!view.askYesNo({title,
+                        "Put the game's original files back in \"" + folder +
+                            "\"?\n\nThe files that channel installs added are removed.",
+                        Message::Kind::Plain}))
+        return;
+    bool allDone = false;
+    const std::string report = restoreReport(restoreOriginals(folder), allDone);
+    view.showMessage({title, report, allDone ? Message::Kind::Plain : Message::Kind::Warning});
 }
 
 }  // namespace kestro

@@ -35,6 +35,7 @@ class InstallView {
     virtual void setProgress(float value) = 0;             // ProgressBar1, 0 to 100
     virtual FileResult runCopyStep() = 0;                  // the Copia button: copyStep(*this)
     virtual void showMessage(const Message& message) = 0;  // modal, returns when closed
+    virtual bool askYesNo(const Message& question) = 0;    // modal; true for Yes
 };
 
 // The copy step: makes the destination an ordinary file, then copies the source over
@@ -45,5 +46,9 @@ FileResult copyStep(const InstallView& view);
 // the user how it went: the channel's own message when every file was replaced,
 // otherwise a warning that lists what was and was not replaced, and why.
 void install(InstallView& view);
+
+// Asks, then puts the game's kept original files back and removes the files installs
+// created, and reports file by file.
+void restore(InstallView& view);
 
 }  // namespace kestro

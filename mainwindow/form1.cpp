@@ -20,6 +20,7 @@
 #include "linklabel.h"
 #include "look.h"
 #include "modal.h"
+#include "originals.h"
 #include "preview.h"
 #include "seleccion.h"
 #include "settings.h"
@@ -81,6 +82,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(defaultFont());
     ImageList1 = QIcon(QStringLiteral(":/icons/channel.png"));
+    installedIcon = QIcon(QStringLiteral(":/icons/installed.png"));
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -204,6 +206,9 @@ void Form1::buildMenus() {
     mnuUbicaciones = mnuConfig->addAction(tr("&Path..."), this, &Form1::mnuUbicaciones_Click);
     mnuUbicaciones->setObjectName(QStringLiteral("mnuUbicaciones"));
     mnuUbicaciones->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuRestore =
+        mnuConfig->addAction(tr("&Restore Original Files"), this, &Form1::mnuRestore_Click);
+    mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
 
     mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -220,7 +225,19 @@ void Form1::Form_Load() {
         new QListWidgetItem(ImageList1, QString::fromUtf8(channel.key.data(), channel.key.size()),
                             ListView1);
     Label5->setText(QStringLiteral("Total: %1").arg(ListView1->count()));
+    refreshInstalledMark();
     ListView1->setFocus();
+}
+
+void Form1::refreshInstalledMark() {
+    const Channel* installed = installedChannel(gameFolder(), programFolder_);
+    for (int row = 0; row < ListView1->count(); ++row) {
+        QListWidgetItem* item = ListView1->item(row);
+        const bool mark = installed && item->text() == QString::fromUtf8(installed->key.data(),
+                                                                         installed->key.size());
+        item->setIcon(mark ? installedIcon : ImageList1);
+        item->setToolTip(mark ? tr("Installed in the game folder now") : QString());
+    }
 }
 
 void Form1::ListView1_ItemClick(QListWidgetItem* item) {
@@ -240,6 +257,7 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
 
 void Form1::Command1_Click() {
     install(*this);
+    refreshInstalledMark();
 }
 
 void Form1::Copia_Click() {
@@ -248,7 +266,12 @@ void Form1::Copia_Click() {
 
 void Form1::Command2_Click() {
     seleccion dialog(Ubicacion);
-    runModal(dialog);
+    if (runModal(dialog) == QDialog::Accepted) refreshInstalledMark();
+}
+
+void Form1::mnuRestore_Click() {
+    restore(*this);
+    refreshInstalledMark();
 }
 
 void Form1::mnuUbicaciones_Click() {
@@ -314,6 +337,10 @@ void Form1::setProgress(float value) {
 
 FileResult Form1::runCopyStep() {
     return copyStep(*this);
+}
+
+bool Form1::askYesNo(const Message& question) {
+    return kestro::askYesNo(this, toQString(question.title), toQString(question.text));
 }
 
 void Form1::showMessage(const Message& message) {

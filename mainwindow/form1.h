@@ -38,6 +38,7 @@ class Form1 : public QMainWindow, public InstallView {
     void Copia_Click();     // the copy step
     void Command2_Click();  // "...": the game folder dialog
     void mnuUbicaciones_Click();
+    void mnuRestore_Click();
     void Label1_Click();
     void Label2_Click();
     void Label4_Click();
@@ -55,19 +56,24 @@ class Form1 : public QMainWindow, public InstallView {
     void setProgress(float value) override;
     FileResult runCopyStep() override;
     void showMessage(const Message& message) override;
+    bool askYesNo(const Message& question) override;
+
+    // Marks the channel whose files the game folder holds now, if any.
+    void refreshInstalledMark();
 
     // Controls, by the names the rest of the program and its tests know them by.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame9;
     QFrame *Frame7, *Frame8, *Frame10, *Frame11;
     ChannelListView* ListView1;
     QIcon ImageList1;  // the one channel icon
+    QIcon installedIcon;
     QLabel *Label3, *Label5, *Label6, *Image1;
     LinkLabel *Label1, *Label2, *Label4;
     QLineEdit *Text1, *Ubicacion, *Archivo, *Destino;
     QPushButton *Command1, *Command2, *Copia;
     QProgressBar* ProgressBar1;
     QMenu *mnuFile, *mnuConfig, *mnuHelp;
-    QAction *mnuExit, *mnuUbicaciones, *mnuAbout;
+    QAction *mnuExit, *mnuUbicaciones, *mnuRestore, *mnuAbout;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the program's 32x32 icons (window, channel item) under
+# Draws the program's 32x32 icons (window, channel item, installed channel) under
 # mainwindow/icons/. Run once by hand (needs ImageMagick); the results are committed.
 set -euo pipefail
 cd "$(dirname "$0")/../mainwindow/icons"
@@ -16,3 +16,8 @@ convert -size 32x32 xc:none \
   -fill "#e0a400" -stroke none -draw "polygon 12,8 12,19 21,13.5" \
   -fill "#555555" -draw "rectangle 13,24 18,26" -draw "roundrectangle 8,27 23,29 1,1" \
   -colors 256 PNG8:channel.png
+convert -size 32x32 xc:none \
+  -fill "#2e7d32" -stroke "#1b4d1e" -draw "roundrectangle 2,4 29,23 3,3" \
+  -stroke white -strokewidth 3 -fill none -draw "polyline 9,14 14,19 23,9" \
+  -stroke none -fill "#555555" -draw "rectangle 13,24 18,26" -draw "roundrectangle 8,27 23,29 1,1" \
+  -colors 256 PNG8:installed.png

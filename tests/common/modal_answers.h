@@ -30,6 +30,7 @@ class ModalAnswers {
     // Runs while a message box is open, e.g. to look at the window behind it.
     std::function<void(const SeenBox&)> whileOpen;
 
+    QMessageBox::StandardButton yesOrNo = QMessageBox::Yes;  // the answer to questions
     QList<SeenBox> boxes;
     int dialogs = 0;
 
@@ -41,7 +42,8 @@ class ModalAnswers {
                               def ? box->standardButton(const_cast<QPushButton*>(def))
                                   : QMessageBox::NoButton});
                 if (whileOpen) whileOpen(boxes.back());
-                return int(QMessageBox::Ok);
+                return int(box->standardButtons().testFlag(QMessageBox::Yes) ? yesOrNo
+                                                                             : QMessageBox::Ok);
             }
             ++dialogs;
             return answerDialog(dialog);

@@ -30,6 +30,12 @@ class FakeView : public InstallView {
         return copyStep(*this);
     }
     void showMessage(const Message& message) override { messages.push_back(message); }
+    bool answerYes = true;
+    std::vector<Message> questions;
+    bool askYesNo(const Message& question) override {
+        questions.push_back(question);
+        return answerYes;
+    }
 };
 
 class Install : public ::testing::Test {
@@ -41,6 +47,12 @@ class Install : public ::testing::Test {
         view_.game = test::utf8(gameDir());
     }
     fs::path programDir() const { return tmp_.path() / "program"; }
+    // The game folder as the game sees it, without the kept originals.
+    std::vector<std::string> gameTree() const {
+        std::vector<std::string> names = listTree(gameDir());
+        std::erase_if(names, [](const std::string& n) { return n.starts_with("KESTRO backup"); });
+        return names;
+    }
     fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
     fs::path gameFile(std::string_view relative) const {
         std::string rel(relative.substr(1));

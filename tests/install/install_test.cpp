@@ -41,9 +41,8 @@ INSTANTIATE_TEST_SUITE_P(AllSeven, InstallEachChannel, ::testing::Range<size_t>(
 
 TEST_F(Install, CreatesTheDataFoldersAndOnlyTheChannelsFiles) {
     install("NTV");
-    EXPECT_EQ(listTree(gameDir()),
-              (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/ENVIRO/Misc16.fsh",
-                                        "DATA/ENVIRO/misc8.fsh", "DATA/POPUPS"}));
+    EXPECT_EQ(gameTree(), (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/ENVIRO/Misc16.fsh",
+                                                    "DATA/ENVIRO/misc8.fsh", "DATA/POPUPS"}));
     EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")),
               readFile(programDir() / "ntv/Misc16.fsh"));
 }
@@ -78,7 +77,7 @@ TEST_F(Install, ReplacesExistingFilesWhateverTheirLetterCase) {
     writeFile(gameDir() / "data/enviro/MISC8.FSH", "original");
     install("NTV");
     // One file of each name, not a second one beside it in other letter case.
-    std::vector<std::string> names = listTree(gameDir());
+    std::vector<std::string> names = gameTree();
     for (std::string& name : names)
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return std::tolower(c); });

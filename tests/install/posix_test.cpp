@@ -87,8 +87,8 @@ TEST_F(Resolve, ResolvingAResultAgainGivesTheSamePath) {
 TEST_F(Install, KeepsTheGamesOwnLetterCase) {
     writeFile(gameDir() / "data/enviro/MISC16.FSH", "original");
     install("CANAL+");
-    EXPECT_EQ(listTree(gameDir()), (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
-                                                             "data/enviro/MISC16.FSH"}));
+    EXPECT_EQ(gameTree(), (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
+                                                    "data/enviro/MISC16.FSH"}));
 }
 
 TEST_F(Install, ThroughAWineDriveLetter) {

@@ -366,6 +366,47 @@ class TestMainWindow : public QObject {
         QVERIFY(!QFileInfo::exists(missing));
     }
 
+    void installedChannelIsMarkedAndRestoreTakesItBack() {
+        QTemporaryDir game;
+        QDir().mkpath(game.filePath(QStringLiteral("DATA/ENVIRO")));
+        QFile original(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
+        QVERIFY(original.open(QIODevice::WriteOnly));
+        original.write("game's own");
+        original.close();
+        LoadedWindow w(game.path());
+        Form1& form = w.form;
+        const auto marked = [&] {
+            QStringList keys;
+            for (int i = 0; i < form.ListView1->count(); ++i)
+                if (form.ListView1->item(i)->icon().cacheKey() == form.installedIcon.cacheKey())
+                    keys << form.ListView1->item(i)->text() + u'|' +
+                                form.ListView1->item(i)->toolTip();
+            return keys;
+        };
+        QCOMPARE(marked(), QStringList());
+        clickItem(form, QStringLiteral("CANAL+"));
+        ModalAnswers answers;
+        form.Command1->click();
+        QCOMPARE(marked(), QStringList{QStringLiteral("CANAL+|Installed in the game folder now")});
+        QCOMPARE(form.Text1->text(), QStringLiteral("CANAL+"));  // the text stays the key
+
+        QCOMPARE(form.mnuRestore->text(), QStringLiteral("&Restore Original Files"));
+        answers.yesOrNo = QMessageBox::No;
+        form.mnuRestore->trigger();
+        QCOMPARE(answers.boxes.size(), 2);
+        QCOMPARE(answers.boxes[1].icon, QMessageBox::Question);
+        QCOMPARE(answers.boxes[1].defaultButton, QMessageBox::No);
+        QCOMPARE(marked().size(), 1);
+        answers.yesOrNo = QMessageBox::Yes;
+        form.mnuRestore->trigger();
+        QCOMPARE(answers.boxes.size(), 4);
+        QVERIFY(answers.boxes[3].text.startsWith(
+            QStringLiteral("The game's original files are back.")));
+        QCOMPARE(readAll(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh"))),
+                 QByteArray("game's own"));
+        QCOMPARE(marked(), QStringList());
+    }
+
     void browseButtonMenuAndShortcutOpenTheDialog() {
         LoadedWindow w;
         Form1& form = w.form;
