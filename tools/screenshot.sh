@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real program under Xvfb and saves a screenshot.
-#   tools/screenshot.sh main   [out.png]  the main window, a game folder stored, FOX clicked
+#   tools/screenshot.sh main   [out.png]  the main window: FOX installed and chosen
 #   tools/screenshot.sh dialog [out.png]  first start: the game folder dialog
 # Needs a build in build/ (see README.md). Installs Xvfb, xdotool and ImageMagick if missing.
 set -euo pipefail
@@ -16,7 +16,10 @@ tmp=$(mktemp -d)
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/config" "$tmp/home"
 if [ "$mode" = main ]; then
-    printf '[GENERAL]\nPATH=C:\\VARNEX 2001\n' > "$tmp/config/KESTRO.ini"
+    # A game folder that holds the FOX set, so the installed channel is marked.
+    mkdir -p "$tmp/VARNEX 2001/DATA/ENVIRO"
+    cp build/bin/fox/misc16.fsh "$tmp/VARNEX 2001/DATA/ENVIRO/Misc16.fsh"
+    printf '[GENERAL]\nPATH=%s\n' "$tmp/VARNEX 2001" > "$tmp/config/KESTRO.ini"
 fi
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 640x560x24 -nolisten tcp & xvfb=$!
