@@ -6,6 +6,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
     libgtest-dev                             # tests of the install core
+    desktop-file-utils dpkg-dev file         # checking the desktop entry; the .deb's dependencies
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
     g++-mingw-w64-x86-64-posix wine64        # the install core built and tested for Windows
 )
