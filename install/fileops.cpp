@@ -1,5 +1,6 @@
 #include "fileops.h"
 
+#include <filesystem>
 #include <system_error>
 
 namespace kestro {
@@ -44,6 +45,25 @@ std::string describe(const FileResult& result) {
             break;
     }
     return std::system_category().message(result.systemCode);
+}
+
+std::string temporaryPrefix(const std::filesystem::path& destination) {
+    const std::u8string name = destination.filename().u8string();
+    return "." + std::string(name.begin(), name.end()) + ".kestro-";
+}
+
+void removeLeftoverTemporaries(const std::filesystem::path& destination) {
+    namespace fs = std::filesystem;
+    const std::string prefix = temporaryPrefix(destination);
+    std::error_code ec;
+    for (fs::directory_iterator it(destination.parent_path(), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::u8string name = it->path().filename().u8string();
+        if (std::string(name.begin(), name.end()).starts_with(prefix) && it->is_regular_file(ec)) {
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ec);
+            fs::remove(it->path(), ec);
+        }
+    }
 }
 
 }  // namespace kestro

@@ -57,6 +57,13 @@ FileResult createFolder(std::string_view text);
 // Makes an existing file an ordinary writable one (clears read-only and the like).
 FileResult resetAttributes(std::string_view text);
 
+// The temporary files replaceFile writes beside `destination` start with this.
+std::string temporaryPrefix(const std::filesystem::path& destination);
+
+// Removes temporary files a copy cut off earlier (power cut, killed process) left
+// beside `destination`.
+void removeLeftoverTemporaries(const std::filesystem::path& destination);
+
 // Copies `source` over `destination` safely: the data go to a temporary file in the
 // destination's folder, are flushed, and then replace the destination in one step.
 // On failure the destination keeps its old contents and no temporary file remains.

@@ -216,8 +216,8 @@ FileResult replaceFile(std::string_view sourceText, std::string_view destination
     }
 
     const fs::path folder = destination.path.parent_path();
-    std::string temp =
-        (folder / ("." + destination.path.filename().string() + ".kestro-XXXXXX")).string();
+    removeLeftoverTemporaries(destination.path);
+    std::string temp = (folder / (temporaryPrefix(destination.path) + "XXXXXX")).string();
     Fd out(::mkstemp(temp.data()));
     if (out.get() < 0) return failure(errno);
 

@@ -212,10 +212,12 @@ FileResult replaceFile(std::string_view sourceText, std::string_view destination
         return failure(FileError::DestinationReadOnly, ERROR_ACCESS_DENIED);
 
     const fs::path folder = destination.path.parent_path();
+    removeLeftoverTemporaries(destination.path);
+    const std::string prefix = temporaryPrefix(destination.path);
     std::wstring temp;
     Handle out;
     for (unsigned attempt = 0; !out.valid(); ++attempt) {
-        temp = (folder / (L"." + destination.path.filename().wstring() + L".kestro-" +
+        temp = (folder / (fs::path(std::u8string(prefix.begin(), prefix.end())).wstring() +
                           std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt)))
                    .wstring();
         out.reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

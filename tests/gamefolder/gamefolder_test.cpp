@@ -134,6 +134,7 @@ class TestGameFolder : public QObject {
 
     void settingDamagedReadsAsNothingAndCanBeReplaced_data() {
         QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("empty") << QByteArray();
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11);
         QTest::newRow("not utf-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n");
         QTest::newRow("broken section") << QByteArray("[GENERAL\nPATH=C:\\x\n");

@@ -1,0 +1,193 @@
+// Faults injected while files are being replaced: a full disk, a killed process, a
+// game folder that vanishes, permissions that refuse. Each case checks that no game
+// file is lost or half-written and that the player is told; the totals are printed.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "install_fixture.h"
+
+namespace kestro {
+namespace {
+
+using test::Install;
+using test::listTree;
+using test::readFile;
+using test::writeFile;
+
+struct Tally {
+    int tried = 0, survived = 0, corrupted = 0;
+};
+Tally tally;
+
+class PrintTally : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        std::printf("fault injection: %d cases tried, %d faults survived, %d files corrupted\n",
+                    tally.tried, tally.survived, tally.corrupted);
+    }
+};
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new PrintTally);
+
+class Fault : public Install {
+  protected:
+    void TearDown() override {
+        ++tally.tried;
+        if (!HasFailure()) ++tally.survived;
+    }
+    // A game file must hold either what it held or what was copied over it.
+    void expectWhole(const fs::path& file, const std::string& before, const std::string& after) {
+        const std::string now = readFile(file);
+        if (now != before && now != after) {
+            ++tally.corrupted;
+            ADD_FAILURE() << file << " is neither the old nor the new file (" << now.size()
+                          << " bytes)";
+        }
+    }
+    bool noTemporaries(const fs::path& folder) {
+        for (const std::string& name : listTree(folder))
+            if (name.find(".kestro-") != std::string::npos) {
+                ADD_FAILURE() << "left behind: " << name;
+                return false;
+            }
+        return true;
+    }
+    std::string bigFile(size_t size, char seed) {
+        std::string data(size, '\0');
+        for (size_t i = 0; i < size; ++i) data[i] = static_cast<char>(seed + i * 31 + i / 977);
+        return data;
+    }
+};
+
+TEST_F(Fault, TheDiskFillsDuringACopy) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small disk needs root";
+    const fs::path small = tmp_.path() / "small disk";
+    fs::create_directories(small);
+    if (::mount("kestro-test", small.c_str(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "no tmpfs here";
+    const struct Unmount {
+        const fs::path& at;
+        ~Unmount() { ::umount(at.c_str()); }
+    } unmount{small};
+    {
+        const fs::path game = small / "VARNEX 2001";
+        writeFile(game / "DATA/ENVIRO/Misc16.fsh", "game's own");
+        writeFile(game / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own");  // kept already
+        const std::string big = bigFile(1 << 20, 'c');
+        writeFile(programDir() / "canal+/misc16.fsh", big);
+        view_.game = test::utf8(game);
+        install("CANAL+");
+        expectWhole(game / "DATA/ENVIRO/Misc16.fsh", "game's own", big);
+        EXPECT_EQ(readFile(game / "DATA/ENVIRO/Misc16.fsh"), "game's own");
+        EXPECT_TRUE(noTemporaries(game));
+        EXPECT_NE(onlyMessage().text.find("the disk is full"), std::string::npos)
+            << onlyMessage().text;
+    }
+}
+
+TEST_F(Fault, TheProcessIsKilledDuringALargeCopy) {
+    const fs::path game = gameDir() / "DATA/ENVIRO";
+    writeFile(game / "Misc16.fsh", "game's own");
+    const std::string big = bigFile(96 << 20, 'k');
+    writeFile(programDir() / "fox/misc16.fsh", big);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        replaceFile(test::utf8(programDir() / "fox/misc16.fsh"), test::utf8(game / "Misc16.fsh"));
+        ::_exit(0);
+    }
+    // Kill it as soon as its temporary file has started to fill.
+    for (int i = 0; i < 2000; ++i) {
+        bool started = false;
+        for (const auto& entry : fs::directory_iterator(game))
+            started |= entry.path().filename().string().find(".kestro-") != std::string::npos &&
+                       fs::file_size(entry.path()) > 0;
+        if (started) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    expectWhole(game / "Misc16.fsh", "game's own", big);
+
+    install("FOX");  // the next install tidies what the killed one left
+    expectWhole(game / "Misc16.fsh", "game's own", big);
+    EXPECT_EQ(readFile(game / "Misc16.fsh"), big);
+    EXPECT_TRUE(noTemporaries(gameDir()));
+}
+
+// The game folder is removed (a drive unplugged, an uninstall) between two copies.
+class VanishingGame : public test::FakeView {
+  public:
+    fs::path folder;
+    FileResult runCopyStep() override {
+        const FileResult r = test::FakeView::runCopyStep();
+        fs::remove_all(folder);
+        return r;
+    }
+};
+
+TEST_F(Fault, TheGameFolderDisappearsBetweenTwoSteps) {
+    VanishingGame view;
+    view.channel = "PROTV";
+    view.program = view_.program;
+    view.game = view_.game;
+    view.folder = gameDir();
+    kestro::install(view);
+    EXPECT_FALSE(fs::exists(gameDir()));  // nothing recreated it
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, Message::Kind::Warning);
+    EXPECT_NE(view.messages[0].text.find("\\DATA\\ENVIRO\\misc8.fsh: "), std::string::npos)
+        << view.messages[0].text;
+    EXPECT_NE(view.messages[0].text.find("Replaced:\n  \\DATA\\ENVIRO\\Misc16.fsh"),
+              std::string::npos);
+}
+
+// Run in a child that gives up root first: root would walk through the permissions.
+int asPlainUser(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 3;
+}
+
+TEST_F(Fault, AnUnreadableChannelFileAndAnUnwritableGameFolder) {
+    fs::permissions(tmp_.path(), fs::perms::all);  // let the plain user reach in
+    writeFile(gameDir() / "DATA/ENVIRO/Misc16.fsh", "game's own");
+    writeFile(gameDir() / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own");
+    fs::permissions(programDir() / "fox/misc16.fsh", fs::perms::none);
+    EXPECT_EQ(asPlainUser([&] {
+                  return replaceFile(test::utf8(programDir() / "fox/misc16.fsh"),
+                                     test::utf8(gameDir() / "DATA/ENVIRO/Misc16.fsh"))
+                             .error == FileError::SourceUnreadable;
+              }),
+              0);
+    fs::permissions(programDir() / "fox/misc16.fsh",
+                    fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(gameDir() / "DATA/ENVIRO", fs::perms::owner_read | fs::perms::owner_exec |
+                                                   fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_EQ(asPlainUser([&] {
+                  install("FOX");
+                  return view_.messages.size() == 1 &&
+                         view_.messages[0].text.find("Misc16.fsh: permission denied") !=
+                             std::string::npos;
+              }),
+              0);
+    fs::permissions(gameDir() / "DATA/ENVIRO", fs::perms::owner_all);
+    expectWhole(gameDir() / "DATA/ENVIRO/Misc16.fsh", "game's own",
+                readFile(programDir() / "fox/misc16.fsh"));
+    EXPECT_EQ(readFile(gameDir() / "DATA/ENVIRO/Misc16.fsh"), "game's own");
+    EXPECT_TRUE(noTemporaries(gameDir()));
+}
+
+}  // namespace
+}  // namespace kestro
