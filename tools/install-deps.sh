@@ -9,6 +9,7 @@ packages=(
     desktop-file-utils dpkg-dev file         # checking the desktop entry; the .deb's dependencies
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
     g++-mingw-w64-x86-64-posix wine64        # the install core built and tested for Windows
+    clang-14 libclang-rt-14-dev              # libFuzzer for the path layer
 )
 missing=()
 for p in "${packages[@]}"; do
