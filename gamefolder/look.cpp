@@ -1,30 +1,48 @@
 #include "look.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace kestro {
+namespace {
+
+// The family to ask for: the named one where it is installed, else its first installed
+// metric twin. Resolved once per name, which also spares the font matcher a search for
+// a family that is not there every time a control sets its font.
+QString installedFamily(const QString& family) {
+    static QHash<QString, QString> resolved;
+    if (const auto it = resolved.constFind(family); it != resolved.cend()) return *it;
+    static const QHash<QString, QStringList> twins = {
+        {QStringLiteral("MS Sans Serif"),
+         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+          QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Arial"),
+         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")}},
+    };
+    QString chosen = family;
+    if (!QFontDatabase::hasFamily(family)) {
+        for (const QString& twin : twins.value(family)) {
+            if (QFontDatabase::hasFamily(twin)) {
+                chosen = twin;
+                break;
+            }
+        }
+    }
+    resolved.insert(family, chosen);
+    return chosen;
+}
+
+}  // namespace
 
 QFont vbFont(const QString& family, qreal points, bool bold, bool underline) {
-    static const bool substituted = [] {
-        QFont::insertSubstitutions(
-            QStringLiteral("MS Sans Serif"),
-            {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-             QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(substituted);
-    QFont font(family);
+    QFont font(installedFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
 }
 
-QFont defaultFont() {
-    return vbFont(QStringLiteral("MS Sans Serif"), 8.25);
-}
+QFont defaultFont() { return vbFont(QStringLiteral("MS Sans Serif"), 8.25); }
 
 }  // namespace kestro

@@ -73,7 +73,7 @@ FileResult copyStep(const InstallView& view) {
     return replaceFile(view.source(), view.destination());
 }
 
-void install(InstallView& view) {
+const Channel* install(InstallView& view) {
     const std::string folder = view.gameFolder();
     // An empty or relative folder would send the files somewhere the player never
     // chose (the root of a drive, the current folder): refuse it before writing.
@@ -81,12 +81,13 @@ void install(InstallView& view) {
         view.setProgress(0);
         view.showMessage({std::string(kInstallTitle), unusableFolderReport(folder, usable),
                           Message::Kind::Warning});
-        return;
+        return nullptr;
     }
     for (const char* data : {"\\DATA", "\\DATA\\ENVIRO", "\\DATA\\POPUPS"}) {
         createFolder(folder + data);  // usually there already
     }
 
+    const Channel* installed = nullptr;
     if (const Channel* channel = findChannel(view.selectedChannel())) {
         std::vector<StepOutcome> outcomes;
         for (const CopyStep& step : channel->steps) {
@@ -104,6 +105,7 @@ void install(InstallView& view) {
         const bool allReplaced = std::all_of(outcomes.begin(), outcomes.end(),
                                              [](const StepOutcome& o) { return o.result.ok(); });
         if (allReplaced) {
+            installed = channel;
             view.showMessage({std::string(kInstallTitle), std::string(channel->completionMessage),
                               Message::Kind::Plain});
         } else {
@@ -112,6 +114,7 @@ void install(InstallView& view) {
         }
     }
     view.setProgress(0);
+    return installed;
 }
 
 void restore(InstallView& view) {

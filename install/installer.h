@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "fileops.h"
 
 namespace kestro {
@@ -44,8 +45,9 @@ FileResult copyStep(const InstallView& view);
 
 // Installs the channel named by the view's selection into its game folder and tells
 // the user how it went: the channel's own message when every file was replaced,
-// otherwise a warning that lists what was and was not replaced, and why.
-void install(InstallView& view);
+// otherwise a warning that lists what was and was not replaced, and why. Returns the
+// channel when every one of its files was replaced, else nullptr.
+const Channel* install(InstallView& view);
 
 // Asks, then puts the game's kept original files back and removes the files installs
 // created, and reports file by file.

@@ -60,6 +60,11 @@ QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
     return f;
 }
 
+// Our own icons are PNGs: saying so spares start-up a probe of every image plugin.
+QIcon icon(const char* name) {
+    return QIcon(QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)), "PNG"));
+}
+
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -76,13 +81,13 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     initIcons();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestro.png")));
+    setWindowIcon(icon("kestro"));
     // A fixed dialog border: close box and system menu, no minimize or maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(defaultFont());
-    ImageList1 = QIcon(QStringLiteral(":/icons/channel.png"));
-    installedIcon = QIcon(QStringLiteral(":/icons/installed.png"));
+    ImageList1 = icon("channel");
+    installedIcon = icon("installed");
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -230,11 +235,15 @@ void Form1::Form_Load() {
 }
 
 void Form1::refreshInstalledMark() {
-    const Channel* installed = installedChannel(gameFolder(), programFolder_);
+    markInstalled(installedChannel(gameFolder(), programFolder_));
+}
+
+void Form1::markInstalled(const Channel* installed) {
+    const QString key =
+        installed ? QString::fromUtf8(installed->key.data(), installed->key.size()) : QString();
     for (int row = 0; row < ListView1->count(); ++row) {
         QListWidgetItem* item = ListView1->item(row);
-        const bool mark = installed && item->text() == QString::fromUtf8(installed->key.data(),
-                                                                         installed->key.size());
+        const bool mark = installed && item->text() == key;
         item->setIcon(mark ? installedIcon : ImageList1);
         item->setToolTip(mark ? tr("Installed in the game folder now") : QString());
     }
@@ -256,8 +265,12 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
 }
 
 void Form1::Command1_Click() {
-    install(*this);
-    refreshInstalledMark();
+    // A complete install says which channel is there now; after a partial one the
+    // files tell.
+    if (const Channel* installed = install(*this))
+        markInstalled(installed);
+    else
+        refreshInstalledMark();
 }
 
 void Form1::Copia_Click() {

@@ -60,6 +60,7 @@ class Form1 : public QMainWindow, public InstallView {
 
     // Marks the channel whose files the game folder holds now, if any.
     void refreshInstalledMark();
+    void markInstalled(const Channel* installed);
 
     // Controls, by the names the rest of the program and its tests know them by.
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame9;

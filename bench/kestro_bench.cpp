@@ -1,0 +1,294 @@
+// Measures what a player and a maintainer care about, each against its floor in the
+// same run: start-up, install speed, memory while installing, the folder dialog on a
+// huge folder, and the preview. Prints a table; medians over repeated runs.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "channellist.h"
+#include "dirlistbox.h"
+#include "form1.h"
+#include "modal.h"
+#include "paint_quit.h"
+#include "platform.h"
+#include "settings.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::string self;  // this executable, for the child processes
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double millisecondsOf(const std::function<void()>& work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+struct Child {
+    double ms;
+    long maxRssKb;
+};
+
+// Runs a command as a child process; wall time from start to exit, and its peak memory.
+Child run(const std::vector<std::string>& args) {
+    const auto start = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::vector<char*> argv;
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "child %s failed\n", args[0].c_str());
+        std::exit(1);
+    }
+    return {ms, usage.ru_maxrss};
+}
+
+void writeFile(const fs::path& path, size_t size, char seed) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    std::vector<char> block(1 << 20);
+    for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<char>(seed + i * 7);
+    for (size_t done = 0; done < size; done += block.size())
+        out.write(block.data(), static_cast<std::streamsize>(std::min(block.size(), size - done)));
+}
+
+// A program folder whose PROTV set (the largest: three files) has files of `size`.
+fs::path programWithProtv(const fs::path& root, size_t size) {
+    const fs::path program = root / "program";
+    fs::create_directories(program);
+    for (const auto& e : fs::directory_iterator(KESTRO_CHANNELS_DIR))
+        if (e.is_directory())
+            fs::copy(e.path(), program / e.path().filename(), fs::copy_options::recursive);
+    for (const char* f : {"misc16.fsh", "misc8.fsh", "popups.abg"})
+        writeFile(program / "protv" / f, size, f[0]);
+    return program;
+}
+
+// The main window as a player has it: loaded, shown, settled.
+struct Window {
+    explicit Window(const QString& program, const QString& game) : form(program) {
+        kestro::GameFolderSetting::setLocation(settings.filePath(QStringLiteral("KESTRO.ini")));
+        kestro::GameFolderSetting::write(game, nullptr);
+        kestro::setModalRunner([](QDialog&) { return 0; });  // answer every message at once
+        form.Form_Load();
+        form.show();
+        QApplication::processEvents();
+    }
+    QTemporaryDir settings;
+    kestro::Form1 form;
+};
+
+QListWidgetItem* item(kestro::Form1& form, const QString& key) {
+    return form.ListView1->findItems(key, Qt::MatchExactly).value(0);
+}
+
+// --- children ---
+
+int startupChild(const char* settingsFile) {
+    int argc = 1;
+    char* argv[] = {self.data(), nullptr};
+    QApplication app(argc, argv);
+    kestro::GameFolderSetting::setLocation(QString::fromLocal8Bit(settingsFile));
+    kestro::Form1 form(QStringLiteral(KESTRO_CHANNELS_DIR));
+    form.Form_Load();
+    QuitOnFirstPaint quit(&form);
+    form.show();
+    return app.exec();
+}
+
+int memoryChild(bool install, const char* program, const char* game) {
+    int argc = 1;
+    char* argv[] = {self.data(), nullptr};
+    QApplication app(argc, argv);
+    Window w(QString::fromLocal8Bit(program), QString::fromLocal8Bit(game));
+    if (install) {
+        w.form.ListView1_ItemClick(item(w.form, QStringLiteral("PROTV")));
+        w.form.Command1_Click();
+    }
+    QApplication::processEvents();
+    return 0;
+}
+
+// --- measures ---
+
+struct Row {
+    std::string measure, ours, floor, ratio, goal;
+};
+std::vector<Row> rows;
+
+std::string fmt(const char* f, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, f, v);
+    return buf;
+}
+
+void startup(const std::string& floorExe, const fs::path& tmp) {
+    const fs::path ini = tmp / "KESTRO.ini";
+    std::ofstream(ini) << "[GENERAL]\nPATH=" << tmp.string() << "\n";
+    std::vector<double> ours, floor;
+    for (int i = 0; i < 15; ++i) {
+        ours.push_back(run({self, "startup-child", ini.string()}).ms);
+        floor.push_back(run({floorExe}).ms);
+    }
+    const double o = median(ours), f = median(floor);
+    rows.push_back({"start-up to window shown", fmt("%.1f ms", o), fmt("%.1f ms", f),
+                    fmt("%.2f", o / f), "<= 1.25"});
+}
+
+void install(const fs::path& tmp, size_t size, int runs, const char* label, const char* goal) {
+    const fs::path program = programWithProtv(tmp / label, size);
+    const fs::path game = tmp / label / "game";
+    ::sync();  // the channel files just written must not be flushed during a timed run
+    std::vector<double> ours, floor;
+    for (int i = -1; i < runs; ++i) {  // run -1 warms the caches and is not counted
+        if (i == 0) ours.clear(), floor.clear();
+        fs::remove_all(game);
+        fs::create_directories(game);
+        ::sync();
+        {
+            int argc = 1;
+            char* argv[] = {self.data(), nullptr};
+            QApplication app(argc, argv);
+            Window w(QString::fromStdString(program.string()),
+                     QString::fromStdString(game.string()));
+            w.form.ListView1_ItemClick(item(w.form, QStringLiteral("PROTV")));
+            ours.push_back(millisecondsOf([&] { w.form.Command1_Click(); }));
+        }
+        fs::remove_all(game);
+        fs::create_directories(game / "DATA/ENVIRO");
+        ::sync();
+        const std::string p = (program / "protv").string(), g = (game / "DATA/ENVIRO").string();
+        const std::string cp = "cp '" + p + "/misc16.fsh' '" + p + "/misc8.fsh' '" + p +
+                               "/popups.abg' '" + g + "/' && sync '" + g + "/misc16.fsh' '" + g +
+                               "/misc8.fsh' '" + g + "/popups.abg'";
+        floor.push_back(millisecondsOf([&] {
+            if (std::system(cp.c_str()) != 0) std::exit(1);
+        }));
+    }
+    fs::remove_all(tmp / label);
+    const double o = median(ours), f = median(floor);
+    rows.push_back({std::string("install PROTV, ") + label, fmt("%.1f ms", o), fmt("%.1f ms", f),
+                    fmt("%.2f", o / f), goal});
+}
+
+void memory(const fs::path& tmp) {
+    const fs::path program = programWithProtv(tmp / "memory", 200u << 20);
+    const fs::path game = tmp / "memory/game";
+    fs::create_directories(game);
+    const long idle = run({self, "memory-child", "idle", program.string(), game.string()}).maxRssKb;
+    const long busy =
+        run({self, "memory-child", "install", program.string(), game.string()}).maxRssKb;
+    fs::remove_all(tmp / "memory");
+    rows.push_back({"peak memory, installing 3 x 200 MB", fmt("%.1f MB", busy / 1024.0),
+                    fmt("%.1f MB", idle / 1024.0), fmt("%+.1f MB", (busy - idle) / 1024.0),
+                    "within +10 MB"});
+}
+
+void dialog(const fs::path& tmp) {
+    const fs::path big = tmp / "twenty thousand";
+    fs::create_directories(big);
+    for (int i = 0; i < 20000; ++i) fs::create_directory(big / ("folder " + std::to_string(i)));
+    int argc = 1;
+    char* argv[] = {self.data(), nullptr};
+    QApplication app(argc, argv);
+    const kestro::Drive root{QStringLiteral("/"), QStringLiteral("/"), QStringLiteral("/"), u'/'};
+    const QStringList components =
+        QString::fromStdString(big.string()).split(u'/', Qt::SkipEmptyParts);
+    std::vector<double> ours, floor;
+    for (int i = 0; i < 5; ++i) {
+        kestro::DirListBox list;
+        ours.push_back(millisecondsOf([&] { list.open(root, components); }));
+        size_t n = 0;
+        floor.push_back(millisecondsOf([&] {
+            for (const auto& e : fs::directory_iterator(big)) n += e.is_directory();
+        }));
+    }
+    fs::remove_all(big);
+    const double o = median(ours), f = median(floor);
+    rows.push_back({"folder dialog, 20,000 subfolders", fmt("%.1f ms", o), fmt("%.1f ms", f),
+                    fmt("%.1f", o / f), "reported"});
+}
+
+void preview(const fs::path& tmp) {
+    int argc = 1;
+    char* argv[] = {self.data(), nullptr};
+    QApplication app(argc, argv);
+    Window w(QStringLiteral(KESTRO_CHANNELS_DIR), QString::fromStdString(tmp.string()));
+    QListWidgetItem* fox = item(w.form, QStringLiteral("FOX"));
+    QListWidgetItem* ntv = item(w.form, QStringLiteral("NTV"));
+    const QString file = QStringLiteral(KESTRO_CHANNELS_DIR "/fox/preview.jpg");
+    std::vector<double> ours, floor;
+    for (int i = 0; i < 200; ++i) {
+        w.form.ListView1_ItemClick(ntv);
+        ours.push_back(millisecondsOf([&] {
+            w.form.ListView1_ItemClick(fox);
+            w.form.Image1->repaint();
+        }));
+        floor.push_back(millisecondsOf([&] { QImageReader(file).read(); }));
+    }
+    const double o = median(ours), f = median(floor);
+    rows.push_back({"preview, click to picture shown", fmt("%.3f ms", o), fmt("%.3f ms", f),
+                    fmt("%.2f", o / f), "reported"});
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    self = fs::canonical("/proc/self/exe").string();
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup-child") return startupChild(argv[2]);
+    if (mode == "memory-child")
+        return memoryChild(std::string(argv[2]) == "install", argv[3], argv[4]);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kestro_bench <floor_window executable> [scratch folder]\n");
+        return 2;
+    }
+    const fs::path tmp =
+        fs::path(argc > 2 ? argv[2] : "/var/tmp") / ("kestro-bench-" + std::to_string(::getpid()));
+    fs::create_directories(tmp);
+    startup(argv[1], tmp);
+    install(tmp, 2u << 20, 7, "3 x 2 MB", "reported");
+    install(tmp, 200u << 20, 5, "3 x 200 MB", "<= 1.2");
+    memory(tmp);
+    dialog(tmp);
+    preview(tmp);
+    fs::remove_all(tmp);
+
+    std::printf("| measure | KESTRO | floor | ratio | goal |\n|---|---|---|---|---|\n");
+    for (const Row& r : rows)
+        std::printf("| %s | %s | %s | %s | %s |\n", r.measure.c_str(), r.ours.c_str(),
+                    r.floor.c_str(), r.ratio.c_str(), r.goal.c_str());
+    return 0;
+}
