@@ -5,6 +5,17 @@
 
 namespace kestro {
 
+FileError fromPathProblem(PathProblem problem) {
+    switch (problem) {
+        case PathProblem::Empty:
+            return FileError::PathEmpty;
+        case PathProblem::Relative:
+            return FileError::PathRelative;
+        default:
+            return FileError::PathInvalid;
+    }
+}
+
 std::string describe(const FileResult& result) {
     switch (result.error) {
         case FileError::None:

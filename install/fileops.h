@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "winpath.h"
+
 namespace kestro {
 
 enum class FileError {
@@ -34,6 +36,9 @@ struct FileResult {
     int systemCode = 0;  // errno or GetLastError(), for the detail
     bool ok() const { return error == FileError::None; }
 };
+
+// Why a path text could not be taken apart, as a file error.
+FileError fromPathProblem(PathProblem problem);
 
 // A plain-language reason for a failed operation, for the user.
 std::string describe(const FileResult& result);

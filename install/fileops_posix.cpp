@@ -141,16 +141,7 @@ int copyData(int in, int out) {
 Resolved resolvePath(std::string_view text) {
     PathProblem problem;
     const auto parsed = parseWinPath(text, &problem);
-    if (!parsed) {
-        switch (problem) {
-            case PathProblem::Empty:
-                return {{}, FileError::PathEmpty};
-            case PathProblem::Relative:
-                return {{}, FileError::PathRelative};
-            default:
-                return {{}, FileError::PathInvalid};
-        }
-    }
+    if (!parsed) return {{}, fromPathProblem(problem)};
     fs::path path = "/";
     if (parsed->drive) {
         const fs::path devices = winePrefix() / "dosdevices";

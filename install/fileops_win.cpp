@@ -128,16 +128,7 @@ FileResult replaceFailure(const std::wstring& destination, DWORD code) {
 Resolved resolvePath(std::string_view text) {
     PathProblem problem;
     const auto parsed = parseWinPath(text, &problem);
-    if (!parsed) {
-        switch (problem) {
-            case PathProblem::Empty:
-                return {{}, FileError::PathEmpty};
-            case PathProblem::Relative:
-                return {{}, FileError::PathRelative};
-            default:
-                return {{}, FileError::PathInvalid};
-        }
-    }
+    if (!parsed) return {{}, fromPathProblem(problem)};
     // "\DATA" without a drive leans on the current drive: not a full path here.
     if (!parsed->drive) return {{}, FileError::PathRelative};
     std::wstring path{wchar_t(parsed->drive - 'a' + 'A'), L':', L'\\'};

@@ -17,7 +17,7 @@ run() {
     export LANG=C.UTF-8 HOME="$work/home" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     cmake -S src -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DKESTRO_BUILD_GUI=OFF \
         -DCMAKE_BUILD_TYPE=Release > build.log || { cat build.log; return 1; }
-    cmake --build build -j2 >> build.log || { cat build.log; return 1; }
+    cmake --build build -j2 >> build.log 2>&1 || { cat build.log; return 1; }
     # wineboot reports a failure for the 32-bit helpers a 64-bit-only Wine lacks; what
     # counts is that the prefix is there.
     "$wine/wine64" wineboot --init > wineboot.log 2>&1 || true

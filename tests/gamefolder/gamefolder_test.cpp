@@ -77,6 +77,24 @@ QString canonical(const QString& path) {
     return QFileInfo(path).canonicalFilePath();
 }
 
+QString withChildren(const QTemporaryDir& dir) {
+    QDir(dir.path()).mkpath(QStringLiteral("Child/Grandchild"));
+    return dir.path();
+}
+
+// The dialog opened with a scratch folder (holding Child/Grandchild) as the process's
+// current folder, and the setting in a scratch file.
+struct OpenDialog {
+    explicit OpenDialog(const QString& folderText = {})
+        : here(withChildren(game)), ubicacion(folderText), dialog(&ubicacion) {}
+    QString start() const { return canonical(game.path()); }
+    ScratchSettings scratch;
+    QTemporaryDir game;
+    CurrentFolder here;
+    QLineEdit ubicacion;
+    seleccion dialog;
+};
+
 }  // namespace
 
 class TestGameFolder : public QObject {
@@ -193,24 +211,16 @@ class TestGameFolder : public QObject {
     }
 
     void okWithoutNavigatingGivesTheCurrentFolder() {
-        ScratchSettings scratch;
-        QTemporaryDir game;
-        CurrentFolder here(game.path());
-        QLineEdit ubicacion(QStringLiteral("D:\\VARNEX 2001"));
-        seleccion dialog(&ubicacion);
-        dialog.Command1->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(ubicacion.text(), canonical(game.path()));
-        QCOMPARE(GameFolderSetting::read(), canonical(game.path()));
+        OpenDialog d(QStringLiteral("D:\\VARNEX 2001"));
+        d.dialog.Command1->click();
+        QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(d.ubicacion.text(), d.start());
+        QCOMPARE(GameFolderSetting::read(), d.start());
     }
 
     void highlightOpensNothingDoubleClickOpens() {
-        ScratchSettings scratch;
-        QTemporaryDir game;
-        QDir(game.path()).mkpath(QStringLiteral("Child/Grandchild"));
-        CurrentFolder here(game.path());
-        QLineEdit ubicacion;
-        seleccion dialog(&ubicacion);
+        OpenDialog d;
+        seleccion& dialog = d.dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         DirListBox* list = dialog.Dir1;
@@ -218,27 +228,23 @@ class TestGameFolder : public QObject {
         QVERIFY(child > 0);
         const QPoint at = list->visualItemRect(list->item(child)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(list->path(), canonical(game.path()));  // highlighted only
+        QCOMPARE(list->path(), d.start());  // highlighted only
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(list->path(), canonical(game.path()) + QStringLiteral("/Child"));
+        QCOMPARE(list->path(), d.start() + QStringLiteral("/Child"));
         // Enter opens the highlighted folder too, and does not close the dialog.
         list->setCurrentRow(rowOf(list, QStringLiteral("Grandchild")));
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(list->path(), canonical(game.path()) + QStringLiteral("/Child/Grandchild"));
+        QCOMPARE(list->path(), d.start() + QStringLiteral("/Child/Grandchild"));
         QVERIFY(dialog.isVisible());
         dialog.Command1->click();
-        QCOMPARE(ubicacion.text(), canonical(game.path()) + QStringLiteral("/Child/Grandchild"));
+        QCOMPARE(d.ubicacion.text(), d.start() + QStringLiteral("/Child/Grandchild"));
     }
 
     void rootKeepsItsSeparator() {
-        ScratchSettings scratch;
-        QTemporaryDir game;
-        CurrentFolder here(game.path());
-        QLineEdit ubicacion;
-        seleccion dialog(&ubicacion);
-        QVERIFY(dialog.Dir1->openRow(0));
-        QCOMPARE(dialog.Dir1->path(), QStringLiteral("/"));
-        dialog.Command1->click();
+        OpenDialog d;
+        QVERIFY(d.dialog.Dir1->openRow(0));
+        QCOMPARE(d.dialog.Dir1->path(), QStringLiteral("/"));
+        d.dialog.Command1->click();
         QCOMPARE(GameFolderSetting::read(), QStringLiteral("/"));
     }
 
@@ -295,13 +301,9 @@ class TestGameFolder : public QObject {
     }
     void closingWithoutOkChangesNothing() {
         QFETCH(int, how);
-        ScratchSettings scratch;
+        OpenDialog d(QStringLiteral("C:\\Antes"));
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Antes"), nullptr));
-        QTemporaryDir game;
-        QDir(game.path()).mkpath(QStringLiteral("Child"));
-        CurrentFolder here(game.path());
-        QLineEdit ubicacion(QStringLiteral("C:\\Antes"));
-        seleccion dialog(&ubicacion);
+        seleccion& dialog = d.dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.Dir1->openRow(rowOf(dialog.Dir1, QStringLiteral("Child"))));
@@ -321,24 +323,17 @@ class TestGameFolder : public QObject {
                 break;
         }
         QCOMPARE(dialog.isVisible(), how >= 2);  // Esc and Enter close nothing
-        QCOMPARE(ubicacion.text(), QStringLiteral("C:\\Antes"));
+        QCOMPARE(d.ubicacion.text(), QStringLiteral("C:\\Antes"));
         QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Antes"));
     }
 
     void everyOpeningStartsAfresh() {
-        ScratchSettings scratch;
-        QTemporaryDir game;
-        QDir(game.path()).mkpath(QStringLiteral("Child"));
-        CurrentFolder here(game.path());
-        QLineEdit ubicacion;
-        {
-            seleccion first(&ubicacion);
-            QVERIFY(first.Dir1->openRow(rowOf(first.Dir1, QStringLiteral("Child"))));
-            first.Command1->click();
-        }
-        QCOMPARE(ubicacion.text(), canonical(game.path()) + QStringLiteral("/Child"));
-        seleccion second(&ubicacion);
-        QCOMPARE(second.Dir1->path(), canonical(game.path()));
+        OpenDialog d;
+        QVERIFY(d.dialog.Dir1->openRow(rowOf(d.dialog.Dir1, QStringLiteral("Child"))));
+        d.dialog.Command1->click();
+        QCOMPARE(d.ubicacion.text(), d.start() + QStringLiteral("/Child"));
+        seleccion second(&d.ubicacion);
+        QCOMPARE(second.Dir1->path(), d.start());
     }
 
     void failedStoreStillSetsTheFolderAndSaysSo() {

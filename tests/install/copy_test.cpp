@@ -57,13 +57,6 @@ TEST_F(Copy, MissingSourceKeepsTheDestinationButClearsReadOnly) {
     EXPECT_FALSE(isReadOnly(dst()));
 }
 
-TEST_F(Copy, TwiceIsTheSameAsOnce) {
-    ASSERT_TRUE(copyOver(src(), dst()).ok());
-    ASSERT_TRUE(copyOver(src(), dst()).ok());
-    EXPECT_EQ(readFile(dst()), "new contents");
-    EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
-}
-
 TEST_F(Copy, CopiesLargeFilesWhole) {
     std::string big(5 * 1024 * 1024 + 17, '\0');
     for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 7 + i / 4096);

@@ -76,14 +76,6 @@ TEST_F(Resolve, DriveLettersGoThroughTheWinePrefix) {
     EXPECT_EQ(resolvePath("e:\\").error, FileError::DriveMissing);  // a link to nowhere
 }
 
-TEST_F(Resolve, ResolvingAResultAgainGivesTheSamePath) {
-    writeFile(game() / "Data/Enviro/misc8.fsh", "x");
-    const Resolved once = resolvePath(game().string() + "\\\\DATA\\\\enviro\\MISC8.FSH");
-    ASSERT_TRUE(once.ok());
-    EXPECT_EQ(resolvePath(once.path.string()).path, once.path);
-    EXPECT_EQ(once.path.string().find('\\'), std::string::npos);
-}
-
 TEST_F(Install, KeepsTheGamesOwnLetterCase) {
     writeFile(gameDir() / "data/enviro/MISC16.FSH", "original");
     install("CANAL+");
