@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian 12 (run as root).
+# Installs what building and running need on Debian 12 (run as root); with --tests,
+# also what the whole test run needs.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
     libgtest-dev                             # tests of the install core
-    desktop-file-utils dpkg-dev file         # checking the desktop entry; the .deb's dependencies
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
-    g++-mingw-w64-x86-64-posix wine64        # the install core built and tested for Windows
-    clang-14 libclang-rt-14-dev              # libFuzzer for the path layer
 )
+if [ "${1:-}" = --tests ]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix wine64    # the install core built and tested for Windows
+        clang-14 libclang-rt-14-dev          # libFuzzer for the path layer
+        desktop-file-utils dpkg-dev file     # checking the desktop entry; the .deb's dependencies
+    )
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
