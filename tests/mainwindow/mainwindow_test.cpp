@@ -514,6 +514,21 @@ class TestMainWindow : public QObject {
         QVERIFY(form.Label1->font().underline() && form.Label1->font().bold());
     }
 
+    void aLinkThatCannotOpenIsSaidAndTheWindowCarriesOn() {
+        QObject nobody;  // a launcher that answers nothing: no such method to call
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &nobody, "noSuchMethod");
+        Form1 form(kChannels);
+        ModalAnswers answers;
+        QTest::ignoreMessage(
+            QtWarningMsg, "QMetaObject::invokeMethod: No such method QObject::noSuchMethod(QUrl)");
+        form.Label4_Click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
+        QVERIFY(answers.boxes[0].text.startsWith(
+            QStringLiteral("mailto:lucas.ferrer@kestro.example could not be opened")));
+    }
+
     void aboutBox() {
         Form1 form(kChannels);
         ModalAnswers answers;
