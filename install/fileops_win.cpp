@@ -129,17 +129,26 @@ Resolved resolvePath(std::string_view text) {
     PathProblem problem;
     const auto parsed = parseWinPath(text, &problem);
     if (!parsed) return {{}, fromPathProblem(problem)};
+    // A network share, "\\server\share\...", for a program or game kept on one.
+    const auto separator = [&](size_t i) {
+        return i < text.size() && (text[i] == '\\' || text[i] == '/');
+    };
+    const bool share =
+        !parsed->drive && separator(0) && separator(1) && parsed->components.size() >= 2;
     // "\DATA" without a drive leans on the current drive: not a full path here.
-    if (!parsed->drive) return {{}, FileError::PathRelative};
-    std::wstring path{wchar_t(parsed->drive - 'a' + 'A'), L':', L'\\'};
+    if (!parsed->drive && !share) return {{}, FileError::PathRelative};
+    std::wstring path =
+        share ? L"\\\\" : std::wstring{wchar_t(parsed->drive - 'a' + 'A'), L':', L'\\'};
     for (size_t i = 0; i < parsed->components.size(); ++i) {
         std::wstring part;
         if (!toWide(parsed->components[i], part)) return {{}, FileError::PathInvalid};
         if (i > 0) path += L'\\';
         path += part;
     }
-    const wchar_t root[] = {path[0], L':', L'\\', 0};
-    if (GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR) return {{}, FileError::DriveMissing};
+    if (!share) {
+        const wchar_t root[] = {path[0], L':', L'\\', 0};
+        if (GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR) return {{}, FileError::DriveMissing};
+    }
     return {fs::path(path), FileError::None};
 }
 

@@ -56,8 +56,12 @@ TEST_F(WinCopy, AGameFileHeldOpenIsInUseAndKeptWhole) {
     EXPECT_EQ(listTree(dst().parent_path()).size(), 1u);
 }
 
-TEST_F(WinCopy, APathWithoutADriveIsNotAFullPath) {
+TEST_F(WinCopy, APathWithoutADriveIsNotAFullPathButAShareIs) {
     EXPECT_EQ(resolvePath("\\DATA\\ENVIRO\\Misc16.fsh").error, FileError::PathRelative);
+    EXPECT_EQ(resolvePath("\\\\server").error, FileError::PathRelative);  // no share named
+    const Resolved share = resolvePath("\\\\server\\games/VARNEX 2001\\DATA");
+    ASSERT_TRUE(share.ok());
+    EXPECT_EQ(share.path.wstring(), L"\\\\server\\games\\VARNEX 2001\\DATA");
 }
 
 }  // namespace
