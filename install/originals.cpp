@@ -67,7 +67,8 @@ std::vector<std::string> readManifest(const std::string& gameFolder) {
 FileResult writeManifest(const std::string& gameFolder, const std::vector<std::string>& files) {
     const std::string manifest = gameFolder + std::string(kCreatedManifest);
     if (files.empty()) {
-        if (const auto path = existing(manifest)) fs::remove(*path);
+        std::error_code ec;
+        if (const auto path = existing(manifest)) fs::remove(*path, ec);
         return {};
     }
     const Resolved target = resolvePath(manifest);
@@ -159,7 +160,7 @@ std::vector<RestoreOutcome> restoreOriginals(const std::string& gameFolder) {
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         if (!it->is_regular_file(ec) || it->path() == manifest) continue;
         std::string relative;
-        for (const fs::path& part : fs::relative(it->path(), folder.path))
+        for (const fs::path& part : it->path().lexically_relative(folder.path))
             relative += "\\" + fromU8(part.u8string());
         kept.push_back(relative);
     }
