@@ -81,10 +81,6 @@ QString DirListBox::path() const {
     return drive_.shownRoot + components_.join(drive_.separator);
 }
 
-QString DirListBox::realPath() const {
-    return joinReal(drive_, components_);
-}
-
 bool DirListBox::openRow(int row) {
     if (row < 0 || row >= count()) return false;
     QStringList target;

@@ -22,7 +22,6 @@ class DirListBox : public QListWidget {
     // The open folder as the user sees it: "C:\Games", "/home/ana"; a drive's root
     // keeps its separator ("C:\", "/").
     QString path() const;
-    QString realPath() const;
 
     // Opens the folder shown in `row`, as a double click on it does.
     bool openRow(int row);

@@ -15,10 +15,11 @@ QString installedFamily(const QString& family) {
     if (const auto it = resolved.constFind(family); it != resolved.cend()) return *it;
     static const QHash<QString, QStringList> twins = {
         {QStringLiteral("MS Sans Serif"),
-         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-          QStringLiteral("DejaVu Sans")}},
+         {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+          QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")}},
         {QStringLiteral("Arial"),
-         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")}},
+         {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+          QStringLiteral("DejaVu Sans")}},
     };
     QString chosen = family;
     if (!QFontDatabase::hasFamily(family)) {
@@ -43,6 +44,8 @@ QFont vbFont(const QString& family, qreal points, bool bold, bool underline) {
     return font;
 }
 
-QFont defaultFont() { return vbFont(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont defaultFont() {
+    return vbFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 }  // namespace kestro

@@ -41,8 +41,4 @@ void GameFolderSetting::setLocation(const QString& location) {
     overriddenLocation() = location;
 }
 
-QString GameFolderSetting::location() {
-    return settingsStoreName(overriddenLocation());
-}
-
 }  // namespace kestro

@@ -17,7 +17,6 @@ class GameFolderSetting {
 
     // Points the store somewhere else (tests); empty restores the user's own.
     static void setLocation(const QString& location);
-    static QString location();
 };
 
 }  // namespace kestro
