@@ -7,6 +7,14 @@
 namespace kestro {
 namespace {
 
+// Whether a family is installed, by its own name. QFontDatabase::hasFamily() would also
+// ask fontconfig to resolve the name as an alias on every call, which costs more than
+// building the whole window; the family list is read once instead.
+bool isInstalled(const QString& family) {
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
+}
+
 // The family to ask for: the named one where it is installed, else its first installed
 // metric twin. Resolved once per name, which also spares the font matcher a search for
 // a family that is not there every time a control sets its font.
@@ -22,9 +30,9 @@ QString installedFamily(const QString& family) {
           QStringLiteral("DejaVu Sans")}},
     };
     QString chosen = family;
-    if (!QFontDatabase::hasFamily(family)) {
+    if (!isInstalled(family)) {
         for (const QString& twin : twins.value(family)) {
-            if (QFontDatabase::hasFamily(twin)) {
+            if (isInstalled(twin)) {
                 chosen = twin;
                 break;
             }
