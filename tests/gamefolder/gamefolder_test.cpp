@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -101,6 +103,34 @@ class TestGameFolder : public QObject {
     Q_OBJECT
 
   private slots:
+    // --- Fonts ---
+
+    // Where the named font is missing (as on a Linux without Microsoft's fonts), its
+    // metric twin is used, so captions fit the boxes drawn for them.
+    void fontsFallBackToTheirMetricTwins_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("Arial") << QStringLiteral("Arial") << 8.25 << false;
+        QTest::newRow("Arial bold, large") << QStringLiteral("Arial") << 20.25 << true;
+        QTest::newRow("MS Sans Serif") << QStringLiteral("MS Sans Serif") << 8.25 << false;
+    }
+    void fontsFallBackToTheirMetricTwins() {
+        QFETCH(QString, family);
+        QFETCH(qreal, points);
+        QFETCH(bool, bold);
+        const QStringList installed = QFontDatabase::families();
+        if (installed.contains(family, Qt::CaseInsensitive) ||
+            !installed.contains(QStringLiteral("Liberation Sans")))
+            QSKIP("needs Liberation Sans and not the named font");
+        const QFont font = vbFont(family, points, bold);
+        const QFontInfo shown(font);
+        QCOMPARE(shown.family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(shown.bold(), bold);
+        QCOMPARE(font.pointSizeF(), points);
+        QCOMPARE(defaultFont().family(), QStringLiteral("Liberation Sans"));
+    }
+
     // --- The stored setting ---
 
     void settingRoundTrip_data() {
