@@ -2,6 +2,7 @@
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontInfo>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,8 +18,10 @@
 #include "channellist.h"
 #include "form1.h"
 #include "linklabel.h"
+#include "look.h"
 #include "modal_answers.h"
 #include "seleccion.h"
+#include "startup.h"
 
 using namespace kestro;
 using namespace kestro::test;
@@ -106,6 +109,21 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
+    // First, while no window has asked for a font yet: the warm-up may be waited for
+    // more than once or not at all, and the window's fonts come out the same.
+    void fontWarmUpLeavesTheWindowAsItWas() {
+        {
+            FontWarmUp unwaited;  // its end must still wait, not abort the program
+        }
+        FontWarmUp fonts;
+        fonts.wait();
+        fonts.wait();
+        Form1 form(kChannels);
+        QCOMPARE(QFontInfo(form.Text1->font()).pixelSize(), 27);  // 20.25 points
+        QVERIFY(QFontInfo(form.Text1->font()).bold());
+        QCOMPARE(form.Label5->font().family(), defaultFont().family());
+    }
+
     void layoutMatchesTheDesign_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");  // in pixels: twips / 15
