@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints the table (a minute or two; needs about
-# 2 GB free in the scratch folder, /var/tmp unless given). Windows are shown on a real X
+# 2 GB free in the scratch folder, /var/tmp unless given).
+#   bench/run.sh [scratch folder] [startup|install|memory|dialog|preview ...] Windows are shown on a real X
 # server (Xvfb) when there is one, as a player's are; otherwise on Qt's offscreen platform.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,4 +19,6 @@ else
     export QT_QPA_PLATFORM=offscreen
 fi
 echo "Qt platform: $QT_QPA_PLATFORM"
-"$build/bin/kestro_bench" "$build/bin/bench_floor_window" "${1:-/var/tmp}" 2> /dev/null
+scratch=${1:-/var/tmp}
+shift || true
+"$build/bin/kestro_bench" "$build/bin/bench_floor_window" "$scratch" "$@" 2> /dev/null
