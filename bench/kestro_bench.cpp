@@ -355,8 +355,8 @@ int main(int argc, char* argv[]) {
     if (wanted("startup")) startup(argv[1], tmp);
     if (wanted("install")) {
         install(tmp, 2u << 20, 7, "3 x 2 MB", "reported");
-        install(tmp, 200u << 20, 5, "3 x 200 MB", "<= 1.2");
-        install(tmp, 200u << 20, 5, "3 x 200 MB, memory not settled", "reported", false);
+        install(tmp, 200u << 20, 9, "3 x 200 MB", "<= 1.2");
+        install(tmp, 200u << 20, 9, "3 x 200 MB, memory not settled", "reported", false);
     }
     if (wanted("memory")) memory(tmp);
     if (wanted("dialog")) dialog(tmp);
