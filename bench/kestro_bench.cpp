@@ -207,7 +207,8 @@ void startup(const std::string& floorExe, const fs::path& tmp) {
 
 // A game folder as the game installs it: its data folders with its own small files.
 fs::path gameWithItsFiles(const fs::path& game) {
-    for (const char* f : {"DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/misc8.fsh", "DATA/POPUPS/popups.abg"})
+    for (const char* f :
+         {"DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/misc8.fsh", "DATA/POPUPS/popups.abg"})
         writeFile(game / f, 1024, 'g');
     return game;
 }

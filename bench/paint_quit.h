@@ -20,8 +20,8 @@ class QuitOnFirstPaint : public QObject {
             painted_ = true;
             QTimer::singleShot(0, qApp, [] {
                 const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                std::printf("%lld\n", static_cast<long long>(
-                                          std::chrono::nanoseconds(now).count()));
+                std::printf("%lld\n",
+                            static_cast<long long>(std::chrono::nanoseconds(now).count()));
                 std::fflush(stdout);
                 QApplication::quit();
             });

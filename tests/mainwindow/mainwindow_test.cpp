@@ -2,8 +2,8 @@
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFontInfo>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
