@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bad_input_tally.h"
 #include "dirlistbox.h"
 #include "inistore.h"
 #include "look.h"
@@ -103,6 +104,9 @@ class TestGameFolder : public QObject {
     Q_OBJECT
 
   private slots:
+    void cleanup() { badInput_.countIfBadInput(); }
+    void cleanupTestCase() { badInput_.print(); }
+
     // --- Fonts ---
 
     // Where the named font is missing (as on a Linux without Microsoft's fonts), its
@@ -381,6 +385,11 @@ class TestGameFolder : public QObject {
         QVERIFY(answers.boxes[0].text.contains(QStringLiteral("could not be remembered")));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
+
+  private:
+    BadInputTally badInput_{
+        "bad settings files",
+        {"settingDamagedReadsAsNothingAndCanBeReplaced", "settingUnwritableSaysWhere"}};
 };
 
 QTEST_MAIN(TestGameFolder)

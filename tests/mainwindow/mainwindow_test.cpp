@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bad_input_tally.h"
 #include "catalogue.h"
 #include "channellist.h"
 #include "form1.h"
@@ -109,6 +110,9 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
+    void cleanup() { badInput_.countIfBadInput(); }
+    void cleanupTestCase() { badInput_.print(); }
+
     // First, while no window has asked for a font yet: the warm-up may be waited for
     // more than once or not at all, and the window's fonts come out the same.
     void fontWarmUpLeavesTheWindowAsItWas() {
@@ -594,6 +598,9 @@ class TestMainWindow : public QObject {
                      qPrintable(w->objectName()));
         }
     }
+
+  private:
+    BadInputTally badInput_{"bad previews", {"badPreviewNeverCrashesOrKeepsTheLastPicture"}};
 };
 
 QTEST_MAIN(TestMainWindow)
