@@ -16,11 +16,9 @@ bool isInstalled(const QString& family) {
 }
 
 // The family to ask for: the named one where it is installed, else its first installed
-// metric twin. Resolved once per name, which also spares the font matcher a search for
-// a family that is not there every time a control sets its font.
+// metric twin, which also spares the font matcher a search for a family that is not
+// there every time a control sets its font.
 QString installedFamily(const QString& family) {
-    static QHash<QString, QString> resolved;
-    if (const auto it = resolved.constFind(family); it != resolved.cend()) return *it;
     static const QHash<QString, QStringList> twins = {
         {QStringLiteral("MS Sans Serif"),
          {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -29,17 +27,10 @@ QString installedFamily(const QString& family) {
          {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
           QStringLiteral("DejaVu Sans")}},
     };
-    QString chosen = family;
-    if (!isInstalled(family)) {
-        for (const QString& twin : twins.value(family)) {
-            if (isInstalled(twin)) {
-                chosen = twin;
-                break;
-            }
-        }
-    }
-    resolved.insert(family, chosen);
-    return chosen;
+    if (isInstalled(family)) return family;
+    for (const QString& twin : twins.value(family))
+        if (isInstalled(twin)) return twin;
+    return family;
 }
 
 }  // namespace
