@@ -8,10 +8,7 @@
 namespace kestro {
 namespace {
 
-using test::listTree;
-using test::readFile;
-using test::TempFolder;
-using test::writeFile;
+using namespace test;
 
 bool isReadOnly(const fs::path& p) {
     return (fs::status(p).permissions() & fs::perms::owner_write) == fs::perms::none;

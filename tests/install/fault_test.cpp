@@ -17,10 +17,7 @@
 namespace kestro {
 namespace {
 
-using test::Install;
-using test::listTree;
-using test::readFile;
-using test::writeFile;
+using namespace test;
 
 struct Tally {
     int tried = 0, survived = 0, corrupted = 0;

@@ -6,11 +6,7 @@
 namespace kestro {
 namespace {
 
-using test::Install;
-using test::listTree;
-using test::readFile;
-using test::TempFolder;
-using test::writeFile;
+using namespace test;
 
 class InstallEachChannel : public Install, public ::testing::WithParamInterface<size_t> {};
 

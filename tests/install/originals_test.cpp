@@ -6,9 +6,7 @@
 namespace kestro {
 namespace {
 
-using test::Install;
-using test::readFile;
-using test::writeFile;
+using namespace test;
 
 // A game folder that holds the game's own channel graphics, as shipped.
 class Originals : public Install {

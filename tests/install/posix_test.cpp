@@ -13,11 +13,7 @@
 namespace kestro {
 namespace {
 
-using test::Install;
-using test::listTree;
-using test::readFile;
-using test::TempFolder;
-using test::writeFile;
+using namespace test;
 
 // A Wine prefix of the test's own: drive c: is a folder in it, e: a link to nowhere
 // (a drive that is not ready).

@@ -9,12 +9,7 @@
 namespace kestro {
 namespace {
 
-using test::Install;
-using test::listTree;
-using test::readFile;
-using test::TempFolder;
-using test::utf8;
-using test::writeFile;
+using namespace test;
 
 class WinCopy : public ::testing::Test {
   protected:
