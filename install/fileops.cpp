@@ -3,7 +3,42 @@
 #include <filesystem>
 #include <system_error>
 
+// Header-only, so the Windows build needs nothing but the header.
+#define XXH_INLINE_ALL
+#include <xxhash.h>
+
 namespace kestro {
+namespace {
+
+FaultHook faultHook = nullptr;
+
+}  // namespace
+
+void setFaultHook(FaultHook hook) {
+    faultHook = hook;
+}
+
+void beforeDiskChange() {
+    if (faultHook) faultHook();
+}
+
+DigestBuilder::DigestBuilder() : state_(XXH3_createState()) {
+    XXH3_128bits_reset(static_cast<XXH3_state_t*>(state_));
+}
+
+DigestBuilder::~DigestBuilder() {
+    XXH3_freeState(static_cast<XXH3_state_t*>(state_));
+}
+
+void DigestBuilder::add(const void* data, std::size_t size) {
+    XXH3_128bits_update(static_cast<XXH3_state_t*>(state_), data, size);
+    size_ += size;
+}
+
+Digest DigestBuilder::finish() {
+    const XXH128_hash_t hash = XXH3_128bits_digest(static_cast<XXH3_state_t*>(state_));
+    return {size_, hash.high64, hash.low64};
+}
 
 FileError fromPathProblem(PathProblem problem) {
     switch (problem) {
@@ -52,6 +87,20 @@ std::string describe(const FileResult& result) {
             return "the file is too large for the disk";
         case FileError::InUse:
             return "the file is in use (is the game running?)";
+        case FileError::NotAFile:
+            return "something other than a plain file is in its place";
+        case FileError::PathTooLong:
+            return "the path is too long";
+        case FileError::Locked:
+            return "another install into this game folder is running";
+        case FileError::StoreDamaged:
+            return "\"KESTRO backup\" is damaged";
+        case FileError::ChangedSince:
+            return "the game or you changed it since the last install, so it was left as it is";
+        case FileError::NoOriginalKept:
+            return "it holds a channel's file, and no original of it was ever kept";
+        case FileError::OriginalMissing:
+            return "its kept original is no longer in \"KESTRO backup\"";
         case FileError::Other:
             break;
     }
@@ -63,14 +112,17 @@ std::string temporaryPrefix(const std::filesystem::path& destination) {
     return "." + std::string(name.begin(), name.end()) + ".kestro-";
 }
 
-void removeLeftoverTemporaries(const std::filesystem::path& destination) {
+void removeLeftoverTemporaries(std::string_view text) {
     namespace fs = std::filesystem;
-    const std::string prefix = temporaryPrefix(destination);
+    const Resolved destination = resolvePath(text);
+    if (!destination.ok()) return;
+    const std::string prefix = temporaryPrefix(destination.path);
     std::error_code ec;
-    for (fs::directory_iterator it(destination.parent_path(), ec), end; !ec && it != end;
+    for (fs::directory_iterator it(destination.path.parent_path(), ec), end; !ec && it != end;
          it.increment(ec)) {
         const std::u8string name = it->path().filename().u8string();
-        if (std::string(name.begin(), name.end()).starts_with(prefix) && it->is_regular_file(ec)) {
+        if (std::string(name.begin(), name.end()).starts_with(prefix) &&
+            fs::is_regular_file(it->symlink_status(ec))) {
             fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ec);
             fs::remove(it->path(), ec);
         }

@@ -2,6 +2,7 @@
 // implementation per platform (fileops_posix.cpp, fileops_win.cpp).
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,8 +28,36 @@ enum class FileError {
     ReadOnlyDisk,
     DiskFull,
     FileTooLarge,
-    InUse,  // the game (or something else) holds the file
+    InUse,            // the game (or something else) holds the file
+    NotAFile,         // a link, folder, pipe or device where a plain file belongs
+    PathTooLong,      // longer than the window can hand over or the platform can name
+    Locked,           // another copy of the program holds the game folder
+    StoreDamaged,     // the record of kept originals is not what the program wrote
+    OriginalMissing,  // a kept original is no longer in the store
+    ChangedSince,     // the game or the player wrote the file after the program did
+    NoOriginalKept,   // a channel's file, with nothing known of what was there before
     Other,
+};
+
+// What a file holds, told apart from any other file: its size and XXH3-128 hash.
+struct Digest {
+    std::uint64_t size = 0, high = 0, low = 0;
+    bool operator==(const Digest&) const = default;
+};
+
+// Hashes bytes as they stream past.
+class DigestBuilder {
+  public:
+    DigestBuilder();
+    ~DigestBuilder();
+    DigestBuilder(const DigestBuilder&) = delete;
+    DigestBuilder& operator=(const DigestBuilder&) = delete;
+    void add(const void* data, std::size_t size);
+    Digest finish();
+
+  private:
+    void* state_;
+    std::uint64_t size_ = 0;
 };
 
 struct FileResult {
@@ -36,6 +65,12 @@ struct FileResult {
     int systemCode = 0;  // errno or GetLastError(), for the detail
     bool ok() const { return error == FileError::None; }
 };
+
+// A test seam: called before every operation that changes the disk. A test can throw
+// from it to stop the program dead at the k-th change, as a crash or power cut would.
+using FaultHook = void (*)();
+void setFaultHook(FaultHook hook);
+void beforeDiskChange();
 
 // Why a path text could not be taken apart, as a file error.
 FileError fromPathProblem(PathProblem problem);
@@ -66,12 +101,49 @@ FileResult resetAttributes(std::string_view text);
 std::string temporaryPrefix(const std::filesystem::path& destination);
 
 // Removes temporary files a copy cut off earlier (power cut, killed process) left
-// beside `destination`.
-void removeLeftoverTemporaries(const std::filesystem::path& destination);
+// beside `destination`. Only the holder of the game folder's lock may call it, so that
+// one running copy never deletes another's temporary.
+void removeLeftoverTemporaries(std::string_view destination);
 
 // Copies `source` over `destination` safely: the data go to a temporary file in the
 // destination's folder, are flushed, and then replace the destination in one step.
 // On failure the destination keeps its old contents and no temporary file remains.
-FileResult replaceFile(std::string_view source, std::string_view destination);
+// With `written`, also tells what the new file holds.
+FileResult replaceFile(std::string_view source, std::string_view destination,
+                       Digest* written = nullptr);
+
+// Writes `contents` as the whole of `destination`, the same safe way.
+FileResult writeWholeFile(std::string_view destination, std::string_view contents);
+
+// Removes a file (never a folder; a link itself, not what it leads to).
+FileResult removeFile(std::string_view text);
+
+// What is at a path, without following a link at its end.
+enum class EntryKind { Missing, File, Folder, Other };
+EntryKind entryKind(std::string_view text);
+
+// The digest of a plain file, opened without blocking and, unless `followLink`, without
+// following a link at its end: SourceMissing when there is none, NotAFile for anything
+// else.
+FileResult digestFile(std::string_view text, Digest& digest, bool followLink = false);
+
+// Reads a small plain file whole, without following a link at its end; FileTooLarge
+// past `limit` bytes.
+FileResult readSmallFile(std::string_view text, std::size_t limit, std::string& contents);
+
+// An advisory lock on a file, held until destruction (or until the process ends).
+class FileLock {
+  public:
+    FileLock() = default;
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+    // Creates the file if need be and takes the lock without waiting: Locked when
+    // someone else holds it.
+    FileResult lock(std::string_view text);
+
+  private:
+    std::intptr_t handle_ = -1;
+};
 
 }  // namespace kestro

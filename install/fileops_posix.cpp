@@ -2,6 +2,7 @@
 // system, drive letters through the player's Wine prefix.
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +68,8 @@ FileError fromErrno(int code) {
             return FileError::InUse;
         case EEXIST:
             return FileError::AlreadyExists;
+        case ENAMETOOLONG:
+            return FileError::PathTooLong;
         default:
             return FileError::Other;
     }
@@ -86,7 +89,10 @@ class Fd {
         if (fd_ >= 0) ::close(fd_);
     }
     Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
@@ -107,6 +113,22 @@ bool writeAll(int fd, const char* data, size_t size) {
     return true;
 }
 
+// Reads `in` to its end, handing each block to `take`; 0, EFBIG when `take` refuses
+// more, or the errno.
+template <typename Take>
+int readAll(int in, Take take) {
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n == 0) return 0;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (!take(buffer.data(), static_cast<size_t>(n))) return EFBIG;
+    }
+}
+
 // Copies everything from `in` to `out`; 0 on success, else the errno. A fixed buffer
 // keeps memory flat whatever the file's size.
 int copyData(int in, int out) {
@@ -124,16 +146,75 @@ int copyData(int in, int out) {
         break;
     }
 #endif
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
-        if (n == 0) return 0;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        if (!writeAll(out, buffer.data(), static_cast<size_t>(n))) return errno;
+    int code = 0;
+    const int got = readAll(in, [&](const char* data, size_t size) {
+        if (!writeAll(out, data, size)) code = errno;
+        return code == 0;
+    });
+    return code ? code : got;
+}
+
+// Opens a plain file to read, without blocking on a pipe and, unless `followLink`,
+// without following a link at the end of the path.
+FileResult openPlain(const fs::path& path, bool followLink, Fd& fd, struct stat& st) {
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLink ? 0 : O_NOFOLLOW);
+    fd = Fd(::open(path.c_str(), flags));
+    if (fd.get() < 0) {
+        const int code = errno;
+        if (code == ENOENT || code == ENOTDIR) return failure(FileError::SourceMissing, code);
+        if (code == ELOOP) return failure(FileError::NotAFile, code);
+        return failure(code);
     }
+    if (::fstat(fd.get(), &st) != 0) return failure(errno);
+    if (!S_ISREG(st.st_mode)) return failure(FileError::NotAFile, EINVAL);
+    ::fcntl(fd.get(), F_SETFL, 0);
+    return {};
+}
+
+// Writes a new version of `destination` into a temporary file beside it (created
+// afresh, so a link planted there is never followed) with `fill`, flushes it and
+// renames it over the destination, whose permissions it keeps.
+template <typename Fill>
+FileResult commit(const fs::path& destination, Fill fill, Digest* written = nullptr) {
+    mode_t mode = 0644;  // a new file gets ordinary permissions
+    struct stat destinationStat;
+    if (::lstat(destination.c_str(), &destinationStat) == 0) {
+        if (S_ISDIR(destinationStat.st_mode))
+            return failure(FileError::DestinationIsFolder, EISDIR);
+        if (S_ISREG(destinationStat.st_mode)) mode = destinationStat.st_mode & 07777;
+    }
+    beforeDiskChange();
+    const fs::path folder = destination.parent_path();
+    std::string temp = (folder / (temporaryPrefix(destination) + "XXXXXX")).string();
+    Fd out(::mkstemp(temp.data()));
+    if (out.get() < 0) return failure(errno);
+
+    int code = fill(out.get());
+    if (code == 0 && written) {
+        // What reached the file, read back: that is what a later restore must recognise.
+        DigestBuilder builder;
+        if (::lseek(out.get(), 0, SEEK_SET) != 0) code = errno;
+        if (code == 0)
+            code = readAll(out.get(), [&](const char* data, size_t size) {
+                builder.add(data, size);
+                return true;
+            });
+        *written = builder.finish();
+    }
+    if (code == 0 && ::fchmod(out.get(), mode) != 0) code = errno;
+    if (code == 0 && ::fsync(out.get()) != 0) code = errno;
+    if (::close(out.release()) != 0 && code == 0) code = errno;
+    if (code == 0) beforeDiskChange();
+    if (code == 0 && ::rename(temp.c_str(), destination.c_str()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(temp.c_str());
+        if (code == EIO) return failure(FileError::Other, code);
+        return failure(code);
+    }
+    // The rename itself must reach the disk before we call the file written.
+    if (Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.get() >= 0)
+        ::fsync(dir.get());
+    return {};
 }
 
 }  // namespace
@@ -178,6 +259,7 @@ FileResult checkFolder(std::string_view text) {
 FileResult createFolder(std::string_view text) {
     const Resolved folder = resolvePath(text);
     if (!folder.ok()) return failure(folder.error);
+    beforeDiskChange();
     if (::mkdir(folder.path.c_str(), 0777) != 0) return failure(errno);
     return {};
 }
@@ -188,57 +270,108 @@ FileResult resetAttributes(std::string_view text) {
     struct stat st;
     if (::stat(file.path.c_str(), &st) != 0) return failure(errno);
     if (!S_ISREG(st.st_mode)) return failure(FileError::Other, EINVAL);
+    if (st.st_mode & S_IWUSR) return {};  // nothing to change
+    beforeDiskChange();
     if (::chmod(file.path.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) return failure(errno);
     return {};
 }
 
-FileResult replaceFile(std::string_view sourceText, std::string_view destinationText) {
+FileResult replaceFile(std::string_view sourceText, std::string_view destinationText,
+                       Digest* written) {
     const Resolved source = resolvePath(sourceText);
     if (!source.ok()) return failure(source.error);
     const Resolved destination = resolvePath(destinationText);
     if (!destination.ok()) return failure(destination.error);
 
-    // Non-blocking, so that a pipe in place of a channel file cannot hang the install.
-    Fd in(::open(source.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (in.get() < 0) {
-        const int code = errno;
-        if (code == ENOENT || code == ENOTDIR) return failure(FileError::SourceMissing, code);
-        if (code == EACCES || code == EPERM) return failure(FileError::SourceUnreadable, code);
-        return failure(FileError::SourceUnreadable, code);
-    }
+    Fd in;
     struct stat sourceStat;
-    if (::fstat(in.get(), &sourceStat) != 0) return failure(FileError::SourceUnreadable, errno);
-    if (!S_ISREG(sourceStat.st_mode)) return failure(FileError::SourceNotAFile, EINVAL);
-    ::fcntl(in.get(), F_SETFL, 0);
-
-    // A new file gets ordinary permissions; a replaced one keeps its own.
-    mode_t mode = 0644;
-    struct stat destinationStat;
-    if (::stat(destination.path.c_str(), &destinationStat) == 0) {
-        if (S_ISDIR(destinationStat.st_mode))
-            return failure(FileError::DestinationIsFolder, EISDIR);
-        mode = destinationStat.st_mode & 07777;
+    if (const FileResult r = openPlain(source.path, true, in, sourceStat); !r.ok()) {
+        if (r.error == FileError::SourceMissing) return r;
+        if (r.error == FileError::NotAFile) return failure(FileError::SourceNotAFile, r.systemCode);
+        return failure(FileError::SourceUnreadable, r.systemCode);
     }
+    return commit(
+        destination.path, [&](int out) { return copyData(in.get(), out); }, written);
+}
 
-    const fs::path folder = destination.path.parent_path();
-    removeLeftoverTemporaries(destination.path);
-    std::string temp = (folder / (temporaryPrefix(destination.path) + "XXXXXX")).string();
-    Fd out(::mkstemp(temp.data()));
-    if (out.get() < 0) return failure(errno);
+FileResult writeWholeFile(std::string_view destinationText, std::string_view contents) {
+    const Resolved destination = resolvePath(destinationText);
+    if (!destination.ok()) return failure(destination.error);
+    return commit(destination.path, [&](int out) {
+        return writeAll(out, contents.data(), contents.size()) ? 0 : errno;
+    });
+}
 
-    int code = copyData(in.get(), out.get());
-    if (code == 0 && ::fchmod(out.get(), mode) != 0) code = errno;
-    if (code == 0 && ::fsync(out.get()) != 0) code = errno;
-    if (::close(out.release()) != 0 && code == 0) code = errno;
-    if (code == 0 && ::rename(temp.c_str(), destination.path.c_str()) != 0) code = errno;
-    if (code != 0) {
-        ::unlink(temp.c_str());
-        if (code == EIO) return failure(FileError::Other, code);
-        return failure(code);
-    }
-    // The rename itself must reach the disk before we call the file installed.
-    if (Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.get() >= 0)
+FileResult removeFile(std::string_view text) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    struct stat st;
+    if (::lstat(file.path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return failure(FileError::DestinationIsFolder, EISDIR);
+    beforeDiskChange();
+    if (::unlink(file.path.c_str()) != 0) return failure(errno);
+    if (Fd dir(::open(file.path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        dir.get() >= 0)
         ::fsync(dir.get());
+    return {};
+}
+
+EntryKind entryKind(std::string_view text) {
+    const Resolved entry = resolvePath(text);
+    struct stat st;
+    if (!entry.ok() || ::lstat(entry.path.c_str(), &st) != 0) return EntryKind::Missing;
+    if (S_ISREG(st.st_mode)) return EntryKind::File;
+    if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
+    return EntryKind::Other;
+}
+
+FileResult digestFile(std::string_view text, Digest& digest, bool followLink) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Fd in;
+    struct stat st;
+    if (const FileResult r = openPlain(file.path, followLink, in, st); !r.ok()) return r;
+    DigestBuilder builder;
+    if (const int code = readAll(in.get(), [&](const char* data, size_t size) {
+            builder.add(data, size);
+            return true;
+        }))
+        return failure(code);
+    digest = builder.finish();
+    return {};
+}
+
+FileResult readSmallFile(std::string_view text, std::size_t limit, std::string& contents) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Fd in;
+    struct stat st;
+    if (const FileResult r = openPlain(file.path, false, in, st); !r.ok()) return r;
+    contents.clear();
+    if (const int code = readAll(in.get(), [&](const char* data, size_t size) {
+            if (contents.size() + size > limit) return false;
+            contents.append(data, size);
+            return true;
+        }))
+        return failure(code);
+    return {};
+}
+
+FileLock::~FileLock() {
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));  // closing releases the lock
+}
+
+FileResult FileLock::lock(std::string_view text) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Fd fd(::open(file.path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+    if (fd.get() < 0)
+        return failure(errno == ELOOP ? FileError::NotAFile : fromErrno(errno), errno);
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return failure(FileError::NotAFile);
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+        return failure(errno == EWOULDBLOCK ? FileError::Locked : fromErrno(errno), errno);
+    handle_ = fd.release();
     return {};
 }
 

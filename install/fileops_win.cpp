@@ -50,6 +50,8 @@ FileError fromWin32(DWORD code) {
         case ERROR_ALREADY_EXISTS:
         case ERROR_FILE_EXISTS:
             return FileError::AlreadyExists;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return FileError::PathTooLong;
         case ERROR_NOT_READY:
         case ERROR_BAD_NETPATH:
         case ERROR_INVALID_DRIVE:
@@ -79,6 +81,11 @@ class Handle {
         h_ = h;
     }
     bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE release() {
+        const HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        return h;
+    }
     bool close() {
         const bool ok = !valid() || CloseHandle(h_);
         h_ = INVALID_HANDLE_VALUE;
@@ -88,23 +95,6 @@ class Handle {
   private:
     HANDLE h_;
 };
-
-// Copies all of `in` to `out`; 0 or the Win32 error. A fixed buffer keeps memory flat.
-DWORD copyData(HANDLE in, HANDLE out) {
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
-            return GetLastError();
-        if (got == 0) return 0;
-        for (DWORD done = 0; done < got;) {
-            DWORD put = 0;
-            if (!WriteFile(out, buffer.data() + done, got - done, &put, nullptr))
-                return GetLastError();
-            done += put;
-        }
-    }
-}
 
 // Why a destination could not be replaced, told apart where Windows says only
 // "access denied".
@@ -121,6 +111,113 @@ FileResult replaceFailure(const std::wstring& destination, DWORD code) {
             return failure(FileError::InUse, code);
     }
     return failure(fromWin32(code), code);
+}
+
+// Reads `in` to its end, handing each block to `take`; 0, ERROR_FILE_TOO_LARGE when
+// `take` refuses more, or the Win32 error.
+template <typename Take>
+DWORD readAll(HANDLE in, Take take) {
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+            return GetLastError();
+        if (got == 0) return 0;
+        if (!take(buffer.data(), got)) return ERROR_FILE_TOO_LARGE;
+    }
+}
+
+// Copies all of `in` to `out`; 0 or the Win32 error. A fixed buffer keeps memory flat.
+DWORD copyData(HANDLE in, HANDLE out) {
+    DWORD code = 0;
+    const DWORD got = readAll(in, [&](const char* data, DWORD size) {
+        for (DWORD done = 0; done < size && code == 0;) {
+            DWORD put = 0;
+            if (!WriteFile(out, data + done, size - done, &put, nullptr)) code = GetLastError();
+            done += put;
+        }
+        return code == 0;
+    });
+    return code ? code : got;
+}
+
+// Opens a plain file to read; unless `followLink`, a link at the end of the path is
+// refused rather than followed.
+FileResult openPlain(const fs::path& path, bool followLink, Handle& h) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        const bool missing = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND;
+        return failure(missing ? FileError::SourceMissing : fromWin32(code), code);
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (!followLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+        return failure(FileError::NotAFile, ERROR_DIRECTORY);
+    h.reset(CreateFileW(
+        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_SEQUENTIAL_SCAN | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr));
+    if (!h.valid()) return lastFailure();
+    if (GetFileType(h.get()) != FILE_TYPE_DISK)
+        return failure(FileError::NotAFile, ERROR_INVALID_FUNCTION);
+    return {};
+}
+
+// Writes a new version of `destination` into a temporary file beside it (created
+// afresh) with `fill`, flushes it and moves it over the destination.
+template <typename Fill>
+FileResult commit(const fs::path& destination, Fill fill, Digest* written = nullptr) {
+    const std::wstring to = destination.wstring();
+    const DWORD destinationAttributes = GetFileAttributesW(to.c_str());
+    if (destinationAttributes != INVALID_FILE_ATTRIBUTES &&
+        (destinationAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return failure(FileError::DestinationIsFolder, ERROR_DIRECTORY);
+    // Said plainly up front, and alike under Wine, which would replace it anyway.
+    if (destinationAttributes != INVALID_FILE_ATTRIBUTES &&
+        (destinationAttributes & FILE_ATTRIBUTE_READONLY))
+        return failure(FileError::DestinationReadOnly, ERROR_ACCESS_DENIED);
+
+    beforeDiskChange();
+    const fs::path folder = destination.parent_path();
+    const std::string prefix = temporaryPrefix(destination);
+    std::wstring temp;
+    Handle out;
+    for (unsigned attempt = 0; !out.valid(); ++attempt) {
+        temp = (folder / (fs::path(std::u8string(prefix.begin(), prefix.end())).wstring() +
+                          std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt)))
+                   .wstring();
+        out.reset(CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!out.valid() && (GetLastError() != ERROR_FILE_EXISTS || attempt > 100))
+            return lastFailure();
+    }
+
+    DWORD code = fill(out.get());
+    if (code == 0 && written) {
+        // What reached the file, read back: that is what a later restore must recognise.
+        DigestBuilder builder;
+        if (SetFilePointer(out.get(), 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
+            code = GetLastError();
+        if (code == 0)
+            code = readAll(out.get(), [&](const char* data, DWORD size) {
+                builder.add(data, size);
+                return true;
+            });
+        *written = builder.finish();
+    }
+    if (code == 0 && !FlushFileBuffers(out.get())) code = GetLastError();
+    if (!out.close() && code == 0) code = GetLastError();
+    if (code == 0) beforeDiskChange();
+    if (code == 0 && !MoveFileExW(temp.c_str(), to.c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        code = GetLastError();
+        DeleteFileW(temp.c_str());
+        return replaceFailure(to, code);
+    }
+    if (code != 0) {
+        DeleteFileW(temp.c_str());
+        return failure(fromWin32(code), code);
+    }
+    return {};
 }
 
 }  // namespace
@@ -165,6 +262,7 @@ FileResult checkFolder(std::string_view text) {
 FileResult createFolder(std::string_view text) {
     const Resolved folder = resolvePath(text);
     if (!folder.ok()) return failure(folder.error);
+    beforeDiskChange();
     if (!CreateDirectoryW(folder.path.c_str(), nullptr)) return lastFailure();
     return {};
 }
@@ -175,17 +273,19 @@ FileResult resetAttributes(std::string_view text) {
     const DWORD attributes = GetFileAttributesW(file.path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return lastFailure();
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return failure(FileError::Other, ERROR_DIRECTORY);
+    if (attributes == FILE_ATTRIBUTE_NORMAL) return {};  // nothing to change
+    beforeDiskChange();
     if (!SetFileAttributesW(file.path.c_str(), FILE_ATTRIBUTE_NORMAL)) return lastFailure();
     return {};
 }
 
-FileResult replaceFile(std::string_view sourceText, std::string_view destinationText) {
+FileResult replaceFile(std::string_view sourceText, std::string_view destinationText,
+                       Digest* written) {
     const Resolved source = resolvePath(sourceText);
     if (!source.ok()) return failure(source.error);
     const Resolved destination = resolvePath(destinationText);
     if (!destination.ok()) return failure(destination.error);
     const std::wstring from = source.path.wstring();
-    const std::wstring to = destination.path.wstring();
 
     const DWORD sourceAttributes = GetFileAttributesW(from.c_str());
     if (sourceAttributes == INVALID_FILE_ATTRIBUTES) {
@@ -201,44 +301,93 @@ FileResult replaceFile(std::string_view sourceText, std::string_view destination
     // A device or pipe behind a file name ("CON", "\\.\pipe\x") is no channel file.
     if (GetFileType(in.get()) != FILE_TYPE_DISK)
         return failure(FileError::SourceNotAFile, ERROR_INVALID_FUNCTION);
+    return commit(
+        destination.path, [&](HANDLE out) { return copyData(in.get(), out); }, written);
+}
 
-    const DWORD destinationAttributes = GetFileAttributesW(to.c_str());
-    if (destinationAttributes != INVALID_FILE_ATTRIBUTES &&
-        (destinationAttributes & FILE_ATTRIBUTE_DIRECTORY))
+FileResult writeWholeFile(std::string_view destinationText, std::string_view contents) {
+    const Resolved destination = resolvePath(destinationText);
+    if (!destination.ok()) return failure(destination.error);
+    return commit(destination.path, [&](HANDLE out) -> DWORD {
+        DWORD put = 0;
+        if (!WriteFile(out, contents.data(), static_cast<DWORD>(contents.size()), &put, nullptr))
+            return GetLastError();
+        return put == contents.size() ? 0 : ERROR_WRITE_FAULT;
+    });
+}
+
+FileResult removeFile(std::string_view text) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    const DWORD attributes = GetFileAttributesW(file.path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return failure(FileError::DestinationIsFolder, ERROR_DIRECTORY);
-    // Said plainly up front, and alike under Wine, which would replace it anyway.
-    if (destinationAttributes != INVALID_FILE_ATTRIBUTES &&
-        (destinationAttributes & FILE_ATTRIBUTE_READONLY))
-        return failure(FileError::DestinationReadOnly, ERROR_ACCESS_DENIED);
+    beforeDiskChange();
+    if (!DeleteFileW(file.path.c_str())) return lastFailure();
+    return {};
+}
 
-    const fs::path folder = destination.path.parent_path();
-    removeLeftoverTemporaries(destination.path);
-    const std::string prefix = temporaryPrefix(destination.path);
-    std::wstring temp;
-    Handle out;
-    for (unsigned attempt = 0; !out.valid(); ++attempt) {
-        temp = (folder / (fs::path(std::u8string(prefix.begin(), prefix.end())).wstring() +
-                          std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt)))
-                   .wstring();
-        out.reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-        if (!out.valid() && (GetLastError() != ERROR_FILE_EXISTS || attempt > 100))
-            return lastFailure();
-    }
+EntryKind entryKind(std::string_view text) {
+    const Resolved entry = resolvePath(text);
+    if (!entry.ok()) return EntryKind::Missing;
+    const DWORD attributes = GetFileAttributesW(entry.path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return EntryKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return EntryKind::Other;  // a link
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
+}
 
-    DWORD code = copyData(in.get(), out.get());
-    if (code == 0 && !FlushFileBuffers(out.get())) code = GetLastError();
-    if (!out.close() && code == 0) code = GetLastError();
-    if (code == 0 && !MoveFileExW(temp.c_str(), to.c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        code = GetLastError();
-        DeleteFileW(temp.c_str());
-        return replaceFailure(to, code);
-    }
-    if (code != 0) {
-        DeleteFileW(temp.c_str());
+FileResult digestFile(std::string_view text, Digest& digest, bool followLink) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Handle in;
+    if (const FileResult r = openPlain(file.path, followLink, in); !r.ok()) return r;
+    DigestBuilder builder;
+    if (const DWORD code = readAll(in.get(), [&](const char* data, DWORD size) {
+            builder.add(data, size);
+            return true;
+        }))
         return failure(fromWin32(code), code);
+    digest = builder.finish();
+    return {};
+}
+
+FileResult readSmallFile(std::string_view text, std::size_t limit, std::string& contents) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Handle in;
+    if (const FileResult r = openPlain(file.path, false, in); !r.ok()) return r;
+    contents.clear();
+    if (const DWORD code = readAll(in.get(), [&](const char* data, DWORD size) {
+            if (contents.size() + size > limit) return false;
+            contents.append(data, size);
+            return true;
+        }))
+        return failure(fromWin32(code), code);
+    return {};
+}
+
+FileLock::~FileLock() {
+    if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));  // releases the lock
+}
+
+FileResult FileLock::lock(std::string_view text) {
+    const Resolved file = resolvePath(text);
+    if (!file.ok()) return failure(file.error);
+    Handle h(CreateFileW(file.path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!h.valid()) return lastFailure();
+    const DWORD attributes = GetFileAttributesW(file.path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return failure(FileError::NotAFile);
+    OVERLAPPED at{};
+    if (!LockFileEx(h.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+        const DWORD code = GetLastError();
+        return failure(code == ERROR_LOCK_VIOLATION || code == ERROR_IO_PENDING ? FileError::Locked
+                                                                                : fromWin32(code),
+                       code);
     }
+    handle_ = reinterpret_cast<std::intptr_t>(h.release());
     return {};
 }
 

@@ -12,6 +12,7 @@ struct StepOutcome {
     std::string file;  // relative to the game folder
     FileResult result;
     bool originalNotKept = false;  // the game's own file could not be kept, so it was left alone
+    FileResult noted;              // replaced, but the store could not note it
 };
 
 std::string reason(const StepOutcome& outcome) {
@@ -27,6 +28,9 @@ std::string bulletList(const std::vector<StepOutcome>& outcomes, bool failed) {
         if (outcome.result.ok() == failed) continue;
         text += "\n  " + outcome.file;
         if (failed) text += ": " + reason(outcome);
+        if (!outcome.noted.ok())
+            text += " (but it could not be noted in \"KESTRO backup\": " + describe(outcome.noted) +
+                    "; a restore may leave it as it is)";
     }
     return text.empty() ? "\n  (none)" : text;
 }
@@ -56,31 +60,53 @@ std::string restoreReport(const std::vector<RestoreOutcome>& outcomes, bool& all
             (o.action == RestoreOutcome::Action::Restored ? restored : removed) += "\n  " + o.file;
     }
     allDone = failed.empty();
-    std::string text = allDone
-                           ? "The game's original files are back."
-                           : "Some files could not be put back as they were; the kept originals "
-                             "of those stay in \"KESTRO backup\".\n\nNot restored:" +
-                                 failed;
+    std::string text = allDone ? "The game's original files are back."
+                               : "Not every file could be put back as it was; what is kept "
+                                 "stays in \"KESTRO backup\".\n\nLeft as they are:" +
+                                     failed;
     if (!restored.empty()) text += "\n\nRestored:" + restored;
     if (!removed.empty()) text += "\n\nRemoved (added by channel installs):" + removed;
     return text;
 }
 
+// Why the store cannot be used now, for the user; nothing was changed.
+std::string storeRefusal(const std::string& folder, const OriginalsStore& store,
+                         const FileResult& why) {
+    if (why.error == FileError::Locked)
+        return "Another install into \"" + folder +
+               "\" is running (is KESTRO open twice?).\n\nNothing was changed. Try again when "
+               "it has finished.";
+    if (why.error == FileError::StoreDamaged)
+        return "The folder \"KESTRO backup\" in \"" + folder + "\" is damaged: " + store.damage() +
+               ".\n\nNothing was changed. To go on, move \"KESTRO backup\" somewhere safe "
+               "(the game's kept files are inside it).";
+    return "The game's original files cannot be kept in \"" + folder + "\": " + describe(why) +
+           ".\n\nNothing was changed.";
+}
+
 }  // namespace
 
-FileResult copyStep(const InstallView& view) {
+FileResult copyStep(const InstallView& view, Digest* written) {
     resetAttributes(view.destination());  // fails harmlessly for a file not there yet
-    return replaceFile(view.source(), view.destination());
+    return replaceFile(view.source(), view.destination(), written);
 }
 
 const Channel* install(InstallView& view) {
     const std::string folder = view.gameFolder();
+    const std::string title(kInstallTitle);
     // An empty or relative folder would send the files somewhere the player never
     // chose (the root of a drive, the current folder): refuse it before writing.
     if (const FileResult usable = checkFolder(folder); !usable.ok()) {
         view.setProgress(0);
-        view.showMessage({std::string(kInstallTitle), unusableFolderReport(folder, usable),
-                          Message::Kind::Warning});
+        view.showMessage({title, unusableFolderReport(folder, usable), Message::Kind::Warning});
+        return nullptr;
+    }
+    // One install at a time: the lock comes before any change to the game folder.
+    const Channel* channel = findChannel(view.selectedChannel());
+    OriginalsStore store(folder, view.programFolder());
+    if (const FileResult opened = channel ? store.open(true) : FileResult{}; !opened.ok()) {
+        view.setProgress(0);
+        view.showMessage({title, storeRefusal(folder, store, opened), Message::Kind::Warning});
         return nullptr;
     }
     for (const char* data : {"\\DATA", "\\DATA\\ENVIRO", "\\DATA\\POPUPS"}) {
@@ -88,29 +114,41 @@ const Channel* install(InstallView& view) {
     }
 
     const Channel* installed = nullptr;
-    if (const Channel* channel = findChannel(view.selectedChannel())) {
+    if (channel) {
         std::vector<StepOutcome> outcomes;
         for (const CopyStep& step : channel->steps) {
-            view.setDestination(view.gameFolder() + std::string(step.destination));
-            view.setSource(view.programFolder() + std::string(step.source));
-            view.setProgress(step.progress);
             const std::string file(step.destination);
-            if (const FileResult kept = keepOriginal(view.gameFolder(), view.programFolder(), file);
-                !kept.ok()) {
-                outcomes.push_back({file, kept, true});
+            const std::string destination = view.gameFolder() + file;
+            const std::string source = view.programFolder() + std::string(step.source);
+            view.setDestination(destination);
+            view.setSource(source);
+            view.setProgress(step.progress);
+            // A box that cut the text would send the copy to another file.
+            if (view.destination() != destination || view.source() != source) {
+                outcomes.push_back({file, {FileError::PathTooLong, 0}});
                 continue;
             }
-            outcomes.push_back({file, view.runCopyStep()});
+            const size_t slot = *slotOf(file);
+            if (const FileResult kept = store.keep(slot); !kept.ok()) {
+                const bool inPlace = kept.error == FileError::DestinationIsFolder ||
+                                     kept.error == FileError::NotAFile;
+                outcomes.push_back({file, kept, !inPlace});
+                continue;
+            }
+            Digest written;
+            const FileResult copied = view.runCopyStep(&written);
+            outcomes.push_back({file, copied});
+            if (copied.ok()) outcomes.back().noted = store.recordWritten(slot, written);
         }
-        const bool allReplaced = std::all_of(outcomes.begin(), outcomes.end(),
-                                             [](const StepOutcome& o) { return o.result.ok(); });
+        const bool allReplaced =
+            std::all_of(outcomes.begin(), outcomes.end(),
+                        [](const StepOutcome& o) { return o.result.ok() && o.noted.ok(); });
         if (allReplaced) {
             installed = channel;
-            view.showMessage({std::string(kInstallTitle), std::string(channel->completionMessage),
-                              Message::Kind::Plain});
+            view.showMessage(
+                {title, std::string(channel->completionMessage), Message::Kind::Plain});
         } else {
-            view.showMessage({std::string(kInstallTitle), incompleteReport(*channel, outcomes),
-                              Message::Kind::Warning});
+            view.showMessage({title, incompleteReport(*channel, outcomes), Message::Kind::Warning});
         }
     }
     view.setProgress(0);
@@ -124,7 +162,13 @@ void restore(InstallView& view) {
         view.showMessage({title, unusableFolder(folder, usable), Message::Kind::Warning});
         return;
     }
-    if (!hasOriginals(folder)) {
+    // A folder where nothing was ever installed gets no store made for it.
+    OriginalsStore store(folder, view.programFolder());
+    if (const FileResult opened = store.open(false); !opened.ok()) {
+        view.showMessage({title, storeRefusal(folder, store, opened), Message::Kind::Warning});
+        return;
+    }
+    if (!store.anythingToRestore()) {
         view.showMessage({title,
                           "There is nothing to restore: no original game file has been kept in \"" +
                               folder + "\".",
@@ -137,7 +181,7 @@ void restore(InstallView& view) {
                         Message::Kind::Plain}))
         return;
     bool allDone = false;
-    const std::string report = restoreReport(restoreOriginals(folder), allDone);
+    const std::string report = restoreReport(store.restore(), allDone);
     view.showMessage({title, report, allDone ? Message::Kind::Plain : Message::Kind::Warning});
 }
 

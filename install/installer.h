@@ -33,15 +33,16 @@ class InstallView {
     virtual void setDestination(const std::string& text) = 0;
     virtual void setSource(const std::string& text) = 0;
 
-    virtual void setProgress(float value) = 0;             // ProgressBar1, 0 to 100
-    virtual FileResult runCopyStep() = 0;                  // the Copia button: copyStep(*this)
+    virtual void setProgress(float value) = 0;  // ProgressBar1, 0 to 100
+    // The Copia button: copyStep(*this, written).
+    virtual FileResult runCopyStep(Digest* written = nullptr) = 0;
     virtual void showMessage(const Message& message) = 0;  // modal, returns when closed
     virtual bool askYesNo(const Message& question) = 0;    // modal; true for Yes
 };
 
 // The copy step: makes the destination an ordinary file, then copies the source over
-// it. Reads the two paths from the view.
-FileResult copyStep(const InstallView& view);
+// it. Reads the two paths from the view; with `written`, tells what the file now holds.
+FileResult copyStep(const InstallView& view, Digest* written = nullptr);
 
 // Installs the channel named by the view's selection into its game folder and tells
 // the user how it went: the channel's own message when every file was replaced,
@@ -50,7 +51,7 @@ FileResult copyStep(const InstallView& view);
 const Channel* install(InstallView& view);
 
 // Asks, then puts the game's kept original files back and removes the files installs
-// created, and reports file by file.
+// added, as far as they are still what the program wrote, and reports file by file.
 void restore(InstallView& view);
 
 }  // namespace kestro

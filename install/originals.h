@@ -1,9 +1,12 @@
-// The game's own files, kept before an install first replaces them, and put back on
-// request. They live in "KESTRO backup" inside the game folder, under the same
-// relative paths; files an install created where the game had none are listed in a
-// small manifest there, so that a restore can remove them.
+// The game's own channel files, kept before an install first replaces them and put
+// back on request. The store is the folder "KESTRO backup" in the game folder: the kept
+// files under their game paths (so a player can find them by hand), a small state file
+// and a lock file. Only the four game files a channel can replace are ever looked at;
+// nothing in the store names a file or a path.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,26 +17,77 @@
 namespace kestro {
 
 inline constexpr std::string_view kBackupFolder = "\\KESTRO backup";
-inline constexpr std::string_view kCreatedManifest = "\\KESTRO backup\\created.txt";
 
-// Before `step` replaces its game file: keeps the game's own version once (never
-// over an earlier backup, never a file that is one of the channels' own), or notes
-// that the install creates the file. A failure means the file must not be replaced.
-FileResult keepOriginal(const std::string& gameFolder, const std::string& programFolder,
-                        std::string_view destination);
+// The game files a channel can replace, in a fixed order; a slot is an index here.
+inline constexpr std::array<std::string_view, 4> kGameFiles = {
+    "\\DATA\\ENVIRO\\Misc16.fsh", "\\DATA\\ENVIRO\\misc8.fsh", "\\DATA\\POPUPS\\popups.abg",
+    "\\DATA\\POPUPS\\popups.big"};
+std::optional<size_t> slotOf(std::string_view destination);
+
+// What the store knows of one game file.
+struct Record {
+    enum class Before { Unknown, Kept, Absent };
+    Before before = Before::Unknown;  // what the player had before the program wrote there
+    std::optional<Digest> written;    // what the program last wrote there
+    bool operator==(const Record&) const = default;
+};
+using StoreState = std::array<Record, 4>;
+
+// The state file's text, and back. Anything unexpected makes it damaged (`why` says
+// what).
+std::string formatState(const StoreState& state);
+std::optional<StoreState> parseState(std::string_view text, std::string& why);
 
 struct RestoreOutcome {
     std::string file;  // relative to the game folder, begins with '\'
-    enum class Action { Restored, Removed } action;
-    FileResult result;
+    enum class Action { Restored, Removed, LeftAlone } action;
+    FileResult result;  // for LeftAlone, why
 };
 
-// Whether anything is kept or listed to restore.
-bool hasOriginals(const std::string& gameFolder);
+// One install or restore's hold on a game folder's store.
+class OriginalsStore {
+  public:
+    OriginalsStore(std::string gameFolder, std::string programFolder);
 
-// Puts every kept original back with the same safe replacement as an install and
-// removes the files installs created. A backup is deleted only once its file is back.
-std::vector<RestoreOutcome> restoreOriginals(const std::string& gameFolder);
+    // Takes the folder's lock (creating the store when `create`), tidies temporaries a
+    // crash left beside the files it owns and reads the state. Locked when another
+    // install or restore runs; StoreDamaged (see damage()) when the state is not
+    // what the program wrote. Without `create`, a folder with no store opens empty
+    // and unlocked: there is nothing in it to change.
+    FileResult open(bool create);
+    const std::string& damage() const { return damage_; }
+
+    // Before a channel's file replaces game file `slot`: the player's own file becomes
+    // the kept original. A failure means the file must not be replaced.
+    FileResult keep(size_t slot);
+    // After the copy of game file `slot` succeeded.
+    FileResult recordWritten(size_t slot, const Digest& written);
+
+    // Whether anything is known to restore.
+    bool anythingToRestore() const;
+    // Puts back each kept original, and removes each file the program added, while the
+    // file in place is still something the program wrote; the others are left alone.
+    std::vector<RestoreOutcome> restore();
+
+  private:
+    enum class Holds { Nothing, Ours, PlayersOwn, NotAFile };
+    Holds holds(size_t slot, Digest* digest = nullptr);
+    bool isChannelFile(const Digest& digest);
+    std::string gameFile(size_t slot) const;
+    std::string keptFile(size_t slot) const;
+    std::string storeFile(std::string_view name) const;
+    FileResult saveState();
+    void readLegacyState();
+    bool concerns(size_t slot, Holds now) const;
+    RestoreOutcome restoreOne(size_t slot, Holds now, const Digest& current);
+
+    std::string game_, program_;
+    StoreState state_{};
+    std::array<bool, 4> wasAbsent_{};
+    FileLock lock_;
+    std::string damage_;
+    std::vector<std::pair<std::string, std::optional<Digest>>> channelDigests_;  // cache
+};
 
 // The channel whose files the game folder holds now, or nullptr. Only files whose
 // sizes match are read.

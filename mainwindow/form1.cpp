@@ -256,9 +256,7 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
     const Channel* channel = findChannel(toStd(item->text()));
     if (!channel) return;
     // A preview that cannot be shown leaves the last one; the choice still stands.
-    const Resolved file = resolvePath(programFolder_ + std::string(channel->previewPath));
-    if (!file.ok()) return;
-    if (const auto picture = loadPreview(QString::fromStdU16String(file.path.u16string()))) {
+    if (const auto picture = loadPreview(programFolder_ + std::string(channel->previewPath))) {
         Image1->setPixmap(*picture);
         Image1->resize(picture->size());  // not stretched: Frame4 clips what does not fit
     }
@@ -348,8 +346,8 @@ void Form1::setProgress(float value) {
     ProgressBar1->repaint();  // the install does not return to the event loop until it ends
 }
 
-FileResult Form1::runCopyStep() {
-    return copyStep(*this);
+FileResult Form1::runCopyStep(Digest* written) {
+    return copyStep(*this, written);
 }
 
 bool Form1::askYesNo(const Message& question) {

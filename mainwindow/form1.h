@@ -54,7 +54,7 @@ class Form1 : public QMainWindow, public InstallView {
     void setDestination(const std::string& text) override;
     void setSource(const std::string& text) override;
     void setProgress(float value) override;
-    FileResult runCopyStep() override;
+    FileResult runCopyStep(Digest* written = nullptr) override;
     void showMessage(const Message& message) override;
     bool askYesNo(const Message& question) override;
 

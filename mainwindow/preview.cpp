@@ -1,17 +1,26 @@
 #include "preview.h"
 
+#include <QBuffer>
 #include <QImageReader>
+
+#include "fileops.h"
 
 namespace kestro {
 namespace {
 
-// Previews are small cards; 4096 x 4096 leaves room for any honest one.
+// Previews are small cards; these leave room for any honest one.
 constexpr int kMaxSide = 4096;
+constexpr std::size_t kMaxBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-std::optional<QPixmap> loadPreview(const QString& file) {
-    QImageReader reader(file);
+std::optional<QPixmap> loadPreview(const std::string& pathText) {
+    std::string data;
+    if (!readSmallFile(pathText, kMaxBytes, data).ok()) return std::nullopt;
+    QByteArray bytes = QByteArray::fromStdString(data);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     const QSize declared = reader.size();
     if (!declared.isValid() || declared.width() > kMaxSide || declared.height() > kMaxSide)
         return std::nullopt;

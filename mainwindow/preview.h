@@ -1,15 +1,17 @@
 // Loading a channel's preview picture, defensively: the file comes from beside the
-// executable and may be missing, damaged or not a picture at all.
+// executable and may be missing, damaged, not a picture at all, or not a file.
 #pragma once
 
 #include <QPixmap>
-#include <QString>
 #include <optional>
+#include <string>
 
 namespace kestro {
 
-// The picture in `file`, or nothing when it cannot be read as one. A picture that
-// declares an outlandish size is refused before any memory is set aside for it.
-std::optional<QPixmap> loadPreview(const QString& file);
+// The picture in the file `pathText` names (a path as the install core takes it), or
+// nothing when it cannot be read as one. Only a plain file is read, without blocking;
+// a picture that declares an outlandish size is refused before any memory is set
+// aside for it.
+std::optional<QPixmap> loadPreview(const std::string& pathText);
 
 }  // namespace kestro

@@ -123,8 +123,8 @@ TEST_F(Fault, TheProcessIsKilledDuringALargeCopy) {
 class VanishingGame : public test::FakeView {
   public:
     fs::path folder;
-    FileResult runCopyStep() override {
-        const FileResult r = test::FakeView::runCopyStep();
+    FileResult runCopyStep(Digest* written) override {
+        const FileResult r = test::FakeView::runCopyStep(written);
         fs::remove_all(folder);
         return r;
     }
@@ -173,6 +173,9 @@ TEST_F(Fault, AnUnreadableChannelFileAndAnUnwritableGameFolder) {
                     fs::perms::owner_read | fs::perms::others_read);
     fs::permissions(gameDir() / "DATA/ENVIRO", fs::perms::owner_read | fs::perms::owner_exec |
                                                    fs::perms::others_read | fs::perms::others_exec);
+    for (const auto& entry : fs::recursive_directory_iterator(gameDir() / "KESTRO backup"))
+        fs::permissions(entry.path(), fs::perms::all);
+    fs::permissions(gameDir() / "KESTRO backup", fs::perms::all);
     EXPECT_EQ(asPlainUser([&] {
                   install("FOX");
                   return view_.messages.size() == 1 &&

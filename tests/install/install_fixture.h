@@ -22,12 +22,16 @@ class FakeView : public InstallView {
     std::string programFolder() const override { return program; }
     std::string destination() const override { return destinationText; }
     std::string source() const override { return sourceText; }
-    void setDestination(const std::string& text) override { destinationText = text; }
-    void setSource(const std::string& text) override { sourceText = text; }
+    // Like a text box, holds at most so many characters.
+    size_t boxLimit = 32767;
+    void setDestination(const std::string& text) override {
+        destinationText = text.substr(0, boxLimit);
+    }
+    void setSource(const std::string& text) override { sourceText = text.substr(0, boxLimit); }
     void setProgress(float value) override { progress.push_back(value); }
-    FileResult runCopyStep() override {
+    FileResult runCopyStep(Digest* written) override {
         copies.emplace_back(destinationText, sourceText);
-        return copyStep(*this);
+        return copyStep(*this, written);
     }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool answerYes = true;

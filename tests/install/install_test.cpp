@@ -35,6 +35,14 @@ TEST_P(InstallEachChannel, ReplacesItsFilesAndSaysItsMessage) {
 
 INSTANTIATE_TEST_SUITE_P(AllSeven, InstallEachChannel, ::testing::Range<size_t>(0, 7));
 
+TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
+    view_.boxLimit = view_.game.size() + 12;  // "\DATA\ENVIRO" fits, the file name does not
+    install("FOX");
+    EXPECT_FALSE(fs::exists(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")));
+    EXPECT_NE(onlyMessage().text.find("Misc16.fsh: the path is too long"), std::string::npos)
+        << onlyMessage().text;
+}
+
 TEST_F(Install, CreatesTheDataFoldersAndOnlyTheChannelsFiles) {
     install("NTV");
     EXPECT_EQ(gameTree(), (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/ENVIRO/Misc16.fsh",
