@@ -107,13 +107,6 @@ TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     EXPECT_EQ(fs::status(dst()).permissions(), mode);
 }
 
-TEST_F(PosixCopy, APipeIsNoChannelFileAndNeverHangs) {
-    ASSERT_EQ(::mkfifo((tmp_.path() / "pipe").c_str(), 0600), 0);
-    EXPECT_EQ(replaceFile((tmp_.path() / "pipe").string(), dst().string()).error,
-              FileError::SourceNotAFile);
-    EXPECT_EQ(readFile(dst()), "old game file");
-}
-
 // A copy cut off halfway (here by a file-size limit, as a full disk would) must not
 // leave a broken game file or a stray temporary one.
 TEST_F(PosixCopy, FailureHalfwayKeepsTheOldFileAndLeavesNoTemporary) {
