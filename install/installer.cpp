@@ -125,19 +125,19 @@ const Channel* install(InstallView& view) {
             view.setProgress(step.progress);
             // A box that cut the text would send the copy to another file.
             if (view.destination() != destination || view.source() != source) {
-                outcomes.push_back({file, {FileError::PathTooLong, 0}});
+                outcomes.push_back({file, {FileError::PathTooLong, 0}, false, {}});
                 continue;
             }
             const size_t slot = *slotOf(file);
             if (const FileResult kept = store.keep(slot); !kept.ok()) {
                 const bool inPlace = kept.error == FileError::DestinationIsFolder ||
                                      kept.error == FileError::NotAFile;
-                outcomes.push_back({file, kept, !inPlace});
+                outcomes.push_back({file, kept, !inPlace, {}});
                 continue;
             }
             Digest written;
             const FileResult copied = view.runCopyStep(&written);
-            outcomes.push_back({file, copied});
+            outcomes.push_back({file, copied, false, {}});
             if (copied.ok()) outcomes.back().noted = store.recordWritten(slot, written);
         }
         const bool allReplaced =
