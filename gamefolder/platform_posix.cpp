@@ -1,10 +1,10 @@
 // Linux: the setting in an INI file under the user's config folder; the drives are
-// the root and the Wine prefix's drive letters.
+// the root and the Wine prefix's drive letters, as the install core finds them.
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "fileops.h"
 #include "inistore.h"
 #include "platform.h"
 
@@ -15,11 +15,6 @@ QString storeFile(const QString& location) {
     if (!location.isEmpty()) return location;
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/KESTRO.ini");
-}
-
-QString winePrefix() {
-    const QString prefix = qEnvironmentVariable("WINEPREFIX");
-    return prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : prefix;
 }
 
 }  // namespace
@@ -34,15 +29,13 @@ QString settingsStoreName(const QString& location) {
 
 QList<Drive> availableDrives() {
     QList<Drive> drives{{QStringLiteral("/"), QStringLiteral("/"), QStringLiteral("/"), u'/'}};
-    const QDir devices(winePrefix() + QStringLiteral("/dosdevices"));
-    static const QRegularExpression letter(QStringLiteral("^[a-z]:$"));
-    for (const QFileInfo& entry : devices.entryInfoList(
-             QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (!letter.match(entry.fileName()).hasMatch()) continue;
+    for (const WineDrive& drive : wineDrives()) {
+        const QFileInfo entry(QString::fromStdU16String(drive.entry.u16string()));
         const QString target = entry.isSymLink() ? entry.symLinkTarget() : entry.filePath();
         const QString name = target == QStringLiteral("/") ? target : QFileInfo(target).fileName();
-        drives.append({QStringLiteral("%1 [%2]").arg(entry.fileName(), name), entry.filePath(),
-                       entry.fileName().toUpper() + u'\\', u'\\'});
+        const QString letter = QChar::fromLatin1(drive.letter);
+        drives.append({QStringLiteral("%1: [%2]").arg(letter, name), entry.filePath(),
+                       letter.toUpper() + QStringLiteral(":\\"), u'\\'});
     }
     return drives;
 }

@@ -4,15 +4,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "dirlistbox.h"
 #include "look.h"
 #include "modal.h"
-#include "settings.h"
+#include "window.h"
 
 namespace kestro {
 namespace {
@@ -26,8 +24,7 @@ QString canonical(const QString& path) {
 
 }  // namespace
 
-seleccion::seleccion(QLineEdit* ubicacion, QWidget* parent)
-    : QDialog(parent), ubicacion_(ubicacion), drives_(availableDrives()) {
+seleccion::seleccion(QWidget* parent) : QDialog(parent), drives_(availableDrives()) {
     setObjectName(QStringLiteral("seleccion"));
     setWindowTitle(kTitle);
     setFont(defaultFont());
@@ -115,11 +112,11 @@ void seleccion::Drive1_Change(int index) {
     Drive1->setCurrentIndex(shownDrive_);
 }
 
+QString seleccion::chosenFolder() const {
+    return Dir1->path();
+}
+
 void seleccion::Command1_Click() {
-    ubicacion_->setText(Dir1->path());
-    QString error;
-    if (!GameFolderSetting::write(ubicacion_->text(), &error))
-        messageBox(this, kTitle, error, QMessageBox::Warning);
     accept();
 }
 
@@ -141,11 +138,7 @@ void seleccion::keyPressEvent(QKeyEvent* event) {
 }
 
 void seleccion::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     QDialog::showEvent(event);
 }
 

@@ -1,5 +1,5 @@
-// The game folder dialog: a drive list, a directory list, OK and Cancel. OK puts
-// the open folder into the main window's game folder box and remembers it.
+// The game folder dialog: a drive list, a directory list, OK and Cancel. OK accepts
+// the folder open in the directory list; the main window takes it from there.
 #pragma once
 
 #include <QDialog>
@@ -7,7 +7,6 @@
 #include "platform.h"
 
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 
 namespace kestro {
@@ -17,13 +16,10 @@ class DirListBox;
 class seleccion : public QDialog {
     Q_OBJECT
   public:
-    // `ubicacion` is the main window's game folder box, which OK writes.
-    explicit seleccion(QLineEdit* ubicacion, QWidget* parent = nullptr);
+    explicit seleccion(QWidget* parent = nullptr);
 
-    QComboBox* Drive1;
-    DirListBox* Dir1;
-    QPushButton* Command1;  // OK
-    QPushButton* Command2;  // Cancel
+    // The folder open in the directory list: what OK chose.
+    QString chosenFolder() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,7 +32,10 @@ class seleccion : public QDialog {
 
     QStringList currentFolderOn(const Drive& drive) const;
 
-    QLineEdit* ubicacion_;
+    QComboBox* Drive1;
+    DirListBox* Dir1;
+    QPushButton* Command1;  // OK
+    QPushButton* Command2;  // Cancel
     QList<Drive> drives_;
     int shownDrive_ = 0;
 };

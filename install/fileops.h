@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "winpath.h"
 
@@ -87,6 +88,18 @@ struct Resolved {
     bool ok() const { return error == FileError::None; }
 };
 Resolved resolvePath(std::string_view text);
+
+// A drive letter of the player's Wine prefix and the entry in its "dosdevices" folder
+// that stands for it ("c:", a link to "../drive_c").
+struct WineDrive {
+    char letter;  // lower case
+    std::filesystem::path entry;
+};
+
+// The drive letters of the Wine prefix ($WINEPREFIX, else ~/.wine), in letter order;
+// none on Windows, where drives are the system's own. The one rule for paths and for
+// the folder dialog's drive list alike.
+std::vector<WineDrive> wineDrives();
 
 // Checks that a game folder text names an existing folder.
 FileResult checkFolder(std::string_view text);

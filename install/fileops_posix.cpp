@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <utility>
@@ -219,19 +220,43 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
 
 }  // namespace
 
+std::vector<WineDrive> wineDrives() {
+    std::vector<WineDrive> drives;
+    std::error_code ec;
+    for (fs::directory_iterator it(winePrefix() / "dosdevices", ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != 2 || name[1] != ':' ||
+            !std::isalpha(static_cast<unsigned char>(name[0])))
+            continue;
+        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+        // Two entries for one letter ("c:" and "C:"): the lower-case one, as Wine makes it.
+        auto same = std::find_if(drives.begin(), drives.end(),
+                                 [&](const WineDrive& d) { return d.letter == letter; });
+        if (same == drives.end())
+            drives.push_back({letter, it->path()});
+        else if (name[0] == letter)
+            same->entry = it->path();
+    }
+    std::sort(drives.begin(), drives.end(),
+              [](const WineDrive& a, const WineDrive& b) { return a.letter < b.letter; });
+    return drives;
+}
+
 Resolved resolvePath(std::string_view text) {
     PathProblem problem;
     const auto parsed = parseWinPath(text, &problem);
     if (!parsed) return {{}, fromPathProblem(problem)};
     fs::path path = "/";
     if (parsed->drive) {
-        const fs::path devices = winePrefix() / "dosdevices";
-        const std::string letter{parsed->drive, ':'};
-        const auto entry = findEntry(devices, letter);
+        const std::vector<WineDrive> drives = wineDrives();
+        const auto drive = std::find_if(drives.begin(), drives.end(), [&](const WineDrive& d) {
+            return d.letter == parsed->drive;
+        });
         struct stat st;
-        if (!entry || ::stat((devices / *entry).c_str(), &st) != 0)
+        if (drive == drives.end() || ::stat(drive->entry.c_str(), &st) != 0)
             return {{}, FileError::DriveMissing};
-        path = devices / *entry;
+        path = drive->entry;
     }
     bool matching = true;  // once a part is missing, the rest is new and kept as written
     for (const std::string& part : parsed->components) {

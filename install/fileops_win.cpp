@@ -222,6 +222,10 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
 
 }  // namespace
 
+std::vector<WineDrive> wineDrives() {
+    return {};  // the drives are the system's own
+}
+
 Resolved resolvePath(std::string_view text) {
     PathProblem problem;
     const auto parsed = parseWinPath(text, &problem);

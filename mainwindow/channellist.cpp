@@ -9,7 +9,8 @@ ChannelListView::ChannelListView(QWidget* parent) : QListWidget(parent) {
     setIconSize(QSize(32, 32));
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
-    setWrapping(true);
+    setFlow(QListView::TopToBottom);
+    setWrapping(false);
     setWordWrap(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -23,6 +24,13 @@ QItemSelectionModel::SelectionFlags ChannelListView::selectionCommand(const QMod
     if (!index.isValid() || (event && event->type() == QEvent::KeyPress))
         return QItemSelectionModel::NoUpdate;
     return QListWidget::selectionCommand(index, event);
+}
+
+void ChannelListView::resizeEvent(QResizeEvent* event) {
+    // One column of cells as wide as the list: each icon centred above its label, all
+    // on one line down the list, as a large-icon list draws them.
+    setGridSize(QSize(viewport()->width(), iconSize().height() + 2 * fontMetrics().height() + 6));
+    QListWidget::resizeEvent(event);
 }
 
 void ChannelListView::keyPressEvent(QKeyEvent* event) {

@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QUrl>
 
 #include "catalogue.h"
@@ -24,6 +23,7 @@
 #include "preview.h"
 #include "seleccion.h"
 #include "settings.h"
+#include "window.h"
 
 // The icons live in this static library; make sure the linker keeps them.
 static void initIcons() {
@@ -49,13 +49,13 @@ W* place(W* widget, const char* name, const QRect& twipsGeometry, const QFont& f
 
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
                  const QFont& f) {
-    return place(new QGroupBox(caption, parent), name, geometry, f);
+    return place(new CaptionFrame(caption, parent), name, geometry, f);
 }
 
-// A frame without a caption: a drawn line when it is thin, else a drawn border.
-QFrame* line(QWidget* parent, const char* name, const QRect& geometry) {
+// A frame without a caption: an etched box of its size, however thin.
+QFrame* box(QWidget* parent, const char* name, const QRect& geometry) {
     auto* f = place(new QFrame(parent), name, geometry, defaultFont());
-    f->setFrameShape(geometry.height() <= twips(225) ? QFrame::HLine : QFrame::Box);
+    f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Sunken);
     return f;
 }
@@ -93,15 +93,19 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsSize(4650, 6240));
     setCentralWidget(client);
-    buildControls(client);
+    buildChannelsFrame(client);
+    buildSelectedChannelFrame(client);
+    buildConfigurationFrame(client);
+    buildCredits(client);
+    buildTransferControls(client);
     buildMenus();
+    connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Form1::buildControls(QWidget* client) {
-    const QFont bold = arial(8.25, true);
-
-    Frame1 = frame(client, "Frame1", tr("Channels: "), twipsRect(105, 210, 1485, 4845), bold);
+void Form1::buildChannelsFrame(QWidget* client) {
+    QGroupBox* Frame1 = frame(client, "Frame1", tr("Channels: "), twipsRect(105, 210, 1485, 4845),
+                              arial(8.25, true));
     ListView1 =
         place(new ChannelListView(Frame1), "ListView1", twipsRect(105, 315, 1275, 3900), arial());
     ListView1->setAccessibleName(tr("Channels"));
@@ -109,11 +113,14 @@ void Form1::buildControls(QWidget* client) {
     listColours.setColor(QPalette::Base, Qt::white);
     listColours.setColor(QPalette::Text, palette().color(QPalette::WindowText));
     ListView1->setPalette(listColours);
-    Frame10 = line(Frame1, "Frame10", twipsRect(105, 4200, 1275, 120));
+    box(Frame1, "Frame10", twipsRect(105, 4200, 1275, 120));
     Label5 = place(new QLabel(QStringLiteral("Label5"), Frame1), "Label5",
                    twipsRect(105, 4410, 1275, 330), defaultFont());
+}
 
-    Frame2 =
+void Form1::buildSelectedChannelFrame(QWidget* client) {
+    const QFont bold = arial(8.25, true);
+    QGroupBox* Frame2 =
         frame(client, "Frame2", tr("Selected Channel: "), twipsRect(1575, 210, 2955, 3690), bold);
     Text1 =
         place(new QLineEdit(Frame2), "Text1", twipsRect(105, 210, 2745, 555), arial(20.25, true));
@@ -121,28 +128,33 @@ void Form1::buildControls(QWidget* client) {
     Text1->setAlignment(Qt::AlignCenter);
     Text1->setEnabled(false);
     Text1->setAccessibleName(tr("Selected channel"));
-    Frame4 = frame(Frame2, "Frame4", tr("Preview: "), twipsRect(105, 840, 2745, 1905), bold);
+    QGroupBox* Frame4 =
+        frame(Frame2, "Frame4", tr("Preview: "), twipsRect(105, 840, 2745, 1905), bold);
     Image1 = place(new QLabel(Frame4), "Image1", twipsRect(105, 210, 2535, 1590), defaultFont());
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName(tr("Channel preview"));
-    Frame11 = line(Frame2, "Frame11", twipsRect(105, 2730, 2745, 225));
-    Frame3 = frame(Frame2, "Frame3", tr("Options: "), twipsRect(105, 2940, 1065, 645), bold);
+    box(Frame2, "Frame11", twipsRect(105, 2730, 2745, 225));
+    QGroupBox* Frame3 =
+        frame(Frame2, "Frame3", tr("Options: "), twipsRect(105, 2940, 1065, 645), bold);
     Command1 = place(new QPushButton(tr("&Install"), Frame3), "Command1",
                      twipsRect(105, 210, 855, 330), defaultFont());
     Command1->setToolTip(QStringLiteral("Instalar Canal Seleccionado"));
     Command1->setEnabled(false);
-    Frame9 = frame(Frame2, "Frame9", tr("Progress: "), twipsRect(1260, 2940, 1590, 645), bold);
+    QGroupBox* Frame9 =
+        frame(Frame2, "Frame9", tr("Progress: "), twipsRect(1260, 2940, 1590, 645), bold);
     ProgressBar1 = place(new QProgressBar(Frame9), "ProgressBar1", twipsRect(105, 315, 1380, 225),
                          defaultFont());
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setAccessibleName(tr("Install progress"));
+}
 
-    Frame5 =
-        frame(client, "Frame5", tr("Configuration: "), twipsRect(1575, 3885, 2955, 1170), bold);
-    Frame6 = frame(Frame5, "Frame6", tr("VARNEX 2001 Path: "), twipsRect(105, 210, 2745, 750),
-                   defaultFont());
+void Form1::buildConfigurationFrame(QWidget* client) {
+    QGroupBox* Frame5 = frame(client, "Frame5", tr("Configuration: "),
+                              twipsRect(1575, 3885, 2955, 1170), arial(8.25, true));
+    QGroupBox* Frame6 = frame(Frame5, "Frame6", tr("VARNEX 2001 Path: "),
+                              twipsRect(105, 210, 2745, 750), defaultFont());
     Ubicacion = place(new QLineEdit(QStringLiteral("D:\\VARNEX 2001"), Frame6), "Ubicacion",
                       twipsRect(105, 315, 2010, 330), defaultFont());
     Ubicacion->setEnabled(false);  // only the folder dialog changes it
@@ -155,23 +167,27 @@ void Form1::buildControls(QWidget* client) {
                      twipsRect(2205, 315, 435, 330), defaultFont());
     Command2->setToolTip(QStringLiteral("Seleccionar Carpeta"));
     Command2->setAccessibleName(tr("Choose the game folder"));
+}
 
-    Frame7 = line(client, "Frame7", twipsRect(105, 0, 4425, 120));
-    Frame8 = line(client, "Frame8", twipsRect(105, 5040, 4425, 1155));
+void Form1::buildCredits(QWidget* client) {
+    box(client, "Frame7", twipsRect(105, 0, 4425, 120));
+    QFrame* Frame8 = box(client, "Frame8", twipsRect(105, 5040, 4425, 1155));
     const QFont linkFont = vbFont(QStringLiteral("MS Sans Serif"), 8.25, true, true);
-    Label3 = place(new QLabel(tr("Created by:"), Frame8), "Label3", twipsRect(105, 210, 1260, 225),
-                   vbFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    place(new QLabel(tr("Created by:"), Frame8), "Label3", twipsRect(105, 210, 1260, 225),
+          vbFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Label4 = place(new LinkLabel(credits::kAuthor, Frame8), "Label4",
                    twipsRect(1155, 210, 3165, 225), linkFont);
     Label4->setToolTip(credits::kAuthor);
-    Label6 =
-        place(new QLabel(credits::kNotice, Frame8), "Label6", twipsRect(90, 495, 4245, 300), bold);
-    Label6->setAlignment(Qt::AlignCenter);
+    place(new QLabel(credits::kNotice, Frame8), "Label6", twipsRect(90, 495, 4245, 300),
+          arial(8.25, true))
+        ->setAlignment(Qt::AlignCenter);
     Label1 = place(new LinkLabel(credits::kOfficialSite, Frame8), "Label1",
                    twipsRect(2640, 870, 1665, 225), linkFont);
     Label2 = place(new LinkLabel(credits::kFanSite, Frame8), "Label2",
                    twipsRect(165, 870, 2100, 225), linkFont);
+}
 
+void Form1::buildTransferControls(QWidget* client) {
     // The hand-over from the install to the copy step. They lie beyond the right edge
     // of the fixed-size window, and are kept out of the tab order so that the keyboard
     // can never land on an invisible button that copies files.
@@ -189,7 +205,30 @@ void Form1::buildControls(QWidget* client) {
     setTabOrder(Text1, Ubicacion);
     setTabOrder(Ubicacion, ListView1);
     setTabOrder(ListView1, Command2);
+}
 
+void Form1::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(tr("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    QMenu* mnuConfig = menuBar()->addMenu(tr("Configuration"));
+    mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
+    mnuUbicaciones = mnuConfig->addAction(tr("&Path..."));
+    mnuUbicaciones->setObjectName(QStringLiteral("mnuUbicaciones"));
+    mnuUbicaciones->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuRestore = mnuConfig->addAction(tr("&Restore Original Files"));
+    mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
+
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = mnuHelp->addAction(tr("About Marovix..."));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::connectHandlers() {
     connect(ListView1, &QListWidget::itemClicked, this, &Form1::ListView1_ItemClick);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Copia, &QPushButton::clicked, this, &Form1::Copia_Click);
@@ -197,35 +236,19 @@ void Form1::buildControls(QWidget* client) {
     connect(Label1, &LinkLabel::clicked, this, &Form1::Label1_Click);
     connect(Label2, &LinkLabel::clicked, this, &Form1::Label2_Click);
     connect(Label4, &LinkLabel::clicked, this, &Form1::Label4_Click);
-}
-
-void Form1::buildMenus() {
-    mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(tr("E&xit"), this, &Form1::mnuExit_Click);
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-
-    mnuConfig = menuBar()->addMenu(tr("Configuration"));
-    mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
-    mnuUbicaciones = mnuConfig->addAction(tr("&Path..."), this, &Form1::mnuUbicaciones_Click);
-    mnuUbicaciones->setObjectName(QStringLiteral("mnuUbicaciones"));
-    mnuUbicaciones->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    mnuRestore =
-        mnuConfig->addAction(tr("&Restore Original Files"), this, &Form1::mnuRestore_Click);
-    mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
-
-    mnuHelp = menuBar()->addMenu(tr("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = mnuHelp->addAction(tr("About Marovix..."), this, &Form1::mnuAbout_Click);
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+    connect(mnuUbicaciones, &QAction::triggered, this, &Form1::mnuUbicaciones_Click);
+    connect(mnuRestore, &QAction::triggered, this, &Form1::mnuRestore_Click);
+    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }
 
 void Form1::Form_Load() {
-    if (GameFolderSetting::read().isEmpty())
+    if (GameFolderSetting::read().isEmpty()) {
         Command2_Click();
-    else
+    } else {
         Ubicacion->setText(GameFolderSetting::read());
+        Ubicacion->setCursorPosition(0);  // a long folder shows its start
+    }
     for (const Channel& channel : channels())
         new QListWidgetItem(ImageList1, QString::fromUtf8(channel.key.data(), channel.key.size()),
                             ListView1);
@@ -276,8 +299,14 @@ void Form1::Copia_Click() {
 }
 
 void Form1::Command2_Click() {
-    seleccion dialog(Ubicacion);
-    if (runModal(dialog) == QDialog::Accepted) refreshInstalledMark();
+    seleccion dialog;
+    if (runModal(dialog) != QDialog::Accepted) return;
+    Ubicacion->setText(dialog.chosenFolder());
+    Ubicacion->setCursorPosition(0);
+    QString error;
+    if (!GameFolderSetting::write(Ubicacion->text(), &error))
+        messageBox(this, dialog.windowTitle(), error, QMessageBox::Warning);
+    refreshInstalledMark();
 }
 
 void Form1::mnuRestore_Click() {
@@ -360,12 +389,8 @@ void Form1::showMessage(const Message& message) {
 }
 
 void Form1::showEvent(QShowEvent* event) {
-    if (!centred_ && screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen()->availableGeometry().center());
-        move(frame.topLeft());
-        centred_ = true;
-    }
+    if (!centred_) centreOnScreen(*this);
+    centred_ = true;
     QMainWindow::showEvent(event);
 }
 

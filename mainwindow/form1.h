@@ -1,5 +1,6 @@
 // The main window: the channel list and preview, the Install button with its
-// progress bar, the game folder box, the credits, and the menus.
+// progress bar, the game folder box, the credits, and the menus. Its controls keep
+// the names of the layout (object names too, which is how tests find them).
 #pragma once
 
 #include <QIcon>
@@ -8,12 +9,9 @@
 #include "installer.h"
 
 class QAction;
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidgetItem;
-class QMenu;
 class QProgressBar;
 class QPushButton;
 
@@ -22,7 +20,7 @@ namespace kestro {
 class ChannelListView;
 class LinkLabel;
 
-class Form1 : public QMainWindow, public InstallView {
+class Form1 : public QMainWindow, private InstallView {
     Q_OBJECT
   public:
     // `programFolder` is where the channel folders are; by default the executable's.
@@ -31,6 +29,18 @@ class Form1 : public QMainWindow, public InstallView {
     // Start-up, run once before the window is shown: restores the game folder (or
     // asks for it) and lists the channels.
     void Form_Load();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildChannelsFrame(QWidget* client);
+    void buildSelectedChannelFrame(QWidget* client);
+    void buildConfigurationFrame(QWidget* client);
+    void buildCredits(QWidget* client);
+    void buildTransferControls(QWidget* client);
+    void buildMenus();
+    void connectHandlers();
 
     // Handlers, one per user action.
     void ListView1_ItemClick(QListWidgetItem* item);
@@ -44,6 +54,11 @@ class Form1 : public QMainWindow, public InstallView {
     void Label4_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
+    void openLink(const QString& url);
+
+    // Marks the channel whose files the game folder holds now, if any.
+    void refreshInstalledMark();
+    void markInstalled(const Channel* installed);
 
     // InstallView: the install reads and writes the window through these.
     std::string selectedChannel() const override;
@@ -58,31 +73,16 @@ class Form1 : public QMainWindow, public InstallView {
     void showMessage(const Message& message) override;
     bool askYesNo(const Message& question) override;
 
-    // Marks the channel whose files the game folder holds now, if any.
-    void refreshInstalledMark();
-    void markInstalled(const Channel* installed);
-
-    // Controls, by the names the rest of the program and its tests know them by.
-    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame9;
-    QFrame *Frame7, *Frame8, *Frame10, *Frame11;
+    // Controls that handlers use, by their layout names.
     ChannelListView* ListView1;
     QIcon ImageList1;  // the one channel icon
     QIcon installedIcon;
-    QLabel *Label3, *Label5, *Label6, *Image1;
+    QLabel *Label5, *Image1;
     LinkLabel *Label1, *Label2, *Label4;
     QLineEdit *Text1, *Ubicacion, *Archivo, *Destino;
     QPushButton *Command1, *Command2, *Copia;
     QProgressBar* ProgressBar1;
-    QMenu *mnuFile, *mnuConfig, *mnuHelp;
     QAction *mnuExit, *mnuUbicaciones, *mnuRestore, *mnuAbout;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    void buildControls(QWidget* client);
-    void buildMenus();
-    void openLink(const QString& url);
 
     std::string programFolder_;
     bool centred_ = false;

@@ -57,16 +57,6 @@ class ModalAnswers {
     ModalRunner previous_;
 };
 
-// The widgets that Tab visits from `start`, in order, `count` of them.
-inline QList<QWidget*> tabOrder(QWidget* start, int count) {
-    QList<QWidget*> order;
-    for (QWidget* w = start; w && order.size() < count; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && !order.contains(w)) order.append(w);
-        if (w->nextInFocusChain() == start) break;
-    }
-    return order;
-}
-
 // The setting goes to a scratch file for the length of a test.
 class ScratchSettings {
   public:
