@@ -13,6 +13,7 @@
 #include "modal_answers.h"
 #include "seleccion.h"
 #include "settings.h"
+#include "wine_prefix.h"
 
 using namespace kestro;
 using namespace kestro::test;
@@ -26,29 +27,19 @@ void writeAll(const QString& file, const QByteArray& data) {
 }
 
 // The dialog opened in a scratch folder holding Child/Grandchild, a hidden folder and
-// a later-sorting one, with a Wine prefix of its own: c: a folder, D: (upper case) a
-// link to nowhere, a drive that is not ready.
+// a later-sorting one, with a Wine prefix of its own.
 struct OpenDialog {
-    OpenDialog() {
+    explicit OpenDialog(bool homePrefix = false) : wine(homePrefix) {
         QDir root(dir.path());
-        for (const char* folder : {"game/Child/Grandchild", "game/.hidden", "game/Zeta",
-                                   "prefix/drive_c/Games/VARNEX 2001", "prefix/dosdevices"})
+        for (const char* folder : {"game/Child/Grandchild", "game/.hidden", "game/Zeta"})
             root.mkpath(QString::fromLatin1(folder));
-        QFile::link(QStringLiteral("../drive_c"),
-                    root.filePath(QStringLiteral("prefix/dosdevices/c:")));
-        QFile::link(root.filePath(QStringLiteral("nowhere")),
-                    root.filePath(QStringLiteral("prefix/dosdevices/D:")));
-        qputenv("WINEPREFIX", root.filePath(QStringLiteral("prefix")).toUtf8());
         QDir::setCurrent(root.filePath(QStringLiteral("game")));
         dialog = std::make_unique<seleccion>();
         Drive1 = dialog->findChild<QComboBox*>(QStringLiteral("Drive1"));
         Dir1 = dialog->findChild<DirListBox*>(QStringLiteral("Dir1"));
         OK = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
     }
-    ~OpenDialog() {
-        QDir::setCurrent(old);
-        qunsetenv("WINEPREFIX");
-    }
+    ~OpenDialog() { QDir::setCurrent(old); }
     QString start() const {
         return QFileInfo(dir.filePath(QStringLiteral("game"))).canonicalFilePath();
     }
@@ -60,6 +51,7 @@ struct OpenDialog {
     bool open(const QString& name) { return Dir1->openRow(rows().indexOf(name)); }
 
     QString old = QDir::currentPath();
+    WinePrefix wine;
     QTemporaryDir dir;
     std::unique_ptr<seleccion> dialog;
     QComboBox* Drive1;
@@ -211,15 +203,8 @@ class TestGameFolder : public QObject {
     }
 
     void withoutWinePrefixTheHomeOneIsUsed() {
-        OpenDialog d;
-        qunsetenv("WINEPREFIX");
-        const QByteArray home = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(d.dir.path()));
-        QDir(d.dir.path()).rename(QStringLiteral("prefix"), QStringLiteral(".wine"));
-        seleccion dialog;
-        qputenv("HOME", home);
-        QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("Drive1"))->itemText(1),
-                 QStringLiteral("c: [drive_c]"));
+        OpenDialog d(true);
+        QCOMPARE(d.Drive1->itemText(1), QStringLiteral("c: [drive_c]"));
     }
 
     void driveNotReadyIsSaidAndUndone() {

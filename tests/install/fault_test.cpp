@@ -55,11 +55,6 @@ class Fault : public Install {
             }
         return true;
     }
-    std::string bigFile(size_t size, char seed) {
-        std::string data(size, '\0');
-        for (size_t i = 0; i < size; ++i) data[i] = static_cast<char>(seed + i * 31 + i / 977);
-        return data;
-    }
 };
 
 TEST_F(Fault, TheDiskFillsDuringACopy) {
@@ -76,7 +71,7 @@ TEST_F(Fault, TheDiskFillsDuringACopy) {
         const fs::path game = small / "VARNEX 2001";
         writeFile(game / "DATA/ENVIRO/Misc16.fsh", "game's own");
         writeFile(game / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own");  // kept already
-        const std::string big = bigFile(1 << 20, 'c');
+        const std::string big(1 << 20, 'c');
         writeFile(programDir() / "canal+/misc16.fsh", big);
         view_.game = test::utf8(game);
         install("CANAL+");

@@ -51,23 +51,6 @@ TEST_F(Install, TeleonLeavesTheOtherPopupFileAlone) {
               readFile(programDir() / "teleon/popups.big"));
 }
 
-TEST_F(Install, ReplacesExistingFilesWhateverTheirLetterCase) {
-    writeFile(gameDir() / "data/enviro/MISC16.FSH", "original");
-    writeFile(gameDir() / "data/enviro/MISC8.FSH", "original");
-    install("NTV");
-    // One file of each name, not a second one beside it in other letter case.
-    std::vector<std::string> names = gameTree();
-    for (std::string& name : names)
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"data", "data/enviro", "data/enviro/misc16.fsh",
-                                               "data/enviro/misc8.fsh", "data/popups"}));
-    EXPECT_EQ(readFile(gameDir() / "data/enviro/MISC8.FSH"),
-              readFile(programDir() / "ntv/misc8.fsh"));
-    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
-}
-
 struct FolderCase {
     const char* name;
     const char* suffix;  // appended to the game folder text
@@ -87,8 +70,7 @@ TEST_P(InstallIntoFolder, WorksWithTheTextAsGiven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoFolder,
-                         ::testing::Values(FolderCase{"plain", ""},
-                                           FolderCase{"trailing separator", "\\"},
+                         ::testing::Values(FolderCase{"trailing separator", "\\"},
                                            FolderCase{"Fútbol Año 2001 – Ñandú", ""},
                                            FolderCase{"slash", "/"}));
 

@@ -74,14 +74,10 @@ class ModelCheck : public Install {
             all[utf8(e.path())] = fs::is_regular_file(e.symlink_status()) ? readFile(e.path()) : "";
         return all;
     }
-    std::string channelFile(const Channel& c, size_t slot) const {
-        for (const CopyStep& s : c.steps)
-            if (s.destination == kGameFiles[slot]) return readFile(programFile(s.source));
-        return {};
-    }
-    bool isChannelContent(const std::string& text, size_t slot) const {
+    bool isChannelContent(const std::string& text) const {
         for (const Channel& c : channels())
-            if (channelFile(c, slot) == text && !text.empty()) return true;
+            for (const CopyStep& s : c.steps)
+                if (readFile(programFile(s.source)) == text) return true;
         return false;
     }
 
@@ -142,16 +138,12 @@ class ModelCheck : public Install {
                     install(std::string(channels()[s.arg].key));
                     auto after = snapshot();
                     after.erase(utf8(store / "kestro.lock"));  // taking the lock makes it
-                    for (const auto& [name, text] : after)
-                        if (!held.count(name) || held.at(name) != text)
-                            return "a refused install changed " + name;
-                    if (after.size() != held.size()) return "a refused install removed a file";
+                    if (after != held) return "a refused install changed the game folder";
                     if (view_.messages.empty() ||
                         view_.messages[0].text.find("Nothing was changed") == std::string::npos)
                         return "a refused install did not say so";
                     // The player follows the advice, or the state file is simply lost.
-                    if (s.kind == Step::Locked) fs::remove_all(state);
-                    if (s.kind == Step::DamageState) fs::remove_all(state);
+                    fs::remove_all(state);
                     if (fs::exists(game / "state.saved") && random() % 2)
                         fs::rename(game / "state.saved", state);
                     fs::remove(game / "state.saved");
@@ -165,7 +157,7 @@ class ModelCheck : public Install {
 
         for (size_t i = 0; i < 4; ++i) {
             const auto now = contents(file(i));
-            if (now && !model.history[i].count(*now) && !isChannelContent(*now, i))
+            if (now && !model.history[i].count(*now) && !isChannelContent(*now))
                 return std::string(kGameFiles[i]) +
                        " holds neither the game's nor a channel's file";
             if (model.own[i] && !model.lost[i] && now != model.own[i] &&

@@ -9,43 +9,17 @@
 
 #include "fileops.h"
 #include "install_fixture.h"
+#include "wine_prefix.h"
 
 namespace kestro {
 namespace {
 
 using namespace test;
 
-// A Wine prefix of the test's own: drive c: is a folder in it, e: a link to nowhere
-// (a drive that is not ready).
-class WinePrefix {
-  public:
-    WinePrefix() {
-        fs::create_directories(driveC());
-        fs::create_directories(path() / "dosdevices");
-        fs::create_symlink("../drive_c", path() / "dosdevices/c:");
-        fs::create_symlink(root_.path() / "nowhere", path() / "dosdevices/e:");
-        if (const char* old = std::getenv("WINEPREFIX")) old_ = old;
-        ::setenv("WINEPREFIX", path().c_str(), 1);
-    }
-    ~WinePrefix() {
-        if (old_.empty())
-            ::unsetenv("WINEPREFIX");
-        else
-            ::setenv("WINEPREFIX", old_.c_str(), 1);
-    }
-    fs::path path() const { return root_.path() / "prefix"; }
-    fs::path driveC() const { return path() / "drive_c"; }
-
-  private:
-    TempFolder root_;
-    std::string old_;
-};
-
 class Resolve : public ::testing::Test {
   protected:
     fs::path game() const { return root_.path() / "game"; }
     TempFolder root_;
-    WinePrefix wine_;
 };
 
 TEST_F(Resolve, MatchesExistingNamesWithoutRegardToCase) {
@@ -62,14 +36,18 @@ TEST_F(Resolve, PrefersTheExactNameAndKeepsNewNamesAsWritten) {
               game() / "DATA/New/File.TXT");
 }
 
-TEST_F(Resolve, DriveLettersGoThroughTheWinePrefix) {
-    fs::create_directories(wine_.driveC() / "Games");
-    const Resolved r = resolvePath("C:\\GAMES\\VARNEX 2001\\DATA");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(fs::weakly_canonical(r.path),
-              fs::weakly_canonical(wine_.driveC() / "Games/VARNEX 2001/DATA"));
-    EXPECT_EQ(resolvePath("D:\\VARNEX 2001").error, FileError::DriveMissing);
-    EXPECT_EQ(resolvePath("e:\\").error, FileError::DriveMissing);  // a link to nowhere
+TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
+    for (const bool asHome : {false, true}) {
+        WinePrefix wine(asHome);
+        const Resolved r = resolvePath("c:\\GAMES\\VARNEX 2001\\DATA");
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(fs::weakly_canonical(r.path),
+                  fs::weakly_canonical(wine.driveC() / "Games/VARNEX 2001/DATA"));
+        EXPECT_EQ(resolvePath("E:\\VARNEX 2001").error, FileError::DriveMissing);
+        EXPECT_EQ(resolvePath("d:\\").error, FileError::DriveMissing);  // a link to nowhere
+        ASSERT_EQ(wineDrives().size(), 2u);
+        EXPECT_EQ(wineDrives()[1].letter, 'd');  // "D:" counts, in lower case
+    }
 }
 
 TEST_F(Install, KeepsTheGamesOwnLetterCase) {
@@ -99,6 +77,21 @@ class PosixCopy : public ::testing::Test {
     fs::path dst() const { return tmp_.path() / "dst/file.fsh"; }
     TempFolder tmp_;
 };
+
+// Across file systems the kernel's copy call declines, and the plain loop copies.
+TEST_F(PosixCopy, FromAnotherFileSystemTheFileIsWhole) {
+    const fs::path shm = "/dev/shm/kestro-test-" + std::to_string(::getpid());
+    if (!fs::is_directory("/dev/shm")) GTEST_SKIP() << "no second file system";
+    std::string big(3 << 20, 'x');
+    for (size_t i = 0; i < big.size(); i += 4093) big[i] = static_cast<char>(i);
+    writeFile(shm, big);
+    Digest written;
+    const FileResult r = replaceFile(shm.string(), dst().string(), &written);
+    fs::remove(shm);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(readFile(dst()), big);
+    EXPECT_EQ(written.size, big.size());
+}
 
 TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
