@@ -4,6 +4,7 @@
 # valid desktop entry and the icon.
 set -euo pipefail
 build=$1
+channels=$(cd "$(dirname "$0")/../channels" && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -12,14 +13,9 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 
 program=$prefix/lib/kestro
 [ -x "$program/kestro" ] || fail "no executable in lib/kestro"
-for f in protv/misc16.fsh protv/misc8.fsh protv/popups.abg ntv/Misc16.fsh ntv/misc8.fsh \
-         wizja/misc16.fsh wizja/misc8.fsh wizja/popups.abg canal+/misc16.fsh \
-         ssporttv/misc16.fsh ssporttv/misc8.fsh teleon/misc16.fsh teleon/misc8.fsh \
-         teleon/popups.big fox/misc16.fsh; do
-    [ -f "$program/$f" ] || fail "missing channel file $f"
-done
-for c in protv ntv wizja canal+ ssporttv teleon fox; do
-    [ -f "$program/$c/preview.jpg" ] || fail "missing preview of $c"
+# Every file of every channel folder in the sources, and nothing lost on the way.
+(cd "$channels" && find . -type f ! -name CMakeLists.txt) | while read -r f; do
+    cmp -s "$channels/$f" "$program/$f" || fail "channel file $f not installed as it is"
 done
 
 # The launcher leads to the real executable, so the program folder it reports is the
