@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: the smallest Qt Widgets window that shows a line of text
 // (so it pays, as every real window does, for loading the fonts), shown and gone as
 // soon as it has painted, with the same harness as the program's own start-up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what a player and a maintainer care about, each against its floor in the
 // same run: start-up, install speed, memory while installing, the folder dialog on a
 // huge folder, and the preview. Prints a table; medians over repeated runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the application once `widget` has painted: the moment a window is on screen.
 // That moment (steady clock, nanoseconds) goes to standard output, so the parent can
 // time start-up without the child's teardown.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and prints the table (a minute or two; needs about
 # 2 GB free in the scratch folder, /var/tmp unless given).
 #   bench/run.sh [scratch folder] [startup|install|memory|dialog|preview ...] Windows are shown on a real X

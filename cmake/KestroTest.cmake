@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kestro_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One executable per area; Qt tests need no display.
 function(kestro_add_test name)

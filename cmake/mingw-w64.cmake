@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the -posix compilers),
 # linked statically so the tests run under Wine with no DLLs beside them.
 set(CMAKE_SYSTEM_NAME Windows)

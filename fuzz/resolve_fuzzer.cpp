@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the Windows-path layer: whatever text a settings file or a
 // channel list hands it, resolving never crashes or hangs, never turns a relative or
 // empty text into a path, never leaves a backslash in what it returns, and resolving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directory list of the folder dialog: the open folder with the folders above
 // it, then the folders inside it. A double click (or Enter) opens a folder; a single
 // click only highlights one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain INI format for QSettings that writes "[GENERAL]" as it stands. Qt's own
 // INI writer turns any group spelt "general" into "[%General]", which a player
 // opening the file by hand would not recognise.

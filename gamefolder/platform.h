@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What differs between platforms for the game folder: where the setting lives and
 // which drives there are. One implementation per platform (platform_posix.cpp,
 // platform_win.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux: the setting in an INI file under the user's config folder; the drives are
 // the root and the Wine prefix's drive letters, as the install core finds them.
 #include <QDir>

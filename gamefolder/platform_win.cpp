@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows: the setting where the classic per-user program-settings store has always
 // kept it, so a folder remembered there before is found; the drives are the machine's.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game folder dialog: a drive list, a directory list, OK and Cancel. OK accepts
 // the folder open in the directory list; the main window takes it from there.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one thing the program remembers between runs: the game folder, per user,
 // under application "KESTRO", section "GENERAL", key "PATH".
 #pragma once

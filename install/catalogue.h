@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed catalogue of the seven channel sets this program carries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file operations of an install, on Windows-style path texts. One
 // implementation per platform (fileops_posix.cpp, fileops_win.cpp).
 #pragma once

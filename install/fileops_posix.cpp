@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux and other POSIX systems: Windows paths mapped onto a case-sensitive file
 // system, drive letters through the player's Wine prefix.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows: the paths go to the Win32 API as they are (the file system itself ignores
 // letter case); texts are UTF-8 and become UTF-16 here.
 #ifndef NOMINMAX

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "installer.h"
 
 #include <algorithm>
@@ -155,34 +156,35 @@ const Channel* install(InstallView& view) {
     return installed;
 }
 
-void restore(InstallView& view) {
+bool restore(InstallView& view) {
     const std::string title(kInstallTitle);
     const std::string folder = view.gameFolder();
     if (const FileResult usable = checkFolder(folder); !usable.ok()) {
         view.showMessage({title, unusableFolder(folder, usable), Message::Kind::Warning});
-        return;
+        return false;
     }
     // A folder where nothing was ever installed gets no store made for it.
     OriginalsStore store(folder, view.programFolder());
     if (const FileResult opened = store.open(false); !opened.ok()) {
         view.showMessage({title, storeRefusal(folder, store, opened), Message::Kind::Warning});
-        return;
+        return false;
     }
     if (!store.anythingToRestore()) {
         view.showMessage({title,
                           "There is nothing to restore: no original game file has been kept in \"" +
                               folder + "\".",
                           Message::Kind::Plain});
-        return;
+        return true;
     }
     if (!view.askYesNo({title,
                         "Put the game's original files back in \"" + folder +
                             "\"?\n\nThe files that channel installs added are removed.",
                         Message::Kind::Plain}))
-        return;
+        return false;
     bool allDone = false;
     const std::string report = restoreReport(store.restore(), allDone);
     view.showMessage({title, report, allDone ? Message::Kind::Plain : Message::Kind::Warning});
+    return allDone;
 }
 
 }  // namespace kestro

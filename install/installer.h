@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Installing a channel into the game folder. The window that runs it implements
 // InstallView; the install reads and writes only through it.
 #pragma once
@@ -52,6 +53,7 @@ const Channel* install(InstallView& view);
 
 // Asks, then puts the game's kept original files back and removes the files installs
 // added, as far as they are still what the program wrote, and reports file by file.
-void restore(InstallView& view);
+// True when nothing is left undone (also when there was nothing to restore).
+bool restore(InstallView& view);
 
 }  // namespace kestro

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own channel files, kept before an install first replaces them and put
 // back on request. The store is the folder "KESTRO backup" in the game folder: the kept
 // files under their game paths (so a player can find them by hand), a small state file

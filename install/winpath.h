@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-style paths as the game and its players write them ("C:\VARNEX 2001\DATA"),
 // taken apart without touching the disk.
 #pragma once

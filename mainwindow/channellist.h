@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel list: large icons, one per channel. A click chooses a channel; from the
 // keyboard the arrows only move the focus and Enter or Space chooses, so nothing is
 // chosen by merely moving through the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who made the channel pack and where to find the game, shown in the credits box.
 #pragma once
 

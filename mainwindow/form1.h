@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the channel list and preview, the Install button with its
 // progress bar, the game folder box, the credits, and the menus. Its controls keep
 // the names of the layout (object names too, which is how tests find them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that looks and acts like a link: bold, underlined, in the highlight
 // colour, with an arrow pointer; a click emits clicked().
 #pragma once

@@ -1,9 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "commandline.h"
 #include "form1.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
+    // Any argument means the command line, which needs no display.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        return kestro::runCommandLine(QCoreApplication::arguments(),
+                                      QCoreApplication::applicationDirPath());
+    }
     kestro::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KESTRO"));

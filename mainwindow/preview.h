@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a channel's preview picture, defensively: the file comes from beside the
 // executable and may be missing, damaged, not a picture at all, or not a file.
 #pragma once

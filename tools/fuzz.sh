@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang's libFuzzer and runs each for a bounded time
 # (seconds, default 60) from the seed corpus in fuzz/corpus. New inputs go to a
 # scratch folder; a crash leaves its input in the current folder and fails the run.

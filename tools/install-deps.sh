@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running need on Debian 12 (run as root); with --tests,
 # also what the whole test run needs.
 set -euo pipefail
@@ -16,6 +17,7 @@ if [ "${1:-}" = --tests ]; then
         g++-mingw-w64-x86-64-posix wine64    # the install core built and tested for Windows
         clang-14 libclang-rt-14-dev          # libFuzzer for the path layer
         desktop-file-utils dpkg-dev file     # checking the desktop entry; the .deb's dependencies
+        lintian appstream man-db             # judging the .deb, the metadata and the manual page
     )
 fi
 missing=()

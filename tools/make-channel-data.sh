@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the channel preview cards and writes the placeholder channel files under
 # channels/. Run once by hand (needs ImageMagick); the results are committed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program's 32x32 icons (window, channel item, installed channel) under
 # mainwindow/icons/. Run once by hand (needs ImageMagick); the results are committed.
 set -euo pipefail

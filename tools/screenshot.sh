@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program under Xvfb and saves a screenshot.
 #   tools/screenshot.sh main   [out.png]  the main window: FOX installed and chosen
 #   tools/screenshot.sh dialog [out.png]  first start: the game folder dialog
+# By default into docs/, where README.md shows them.
 # Needs a build in build/ (see README.md). Installs Xvfb, xdotool and ImageMagick if missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-main}
-out=${2:-screenshots/$mode.png}
+case $mode in main) name='Marovix 2001' ;; *) name='VARNEX 2001: Path' ;; esac
+out=${2:-docs/$([ "$mode" = main ] && echo main-window || echo folder-dialog).png}
 mkdir -p "$(dirname "$out")"
 for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick xauth:xauth; do
     command -v "${tool%%:*}" >/dev/null || { apt-get update -qq && apt-get install -y -qq --no-install-recommends "${tool#*:}"; }
@@ -35,5 +38,7 @@ if [ "$mode" = main ]; then
     DISPLAY=$display xdotool key Down key Down key Down key space
     sleep 1
 fi
-DISPLAY=$display import -window root "$out"
+# The window alone, as a player sees it.
+win=$(DISPLAY=$display xdotool search --name "$name" | head -n1)
+DISPLAY=$display import -window "$win" "$out"
 echo "saved $out"

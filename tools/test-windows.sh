@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the install core and its tests for 64-bit Windows with MinGW-w64 and
 # runs them under Wine. As root, it runs them as an unprivileged user with a Wine
 # prefix of its own: Wine running as root ignores the read-only attribute.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look shared by the program's windows: layouts written in twips, the unit the
 // game's tools have always used (1/1440 inch, 15 twips to a pixel at 96 dots per
 // inch), and the fonts those tools named.

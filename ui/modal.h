@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every modal question the program asks (message boxes, the folder dialog) runs
 // through runModal(), so tests can answer it instead of a person.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up work that can run beside the application's own setup. One implementation
 // per platform (startup_posix.cpp, startup_win.cpp).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both windows share beyond fonts: centring on the screen and the frames of the
 // layout, drawn the way the layout tables mean them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the program's modal questions in tests: records each message box and
 // hands dialogs to a test's own answer, so no test ever blocks.
 #pragma once

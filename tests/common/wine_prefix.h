@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Wine prefix of the test's own, in a scratch folder: drive c: is a folder in it,
 // D: (written in upper case) a link to nowhere, a drive that is not ready. It is the
 // player's $WINEPREFIX for as long as it lives, or, with `asHome`, the ~/.wine of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults injected while files are being replaced: a full disk, folders and pipes where
 // files belong (crashes at every step are the model check's). Each case checks that no
 // game file is lost or half-written and that the player is told; the totals are printed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The install driven through a stand-in for the main window.
 #pragma once
 

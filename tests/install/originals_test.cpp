@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store of the game's own files, proven against a small reference model: random
 // sequences of installs, restores, the game rewriting or deleting its files, damage to
 // the store, crashes at the k-th change to the disk and a second copy holding the lock,

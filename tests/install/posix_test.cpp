@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only a POSIX system has: Windows paths mapped onto a case-sensitive file
 // system, the Wine prefix's drive letters, file modes, pipes and resource limits.
 #include <gtest/gtest.h>

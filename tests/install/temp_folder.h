@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scratch folder per test, with small helpers to make and read files in it. Paths
 // cross into the code under test as UTF-8 texts, as the window hands them over.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only Windows has: letter case left to the file system, the read-only
 // attribute, and files held open by another program (the game while it runs).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <sys/stat.h>
 
 #include <QBuffer>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -361,6 +363,56 @@ class TestMainWindow : public QObject {
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(answers.boxes[0].icon, QMessageBox::Warning);
         QVERIFY(answers.boxes[0].text.contains(QStringLiteral("could not be opened")));
+    }
+
+    // The real program, with no display at all: the channels' files go in and come out
+    // again, and what cannot be done is said, with an exit status a script can test.
+    void commandLine_data() {
+        QTest::addColumn<QString>("arguments");  // "@" is the game folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<bool>("foxThere");
+        QTest::newRow("version") << "--version" << 0 << "KESTRO 2001 1.0\n" << false;
+        QTest::newRow("help") << "--help" << 0 << "--install <CHANNEL>" << false;
+        QTest::newRow("install") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
+        QTest::newRow("list") << "--list" << 0 << "TELEON\nFOX (installed)\n" << true;
+        QTest::newRow("restore") << "--restore --game-folder @" << 0 << "are back" << false;
+        QTest::newRow("unknown channel")
+            << "--install fox --game-folder @" << 2 << "PROTV, NTV" << false;
+        QTest::newRow("no folder")
+            << "--install FOX --game-folder @/none" << 1 << "not found" << false;
+        QTest::newRow("two actions") << "--list --restore" << 2 << "one of" << false;
+        QTest::newRow("unknown option") << "--fox" << 2 << "Unknown option" << false;
+    }
+    void commandLine() {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QFETCH(bool, foxThere);
+        static QTemporaryDir home;  // shared by the rows, which follow on from each other
+        const QString game = home.filePath(QStringLiteral("VARNEX 2001"));
+        QDir().mkpath(game);
+        QFile ini(home.filePath(QStringLiteral("KESTRO.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[GENERAL]\nPATH=" + game.toUtf8() + "\n");
+        ini.close();
+        QProcess kestro;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(display));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        kestro.setProcessEnvironment(env);
+        QStringList args = arguments.split(u' ');
+        for (QString& arg : args) arg.replace(u'@', game);
+        kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
+        QVERIFY(kestro.waitForFinished(20000));
+        const QString out =
+            QString::fromUtf8(kestro.readAllStandardOutput() + kestro.readAllStandardError());
+        QCOMPARE(kestro.exitCode(), status);
+        QVERIFY2(out.contains(says), qPrintable(out));
+        QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
+        QCOMPARE(readAll(ini.fileName()),
+                 "[GENERAL]\nPATH=" + game.toUtf8() + "\n");  // never stored
     }
 
     void exitClosesAtOnce() {
