@@ -126,6 +126,10 @@ class TestGameFolder : public QObject {
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "";
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "";
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:\\x\n") << "";
+        QTest::newRow("broken section") << QByteArray("[GENERAL\nPATH=C:\\x\n") << "";
+        QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "";
+        QTest::newRow("key with a slash") << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "";
+        QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\n\0", 21) << "";
     }
     void settingFromAnyFile() {
         QFETCH(QByteArray, contents);
@@ -182,7 +186,9 @@ class TestGameFolder : public QObject {
         QTest::keyClick(d.Dir1, Qt::Key_Return);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child/Grandchild"));
         QTest::keyClick(d.dialog.get(), Qt::Key_Escape);
-        QVERIFY(d.dialog->isVisible());  // nor does Esc
+        d.OK->setFocus();
+        QTest::keyClick(d.OK, Qt::Key_Return);
+        QVERIFY(d.dialog->isVisible());  // nor do Esc, or Enter on a button
         d.OK->click();
         QCOMPARE(d.dialog->chosenFolder(), d.start() + QStringLiteral("/Child/Grandchild"));
     }
@@ -201,6 +207,13 @@ class TestGameFolder : public QObject {
         QCOMPARE(d.Dir1->path(), QStringLiteral("C:\\"));
         QVERIFY(d.open(QStringLiteral("Games")) && d.open(QStringLiteral("VARNEX 2001")));
         QCOMPARE(d.dialog->chosenFolder(), QStringLiteral("C:\\Games\\VARNEX 2001"));
+        d.Drive1->setCurrentIndex(0);  // back to "/", at the process's own folder
+        QCOMPARE(d.Dir1->path(), d.start());
+        // A dialog opened inside the prefix starts on the drive that holds the folder.
+        QDir::setCurrent(QString::fromStdString((d.wine.driveC() / "Games").string()));
+        seleccion there;
+        QCOMPARE(there.findChild<QComboBox*>(QStringLiteral("Drive1"))->currentText(),
+                 QStringLiteral("c: [drive_c]"));
     }
 
     void withoutWinePrefixTheHomeOneIsUsed() {

@@ -12,9 +12,7 @@ namespace {
 using namespace test;
 
 bool shipped(std::string_view relative) {
-    std::string path(relative.substr(1));
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return fs::is_regular_file(channelsDir() / fromUtf8(path));
+    return fs::is_regular_file(below(channelsDir(), relative));
 }
 
 // What must always hold of the catalogue, whatever channels it lists.

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "fileops.h"
-#include "temp_folder.h"
+#include "install_fixture.h"
 
 namespace kestro {
 namespace {
@@ -62,7 +62,8 @@ TEST_P(CopyFails, LeavesEverythingAsItWasAndSaysWhy) {
     const FailCase& c = GetParam();
     if (c.arrange) c.arrange(tmp_.path());
     auto expand = [&](std::string text) {
-        if (auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, tmp_.str());
+        if (auto at = text.find('@'); at != std::string::npos)
+            text.replace(at, 1, utf8(tmp_.path()));
         return text;
     };
     const auto before = listTree(tmp_.path());

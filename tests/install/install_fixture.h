@@ -1,74 +1,129 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The install driven through a stand-in for the main window.
+// A scratch folder per test with small file helpers, and the install driven through a
+// stand-in for the main window. Paths cross into the code under test as UTF-8 texts,
+// as the window hands them over.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 
 #include "installer.h"
-#include "temp_folder.h"
+
+namespace kestro {
+namespace fs = std::filesystem;
+}
 
 namespace kestro::test {
+
+inline std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+inline fs::path fromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+class TempFolder {
+  public:
+    TempFolder() {
+        for (std::random_device seed;;)
+            if (fs::create_directory(path_ = fs::temp_directory_path() /
+                                             ("kestro-test-" + std::to_string(seed()))))
+                break;
+    }
+    ~TempFolder() {
+        std::error_code ec;  // read-only leftovers must not keep the folder from going
+        for (auto it = fs::recursive_directory_iterator(path_, ec);
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+inline void writeFile(const fs::path& path, const std::string& contents) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+inline std::string readFile(const fs::path& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// Every entry below `folder`, relative and sorted, to see that nothing extra was left.
+inline std::vector<std::string> listTree(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.push_back(utf8(fs::relative(entry.path(), folder).generic_u8string()));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A path of the catalogue ("\fox\misc16.fsh") below `root`.
+inline fs::path below(const fs::path& root, std::string_view relative) {
+    std::string rel(relative.substr(1));
+    std::replace(rel.begin(), rel.end(), '\\', '/');
+    return root / fromUtf8(rel);
+}
+
+// The channel sets the build put beside the program.
+inline fs::path channelsDir() {
+    return fromUtf8(KESTRO_CHANNELS_DIR);
+}
 
 // Stands in for the main window: holds the texts and records what the user would see.
 class FakeView : public InstallView {
   public:
     std::string channel, game, program;
     std::string destinationText = "Destino", sourceText = "Archivo";
+    size_t boxLimit = 32767;  // like a text box, holds at most so many characters
     std::vector<float> progress;
     std::vector<Message> messages;
-    std::vector<std::pair<std::string, std::string>> copies;  // destination, source
+    int copies = 0;
+    bool answerYes = true;
 
     std::string selectedChannel() const override { return channel; }
     std::string gameFolder() const override { return game; }
     std::string programFolder() const override { return program; }
     std::string destination() const override { return destinationText; }
     std::string source() const override { return sourceText; }
-    // Like a text box, holds at most so many characters.
-    size_t boxLimit = 32767;
     void setDestination(const std::string& text) override {
         destinationText = text.substr(0, boxLimit);
     }
     void setSource(const std::string& text) override { sourceText = text.substr(0, boxLimit); }
     void setProgress(float value) override { progress.push_back(value); }
     FileResult runCopyStep(Digest* written) override {
-        copies.emplace_back(destinationText, sourceText);
+        ++copies;
         return copyStep(*this, written);
     }
     void showMessage(const Message& message) override { messages.push_back(message); }
-    bool answerYes = true;
-    std::vector<Message> questions;
-    bool askYesNo(const Message& question) override {
-        questions.push_back(question);
-        return answerYes;
-    }
+    bool askYesNo(const Message&) override { return answerYes; }
 };
 
+// A copy of the channel sets as the program folder, and an empty game folder.
 class Install : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::copy(test::channelsDir(), programDir(), fs::copy_options::recursive);
+        fs::copy(channelsDir(), programDir(), fs::copy_options::recursive);
         fs::create_directories(gameDir());
-        view_.program = test::utf8(programDir());
-        view_.game = test::utf8(gameDir());
+        view_.program = utf8(programDir());
+        view_.game = utf8(gameDir());
     }
     fs::path programDir() const { return tmp_.path() / "program"; }
-    // The game folder as the game sees it, without the kept originals.
-    std::vector<std::string> gameTree() const {
-        std::vector<std::string> names = listTree(gameDir());
-        std::erase_if(names, [](const std::string& n) { return n.starts_with("KESTRO backup"); });
-        return names;
-    }
     fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
-    fs::path gameFile(std::string_view relative) const {
-        std::string rel(relative.substr(1));
-        std::replace(rel.begin(), rel.end(), '\\', '/');
-        return gameDir() / rel;
-    }
-    fs::path programFile(std::string_view relative) const {
-        std::string rel(relative.substr(1));
-        std::replace(rel.begin(), rel.end(), '\\', '/');
-        return programDir() / rel;
-    }
+    fs::path gameFile(std::string_view relative) const { return below(gameDir(), relative); }
+    fs::path programFile(std::string_view relative) const { return below(programDir(), relative); }
     void install(const std::string& key) {
         view_.channel = key;
         kestro::install(view_);

@@ -54,8 +54,10 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
 TEST_F(Install, KeepsTheGamesOwnLetterCase) {
     writeFile(gameDir() / "data/enviro/MISC16.FSH", "original");
     install("CANAL+");
-    EXPECT_EQ(gameTree(), (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
-                                                    "data/enviro/MISC16.FSH"}));
+    std::vector<std::string> names = listTree(gameDir());
+    std::erase_if(names, [](const std::string& name) { return name.starts_with("KESTRO"); });
+    EXPECT_EQ(names, (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
+                                               "data/enviro/MISC16.FSH"}));
 }
 
 TEST_F(Install, ThroughAWineDriveLetter) {
