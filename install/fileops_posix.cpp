@@ -210,7 +210,6 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
     if (code == 0 && ::rename(temp.c_str(), destination.c_str()) != 0) code = errno;
     if (code != 0) {
         ::unlink(temp.c_str());
-        if (code == EIO) return failure(FileError::Other, code);
         return failure(code);
     }
     // The rename itself must reach the disk before we call the file written.

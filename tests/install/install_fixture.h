@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -68,6 +69,19 @@ inline std::vector<std::string> listTree(const fs::path& folder) {
         names.push_back(utf8(fs::relative(entry.path(), folder).generic_u8string()));
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A readable GoogleTest row name made of any text: its letters and digits.
+inline std::string rowName(size_t index, std::string_view text) {
+    std::string name = "r" + std::to_string(index) + "_";
+    for (const char c : text)
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            name += c;
+        else if (c == '+')
+            name += "Plus";
+        else if (!name.ends_with('_'))
+            name += '_';
+    return name;
 }
 
 // A path of the catalogue ("\fox\misc16.fsh") below `root`.

@@ -34,7 +34,10 @@ TEST_P(InstallEachChannel, ReplacesItsFilesAndSaysItsMessage) {
     EXPECT_EQ(view_.sourceText, view_.program + std::string(last.source));
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSeven, InstallEachChannel, ::testing::Range<size_t>(0, 7));
+INSTANTIATE_TEST_SUITE_P(AllSeven, InstallEachChannel, ::testing::Range<size_t>(0, 7),
+                         [](const auto& info) {
+                             return rowName(info.index, channels()[info.param].key);
+                         });
 
 TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
     view_.boxLimit = view_.game.size() + 12;  // "\DATA\ENVIRO" fits, the file name does not
@@ -73,7 +76,8 @@ TEST_P(InstallIntoFolder, WorksWithTheTextAsGiven) {
 INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoFolder,
                          ::testing::Values(FolderCase{"trailing separator", "\\"},
                                            FolderCase{"Fútbol Año 2001 – Ñandú", ""},
-                                           FolderCase{"slash", "/"}));
+                                           FolderCase{"slash", "/"}),
+                         [](const auto& info) { return rowName(info.index, info.param.name); });
 
 TEST_F(Install, AMissingChannelFileIsReportedAndTheRestStillCopied) {
     fs::remove(programDir() / "protv/misc8.fsh");

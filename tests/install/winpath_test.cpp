@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "install_fixture.h"
 #include "winpath.h"
 
 namespace kestro {
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"C:\\Juegos\\Fútbol", 'c', {"Juegos", "Fútbol"}, P::None},
         ParseCase{"", 0, {}, P::Empty}, ParseCase{"DATA\\ENVIRO", 0, {}, P::Relative},
         ParseCase{"Destino", 0, {}, P::Relative}, ParseCase{"C:DATA", 0, {}, P::Relative},
-        ParseCase{"1:\\x", 0, {}, P::Relative}));
+        ParseCase{"1:\\x", 0, {}, P::Relative}),
+    [](const auto& info) { return test::rowName(info.index, info.param.text); });
 
 TEST(ParseWinPath, RefusesEmbeddedNul) {
     PathProblem problem;
@@ -67,11 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
     Names, SameName,
     ::testing::Values(NameCase{"Misc16.fsh", "MISC16.FSH", true},
                       NameCase{"misc16.fsh", "misc16.fsh", true}, NameCase{"ÉXITO", "éxito", true},
-                      NameCase{"ŁÓDŹ", "łódź", true}, NameCase{"МАТЧ", "матч", true},
-                      NameCase{"misc16.fsh", "misc16.fs", false},
+                      NameCase{"ŁÓDŹ", "łódź", true}, NameCase{"ĄĆĘŃŚŻ", "ąćęńśż", true},
+                      NameCase{"ΑΒΓΣΩ", "αβγσω", true}, NameCase{"ЀЁЂЏ", "ѐёђџ", true},
+                      NameCase{"Ĳ", "ĳ", true}, NameCase{"ı", "i", false},
+                      NameCase{"МАТЧ", "матч", true}, NameCase{"misc16.fsh", "misc16.fs", false},
                       NameCase{"misc8.fsh", "misc16.fsh", false}, NameCase{"e", "é", false},
                       NameCase{"a\xC3", "a\xC3", true}, NameCase{"a\xC3", "a\xE3", false},
-                      NameCase{"", "", true}));
+                      NameCase{"", "", true}),
+    [](const auto& info) { return test::rowName(info.index, info.param.a); });
 
 }  // namespace
 }  // namespace kestro
