@@ -79,8 +79,11 @@ std::string storeRefusal(const std::string& folder, const OriginalsStore& store,
                "it has finished.";
     if (why.error == FileError::StoreDamaged)
         return "The folder \"KESTRO backup\" in \"" + folder + "\" is damaged: " + store.damage() +
-               ".\n\nNothing was changed. To go on, move \"KESTRO backup\" somewhere safe "
-               "(the game's kept files are inside it).";
+               ".\n\nNothing was changed. To go on, " +
+               (store.damage().starts_with("its state file")
+                    ? "delete \"state.txt\" in it: the kept files stay and are found again."
+                    : "move \"KESTRO backup\" somewhere safe (the game's kept files are "
+                      "inside it).");
     return "The game's original files cannot be kept in \"" + folder + "\": " + describe(why) +
            ".\n\nNothing was changed.";
 }
