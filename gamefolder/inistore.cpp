@@ -51,7 +51,6 @@ QString quoted(const QString& value) {
 
 bool unquote(const QString& text, QString& value) {
     if (text.size() < 2 || !text.endsWith(u'"')) return false;
-    value.clear();
     for (qsizetype i = 1; i < text.size() - 1; ++i) {
         const QChar c = text[i];
         if (c != u'\\') {
@@ -78,7 +77,7 @@ bool unquote(const QString& text, QString& value) {
             case 'x': {
                 bool ok = false;
                 const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-                if (!ok || i + 2 >= text.size() - 1) return false;
+                if (!ok) return false;
                 value += QChar(code);
                 i += 2;
                 break;

@@ -83,7 +83,7 @@ class TestGameFolder : public QObject {
         QTest::addColumn<QString>("folder");
         QTest::newRow("windows folder") << QStringLiteral("C:\\VARNEX 2001");
         QTest::newRow("accents") << QStringLiteral("D:\\Juegos\\Fútbol Año 2001");
-        QTest::newRow("quotes, spaces") << QStringLiteral(" \";D:\\\"odd\" ");
+        QTest::newRow("quotes, a leading space") << QStringLiteral(" \";D:\\\"odd\"");
         QTest::newRow("control characters") << QStringLiteral("D:\\a\tb\nc\rd\x01");
     }
     void settingRoundTrip() {
@@ -106,6 +106,10 @@ class TestGameFolder : public QObject {
         QFile file(scratch.file());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=C:\\VARNEX 2001\n"));
+        file.close();
+        QVERIFY(GameFolderSetting::write(QString(), nullptr));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=\n"));
     }
 
     // Files written by hand or damaged: read as written, or as nothing stored; either
@@ -126,10 +130,11 @@ class TestGameFolder : public QObject {
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "";
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "";
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:\\x\n") << "";
-        QTest::newRow("broken section") << QByteArray("[GENERAL\nPATH=C:\\x\n") << "";
+        QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "";
         QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "";
+        QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x";
         QTest::newRow("key with a slash") << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "";
-        QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\n\0", 21) << "";
+        QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "";
     }
     void settingFromAnyFile() {
         QFETCH(QByteArray, contents);
@@ -161,13 +166,24 @@ class TestGameFolder : public QObject {
     }
 
     void theListShowsTheOpenFolderAloneWithItsOwn() {
+        ModalAnswers answers;
         OpenDialog d;
         const QStringList above = d.start().split(u'/', Qt::SkipEmptyParts);
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Zeta", ".hidden"}));
         QVERIFY(d.open(QStringLiteral("Child")));
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Grandchild"}));
+        QDir(d.start()).mkpath(QStringLiteral("Child/New"));
+        QVERIFY(d.open(QStringLiteral("Child")));  // its own row again: looked at afresh
+        QVERIFY(d.rows().contains(QStringLiteral("New")));
+        QVERIFY(QDir(d.start() + QStringLiteral("/Child/New")).removeRecursively());
+        QVERIFY(!d.open(QStringLiteral("New")));  // gone meanwhile: said, nothing changes
+        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child"));
         QVERIFY(d.Dir1->openRow(above.size()));  // back up: the old children are gone
         QCOMPARE(d.rows().size(), above.size() + 4);
+        d.Dir1->setCurrentRow(0);
+        QTest::keyClick(d.Dir1, Qt::Key_Down);  // the arrows still move
+        QCOMPARE(d.Dir1->currentRow(), 1);
     }
 
     void highlightOpensNothingDoubleClickOpens() {
