@@ -58,11 +58,17 @@ class Fault : public Install {
     }
 };
 
-TEST_F(Fault, TheDiskFillsDuringACopy) {
+// The channel's file on another disk (copied by the plain loop) or on the same one (by
+// the kernel's copy call): either way the disk fills before the copy ends.
+class DiskFull : public Fault, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DiskFull, DuringACopyKeepsTheGameFile) {
     if (::geteuid() != 0) GTEST_SKIP() << "mounting a small disk needs root";
+    const bool sameDisk = GetParam();
     const fs::path small = tmp_.path() / "small disk";
     fs::create_directories(small);
-    if (::mount("kestro-test", small.c_str(), "tmpfs", 0, "size=256k") != 0)
+    if (::mount("kestro-test", small.c_str(), "tmpfs", 0, sameDisk ? "size=1536k" : "size=256k") !=
+        0)
         GTEST_SKIP() << "no tmpfs here";
     const struct Unmount {
         const fs::path& at;
@@ -73,7 +79,9 @@ TEST_F(Fault, TheDiskFillsDuringACopy) {
         writeFile(game / "DATA/ENVIRO/Misc16.fsh", "game's own");
         writeFile(game / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own");  // kept already
         const std::string big(1 << 20, 'c');
-        writeFile(programDir() / "canal+/misc16.fsh", big);
+        const fs::path program = sameDisk ? small / "program" : programDir();
+        writeFile(program / "canal+/misc16.fsh", big);
+        view_.program = test::utf8(program);
         view_.game = test::utf8(game);
         install("CANAL+");
         expectWhole(game / "DATA/ENVIRO/Misc16.fsh", "game's own", big);
@@ -83,6 +91,9 @@ TEST_F(Fault, TheDiskFillsDuringACopy) {
             << onlyMessage().text;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Fault, DiskFull, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "SameDisk" : "OtherDisk"; });
 
 // Something other than a file where a file belongs: the install must neither hang nor
 // touch it, must replace the channel's other files, and must say what was in the way.

@@ -86,7 +86,10 @@ class ModelCheck : public Install {
             if (s.kind == InstallStep) install(key);
             if (s.kind == RestoreStep) kestro::restore(view_);
             if (s.kind == GameWrites) {
-                const std::string text = "the game's own, version " + std::to_string(++version);
+                std::string text = "the game's own, version " + std::to_string(++version);
+                // Now and then exactly as long as a channel's file: told apart by its bytes.
+                if (random() % 2)
+                    text.resize(readFile(programFile("\\fox\\misc16.fsh")).size(), '.');
                 writeFile(file(slot), text);
                 model.own[slot] = text;
                 model.history[slot].insert(text);
@@ -220,6 +223,7 @@ TEST_F(ModelCheck, RandomSequencesKeepEveryInvariant) {
 // lost), "link PATH=TARGET" (a link planted), paths below the game folder.
 struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
+    const char* said = "";                       // and the last message says this
 };
 
 const Breach kBreaches[] = {
@@ -240,6 +244,9 @@ const Breach kBreaches[] = {
     {"AStateFileLinkedElsewhereIsNotFollowed",
      "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore",
      "../outside.txt", "not the game's"},
+    {"AKeptCopyLostIsSaid",
+     "install FOX;drop ../VARNEX 2001/KESTRO backup/DATA/ENVIRO/Misc16.fsh;restore",
+     "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, "no longer in"},
 };
 
 void PrintTo(const Breach& breach, std::ostream* out) {
@@ -274,6 +281,7 @@ TEST_P(Breaches, AreMended) {
         EXPECT_FALSE(fs::exists(file));
     for (const std::string& name : listTree(gameDir()))
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
+    EXPECT_NE(view_.messages.back().text.find(GetParam().said), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),

@@ -49,6 +49,9 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
         ASSERT_EQ(wineDrives().size(), 2u);
         EXPECT_EQ(wineDrives()[1].letter, 'd');  // "D:" counts, in lower case
     }
+    WinePrefix wine(true);
+    ::unsetenv("HOME");  // then the account's own home, and never a crash
+    EXPECT_NO_THROW(wineDrives());
 }
 
 TEST_F(Install, KeepsTheGamesOwnLetterCase) {
