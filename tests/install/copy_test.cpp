@@ -15,10 +15,12 @@ bool isReadOnly(const fs::path& p) {
     return (fs::status(p).permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-// Resets attributes, then copies: what the Copia button does with its two texts.
+// The copy step itself, on the two texts the window would hand it.
 FileResult copyOver(const fs::path& source, const fs::path& destination) {
-    resetAttributes(test::utf8(destination));
-    return replaceFile(test::utf8(source), test::utf8(destination));
+    FakeView view;
+    view.sourceText = utf8(source);
+    view.destinationText = utf8(destination);
+    return copyStep(view);
 }
 
 class Copy : public ::testing::Test {
@@ -67,8 +69,10 @@ TEST_P(CopyFails, LeavesEverythingAsItWasAndSaysWhy) {
         return text;
     };
     const auto before = listTree(tmp_.path());
-    resetAttributes(expand(c.destination));
-    EXPECT_EQ(replaceFile(expand(c.source), expand(c.destination)).error, c.expected);
+    FakeView view;
+    view.sourceText = expand(c.source);
+    view.destinationText = expand(c.destination);
+    EXPECT_EQ(copyStep(view).error, c.expected);
     EXPECT_EQ(listTree(tmp_.path()), before);
 }
 

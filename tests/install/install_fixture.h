@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 
+#include "channels_copy.h"
 #include "installer.h"
 
 namespace kestro {
@@ -91,11 +92,6 @@ inline fs::path below(const fs::path& root, std::string_view relative) {
     return root / fromUtf8(rel);
 }
 
-// The channel sets the build put beside the program.
-inline fs::path channelsDir() {
-    return fromUtf8(KESTRO_CHANNELS_DIR);
-}
-
 // Stands in for the main window: holds the texts and records what the user would see.
 class FakeView : public InstallView {
   public:
@@ -129,7 +125,7 @@ class FakeView : public InstallView {
 class Install : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::copy(channelsDir(), programDir(), fs::copy_options::recursive);
+        copyChannels(programDir());
         fs::create_directories(gameDir());
         view_.program = utf8(programDir());
         view_.game = utf8(gameDir());

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "channels_copy.h"
 #include "form1.h"
 #include "modal_answers.h"
 #include "seleccion.h"
@@ -34,16 +35,9 @@ QByteArray readAll(const QString& file) {
 // A copy of the channel sets that a test may change.
 class ScratchProgram {
   public:
-    ScratchProgram() {
-        for (const QString& folder : QDir(kChannels).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QDir().mkpath(dir_.filePath(folder));
-            for (const QString& file : QDir(kChannels + u'/' + folder).entryList(QDir::Files))
-                QFile::copy(kChannels + u'/' + folder + u'/' + file,
-                            dir_.filePath(folder + u'/' + file));
-        }
-    }
-    QString path() const { return dir_.path(); }
-    QString file(const QString& relative) const { return dir_.filePath(relative); }
+    ScratchProgram() { copyChannels(QFile::encodeName(path()).toStdString()); }
+    QString path() const { return dir_.filePath(QStringLiteral("program")); }
+    QString file(const QString& relative) const { return path() + u'/' + relative; }
 
   private:
     QTemporaryDir dir_;
