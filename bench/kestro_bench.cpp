@@ -13,8 +13,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -137,18 +140,23 @@ struct Window {
     explicit Window(const QString& program, const QString& game) : form(program) {
         kestro::GameFolderSetting::setLocation(settings.filePath(QStringLiteral("KESTRO.ini")));
         kestro::GameFolderSetting::write(game, nullptr);
-        kestro::setModalRunner([](QDialog&) { return 0; });  // answer every message at once
+        // Answer every message at once, and Yes to every question.
+        kestro::setModalRunner(
+            [](QDialog& d) { return qobject_cast<QMessageBox*>(&d) ? int(QMessageBox::Yes) : 0; });
         form.Form_Load();
         form.show();
         QApplication::processEvents();
     }
+    // As a click on the channel, then on Install, then on Restore, would.
+    void choose(const QString& key) {
+        auto* list = form.findChild<QListWidget*>(QStringLiteral("ListView1"));
+        emit list->itemClicked(list->findItems(key, Qt::MatchExactly).value(0));
+    }
+    void install() { form.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); }
+    void restore() { form.findChild<QAction*>(QStringLiteral("mnuRestore"))->trigger(); }
     QTemporaryDir settings;
     kestro::Form1 form;
 };
-
-QListWidgetItem* item(kestro::Form1& form, const QString& key) {
-    return form.ListView1->findItems(key, Qt::MatchExactly).value(0);
-}
 
 // --- children ---
 
@@ -172,8 +180,8 @@ int memoryChild(bool install, const char* program, const char* game) {
     QApplication app(argc, argv);
     Window w(QString::fromLocal8Bit(program), QString::fromLocal8Bit(game));
     if (install) {
-        w.form.ListView1_ItemClick(item(w.form, QStringLiteral("PROTV")));
-        w.form.Command1_Click();
+        w.choose(QStringLiteral("PROTV"));
+        w.install();
     }
     QApplication::processEvents();
     return 0;
@@ -238,8 +246,8 @@ void install(const fs::path& tmp, size_t size, int runs, const char* label, cons
         char* argv[] = {self.data(), nullptr};
         QApplication app(argc, argv);
         Window w(QString::fromStdString(program.string()), QString::fromStdString(game.string()));
-        w.form.ListView1_ItemClick(item(w.form, QStringLiteral("PROTV")));
-        return millisecondsOf([&] { w.form.Command1_Click(); });
+        w.choose(QStringLiteral("PROTV"));
+        return millisecondsOf([&] { w.install(); });
     };
     const auto timeFloor = [&] {
         return millisecondsOf([&] {
@@ -269,6 +277,54 @@ void install(const fs::path& tmp, size_t size, int runs, const char* label, cons
     const double o = median(ours), f = median(floor);
     rows.push_back({std::string("install PROTV, ") + label, fmt("%.1f ms", o), fmt("%.1f ms", f),
                     fmt("%.2f", o / f), goal});
+}
+
+// Restoring the game's own 200 MB files after PROTV was installed over them, against cp
+// of the same files back over the channel's followed by sync of them. Memory settled
+// before each timed run, as for the install.
+void restore(const fs::path& tmp, size_t size, int runs) {
+    const fs::path program = programWithProtv(tmp / "restore", size);
+    const fs::path game = tmp / "restore/game", floorGame = tmp / "restore/floor game";
+    const char* files[] = {"DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/misc8.fsh",
+                           "DATA/POPUPS/popups.abg"};
+    std::string cp = "cd '" + floorGame.string() + "'";
+    for (const char* f : files) cp += std::string(" && cp 'own/") + f + "' " + f;
+    cp += " && sync DATA/ENVIRO/Misc16.fsh DATA/ENVIRO/misc8.fsh DATA/POPUPS/popups.abg";
+    std::vector<double> ours, floor;
+    for (int i = 0; i < runs; ++i) {
+        for (const char* f : files) {
+            writeFile(game / f, size, 'g');
+            writeFile(floorGame / "own" / f, size, 'g');
+            std::string name = fs::path(f).filename().string();  // the channel's in lower case
+            name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+            fs::copy_file(program / "protv" / name, floorGame / f,
+                          fs::copy_options::overwrite_existing);
+        }
+        int argc = 1;
+        char* argv[] = {self.data(), nullptr};
+        QApplication app(argc, argv);
+        Window w(QString::fromStdString(program.string()), QString::fromStdString(game.string()));
+        w.choose(QStringLiteral("PROTV"));
+        w.install();
+        for (int turn = 0; turn < 2; ++turn) {
+            const fs::path scratch = tmp / "restore/scratch";
+            fs::copy_file(program / "protv/misc16.fsh", scratch);  // memory settled
+            fs::remove(scratch);
+            ::sync();
+            if ((turn == 0) == (i % 2 == 0))
+                ours.push_back(millisecondsOf([&] { w.restore(); }));
+            else
+                floor.push_back(millisecondsOf([&] {
+                    if (std::system(cp.c_str()) != 0) std::exit(1);
+                }));
+        }
+        if (fs::exists(game / "KESTRO backup/DATA/ENVIRO/Misc16.fsh")) std::exit(1);  // not back
+        fs::remove_all(game);
+    }
+    fs::remove_all(tmp / "restore");
+    const double o = median(ours), f = median(floor);
+    rows.push_back({"restore, 3 x 200 MB", fmt("%.1f ms", o), fmt("%.1f ms", f), fmt("%.2f", o / f),
+                    "<= 1.2"});
 }
 
 void memory(const fs::path& tmp) {
@@ -314,15 +370,14 @@ void preview(const fs::path& tmp) {
     char* argv[] = {self.data(), nullptr};
     QApplication app(argc, argv);
     Window w(QStringLiteral(KESTRO_CHANNELS_DIR), QString::fromStdString(tmp.string()));
-    QListWidgetItem* fox = item(w.form, QStringLiteral("FOX"));
-    QListWidgetItem* ntv = item(w.form, QStringLiteral("NTV"));
+    auto* image = w.form.findChild<QLabel*>(QStringLiteral("Image1"));
     const QString file = QStringLiteral(KESTRO_CHANNELS_DIR "/fox/preview.jpg");
     std::vector<double> ours, floor;
     for (int i = 0; i < 200; ++i) {
-        w.form.ListView1_ItemClick(ntv);
+        w.choose(QStringLiteral("NTV"));
         ours.push_back(millisecondsOf([&] {
-            w.form.ListView1_ItemClick(fox);
-            w.form.Image1->repaint();
+            w.choose(QStringLiteral("FOX"));
+            image->repaint();
         }));
         floor.push_back(millisecondsOf([&] { QImageReader(file).read(); }));
     }
@@ -343,7 +398,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: kestro_bench <floor_window executable> [scratch folder] "
-                     "[startup|install|memory|dialog|preview ...]\n");
+                     "[startup|install|restore|memory|dialog|preview ...]\n");
         return 2;
     }
     const fs::path tmp =
@@ -360,6 +415,7 @@ int main(int argc, char* argv[]) {
         install(tmp, 200u << 20, 9, "3 x 200 MB", "<= 1.2");
         install(tmp, 200u << 20, 9, "3 x 200 MB, memory not settled", "reported", false);
     }
+    if (wanted("restore")) restore(tmp, 200u << 20, 5);
     if (wanted("memory")) memory(tmp);
     if (wanted("dialog")) dialog(tmp);
     if (wanted("preview")) preview(tmp);
