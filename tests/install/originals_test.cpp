@@ -244,6 +244,10 @@ const Breach kBreaches[] = {
     {"AStateFileLinkedElsewhereIsNotFollowed",
      "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore",
      "../outside.txt", "not the game's"},
+    {"AStoreWithoutItsStateFileIsReadByItsFiles",
+     "install PROTV;drop ../VARNEX 2001/KESTRO backup/state.txt;"
+     "write KESTRO backup/created.txt=\\DATA\\POPUPS\\popups.abg\r\n;restore",
+     "DATA/POPUPS/popups.abg", nullptr, "Removed (added by channel installs):\n  \\DATA\\POPUPS"},
     {"AKeptCopyLostIsSaid",
      "install FOX;drop ../VARNEX 2001/KESTRO backup/DATA/ENVIRO/Misc16.fsh;restore",
      "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, "no longer in"},
@@ -282,6 +286,37 @@ TEST_P(Breaches, AreMended) {
     for (const std::string& name : listTree(gameDir()))
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
     EXPECT_NE(view_.messages.back().text.find(GetParam().said), std::string::npos);
+}
+
+// The state file as read back: what the program writes reads the same, anything else is
+// damaged and says where.
+TEST(StateFile, ReadsOnlyWhatTheProgramWrites) {
+    StoreState state{};
+    state[0] = {Record::Before::Kept, Digest{65, 0x0123456789abcdef, 0xfedcba9876543210}};
+    state[3].before = Record::Before::Absent;
+    std::string why;
+    EXPECT_EQ(parseState(formatState(state), why), state);
+    EXPECT_EQ(parseState("Misc16.fsh.before=kept\r\n# note\n\n", why).value()[0].before,
+              Record::Before::Kept);
+    const char* damaged[] = {
+        "Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice
+        "Misc16.fsh.written=1 0123456789abcdef0123456789abcdef\nMisc16.fsh.written=1 "
+        "0123456789abcdef0123456789abcdef\n",
+        "Misc16.fsh.before=maybe\n",
+        "misc16.fsh.before=kept\n",
+        "Misc16.fsh.after=kept\n",
+        "Misc16.fsh\n",
+        "DATA.fsh.before=kept\n",
+        "Misc16.fsh.written=65\n",
+        "Misc16.fsh.written= 0123456789abcdef0123456789abcdef\n",
+        "Misc16.fsh.written=6x 0123456789abcdef0123456789abcdef\n",
+        "Misc16.fsh.written=65 0123456789abcdef0123456789abcde\n",
+        "Misc16.fsh.written=65 0123456789abcdeF0123456789abcdef\n",
+        "Misc16.fsh.written=65 0123456789abcdef0123456789abcdeg\n"};
+    for (const char* text : damaged) {
+        EXPECT_FALSE(parseState(text, why)) << text;
+        EXPECT_TRUE(why.starts_with("line ")) << why;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),

@@ -73,6 +73,41 @@ TEST_F(Install, ThroughAWineDriveLetter) {
     EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
 }
 
+// What is at a path, by the file layer that never follows a link at its end and never
+// blocks on a pipe.
+TEST(OddEntries, AreToldApartAndNeverFollowed) {
+    TempFolder tmp;
+    const fs::path file = tmp.path() / "file", folder = tmp.path() / "folder",
+                   link = tmp.path() / "link", pipe = tmp.path() / "pipe";
+    writeFile(file, "plain");
+    fs::create_directories(folder);
+    fs::create_symlink(file, link);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::string text;
+    Digest digest;
+    EXPECT_EQ(entryKind(utf8(tmp.path() / "none")), EntryKind::Missing);
+    EXPECT_EQ(entryKind(utf8(folder)), EntryKind::Folder);
+    EXPECT_EQ(entryKind(utf8(file)), EntryKind::File);
+    EXPECT_EQ(digestFile(utf8(tmp.path() / "none"), digest).error, FileError::SourceMissing);
+    EXPECT_EQ(readSmallFile(utf8(file), 4, text).error, FileError::FileTooLarge);
+    EXPECT_EQ(removeFile(utf8(folder)).error, FileError::DestinationIsFolder);
+    EXPECT_EQ(createFolder(utf8(tmp.path() / "none/deeper")).error, FileError::FolderMissing);
+    FileLock lock;
+    EXPECT_EQ(lock.lock(utf8(folder)).error, FileError::DestinationIsFolder);
+    for (const fs::path& odd : {link, pipe, folder}) {
+        EXPECT_EQ(entryKind(utf8(odd)) == EntryKind::Folder, odd == folder);
+        EXPECT_EQ(digestFile(utf8(odd), digest).error, FileError::NotAFile) << odd;
+        EXPECT_EQ(readSmallFile(utf8(odd), 100, text).error, FileError::NotAFile) << odd;
+        if (odd != folder) {
+            EXPECT_EQ(lock.lock(utf8(odd)).error, FileError::NotAFile) << odd;
+        }
+    }
+    EXPECT_TRUE(removeFile(utf8(link)).ok());  // the link, not what it leads to
+    EXPECT_EQ(readFile(file), "plain");
+    EXPECT_TRUE(digestFile(utf8(file), digest).ok());
+    EXPECT_EQ(digest.size, 5u);
+}
+
 class PosixCopy : public ::testing::Test {
   protected:
     void SetUp() override {
