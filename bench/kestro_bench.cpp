@@ -297,6 +297,7 @@ void restore(const fs::path& tmp, size_t size, int runs) {
             writeFile(floorGame / "own" / f, size, 'g');
             std::string name = fs::path(f).filename().string();  // the channel's in lower case
             name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+            fs::create_directories((floorGame / f).parent_path());
             fs::copy_file(program / "protv" / name, floorGame / f,
                           fs::copy_options::overwrite_existing);
         }

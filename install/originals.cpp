@@ -297,12 +297,14 @@ RestoreOutcome OriginalsStore::restoreOne(size_t slot, Holds now, const Digest& 
         return {file, Action::LeftAlone, {FileError::NoOriginalKept, 0}};
 
     if (record.before == Record::Before::Kept) {
-        Digest kept;
         const bool keptThere = foldersOnTheWay(game_ + std::string(kBackupFolder),
                                                kGameFiles[slot]) == EntryKind::Folder &&
-                               digestFile(keptFile(slot), kept).ok();
-        // Already back (a restore cut short after putting it back): only tidy up.
-        const bool alreadyBack = keptThere && now == Holds::PlayersOwn && current == kept;
+                               entryKind(keptFile(slot)) == EntryKind::File;
+        // Already back (a restore cut short after putting it back): only tidy up. The
+        // kept copy is read for that alone.
+        Digest kept;
+        const bool alreadyBack = keptThere && now == Holds::PlayersOwn &&
+                                 digestFile(keptFile(slot), kept).ok() && current == kept;
         if (!alreadyBack) {
             if (now == Holds::PlayersOwn)
                 return {file, Action::LeftAlone, {FileError::ChangedSince, 0}};
