@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A Wine prefix of the test's own, in a scratch folder: drive c: is a folder in it,
-// D: (written in upper case) a link to nowhere, a drive that is not ready. It is the
-// player's $WINEPREFIX for as long as it lives, or, with `asHome`, the ~/.wine of a
-// scratch home with $WINEPREFIX unset.
+// A Wine prefix of the test's own: drive c: a folder in it, D: (upper case) a link to
+// nowhere, a drive that is not ready. It is $WINEPREFIX while it lives, or, with
+// `asHome`, the ~/.wine of a scratch home with $WINEPREFIX unset.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace kestro::test {
 
@@ -22,41 +23,26 @@ class WinePrefix {
         fs::create_directories(path() / "dosdevices");
         fs::create_symlink("../drive_c", path() / "dosdevices/c:");
         fs::create_symlink(root_ / "nowhere", path() / "dosdevices/D:");
-        save("WINEPREFIX", oldPrefix_);
-        save("HOME", oldHome_);
-        if (asHome) {
-            ::unsetenv("WINEPREFIX");
-            ::setenv("HOME", root_.c_str(), 1);
-        } else {
-            ::setenv("WINEPREFIX", path().c_str(), 1);
-        }
+        ::setenv(asHome ? "HOME" : "WINEPREFIX", (asHome ? root_ : path()).c_str(), 1);
+        if (asHome) ::unsetenv("WINEPREFIX");
     }
     ~WinePrefix() {
-        restore("WINEPREFIX", oldPrefix_);
-        restore("HOME", oldHome_);
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
+        for (const auto& [name, value] : saved_)
+            value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+        std::filesystem::remove_all(root_);
     }
-    WinePrefix(const WinePrefix&) = delete;
-    WinePrefix& operator=(const WinePrefix&) = delete;
-
     std::filesystem::path path() const { return root_ / ".wine"; }
     std::filesystem::path driveC() const { return path() / "drive_c"; }
 
   private:
-    static void save(const char* name, std::string& into) {
+    static std::optional<std::string> get(const char* name) {
         const char* value = std::getenv(name);
-        into = value ? std::string(1, '=') + value : std::string();
+        return value ? std::optional<std::string>(value) : std::nullopt;
     }
-    static void restore(const char* name, const std::string& saved) {
-        if (saved.empty())
-            ::unsetenv(name);
-        else
-            ::setenv(name, saved.c_str() + 1, 1);
-    }
-
+    // Taken before the constructor changes them.
+    std::pair<const char*, std::optional<std::string>> saved_[2] = {
+        {"WINEPREFIX", get("WINEPREFIX")}, {"HOME", get("HOME")}};
     std::filesystem::path root_;
-    std::string oldPrefix_, oldHome_;
 };
 
 }  // namespace kestro::test

@@ -2,15 +2,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dirlistbox.h"
 #include "inistore.h"
-#include "look.h"
 #include "modal_answers.h"
 #include "seleccion.h"
 #include "settings.h"
@@ -66,19 +63,6 @@ class TestGameFolder : public QObject {
     Q_OBJECT
 
   private slots:
-    // Where the named font is missing (as on a Linux without Microsoft's fonts), its
-    // metric twin is used, so captions fit the boxes drawn for them.
-    void fontsFallBackToTheirMetricTwins() {
-        const QStringList installed = QFontDatabase::families();
-        if (installed.contains(QStringLiteral("Arial")) ||
-            !installed.contains(QStringLiteral("Liberation Sans")))
-            QSKIP("needs Liberation Sans and not Arial");
-        const QFontInfo shown(vbFont(QStringLiteral("Arial"), 20.25, true));
-        QCOMPARE(shown.family(), QStringLiteral("Liberation Sans"));
-        QVERIFY(shown.bold());
-        QCOMPARE(QFontInfo(defaultFont()).family(), QStringLiteral("Liberation Sans"));
-    }
-
     void settingRoundTrip_data() {
         QTest::addColumn<QString>("folder");
         QTest::newRow("windows folder") << QStringLiteral("C:\\VARNEX 2001");
@@ -144,17 +128,6 @@ class TestGameFolder : public QObject {
         QCOMPARE(GameFolderSetting::read(), reads);
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr));
         QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Nuevo"));
-    }
-
-    void settingUnwritableSaysWhere() {
-        ScratchSettings scratch;
-        writeAll(scratch.folder() + QStringLiteral("/plain-file"), "x");
-        // A folder that cannot exist, even for root: its parent is a file.
-        const QString file = scratch.folder() + QStringLiteral("/plain-file/KESTRO.ini");
-        GameFolderSetting::setLocation(file);
-        QString error;
-        QVERIFY(!GameFolderSetting::write(QStringLiteral("C:\\x"), &error));
-        QVERIFY2(error.contains(QDir::toNativeSeparators(file)), qPrintable(error));
     }
 
     void okWithoutNavigatingGivesTheCurrentFolder() {

@@ -86,9 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const fs::path& r) { fs::create_directories(r / "dst/file.fsh/inner"); },
                  "@/src/file.fsh", "@/dst/file.fsh", FileError::DestinationIsFolder},
         FailCase{"destination_folder_missing", nullptr, "@/src/file.fsh", "@/nope/file.fsh",
-                 FileError::FolderMissing},
-        FailCase{"initial_texts", nullptr, "Archivo", "Destino", FileError::PathRelative},
-        FailCase{"empty_destination", nullptr, "@/src/file.fsh", "", FileError::PathEmpty}),
+                 FileError::FolderMissing}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

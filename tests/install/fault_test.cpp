@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Faults injected while files are being replaced: a full disk, folders and pipes where
-// files belong (crashes at every step are the model check's). Each case checks that no
+// Faults injected while files are being replaced: a full disk (crashes at every step are
+// the model check's, odd entries the copy tests'). Each case checks that no
 // game file is lost or half-written and that the player is told; the totals are printed.
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -94,55 +94,6 @@ TEST_P(DiskFull, DuringACopyKeepsTheGameFile) {
 
 INSTANTIATE_TEST_SUITE_P(Fault, DiskFull, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "SameDisk" : "OtherDisk"; });
-
-// Something other than a file where a file belongs: the install must neither hang nor
-// touch it, must replace the channel's other files, and must say what was in the way.
-struct OddEntry {
-    const char* name;
-    const char* entry;  // under the program folder or the game folder
-    enum Kind { Folder, Pipe } kind;
-    const char* said;
-};
-
-class OddEntries : public Fault, public ::testing::WithParamInterface<OddEntry> {};
-
-TEST_P(OddEntries, AreLeftAloneAndNamed) {
-    const OddEntry& odd = GetParam();
-    writeFile(gameDir() / "DATA/ENVIRO/Misc16.fsh", "game's own");
-    const fs::path entry = tmp_.path() / odd.entry;
-    fs::remove_all(entry);
-    if (odd.kind == OddEntry::Folder) {
-        writeFile(entry / "inside.txt", "kept");
-    } else {
-        fs::create_directories(entry.parent_path());
-        ASSERT_EQ(::mkfifo(entry.c_str(), 0600), 0);
-    }
-    install("PROTV");
-    const Message& message = onlyMessage();
-    EXPECT_EQ(message.kind, Message::Kind::Warning);
-    EXPECT_NE(message.text.find(odd.said), std::string::npos) << message.text;
-    if (odd.kind == OddEntry::Folder) {
-        EXPECT_EQ(readFile(entry / "inside.txt"), "kept");
-    } else {
-        EXPECT_TRUE(fs::is_fifo(entry));
-    }
-    for (const char* replaced : {"DATA/ENVIRO/misc8.fsh", "DATA/POPUPS/popups.abg"})
-        EXPECT_EQ(readFile(gameDir() / replaced),
-                  readFile(programDir() / "protv" / fs::path(replaced).filename()));
-    if (odd.kind == OddEntry::Pipe || fs::is_regular_file(gameDir() / "DATA/ENVIRO/Misc16.fsh"))
-        expectWhole(gameDir() / "DATA/ENVIRO/Misc16.fsh", "game's own", "game's own");
-    EXPECT_TRUE(noTemporaries(gameDir()));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Fault, OddEntries,
-    ::testing::Values(OddEntry{"GameFileIsAFolder", "VARNEX 2001/DATA/ENVIRO/Misc16.fsh",
-                               OddEntry::Folder, "Misc16.fsh: a folder of that name is in the way"},
-                      OddEntry{"ChannelFileIsAFolder", "program/protv/misc16.fsh", OddEntry::Folder,
-                               "Misc16.fsh: the channel's file is not a regular file"},
-                      OddEntry{"ChannelFileIsAPipe", "program/protv/misc16.fsh", OddEntry::Pipe,
-                               "Misc16.fsh: the channel's file is not a regular file"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kestro

@@ -47,38 +47,6 @@ TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
         << onlyMessage().text;
 }
 
-TEST_F(Install, TeleonLeavesTheOtherPopupFileAlone) {
-    writeFile(gameFile("\\DATA\\POPUPS\\popups.abg"), "game's own");
-    install("TELEON");
-    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.abg")), "game's own");
-    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.big")),
-              readFile(programDir() / "teleon/popups.big"));
-}
-
-struct FolderCase {
-    const char* name;
-    const char* suffix;  // appended to the game folder text
-};
-
-class InstallIntoFolder : public Install, public ::testing::WithParamInterface<FolderCase> {};
-
-TEST_P(InstallIntoFolder, WorksWithTheTextAsGiven) {
-    const fs::path folder = tmp_.path() / test::fromUtf8(GetParam().name);
-    fs::create_directories(folder);
-    view_.game = test::utf8(folder) + GetParam().suffix;
-    install("CANAL+");
-    EXPECT_EQ(readFile(folder / "DATA/ENVIRO/Misc16.fsh"),
-              readFile(programDir() / "canal+/misc16.fsh"));
-    EXPECT_EQ(view_.destinationText, view_.game + "\\DATA\\ENVIRO\\Misc16.fsh");
-    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoFolder,
-                         ::testing::Values(FolderCase{"trailing separator", "\\"},
-                                           FolderCase{"Fútbol Año 2001 – Ñandú", ""},
-                                           FolderCase{"slash", "/"}),
-                         [](const auto& info) { return rowName(info.index, info.param.name); });
-
 TEST_F(Install, AMissingChannelFileIsReportedAndTheRestStillCopied) {
     fs::remove(programDir() / "protv/misc8.fsh");
     writeFile(gameFile("\\DATA\\ENVIRO\\misc8.fsh"), "game's own");

@@ -2,8 +2,6 @@
 // What only a POSIX system has: Windows paths mapped onto a case-sensitive file
 // system, the Wine prefix's drive letters, file modes, pipes and resource limits.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,26 +14,6 @@ namespace kestro {
 namespace {
 
 using namespace test;
-
-class Resolve : public ::testing::Test {
-  protected:
-    fs::path game() const { return root_.path() / "game"; }
-    TempFolder root_;
-};
-
-TEST_F(Resolve, MatchesExistingNamesWithoutRegardToCase) {
-    writeFile(game() / "data/enviro/MISC16.FSH", "old");
-    const Resolved r = resolvePath(game().string() + "\\DATA\\ENVIRO\\Misc16.fsh");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.path, game() / "data/enviro/MISC16.FSH");
-}
-
-TEST_F(Resolve, PrefersTheExactNameAndKeepsNewNamesAsWritten) {
-    writeFile(game() / "DATA/a.txt", "");
-    fs::create_directories(game() / "data");
-    EXPECT_EQ(resolvePath(game().string() + "\\DATA\\New\\File.TXT").path,
-              game() / "DATA/New/File.TXT");
-}
 
 TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
     for (const bool asHome : {false, true}) {
@@ -61,16 +39,6 @@ TEST_F(Install, KeepsTheGamesOwnLetterCase) {
     std::erase_if(names, [](const std::string& name) { return name.starts_with("KESTRO"); });
     EXPECT_EQ(names, (std::vector<std::string>{"data", "data/POPUPS", "data/enviro",
                                                "data/enviro/MISC16.FSH"}));
-}
-
-TEST_F(Install, ThroughAWineDriveLetter) {
-    WinePrefix wine;
-    writeFile(wine.driveC() / "Games/VARNEX 2001/data/enviro/MISC16.FSH", "game's own");
-    view_.game = "C:\\Games\\VARNEX 2001";
-    install("FOX");
-    EXPECT_EQ(readFile(wine.driveC() / "Games/VARNEX 2001/data/enviro/MISC16.FSH"),
-              readFile(programDir() / "fox/misc16.fsh"));
-    EXPECT_EQ(onlyMessage().kind, Message::Kind::Plain);
 }
 
 // What is at a path, by the file layer that never follows a link at its end and never
@@ -139,27 +107,6 @@ TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     fs::permissions(dst(), mode);
     ASSERT_TRUE(replaceFile(src().string(), dst().string()).ok());
     EXPECT_EQ(fs::status(dst()).permissions(), mode);
-}
-
-// A copy cut off halfway (here by a file-size limit, as a full disk would) must not
-// leave a broken game file or a stray temporary one.
-TEST_F(PosixCopy, FailureHalfwayKeepsTheOldFileAndLeavesNoTemporary) {
-    writeFile(src(), std::string(256 * 1024, 'n'));
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64 * 1024, 64 * 1024};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        const FileResult r = replaceFile(src().string(), dst().string());
-        ::_exit(r.error == FileError::FileTooLarge ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the copy should fail with 'too large'";
-    EXPECT_EQ(readFile(dst()), "old game file");
-    EXPECT_EQ(listTree(dst().parent_path()), std::vector<std::string>{"file.fsh"});
 }
 
 }  // namespace

