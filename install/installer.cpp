@@ -36,7 +36,7 @@ std::string bulletList(const std::vector<StepOutcome>& outcomes, bool failed) {
     return text.empty() ? "\n  (none)" : text;
 }
 
-std::string incompleteReport(const Channel& channel, const std::vector<StepOutcome>& outcomes) {
+std::string incompleteReport(const ChannelSet& channel, const std::vector<StepOutcome>& outcomes) {
     return "The channel " + std::string(channel.key) +
            " was not installed completely.\n\nNot replaced:" + bulletList(outcomes, true) +
            "\n\nReplaced:" + bulletList(outcomes, false);
@@ -95,7 +95,7 @@ FileResult copyStep(const InstallView& view, Digest* written) {
     return replaceFile(view.source(), view.destination(), written);
 }
 
-const Channel* install(InstallView& view) {
+const ChannelSet* install(InstallView& view, const Catalogue& catalogue) {
     const std::string folder = view.gameFolder();
     const std::string title(kInstallTitle);
     // An empty or relative folder would send the files somewhere the player never
@@ -106,8 +106,8 @@ const Channel* install(InstallView& view) {
         return nullptr;
     }
     // One install at a time: the lock comes before any change to the game folder.
-    const Channel* channel = findChannel(view.selectedChannel());
-    OriginalsStore store(folder, view.programFolder());
+    const ChannelSet* channel = catalogue.find(view.selectedChannel());
+    OriginalsStore store(folder, catalogue.everySource());
     if (const FileResult opened = channel ? store.open(true) : FileResult{}; !opened.ok()) {
         view.setProgress(0);
         view.showMessage({title, storeRefusal(folder, store, opened), Message::Kind::Warning});
@@ -117,13 +117,13 @@ const Channel* install(InstallView& view) {
         createFolder(folder + data);  // usually there already
     }
 
-    const Channel* installed = nullptr;
+    const ChannelSet* installed = nullptr;
     if (channel) {
         std::vector<StepOutcome> outcomes;
-        for (const CopyStep& step : channel->steps) {
+        for (const ChannelSet::File& step : channel->files) {
             const std::string file(step.destination);
             const std::string destination = view.gameFolder() + file;
-            const std::string source = view.programFolder() + std::string(step.source);
+            const std::string& source = step.source;
             view.setDestination(destination);
             view.setSource(source);
             view.setProgress(step.progress);
@@ -159,7 +159,7 @@ const Channel* install(InstallView& view) {
     return installed;
 }
 
-bool restore(InstallView& view) {
+bool restore(InstallView& view, const Catalogue& catalogue) {
     const std::string title(kInstallTitle);
     const std::string folder = view.gameFolder();
     if (const FileResult usable = checkFolder(folder); !usable.ok()) {
@@ -167,7 +167,7 @@ bool restore(InstallView& view) {
         return false;
     }
     // A folder where nothing was ever installed gets no store made for it.
-    OriginalsStore store(folder, view.programFolder());
+    OriginalsStore store(folder, catalogue.everySource());
     if (const FileResult opened = store.open(false); !opened.ok()) {
         view.showMessage({title, storeRefusal(folder, store, opened), Message::Kind::Warning});
         return false;

@@ -26,7 +26,6 @@ class InstallView {
 
     virtual std::string selectedChannel() const = 0;  // Text1
     virtual std::string gameFolder() const = 0;       // Ubicacion
-    virtual std::string programFolder() const = 0;    // the executable's folder
 
     // The pending copy, handed from the install to the copy step.
     virtual std::string destination() const = 0;  // Destino
@@ -49,11 +48,11 @@ FileResult copyStep(const InstallView& view, Digest* written = nullptr);
 // the user how it went: the channel's own message when every file was replaced,
 // otherwise a warning that lists what was and was not replaced, and why. Returns the
 // channel when every one of its files was replaced, else nullptr.
-const Channel* install(InstallView& view);
+const ChannelSet* install(InstallView& view, const Catalogue& catalogue);
 
 // Asks, then puts the game's kept original files back and removes the files installs
 // added, as far as they are still what the program wrote, and reports file by file.
 // True when nothing is left undone (also when there was nothing to restore).
-bool restore(InstallView& view);
+bool restore(InstallView& view, const Catalogue& catalogue);
 
 }  // namespace kestro

@@ -83,12 +83,6 @@ EntryKind foldersOnTheWay(const std::string& base, std::string_view relativeFile
 
 }  // namespace
 
-std::optional<size_t> slotOf(std::string_view destination) {
-    const auto it = std::find(kGameFiles.begin(), kGameFiles.end(), destination);
-    if (it == kGameFiles.end()) return std::nullopt;
-    return static_cast<size_t>(it - kGameFiles.begin());
-}
-
 std::string formatState(const StoreState& state) {
     std::string text(kStateHeader);
     for (size_t slot = 0; slot < state.size(); ++slot) {
@@ -146,8 +140,10 @@ std::optional<StoreState> parseState(std::string_view text, std::string& why) {
     return state;
 }
 
-OriginalsStore::OriginalsStore(std::string gameFolder, std::string programFolder)
-    : game_(std::move(gameFolder)), program_(std::move(programFolder)) {}
+OriginalsStore::OriginalsStore(std::string gameFolder, std::vector<std::string> channelFiles)
+    : game_(std::move(gameFolder)) {
+    for (std::string& file : channelFiles) channelDigests_.emplace_back(std::move(file), std::nullopt);
+}
 
 std::string OriginalsStore::gameFile(size_t slot) const {
     return game_ + std::string(kGameFiles[slot]);
@@ -219,10 +215,6 @@ FileResult OriginalsStore::saveState() {
 }
 
 bool OriginalsStore::isChannelFile(const Digest& digest) {
-    if (channelDigests_.empty())
-        for (const Channel& channel : channels())
-            for (const CopyStep& step : channel.steps)
-                channelDigests_.emplace_back(program_ + std::string(step.source), std::nullopt);
     for (auto& [file, known] : channelDigests_) {
         if (!known) {
             // Sizes first: a channel file is read only when it could be the same.
@@ -355,7 +347,7 @@ std::vector<RestoreOutcome> OriginalsStore::restore() {
     return outcomes;
 }
 
-const Channel* installedChannel(const std::string& gameFolder, const std::string& programFolder) {
+const ChannelSet* installedChannel(const std::string& gameFolder, const Catalogue& catalogue) {
     const auto same = [](const std::string& a, const std::string& b) {
         const Resolved x = resolvePath(a), y = resolvePath(b);
         std::error_code e1, e2;
@@ -365,11 +357,10 @@ const Channel* installedChannel(const std::string& gameFolder, const std::string
         Digest dx, dy;
         return digestFile(a, dx).ok() && digestFile(b, dy, true).ok() && dx == dy;
     };
-    for (const Channel& channel : channels()) {
-        const bool all =
-            std::all_of(channel.steps.begin(), channel.steps.end(), [&](const CopyStep& step) {
-                return same(gameFolder + std::string(step.destination),
-                            programFolder + std::string(step.source));
+    for (const ChannelSet& channel : catalogue.sets()) {
+        const bool all = std::all_of(
+            channel.files.begin(), channel.files.end(), [&](const ChannelSet::File& step) {
+                return same(gameFolder + std::string(step.destination), step.source);
             });
         if (all) return &channel;
     }

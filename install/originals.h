@@ -19,12 +19,6 @@ namespace kestro {
 
 inline constexpr std::string_view kBackupFolder = "\\KESTRO backup";
 
-// The game files a channel can replace, in a fixed order; a slot is an index here.
-inline constexpr std::array<std::string_view, 4> kGameFiles = {
-    "\\DATA\\ENVIRO\\Misc16.fsh", "\\DATA\\ENVIRO\\misc8.fsh", "\\DATA\\POPUPS\\popups.abg",
-    "\\DATA\\POPUPS\\popups.big"};
-std::optional<size_t> slotOf(std::string_view destination);
-
 // What the store knows of one game file.
 struct Record {
     enum class Before { Unknown, Kept, Absent };
@@ -48,7 +42,8 @@ struct RestoreOutcome {
 // One install or restore's hold on a game folder's store.
 class OriginalsStore {
   public:
-    OriginalsStore(std::string gameFolder, std::string programFolder);
+    // `channelFiles`: every file an install can write (Catalogue::everySource()).
+    OriginalsStore(std::string gameFolder, std::vector<std::string> channelFiles);
 
     // Takes the folder's lock (creating the store when `create`), tidies temporaries a
     // crash left beside the files it owns and reads the state. Locked when another
@@ -82,7 +77,7 @@ class OriginalsStore {
     bool concerns(size_t slot, Holds now) const;
     RestoreOutcome restoreOne(size_t slot, Holds now, const Digest& current);
 
-    std::string game_, program_;
+    std::string game_;
     StoreState state_{};
     std::array<bool, 4> wasAbsent_{};
     FileLock lock_;
@@ -92,6 +87,6 @@ class OriginalsStore {
 
 // The channel whose files the game folder holds now, or nullptr. Only files whose
 // sizes match are read.
-const Channel* installedChannel(const std::string& gameFolder, const std::string& programFolder);
+const ChannelSet* installedChannel(const std::string& gameFolder, const Catalogue& catalogue);
 
 }  // namespace kestro

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,11 +17,13 @@
 
 #include "catalogue.h"
 #include "channellist.h"
+#include "channelsets.h"
 #include "credits.h"
 #include "linklabel.h"
 #include "look.h"
 #include "modal.h"
 #include "originals.h"
+#include "playersets.h"
 #include "preview.h"
 #include "seleccion.h"
 #include "settings.h"
@@ -78,7 +81,8 @@ std::string toStd(const QString& text) {
 Form1::Form1(const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(toStd(QDir::toNativeSeparators(
-          programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder))) {
+          programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder))),
+      catalogue_(programFolder_) {
     initIcons();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -222,6 +226,11 @@ void Form1::buildMenus() {
     mnuUbicaciones->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     mnuRestore = mnuConfig->addAction(tr("&Restore Original Files"));
     mnuRestore->setObjectName(QStringLiteral("mnuRestore"));
+    mnuConfig->addSeparator();
+    mnuAddSet = mnuConfig->addAction(tr("&Add Channel Set..."));
+    mnuAddSet->setObjectName(QStringLiteral("mnuAddSet"));
+    mnuRemoveSet = mnuConfig->addAction(tr("Remove Channel Set..."));
+    mnuRemoveSet->setObjectName(QStringLiteral("mnuRemoveSet"));
 
     QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -240,6 +249,8 @@ void Form1::connectHandlers() {
     connect(mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
     connect(mnuUbicaciones, &QAction::triggered, this, &Form1::mnuUbicaciones_Click);
     connect(mnuRestore, &QAction::triggered, this, &Form1::mnuRestore_Click);
+    connect(mnuAddSet, &QAction::triggered, this, &Form1::mnuAddSet_Click);
+    connect(mnuRemoveSet, &QAction::triggered, this, &Form1::mnuRemoveSet_Click);
     connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
 }
 
@@ -250,21 +261,36 @@ void Form1::Form_Load() {
         Ubicacion->setText(GameFolderSetting::read());
         Ubicacion->setCursorPosition(0);  // a long folder shows its start
     }
-    for (const Channel& channel : channels())
-        new QListWidgetItem(ImageList1, QString::fromUtf8(channel.key.data(), channel.key.size()),
-                            ListView1);
-    Label5->setText(QStringLiteral("Total: %1").arg(ListView1->count()));
-    refreshInstalledMark();
+    fillChannelList();
     ListView1->setFocus();
 }
 
-void Form1::refreshInstalledMark() {
-    markInstalled(installedChannel(gameFolder(), programFolder_));
+void Form1::fillChannelList() {
+    catalogue_ = Catalogue(programFolder_, toStd(playerSetsFolder()));
+    ListView1->clear();
+    for (const ChannelSet& channel : catalogue_.sets())
+        new QListWidgetItem(ImageList1, toQString(channel.key), ListView1);
+    Label5->setText(QStringLiteral("Total: %1").arg(ListView1->count()));
+    const auto chosen = ListView1->findItems(Text1->text(), Qt::MatchExactly);
+    if (!chosen.isEmpty()) {
+        ListView1->setCurrentItem(chosen.first());
+        ListView1_ItemClick(chosen.first());  // its files or preview may have changed
+    } else if (!Text1->text().isEmpty()) {
+        // The chosen set is gone: nothing is chosen now.
+        Text1->clear();
+        Text1->setEnabled(false);
+        Command1->setEnabled(false);
+        Image1->clear();
+    }
+    refreshInstalledMark();
 }
 
-void Form1::markInstalled(const Channel* installed) {
-    const QString key =
-        installed ? QString::fromUtf8(installed->key.data(), installed->key.size()) : QString();
+void Form1::refreshInstalledMark() {
+    markInstalled(installedChannel(gameFolder(), catalogue_));
+}
+
+void Form1::markInstalled(const ChannelSet* installed) {
+    const QString key = installed ? toQString(installed->key) : QString();
     for (int row = 0; row < ListView1->count(); ++row) {
         QListWidgetItem* item = ListView1->item(row);
         const bool mark = installed && item->text() == key;
@@ -277,10 +303,10 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
     Text1->setEnabled(true);
     Command1->setEnabled(true);
     Text1->setText(item->text());
-    const Channel* channel = findChannel(toStd(item->text()));
+    const ChannelSet* channel = catalogue_.find(toStd(item->text()));
     if (!channel) return;
     // A preview that cannot be shown leaves the last one; the choice still stands.
-    if (const auto picture = loadPreview(programFolder_ + std::string(channel->previewPath))) {
+    if (const auto picture = loadPreview(channel->preview)) {
         Image1->setPixmap(*picture);
         Image1->resize(picture->size());  // not stretched: Frame4 clips what does not fit
     }
@@ -289,7 +315,7 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
 void Form1::Command1_Click() {
     // A complete install says which channel is there now; after a partial one the
     // files tell.
-    if (const Channel* installed = install(*this))
+    if (const ChannelSet* installed = install(*this, catalogue_))
         markInstalled(installed);
     else
         refreshInstalledMark();
@@ -311,8 +337,48 @@ void Form1::Command2_Click() {
 }
 
 void Form1::mnuRestore_Click() {
-    restore(*this);
+    restore(*this, catalogue_);
     refreshInstalledMark();
+}
+
+void Form1::mnuAddSet_Click() {
+    AddSetDialog dialog(this);
+    if (runModal(dialog) != QDialog::Accepted) return;
+    const SetResult added =
+        addChannelSet(toStd(playerSetsFolder()), toStd(dialog.source()), toStd(dialog.name()));
+    messageBox(this, dialog.windowTitle(), toQString(added.message),
+               added.ok ? QMessageBox::Information : QMessageBox::Warning);
+    if (added.ok) fillChannelList();
+}
+
+void Form1::mnuRemoveSet_Click() {
+    const QString title = tr("Remove Channel Set");
+    QStringList own;
+    for (const ChannelSet& set : catalogue_.sets())
+        if (set.playersOwn) own << toQString(set.key);
+    if (own.isEmpty()) {
+        messageBox(this, title,
+                   tr("You have added no channel sets. The seven that come with KESTRO cannot "
+                      "be removed."),
+                   QMessageBox::Information);
+        return;
+    }
+    QInputDialog choice(this);
+    choice.setWindowTitle(title);
+    choice.setLabelText(tr("Channel set to remove:"));
+    choice.setComboBoxItems(own);
+    if (own.contains(Text1->text())) choice.setTextValue(Text1->text());
+    if (runModal(choice) != QDialog::Accepted) return;
+    const QString name = choice.textValue();
+    if (!kestro::askYesNo(this, title,
+                          tr("Remove the channel set %1? Its files are deleted from your "
+                             "channel sets folder.")
+                              .arg(name)))
+        return;
+    const SetResult removed = removeChannelSet(toStd(playerSetsFolder()), toStd(name));
+    messageBox(this, title, toQString(removed.message),
+               removed.ok ? QMessageBox::Information : QMessageBox::Warning);
+    fillChannelList();
 }
 
 void Form1::mnuUbicaciones_Click() {
@@ -354,9 +420,6 @@ std::string Form1::selectedChannel() const {
 }
 std::string Form1::gameFolder() const {
     return toStd(Ubicacion->text());
-}
-std::string Form1::programFolder() const {
-    return programFolder_;
 }
 std::string Form1::destination() const {
     return toStd(Destino->text());

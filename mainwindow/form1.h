@@ -50,6 +50,8 @@ class Form1 : public QMainWindow, private InstallView {
     void Command2_Click();  // "...": the game folder dialog
     void mnuUbicaciones_Click();
     void mnuRestore_Click();
+    void mnuAddSet_Click();
+    void mnuRemoveSet_Click();
     void Label1_Click();
     void Label2_Click();
     void Label4_Click();
@@ -57,14 +59,15 @@ class Form1 : public QMainWindow, private InstallView {
     void mnuExit_Click();
     void openLink(const QString& url);
 
+    // Reads the channel sets again and lists them, keeping the choice if it is still there.
+    void fillChannelList();
     // Marks the channel whose files the game folder holds now, if any.
     void refreshInstalledMark();
-    void markInstalled(const Channel* installed);
+    void markInstalled(const ChannelSet* installed);
 
     // InstallView: the install reads and writes the window through these.
     std::string selectedChannel() const override;
     std::string gameFolder() const override;
-    std::string programFolder() const override;
     std::string destination() const override;
     std::string source() const override;
     void setDestination(const std::string& text) override;
@@ -83,9 +86,10 @@ class Form1 : public QMainWindow, private InstallView {
     QLineEdit *Text1, *Ubicacion, *Archivo, *Destino;
     QPushButton *Command1, *Command2, *Copia;
     QProgressBar* ProgressBar1;
-    QAction *mnuExit, *mnuUbicaciones, *mnuRestore, *mnuAbout;
+    QAction *mnuExit, *mnuUbicaciones, *mnuRestore, *mnuAddSet, *mnuRemoveSet, *mnuAbout;
 
     std::string programFolder_;
+    Catalogue catalogue_;
     bool centred_ = false;
 };
 

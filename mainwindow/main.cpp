@@ -6,6 +6,8 @@
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
+    // The settings and the player's channel sets are KESTRO's, whatever the file's name.
+    QCoreApplication::setApplicationName(QStringLiteral("KESTRO"));
     // Any argument means the command line, which needs no display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
@@ -14,7 +16,6 @@ int main(int argc, char* argv[]) {
     }
     kestro::FontWarmUp fonts;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KESTRO"));
     fonts.wait();
     kestro::Form1 form;
     form.Form_Load();

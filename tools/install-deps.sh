@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
     libfontconfig-dev                        # the font warm-up at start-up
     libxxhash-dev                            # the hash that tells our files from the game's
+    libarchive-dev                           # the player's channel sets from archives
     libgtest-dev                             # tests of the install core
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
 )

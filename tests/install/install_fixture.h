@@ -105,7 +105,6 @@ class FakeView : public InstallView {
 
     std::string selectedChannel() const override { return channel; }
     std::string gameFolder() const override { return game; }
-    std::string programFolder() const override { return program; }
     std::string destination() const override { return destinationText; }
     std::string source() const override { return sourceText; }
     void setDestination(const std::string& text) override {
@@ -134,10 +133,13 @@ class Install : public ::testing::Test {
     fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
     fs::path gameFile(std::string_view relative) const { return below(gameDir(), relative); }
     fs::path programFile(std::string_view relative) const { return below(programDir(), relative); }
+    fs::path setsDir() const { return tmp_.path() / "sets"; }
+    Catalogue catalogue() const { return Catalogue(view_.program, utf8(setsDir())); }
     void install(const std::string& key) {
         view_.channel = key;
-        kestro::install(view_);
+        kestro::install(view_, catalogue());
     }
+    bool restore() { return kestro::restore(view_, catalogue()); }
     const Message& onlyMessage() const {
         EXPECT_EQ(view_.messages.size(), 1u);
         return view_.messages.back();

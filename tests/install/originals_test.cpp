@@ -84,7 +84,7 @@ class ModelCheck : public Install {
         changesLeft = s.crash;
         try {
             if (s.kind == InstallStep) install(key);
-            if (s.kind == RestoreStep) kestro::restore(view_);
+            if (s.kind == RestoreStep) restore();
             if (s.kind == GameWrites) {
                 std::string text = "the game's own, version " + std::to_string(++version);
                 // Now and then exactly as long as a channel's file: told apart by its bytes.
@@ -271,7 +271,7 @@ TEST_P(Breaches, AreMended) {
         const std::string text = equals == std::string::npos ? "" : step.substr(equals + 1);
         std::error_code ec;
         if (verb == "install") install(what);
-        if (verb == "restore") kestro::restore(view_);
+        if (verb == "restore") restore();
         if (verb == "write") writeFile(gameDir() / what, text);
         if (verb == "drop") fs::remove(programDir() / what);
         if (verb == "link")
