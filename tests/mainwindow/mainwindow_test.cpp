@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,6 +16,7 @@
 #include <QTest>
 
 #include "channels_copy.h"
+#include "channelsets.h"
 #include "form1.h"
 #include "modal_answers.h"
 #include "seleccion.h"
@@ -95,6 +97,20 @@ class Window {
 
     ScratchSettings settings;  // before the window: start-up reads it
     Form1 form;
+};
+
+// The player's own channel sets go to a scratch folder for the length of a test.
+class ScratchData {
+  public:
+    ScratchData() : before_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
+    }
+    ~ScratchData() { qputenv("XDG_DATA_HOME", before_); }
+    QString path(const QString& relative) const { return dir_.filePath(relative); }
+
+  private:
+    QTemporaryDir dir_;
+    QByteArray before_;
 };
 
 }  // namespace
@@ -318,7 +334,7 @@ class TestMainWindow : public QObject {
     // The real program, with no display at all: the channels' files go in and come out
     // again, and what cannot be done is said, with an exit status a script can test.
     void commandLine_data() {
-        QTest::addColumn<QString>("arguments");  // "@" is the game folder
+        QTest::addColumn<QString>("arguments");  // "@" is the game folder, "%" its parent
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
@@ -326,6 +342,12 @@ class TestMainWindow : public QObject {
         QTest::newRow("install") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
         QTest::newRow("list") << "--list" << 0 << "TELEON\nFOX (installed)\n" << true;
         QTest::newRow("restore") << "--restore --game-folder @" << 0 << "are back" << false;
+        QTest::newRow("own FOX") << "--add-set %/pack --name fox" << 0 << "takes the place" << false;
+        QTest::newRow("install own") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
+        QTest::newRow("restore own") << "--restore --game-folder @" << 0 << "are back" << false;
+        QTest::newRow("remove own") << "--remove-set FOX" << 0 << "is back" << false;
+        QTest::newRow("remove shipped") << "--remove-set FOX" << 1 << "came with" << false;
+        QTest::newRow("name alone") << "--list --name X" << 2 << "goes with --add-set" << false;
         QTest::newRow("unknown channel")
             << "--install fox --game-folder @" << 2 << "PROTV, NTV" << false;
         QTest::newRow("no folder")
@@ -340,6 +362,9 @@ class TestMainWindow : public QObject {
         static QTemporaryDir home;  // shared by the rows, which follow on from each other
         const QString game = home.filePath(QStringLiteral("VARNEX 2001"));
         QDir().mkpath(game);
+        QDir().mkpath(home.filePath(QStringLiteral("pack")));
+        QFile pack(home.filePath(QStringLiteral("pack/Misc16.fsh")));
+        QVERIFY(pack.open(QIODevice::WriteOnly) && pack.write("real FOX") == 8);
         QFile ini(home.filePath(QStringLiteral("KESTRO.ini")));
         QVERIFY(ini.open(QIODevice::WriteOnly));
         ini.write("[GENERAL]\nPATH=" + game.toUtf8() + "\n");
@@ -349,9 +374,10 @@ class TestMainWindow : public QObject {
         for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QString::fromLatin1(display));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
         kestro.setProcessEnvironment(env);
         QStringList args = arguments.split(u' ');
-        for (QString& arg : args) arg.replace(u'@', game);
+        for (QString& arg : args) arg.replace(u'@', game).replace(u'%', home.path());
         kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
         QVERIFY(kestro.waitForFinished(20000));
         const QString out =
@@ -361,6 +387,50 @@ class TestMainWindow : public QObject {
         QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
         QCOMPARE(readAll(ini.fileName()),
                  "[GENERAL]\nPATH=" + game.toUtf8() + "\n");  // never stored
+    }
+
+    // A set of the player's: added from the menu under the name the dialog offers, listed
+    // after the seven and chosen like them, then removed again.
+    void aPlayersSetFromTheMenu() {
+        ScratchData data;
+        const QString pack = data.path(QStringLiteral("Tele Sport"));
+        QVERIFY(QDir().mkpath(pack + QStringLiteral("/DATA/ENVIRO")));
+        QFile misc8(pack + QStringLiteral("/DATA/ENVIRO/MISC8.FSH"));
+        QVERIFY(misc8.open(QIODevice::WriteOnly) && misc8.write("8") == 1);
+        QVERIFY(QFile::copy(kChannels + QStringLiteral("/ntv/preview.jpg"),
+                            pack + QStringLiteral("/preview.jpg")));
+        Window w;
+        w.click(QStringLiteral("FOX"));
+        ModalAnswers answers;
+        QString offeredName;
+        QStringList offeredSets;
+        answers.answerDialog = [&](QDialog& d) {
+            if (qobject_cast<AddSetDialog*>(&d)) {
+                d.findChild<QLineEdit*>(QStringLiteral("source"))->setText(pack);
+                offeredName = d.findChild<QLineEdit*>(QStringLiteral("name"))->text();
+            } else if (auto* choice = qobject_cast<QInputDialog*>(&d)) {
+                offeredSets = choice->comboBoxItems();
+            }
+            d.accept();
+            return d.result();
+        };
+        w.trigger("mnuAddSet");
+        QCOMPARE(offeredName, QStringLiteral("TELE SPORT"));
+        QCOMPARE(w.list()->count(), 8);
+        QCOMPARE(w.list()->item(7)->text(), offeredName);
+        QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
+        QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
+        w.click(offeredName);
+        QCOMPARE(w.shown().size(), QImage(pack + QStringLiteral("/preview.jpg")).size());
+
+        w.trigger("mnuRemoveSet");
+        QCOMPARE(offeredSets, QStringList{offeredName});
+        QCOMPARE(w.list()->count(), 7);
+        QVERIFY(w.text("Text1")->text().isEmpty() && !w.get("Command1")->isEnabled());
+        w.trigger("mnuRemoveSet");  // none left: said, nothing asked
+        QCOMPARE(answers.dialogs, 2);
+        QCOMPARE(answers.boxes.size(), 4);  // added; remove?; removed; none to remove
+        QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
     }
 
     void exitClosesAtOnce() {

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// libFuzzer target for reading a channel set out of an archive: whatever bytes a
+// download holds, reading never crashes or hangs, never keeps more than the limits
+// allow, and keeps only the set's own files.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "playersets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    kestro::SetContents contents;
+    const kestro::SetResult read =
+        kestro::readSetArchive(std::string_view(reinterpret_cast<const char*>(data), size), contents);
+    if (!read.ok && read.message.empty()) std::abort();  // a refusal always says why
+    std::uint64_t total = 0;
+    for (const auto& file : contents.files) {
+        if (file && file->size() > kestro::kMaxSetFileSize) std::abort();
+        if (file) total += file->size();
+    }
+    if (total != contents.total || total > kestro::kMaxSetSize) std::abort();
+    return 0;
+}
