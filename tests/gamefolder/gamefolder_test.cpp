@@ -182,12 +182,6 @@ class TestGameFolder : public QObject {
         QCOMPARE(d.dialog->chosenFolder(), d.start() + QStringLiteral("/Child/Grandchild"));
     }
 
-    void rootKeepsItsSeparator() {
-        OpenDialog d;
-        QVERIFY(d.Dir1->openRow(0));
-        QCOMPARE(d.dialog->chosenFolder(), QStringLiteral("/"));
-    }
-
     void wineDrivesGiveWindowsPaths() {
         OpenDialog d;
         QCOMPARE(d.Drive1->itemText(1), QStringLiteral("c: [drive_c]"));

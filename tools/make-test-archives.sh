@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Makes the channel-set archives the tests read (tests/install/archives), from the
+# folder set "Pack" there: the same set as .zip, .7z and .rar, and the hostile ones.
+# Needs bsdtar (Debian: libarchive-tools) and python3. libarchive cannot write RAR, so
+# the .rar (RAR 4, stored) is put together by hand.
+set -euo pipefail
+cd "$(dirname "$0")/../tests/install/archives"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+bsdtar --format zip -cf set.zip Pack
+bsdtar --format 7zip -cf set.7z Pack
+printf secret > "$tmp/misc16.fsh"
+(cd "$tmp" && bsdtar --format zip --options zip:encryption=zipcrypt --passphrase secret \
+    -cf out misc16.fsh) && mv "$tmp/out" encrypted.zip
+head -c $((64 * 1048576 + 1)) /dev/zero > "$tmp/misc16.fsh"
+(cd "$tmp" && bsdtar --format 7zip -cf out misc16.fsh) && mv "$tmp/out" oversized.7z
+rm "$tmp/misc16.fsh" && ln -s /etc/passwd "$tmp/misc16.fsh"
+(cd "$tmp" && bsdtar --format zip -cf out misc16.fsh) && mv "$tmp/out" link.zip
+head -c 40 set.zip > damaged.zip
+python3 - <<'PY'
+import os, struct, zipfile, zlib
+with zipfile.ZipFile("climb.zip", "w") as z:
+    z.writestr("../misc16.fsh", "climbs out")
+with zipfile.ZipFile("twice.zip", "w") as z:
+    z.writestr("a/misc16.fsh", "one")
+    z.writestr("b/MISC16.fsh", "two")
+with zipfile.ZipFile("none.zip", "w") as z:
+    z.writestr("Pack/readme.txt", "no set file here")
+def block(body):
+    return struct.pack("<H", zlib.crc32(body) & 0xFFFF) + body
+def entry(name, data):
+    n = name.encode()
+    return block(b"\x74" + struct.pack("<HHIIBIIBBHI", 0x8000, 32 + len(n), len(data), len(data),
+                                       0, zlib.crc32(data), 0x5A210000, 20, 0x30, len(n), 0x20)
+                 + n) + data
+rar = b"Rar!\x1a\x07\x00" + block(b"\x73" + struct.pack("<HH", 0, 13) + bytes(6))
+for root, _, files in sorted(os.walk("Pack")):
+    for f in sorted(files):
+        path = os.path.join(root, f)
+        rar += entry(path.replace("/", "\\"), open(path, "rb").read())
+rar += block(b"\x7b" + struct.pack("<HH", 0x4000, 7))
+open("set.rar", "wb").write(rar)
+PY
+printf 'just text\n' > not-an-archive.zip
