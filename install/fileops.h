@@ -126,6 +126,11 @@ void removeLeftoverTemporaries(std::string_view destination);
 FileResult replaceFile(std::string_view source, std::string_view destination,
                        Digest* written = nullptr);
 
+// Puts `source`'s file in place of `destination` as replaceFile does, but without copying
+// its data when both are on one disk: a second name for it is made beside the
+// destination and renamed over it. `source` keeps its name until it is removed.
+FileResult replaceFileSharing(std::string_view source, std::string_view destination);
+
 // Writes `contents` as the whole of `destination`, the same safe way.
 FileResult writeWholeFile(std::string_view destination, std::string_view contents);
 

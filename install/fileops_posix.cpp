@@ -319,6 +319,34 @@ FileResult replaceFile(std::string_view sourceText, std::string_view destination
         destination.path, [&](int out) { return copyData(in.get(), out); }, written);
 }
 
+FileResult replaceFileSharing(std::string_view sourceText, std::string_view destinationText) {
+    const Resolved source = resolvePath(sourceText);
+    const Resolved destination = resolvePath(destinationText);
+    Fd in;
+    struct stat sourceStat, destinationStat;
+    if (!source.ok() || !destination.ok() || !openPlain(source.path, false, in, sourceStat).ok() ||
+        ::lstat(destination.path.c_str(), &destinationStat) != 0 ||
+        !S_ISREG(destinationStat.st_mode))
+        return replaceFile(sourceText, destinationText);  // which says what is wrong
+    beforeDiskChange();
+    const fs::path temp = destination.path.parent_path() /
+                          (temporaryPrefix(destination.path) + std::to_string(::getpid()) + "-link");
+    ::unlink(temp.c_str());  // our own name: a leftover of this process id
+    if (::link(source.path.c_str(), temp.c_str()) != 0)
+        return replaceFile(sourceText, destinationText);  // another disk, or no links there
+    int code = ::fchmod(in.get(), destinationStat.st_mode & 07777) == 0 ? 0 : errno;
+    if (code == 0) beforeDiskChange();
+    if (code == 0 && ::rename(temp.c_str(), destination.path.c_str()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(temp.c_str());
+        return failure(code);
+    }
+    if (Fd dir(::open(temp.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        dir.get() >= 0)
+        ::fsync(dir.get());
+    return {};
+}
+
 FileResult writeWholeFile(std::string_view destinationText, std::string_view contents) {
     const Resolved destination = resolvePath(destinationText);
     if (!destination.ok()) return failure(destination.error);

@@ -310,6 +310,33 @@ FileResult replaceFile(std::string_view sourceText, std::string_view destination
         destination.path, [&](HANDLE out) { return copyData(in.get(), out); }, written);
 }
 
+FileResult replaceFileSharing(std::string_view sourceText, std::string_view destinationText) {
+    const Resolved source = resolvePath(sourceText);
+    const Resolved destination = resolvePath(destinationText);
+    const DWORD attributes =
+        destination.ok() ? GetFileAttributesW(destination.path.c_str()) : INVALID_FILE_ATTRIBUTES;
+    if (!source.ok() || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        return replaceFile(sourceText, destinationText);  // which says what is wrong
+    const std::string prefix = temporaryPrefix(destination.path);
+    const std::wstring temp =
+        (destination.path.parent_path() / fs::path(std::u8string(prefix.begin(), prefix.end())))
+            .wstring() +
+        std::to_wstring(GetCurrentProcessId()) + L"-link";
+    beforeDiskChange();
+    DeleteFileW(temp.c_str());  // our own name: a leftover of this process id
+    if (!CreateHardLinkW(temp.c_str(), source.path.c_str(), nullptr))
+        return replaceFile(sourceText, destinationText);  // another disk, or no links there
+    beforeDiskChange();
+    if (!MoveFileExW(temp.c_str(), destination.path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD code = GetLastError();
+        DeleteFileW(temp.c_str());
+        return replaceFailure(destination.path.wstring(), code);
+    }
+    return {};
+}
+
 FileResult writeWholeFile(std::string_view destinationText, std::string_view contents) {
     const Resolved destination = resolvePath(destinationText);
     if (!destination.ok()) return failure(destination.error);

@@ -302,7 +302,8 @@ RestoreOutcome OriginalsStore::restoreOne(size_t slot, Holds now, const Digest& 
                 return {file, Action::LeftAlone, {FileError::ChangedSince, 0}};
             if (!keptThere) return {file, Action::Restored, {FileError::OriginalMissing, 0}};
             resetAttributes(gameFile(slot));
-            if (const FileResult r = replaceFile(keptFile(slot), gameFile(slot)); !r.ok())
+            // The kept copy is on the same disk: it goes back without its data being copied.
+            if (const FileResult r = replaceFileSharing(keptFile(slot), gameFile(slot)); !r.ok())
                 return {file, Action::Restored, r};
         }
         record = {};

@@ -107,6 +107,11 @@ TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     fs::permissions(dst(), mode);
     ASSERT_TRUE(replaceFile(src().string(), dst().string()).ok());
     EXPECT_EQ(fs::status(dst()).permissions(), mode);
+    writeFile(src(), "kept");  // and put back from the store: the data shared, not copied
+    ASSERT_TRUE(replaceFileSharing(src().string(), dst().string()).ok());
+    EXPECT_EQ(fs::status(dst()).permissions(), mode);
+    EXPECT_EQ(fs::hard_link_count(dst()), 2u);
+    EXPECT_EQ(readFile(dst()), "kept");
 }
 
 }  // namespace
