@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store of the game's own files, proven against a small reference model: random
-// sequences of installs, restores, the game rewriting or deleting its files, damage to
-// the store, crashes at the k-th change to the disk and a second copy holding the lock,
+// sequences of installs, restores, the game rewriting or deleting its files, the player
+// adding, replacing or removing sets of their own, damage to the store, crashes at the
+// k-th change to the disk and a second copy holding the lock,
 // with the invariants checked after every step. Then the breaches once found, by name.
 #include <gtest/gtest.h>
 
@@ -24,7 +25,16 @@ void countChange() {
 }
 
 // Damage to the state and a second copy holding the lock come with an install.
-enum Kind { InstallStep, RestoreStep, GameWrites, GameDeletes, DamageState, DeleteKept, Locked };
+enum Kind {
+    InstallStep,
+    RestoreStep,
+    GameWrites,
+    GameDeletes,
+    DamageState,
+    DeleteKept,
+    Locked,
+    PlayersSet
+};
 struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
@@ -37,6 +47,7 @@ struct Model {
     std::array<std::optional<std::string>, 4> own;
     std::array<std::set<std::string>, 4> history;
     std::array<bool, 4> lost{};
+    std::set<std::string> setFiles;  // every file a set of the player's ever held
 };
 
 class ModelCheck : public Install {
@@ -63,7 +74,7 @@ class ModelCheck : public Install {
         for (const Channel& c : channels())
             for (const CopyStep& s : c.steps)
                 if (readFile(programFile(s.source)) == text) return true;
-        return false;
+        return model.setFiles.count(text) > 0;
     }
     bool said(const char* start) const {
         return !view_.messages.empty() && view_.messages.back().text.starts_with(start);
@@ -73,8 +84,19 @@ class ModelCheck : public Install {
     std::optional<std::string> apply(const Step& s, std::mt19937& random) {
         view_.messages.clear();
         const size_t slot = static_cast<size_t>(s.arg) % 4;
-        const std::string key(channels()[s.arg].key);
+        const Catalogue sets = catalogue();
+        const ChannelSet channel = sets.sets()[static_cast<size_t>(s.arg) % sets.sets().size()];
+        const std::string& key = channel.key;
         const fs::path store = game / "KESTRO backup", state = store / "state.txt";
+        if (s.kind == PlayersSet) {  // a set of their own, in FOX's place or beside the seven
+            const fs::path own = setsDir() / (s.arg % 2 ? "FOX" : "MINE");
+            fs::remove_all(own);
+            for (size_t i = 0; i < 4 && random() % 3; ++i) {
+                const std::string text = "a set of the player's, " + std::to_string(++version);
+                writeFile(own / kSetFileNames[(slot + i) % 4], text);
+                model.setFiles.insert(text);
+            }
+        }
         changesLeft = s.crash;
         try {
             if (s.kind == InstallStep) install(key);
@@ -142,15 +164,16 @@ class ModelCheck : public Install {
         if ((s.kind == InstallStep || s.kind == RestoreStep) && !crashed)
             for (const auto& [name, _] : snapshot())
                 if (name.find(".kestro-") != std::string::npos) return "left behind: " + name;
-        if (s.kind == InstallStep && !crashed && said(channels()[s.arg].completionMessage.data()))
-            for (const CopyStep& step : channels()[s.arg].steps)
-                if (readFile(below(game, step.destination)) != readFile(programFile(step.source)))
+        if (s.kind == InstallStep && !crashed && said(channel.completionMessage.data()))
+            for (const ChannelSet::File& step : channel.files)
+                if (readFile(below(game, step.destination)) != readFile(resolvePath(step.source).path))
                     return "install said done, but " + std::string(step.destination) + " is not";
         return std::nullopt;
     }
 
     std::optional<std::string> run(const std::vector<Step>& steps, unsigned seed, size_t* at) {
         fs::remove_all(game);
+        fs::remove_all(setsDir());
         writeFile(game / "VARNEX.EXE", "the game itself");
         view_.game = utf8(game);
         model = {};
@@ -164,13 +187,13 @@ class ModelCheck : public Install {
         std::vector<Step> steps(3 + random() % 16);
         for (Step& s : steps) {
             // Installs and restores most, damage and a second copy now and then.
-            static const Kind kinds[20] = {InstallStep, InstallStep, InstallStep, InstallStep,
-                                           InstallStep, InstallStep, InstallStep, RestoreStep,
-                                           RestoreStep, RestoreStep, RestoreStep, GameWrites,
-                                           GameWrites,  GameWrites,  GameWrites,  GameDeletes,
-                                           GameDeletes, DamageState, DeleteKept,  Locked};
-            s.kind = kinds[random() % 20];
-            s.arg = static_cast<int>(random() % 7);
+            static const Kind kinds[22] = {
+                InstallStep, InstallStep, InstallStep, InstallStep, InstallStep, InstallStep,
+                InstallStep, RestoreStep, RestoreStep, RestoreStep, RestoreStep, GameWrites,
+                GameWrites,  GameWrites,  GameWrites,  GameDeletes, GameDeletes, DamageState,
+                DeleteKept,  Locked,      PlayersSet,  PlayersSet};
+            s.kind = kinds[random() % 22];
+            s.arg = static_cast<int>(random() % 8);
             const bool program = s.kind == InstallStep || s.kind == RestoreStep;
             s.crash = program && random() % 4 == 0 ? 1 + static_cast<int>(random() % 12) : 0;
         }
