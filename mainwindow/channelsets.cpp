@@ -17,9 +17,9 @@
 namespace kestro {
 
 QString playerSetsFolder() {
-    return QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-        QStringLiteral("/channels"));
+    // No per-user folder at all (no home): no sets of the player's, and adding one says so.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return data.isEmpty() ? QString() : QDir::toNativeSeparators(data + QStringLiteral("/channels"));
 }
 
 AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
