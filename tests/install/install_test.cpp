@@ -17,25 +17,6 @@ TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
         << onlyMessage().text;
 }
 
-TEST_F(Install, AMissingChannelFileIsReportedAndTheRestStillCopied) {
-    fs::remove(programDir() / "protv/misc8.fsh");
-    writeFile(gameFile("\\DATA\\ENVIRO\\misc8.fsh"), "game's own");
-    install("PROTV");
-    EXPECT_EQ(readFile(gameFile("\\DATA\\ENVIRO\\misc8.fsh")), "game's own");
-    EXPECT_EQ(readFile(gameFile("\\DATA\\POPUPS\\popups.abg")),
-              readFile(programDir() / "protv/popups.abg"));
-    const Message& message = onlyMessage();
-    EXPECT_EQ(message.kind, Message::Kind::Warning);
-    EXPECT_EQ(message.title, "KESTRO 2001");
-    EXPECT_EQ(message.text,
-              "The channel PROTV was not installed completely.\n\n"
-              "Not replaced:\n  \\DATA\\ENVIRO\\misc8.fsh: the channel's file is missing\n\n"
-              "Replaced:\n  \\DATA\\ENVIRO\\Misc16.fsh\n  \\DATA\\POPUPS\\popups.abg");
-    EXPECT_EQ(view_.progress, (std::vector<float>{44, 50, 99, 0}));
-    EXPECT_EQ(view_.destinationText, view_.game + "\\DATA\\POPUPS\\popups.abg");
-    EXPECT_EQ(view_.sourceText, view_.program + "\\protv\\popups.abg");
-}
-
 struct BadFolderCase {
     const char* label;
     std::string text;  // "@" stands for the scratch folder
@@ -72,14 +53,6 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST_F(Install, UnknownKeyCreatesTheFoldersButCopiesNothing) {
-    install("fox");
-    EXPECT_EQ(listTree(gameDir()),
-              (std::vector<std::string>{"DATA", "DATA/ENVIRO", "DATA/POPUPS"}));
-    EXPECT_TRUE(view_.messages.empty());
-    EXPECT_EQ(view_.progress, std::vector<float>{0});
-    EXPECT_EQ(view_.destinationText, "Destino");
-}
 
 }  // namespace
 }  // namespace kestro

@@ -243,22 +243,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(readAll(own.fileName()), QByteArray("game's own"));
     }
 
-    void browseStoresTheChosenFolderAndShowsItsStart() {
-        Window w;
-        ModalAnswers answers;
-        QStringList opened;
-        answers.answerDialog = [&](QDialog& d) {
-            opened << d.objectName();
-            d.reject();
-            return d.result();
-        };
-        QTest::mouseClick(w.get("Command2"), Qt::LeftButton);
-        QTest::keyClick(&w.form, Qt::Key_U, Qt::ControlModifier);
-        QCOMPARE(opened, (QStringList{"seleccion", "seleccion"}));
-        QCOMPARE(w.text("Ubicacion")->text(), QStringLiteral("C:\\VARNEX 2001"));  // cancelled
-        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\VARNEX 2001"));
-    }
-
     void startUpWithNothingStoredAsksFirst_data() {
         QTest::addColumn<bool>("confirm");
         QTest::addColumn<QString>("stored");  // absent or empty alike
