@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -344,8 +345,10 @@ void Form1::mnuRestore_Click() {
 void Form1::mnuAddSet_Click() {
     AddSetDialog dialog(this);
     if (runModal(dialog) != QDialog::Accepted) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // a big archive takes a moment
     const SetResult added =
         addChannelSet(toStd(playerSetsFolder()), toStd(dialog.source()), toStd(dialog.name()));
+    QApplication::restoreOverrideCursor();
     messageBox(this, dialog.windowTitle(), toQString(added.message),
                added.ok ? QMessageBox::Information : QMessageBox::Warning);
     if (added.ok) fillChannelList();
