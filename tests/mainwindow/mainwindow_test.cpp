@@ -395,6 +395,26 @@ class TestMainWindow : public QObject {
         QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
     }
 
+    // The name follows the source, in capitals, until the player types one; Add needs both.
+    void addSetDialogNamesTheSetUntilTold() {
+        AddSetDialog d;
+        auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
+        auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
+        QPushButton* add = nullptr;
+        for (QPushButton* button : d.findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Add")) add = button;
+        QVERIFY(add && !add->isEnabled());
+        source->setText(QStringLiteral("/downloads/Polsat Sport.zip"));
+        QCOMPARE(name->text(), QStringLiteral("POLSAT SPORT"));
+        QVERIFY(add->isEnabled());
+        QTest::keyClicks(name, QStringLiteral(" hd"));
+        source->setText(QStringLiteral("/downloads/other.7z"));
+        QCOMPARE(d.name(), QStringLiteral("POLSAT SPORT HD"));
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral(" "));
+        QVERIFY(!add->isEnabled());
+    }
+
     void exitClosesAtOnce() {
         Window w;
         w.click(QStringLiteral("FOX"));  // chosen, never installed: no prompt
