@@ -14,10 +14,8 @@ constexpr std::string_view kAllOk = "Installation: All OK!";
 // Kept exactly as the FOX set has always said it (no accent on the first word).
 constexpr std::string_view kFoxDone = "Instalacion de Canal Completada con Éxito";
 
-constexpr std::string_view kMisc16 = "\\DATA\\ENVIRO\\Misc16.fsh";
-constexpr std::string_view kMisc8 = "\\DATA\\ENVIRO\\misc8.fsh";
-constexpr std::string_view kPopupsAbg = "\\DATA\\POPUPS\\popups.abg";
-constexpr std::string_view kPopupsBig = "\\DATA\\POPUPS\\popups.big";
+constexpr std::string_view kMisc16 = kGameFiles[0], kMisc8 = kGameFiles[1],
+                           kPopupsAbg = kGameFiles[2], kPopupsBig = kGameFiles[3];
 
 constexpr std::array<CopyStep, 3> kProtv{{
     {kMisc16, "\\protv\\misc16.fsh", 44},
@@ -79,6 +77,12 @@ std::optional<size_t> slotOf(std::string_view destination) {
     return static_cast<size_t>(it - kGameFiles.begin());
 }
 
+std::optional<size_t> setFileSlot(std::string_view name) {
+    for (size_t slot = 0; slot < kSetFileNames.size(); ++slot)
+        if (sameNameIgnoringCase(name, kSetFileNames[slot])) return slot;
+    return std::nullopt;
+}
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -86,19 +90,17 @@ namespace fs = std::filesystem;
 bool validUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3
-                            : lead >> 3 == 30 ? 4 : 0;
+        const size_t length = lead < 0x80       ? 1
+                              : lead >> 5 == 6  ? 2
+                              : lead >> 4 == 14 ? 3
+                              : lead >> 3 == 30 ? 4
+                                                : 0;
         if (length == 0 || i + length > text.size()) return false;
         for (size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
         i += length;
     }
     return true;
-}
-
-std::string utf8Name(const fs::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return {name.begin(), name.end()};
 }
 
 // Progress before each of `count` files, as the seven have it: 44, then 50, ..., the
@@ -115,13 +117,11 @@ std::optional<ChannelSet> readPlayerSet(const fs::path& folder, const std::strin
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code kindError;
-        if (it->symlink_status(kindError).type() != fs::file_type::regular || kindError)
-            continue;
-        const std::string file = utf8Name(it->path());
-        for (size_t slot = 0; slot < kSetFileNames.size(); ++slot)
-            if (sameNameIgnoringCase(file, kSetFileNames[slot]) &&
-                (found[slot].empty() || file < found[slot]))
-                found[slot] = file;
+        if (it->symlink_status(kindError).type() != fs::file_type::regular || kindError) continue;
+        const std::string file = utf8Text(it->path().filename());
+        if (const auto slot = setFileSlot(file);
+            slot && (found[*slot].empty() || file < found[*slot]))
+            found[*slot] = file;
     }
     ChannelSet set{name, text + "/" + found[kPreviewSlot], {}, kAllOk, true};
     if (found[kPreviewSlot].empty()) set.preview.clear();
@@ -141,7 +141,7 @@ std::map<std::string, ChannelSet> readPlayerSets(const std::string& text) {
     std::error_code ec;
     for (fs::directory_iterator it(root.path, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code kindError;
-        const std::string name = utf8Name(it->path());
+        const std::string name = utf8Text(it->path().filename());
         if (it->symlink_status(kindError).type() != fs::file_type::directory || kindError ||
             !setNameProblem(name).empty())
             continue;
@@ -178,8 +178,11 @@ std::string setNameProblem(std::string_view name) {
 Catalogue::Catalogue(const std::string& programFolder, const std::string& playerSets) {
     std::map<std::string, ChannelSet> players = readPlayerSets(playerSets);
     for (const Channel& channel : kChannels) {
-        ChannelSet set{std::string(channel.key), programFolder + std::string(channel.previewPath),
-                       {}, channel.completionMessage, false};
+        ChannelSet set{std::string(channel.key),
+                       programFolder + std::string(channel.previewPath),
+                       {},
+                       channel.completionMessage,
+                       false};
         for (const CopyStep& step : channel.steps) {
             set.files.push_back(
                 {step.destination, programFolder + std::string(step.source), step.progress});

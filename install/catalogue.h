@@ -39,9 +39,15 @@ inline constexpr std::array<std::string_view, 4> kGameFiles = {
 std::optional<size_t> slotOf(std::string_view destination);
 
 // The file name of each game file, then the preview's: the names a player's set holds.
+constexpr std::string_view fileNameOf(std::string_view path) {
+    return path.substr(path.rfind('\\') + 1);
+}
 inline constexpr std::array<std::string_view, 5> kSetFileNames = {
-    "Misc16.fsh", "misc8.fsh", "popups.abg", "popups.big", "preview.jpg"};
+    fileNameOf(kGameFiles[0]), fileNameOf(kGameFiles[1]), fileNameOf(kGameFiles[2]),
+    fileNameOf(kGameFiles[3]), "preview.jpg"};
 inline constexpr size_t kPreviewSlot = 4;
+// Which of those `name` is, in any letter case; nullopt for any other name.
+std::optional<size_t> setFileSlot(std::string_view name);
 
 // A channel set as an install uses it, its files' paths written out in full.
 struct ChannelSet {

@@ -108,9 +108,17 @@ std::string describe(const FileResult& result) {
     return std::system_category().message(result.systemCode);
 }
 
+std::string utf8Text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::filesystem::path utf8Path(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 std::string temporaryPrefix(const std::filesystem::path& destination) {
-    const std::u8string name = destination.filename().u8string();
-    return "." + std::string(name.begin(), name.end()) + ".kestro-";
+    return "." + utf8Text(destination.filename()) + ".kestro-";
 }
 
 void removeLeftoverTemporaries(std::string_view text) {
@@ -121,8 +129,7 @@ void removeLeftoverTemporaries(std::string_view text) {
     std::error_code ec;
     for (fs::directory_iterator it(destination.path.parent_path(), ec), end; !ec && it != end;
          it.increment(ec)) {
-        const std::u8string name = it->path().filename().u8string();
-        if (std::string(name.begin(), name.end()).starts_with(prefix) &&
+        if (utf8Text(it->path().filename()).starts_with(prefix) &&
             fs::is_regular_file(it->symlink_status(ec))) {
             fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ec);
             fs::remove(it->path(), ec);

@@ -111,6 +111,10 @@ FileResult createFolder(std::string_view text);
 // Makes an existing file an ordinary writable one (clears read-only and the like).
 FileResult resetAttributes(std::string_view text);
 
+// A path as UTF-8 text, and back, the same on every platform.
+std::string utf8Text(const std::filesystem::path& path);
+std::filesystem::path utf8Path(std::string_view text);
+
 // The temporary files replaceFile writes beside `destination` start with this.
 std::string temporaryPrefix(const std::filesystem::path& destination);
 

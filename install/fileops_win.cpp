@@ -183,7 +183,7 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
     std::wstring temp;
     Handle out;
     for (unsigned attempt = 0; !out.valid(); ++attempt) {
-        temp = (folder / (fs::path(std::u8string(prefix.begin(), prefix.end())).wstring() +
+        temp = (folder / (utf8Path(prefix).wstring() +
                           std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(attempt)))
                    .wstring();
         out.reset(CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -320,7 +320,7 @@ FileResult replaceFileSharing(std::string_view sourceText, std::string_view dest
         return replaceFile(sourceText, destinationText);  // which says what is wrong
     const std::string prefix = temporaryPrefix(destination.path);
     const std::wstring temp =
-        (destination.path.parent_path() / fs::path(std::u8string(prefix.begin(), prefix.end())))
+        (destination.path.parent_path() / utf8Path(prefix))
             .wstring() +
         std::to_wstring(GetCurrentProcessId()) + L"-link";
     beforeDiskChange();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playersets.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -20,15 +21,6 @@ constexpr std::string_view kLockFile = ".lock";
 constexpr int kFolderDepth = 6;
 constexpr int kFolderEntries = 20000;
 
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-fs::path fromUtf8(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 SetResult refuse(std::string text) {
     return {false, std::move(text)};
 }
@@ -44,7 +36,8 @@ std::string randomSuffix() {
 std::string fileList(const SetContents& contents) {
     std::string names;
     for (size_t slot = 0; slot < kSetFileNames.size(); ++slot)
-        if (contents.files[slot]) names += (names.empty() ? "" : ", ") + std::string(kSetFileNames[slot]);
+        if (contents.files[slot])
+            names += (names.empty() ? "" : ", ") + std::string(kSetFileNames[slot]);
     return names;
 }
 
@@ -60,19 +53,20 @@ struct LockedSets {
         if (root.ok()) fs::create_directories(root.path, ec);
         if (!root.ok() || ec ||
             fs::symlink_status(root.path, ec).type() != fs::file_type::directory) {
-            problem = refuse("The folder for your channel sets, \"" + playerSets +
-                             "\", cannot be made.");
+            problem =
+                refuse("The folder for your channel sets, \"" + playerSets + "\", cannot be made.");
             return;
         }
         if (const FileResult locked = lock.lock(playerSets + "/" + std::string(kLockFile));
             !locked.ok()) {
-            problem = refuse(locked.error == FileError::Locked
-                                 ? "KESTRO is adding or removing a channel set already."
-                                 : "Your channel sets cannot be changed: " + describe(locked) + ".");
+            problem =
+                refuse(locked.error == FileError::Locked
+                           ? "KESTRO is adding or removing a channel set already."
+                           : "Your channel sets cannot be changed: " + describe(locked) + ".");
             return;
         }
         for (fs::directory_iterator it(root.path, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::string name = utf8(it->path().filename());
+            const std::string name = utf8Text(it->path().filename());
             std::error_code ignored;
             if (name.starts_with(kAdding) || name.starts_with(kRemoving))
                 fs::remove_all(it->path(), ignored);
@@ -92,11 +86,10 @@ SetResult readSetFolder(const std::string& path, SetContents& contents) {
         if (++seen > kFolderEntries)
             return refuse("The folder \"" + path + "\" holds too many files to be a channel set.");
         if (it.depth() >= kFolderDepth) it.disable_recursion_pending();
-        const std::string name = utf8(it->path().filename());
-        size_t slot = 0;
-        while (slot < kSetFileNames.size() && !sameNameIgnoringCase(name, kSetFileNames[slot]))
-            ++slot;
-        if (slot == kSetFileNames.size()) continue;
+        const std::string name = utf8Text(it->path().filename());
+        const auto found = setFileSlot(name);
+        if (!found) continue;
+        const size_t slot = *found;
         std::error_code kindError;
         if (it->symlink_status(kindError).type() != fs::file_type::regular) {
             ++contents.passedOver;
@@ -106,10 +99,12 @@ SetResult readSetFolder(const std::string& path, SetContents& contents) {
             return refuse("The folder holds " + std::string(kSetFileNames[slot]) +
                           " more than once; keep the one you want and try again.");
         std::string data;
-        const FileResult read = readSmallFile(utf8(it->path()), kMaxSetFileSize, data);
+        const FileResult read = readSmallFile(utf8Text(it->path()), kMaxSetFileSize, data);
         if (read.error == FileError::FileTooLarge)
-            return refuse(utf8(it->path()) + " is larger than 64 MiB; no channel file is that big.");
-        if (!read.ok()) return refuse(utf8(it->path()) + " cannot be read: " + describe(read) + ".");
+            return refuse(utf8Text(it->path()) +
+                          " is larger than 64 MiB; no channel file is that big.");
+        if (!read.ok())
+            return refuse(utf8Text(it->path()) + " cannot be read: " + describe(read) + ".");
         if ((contents.total += data.size()) > kMaxSetSize)
             return refuse("The set's files come to more than 256 MiB.");
         contents.files[slot] = std::move(data);
@@ -118,7 +113,8 @@ SetResult readSetFolder(const std::string& path, SetContents& contents) {
 }
 
 std::string defaultSetName(std::string_view source) {
-    while (!source.empty() && (source.back() == '/' || source.back() == '\\')) source.remove_suffix(1);
+    while (!source.empty() && (source.back() == '/' || source.back() == '\\'))
+        source.remove_suffix(1);
     std::string name(source.substr(source.find_last_of("/\\") + 1));
     for (const std::string_view kind : {".zip", ".rar", ".7z"})
         if (name.size() > kind.size() &&
@@ -137,10 +133,12 @@ SetResult addChannelSet(const std::string& playerSets, const std::string& source
     std::error_code ec;
     const fs::file_type kind = from.ok() ? fs::status(from.path, ec).type() : fs::file_type::none;
     SetResult read = kind == fs::file_type::directory ? readSetFolder(source, contents)
-                     : kind == fs::file_type::regular ? readSetArchiveFile(source, contents)
+                     : kind == fs::file_type::regular
+                         ? readSetArchiveFile(source, contents)
                          : refuse("\"" + source + "\" is neither a folder nor an archive.");
     if (!read.ok) return read;
-    if (!contents.files[0] && !contents.files[1] && !contents.files[2] && !contents.files[3])
+    if (std::none_of(contents.files.begin(), contents.files.begin() + kGameFiles.size(),
+                     [](const auto& file) { return file.has_value(); }))
         return refuse("\"" + source +
                       "\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
                       "popups.abg or popups.big, at its top or under DATA/ENVIRO and "
@@ -151,29 +149,32 @@ SetResult addChannelSet(const std::string& playerSets, const std::string& source
 
     LockedSets sets(playerSets);
     if (!sets.problem.ok) return sets.problem;
-    const fs::path target = sets.root.path / fromUtf8(name);
+    const fs::path target = sets.root.path / utf8Path(name);
     if (fs::symlink_status(target, ec).type() != fs::file_type::not_found)
         return refuse("You already have a channel set named " + name +
                       ". Remove it first, or give this one another name.");
     const std::string temporary = std::string(kAdding) + randomSuffix();
     const fs::path folder = sets.root.path / temporary;
     if (!fs::create_directory(folder, ec) || ec)
-        return refuse("The set cannot be written into \"" + playerSets + "\": " + ec.message() + ".");
+        return refuse("The set cannot be written into \"" + playerSets + "\": " + ec.message() +
+                      ".");
     for (size_t slot = 0; slot < kSetFileNames.size(); ++slot) {
         if (!contents.files[slot]) continue;
-        const FileResult written = writeWholeFile(
-            playerSets + "/" + temporary + "/" + std::string(kSetFileNames[slot]), *contents.files[slot]);
+        const FileResult written =
+            writeWholeFile(playerSets + "/" + temporary + "/" + std::string(kSetFileNames[slot]),
+                           *contents.files[slot]);
         if (!written.ok()) {
             fs::remove_all(folder, ec);
-            return refuse("The set cannot be written into \"" + playerSets + "\": " +
-                          describe(written) + ".");
+            return refuse("The set cannot be written into \"" + playerSets +
+                          "\": " + describe(written) + ".");
         }
     }
     fs::rename(folder, target, ec);
     if (ec) {
         std::error_code ignored;
         fs::remove_all(folder, ignored);
-        return refuse("The set cannot be written into \"" + playerSets + "\": " + ec.message() + ".");
+        return refuse("The set cannot be written into \"" + playerSets + "\": " + ec.message() +
+                      ".");
     }
     std::string done = "The channel set " + name + " was added, with " + fileList(contents) + ".";
     if (findChannel(name))
@@ -188,7 +189,7 @@ SetResult removeChannelSet(const std::string& playerSets, const std::string& nam
     if (std::string why = setNameProblem(name); !why.empty()) return refuse(std::move(why));
     LockedSets sets(playerSets);
     if (!sets.problem.ok) return sets.problem;
-    const fs::path target = sets.root.path / fromUtf8(name);
+    const fs::path target = sets.root.path / utf8Path(name);
     std::error_code ec;
     if (fs::symlink_status(target, ec).type() != fs::file_type::directory)
         return refuse("You have no channel set named " + name + ".");
@@ -197,9 +198,9 @@ SetResult removeChannelSet(const std::string& playerSets, const std::string& nam
     fs::rename(target, gone, ec);
     if (ec) return refuse("The channel set " + name + " cannot be removed: " + ec.message() + ".");
     fs::remove_all(gone, ec);
-    return {true, "The channel set " + name + " was removed." +
-                      (findChannel(name) ? " The " + name + " set that came with KESTRO is back."
-                                         : "")};
+    return {true,
+            "The channel set " + name + " was removed." +
+                (findChannel(name) ? " The " + name + " set that came with KESTRO is back." : "")};
 }
 
 }  // namespace kestro

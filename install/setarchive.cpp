@@ -40,9 +40,7 @@ std::optional<size_t> slotOfEntry(std::string_view path, bool& hostile) {
         if (!part.empty()) last = part;
         path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
     }
-    for (size_t slot = 0; slot < kSetFileNames.size(); ++slot)
-        if (sameNameIgnoringCase(last, kSetFileNames[slot])) return slot;
-    return std::nullopt;
+    return setFileSlot(last);
 }
 
 SetResult refuse(std::string text) {
@@ -131,9 +129,8 @@ la_int64_t seekTo(archive*, void* data, la_int64_t offset, int whence) {
 
 SetResult readSetArchive(std::string_view bytes, SetContents& contents) {
     const Archive reader = newReader();
-    return readEntries(reader.get(),
-                       archive_read_open_memory(reader.get(), bytes.data(), bytes.size()),
-                       contents);
+    return readEntries(
+        reader.get(), archive_read_open_memory(reader.get(), bytes.data(), bytes.size()), contents);
 }
 
 SetResult readSetArchiveFile(const std::string& path, SetContents& contents) {
