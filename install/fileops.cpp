@@ -12,6 +12,7 @@ namespace kestro {
 namespace {
 
 FaultHook faultHook = nullptr;
+CallFaultHook callFaultHook = nullptr;
 
 }  // namespace
 
@@ -21,6 +22,14 @@ void setFaultHook(FaultHook hook) {
 
 void beforeDiskChange() {
     if (faultHook) faultHook();
+}
+
+void setCallFaultHook(CallFaultHook hook) {
+    callFaultHook = hook;
+}
+
+int injectedFault(SystemCall call) {
+    return callFaultHook ? callFaultHook(call) : 0;
 }
 
 DigestBuilder::DigestBuilder() : state_(XXH3_createState()) {

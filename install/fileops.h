@@ -74,6 +74,29 @@ using FaultHook = void (*)();
 void setFaultHook(FaultHook hook);
 void beforeDiskChange();
 
+// A test seam for what a healthy disk never does: the POSIX file layer asks it before
+// each of these system calls, and fails the call with the error code it returns.
+// kShortTransfer instead makes a read or write move one byte, as a signal can.
+enum class SystemCall {
+    Open,
+    Stat,
+    Read,
+    Write,
+    KernelCopy,
+    Chmod,
+    Flush,
+    Close,
+    Rename,
+    Link,
+    Unlink,
+    MakeFolder,
+    Lock
+};
+inline constexpr int kShortTransfer = -1;
+using CallFaultHook = int (*)(SystemCall call);
+void setCallFaultHook(CallFaultHook hook);
+int injectedFault(SystemCall call);  // 0 unless a test set a hook
+
 // Why a path text could not be taken apart, as a file error.
 FileError fromPathProblem(PathProblem problem);
 

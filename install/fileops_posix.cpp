@@ -102,9 +102,32 @@ class Fd {
     int fd_;
 };
 
+// A system call, unless the test seam fails it first: then -1 with errno set, as the
+// call itself would fail.
+template <typename Call>
+auto sys(SystemCall which, Call call) -> decltype(call()) {
+    if (const int fault = injectedFault(which); fault > 0) {
+        errno = fault;
+        return -1;
+    }
+    return call();
+}
+
+// A read or write of `size` bytes at most, through the seam, which may also shorten it.
+template <typename Transfer>
+ssize_t transfer(SystemCall which, size_t size, Transfer io) {
+    const int fault = injectedFault(which);
+    if (fault > 0) {
+        errno = fault;
+        return -1;
+    }
+    return io(fault == kShortTransfer ? std::min<size_t>(size, 1) : size);
+}
+
 bool writeAll(int fd, const char* data, size_t size) {
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        const ssize_t n =
+            transfer(SystemCall::Write, size, [&](size_t most) { return ::write(fd, data, most); });
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -121,7 +144,8 @@ template <typename Take>
 int readAll(int in, Take take) {
     std::vector<char> buffer(1 << 20);
     for (;;) {
-        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        const ssize_t n = transfer(SystemCall::Read, buffer.size(),
+                                   [&](size_t most) { return ::read(in, buffer.data(), most); });
         if (n == 0) return 0;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -138,7 +162,9 @@ int copyData(int in, int out) {
     // In the kernel, without passing the data through this process, when the file
     // system allows it; otherwise (or once it declines) the plain loop below.
     for (bool first = true;; first = false) {
-        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        const ssize_t n = sys(SystemCall::KernelCopy, [&] {
+            return ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        });
         if (n == 0) return 0;
         if (n > 0) continue;
         if (errno == EINTR) continue;
@@ -160,14 +186,14 @@ int copyData(int in, int out) {
 // without following a link at the end of the path.
 FileResult openPlain(const fs::path& path, bool followLink, Fd& fd, struct stat& st) {
     const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | (followLink ? 0 : O_NOFOLLOW);
-    fd = Fd(::open(path.c_str(), flags));
+    fd = Fd(sys(SystemCall::Open, [&] { return ::open(path.c_str(), flags); }));
     if (fd.get() < 0) {
         const int code = errno;
         if (code == ENOENT || code == ENOTDIR) return failure(FileError::SourceMissing, code);
         if (code == ELOOP) return failure(FileError::NotAFile, code);
         return failure(code);
     }
-    if (::fstat(fd.get(), &st) != 0) return failure(errno);
+    if (sys(SystemCall::Stat, [&] { return ::fstat(fd.get(), &st); }) != 0) return failure(errno);
     if (!S_ISREG(st.st_mode)) return failure(FileError::NotAFile, EINVAL);
     ::fcntl(fd.get(), F_SETFL, 0);
     return {};
@@ -188,7 +214,7 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
     beforeDiskChange();
     const fs::path folder = destination.parent_path();
     std::string temp = (folder / (temporaryPrefix(destination) + "XXXXXX")).string();
-    Fd out(::mkstemp(temp.data()));
+    Fd out(sys(SystemCall::Open, [&] { return ::mkstemp(temp.data()); }));
     if (out.get() < 0) return failure(errno);
 
     int code = fill(out.get());
@@ -203,11 +229,15 @@ FileResult commit(const fs::path& destination, Fill fill, Digest* written = null
             });
         *written = builder.finish();
     }
-    if (code == 0 && ::fchmod(out.get(), mode) != 0) code = errno;
-    if (code == 0 && ::fsync(out.get()) != 0) code = errno;
-    if (::close(out.release()) != 0 && code == 0) code = errno;
+    if (code == 0 && sys(SystemCall::Chmod, [&] { return ::fchmod(out.get(), mode); }) != 0)
+        code = errno;
+    if (code == 0 && sys(SystemCall::Flush, [&] { return ::fsync(out.get()); }) != 0) code = errno;
+    if (sys(SystemCall::Close, [&] { return ::close(out.release()); }) != 0 && code == 0)
+        code = errno;
     if (code == 0) beforeDiskChange();
-    if (code == 0 && ::rename(temp.c_str(), destination.c_str()) != 0) code = errno;
+    if (code == 0 &&
+        sys(SystemCall::Rename, [&] { return ::rename(temp.c_str(), destination.c_str()); }) != 0)
+        code = errno;
     if (code != 0) {
         ::unlink(temp.c_str());
         return failure(code);
@@ -285,7 +315,8 @@ FileResult createFolder(std::string_view text) {
     const Resolved folder = resolvePath(text);
     if (!folder.ok()) return failure(folder.error);
     beforeDiskChange();
-    if (::mkdir(folder.path.c_str(), 0777) != 0) return failure(errno);
+    if (sys(SystemCall::MakeFolder, [&] { return ::mkdir(folder.path.c_str(), 0777); }) != 0)
+        return failure(errno);
     return {};
 }
 
@@ -297,7 +328,9 @@ FileResult resetAttributes(std::string_view text) {
     if (!S_ISREG(st.st_mode)) return failure(FileError::Other, EINVAL);
     if (st.st_mode & S_IWUSR) return {};  // nothing to change
     beforeDiskChange();
-    if (::chmod(file.path.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) return failure(errno);
+    if (sys(SystemCall::Chmod,
+            [&] { return ::chmod(file.path.c_str(), (st.st_mode & 07777) | S_IWUSR); }) != 0)
+        return failure(errno);
     return {};
 }
 
@@ -329,14 +362,17 @@ FileResult replaceFileSharing(std::string_view sourceText, std::string_view dest
         !S_ISREG(destinationStat.st_mode))
         return replaceFile(sourceText, destinationText);  // which says what is wrong
     beforeDiskChange();
-    const fs::path temp = destination.path.parent_path() /
-                          (temporaryPrefix(destination.path) + std::to_string(::getpid()) + "-link");
+    const fs::path temp = destination.path.parent_path() / (temporaryPrefix(destination.path) +
+                                                            std::to_string(::getpid()) + "-link");
     ::unlink(temp.c_str());  // our own name: a leftover of this process id
-    if (::link(source.path.c_str(), temp.c_str()) != 0)
+    if (sys(SystemCall::Link, [&] { return ::link(source.path.c_str(), temp.c_str()); }) != 0)
         return replaceFile(sourceText, destinationText);  // another disk, or no links there
-    int code = ::fchmod(in.get(), destinationStat.st_mode & 07777) == 0 ? 0 : errno;
+    const mode_t mode = destinationStat.st_mode & 07777;
+    int code = sys(SystemCall::Chmod, [&] { return ::fchmod(in.get(), mode); }) == 0 ? 0 : errno;
     if (code == 0) beforeDiskChange();
-    if (code == 0 && ::rename(temp.c_str(), destination.path.c_str()) != 0) code = errno;
+    if (code == 0 && sys(SystemCall::Rename,
+                         [&] { return ::rename(temp.c_str(), destination.path.c_str()); }) != 0)
+        code = errno;
     if (code != 0) {
         ::unlink(temp.c_str());
         return failure(code);
@@ -362,7 +398,8 @@ FileResult removeFile(std::string_view text) {
     if (::lstat(file.path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return failure(FileError::DestinationIsFolder, EISDIR);
     beforeDiskChange();
-    if (::unlink(file.path.c_str()) != 0) return failure(errno);
+    if (sys(SystemCall::Unlink, [&] { return ::unlink(file.path.c_str()); }) != 0)
+        return failure(errno);
     if (Fd dir(::open(file.path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         dir.get() >= 0)
         ::fsync(dir.get());
@@ -417,12 +454,15 @@ FileLock::~FileLock() {
 FileResult FileLock::lock(std::string_view text) {
     const Resolved file = resolvePath(text);
     if (!file.ok()) return failure(file.error);
-    Fd fd(::open(file.path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644));
+    Fd fd(sys(SystemCall::Open, [&] {
+        return ::open(file.path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                      0644);
+    }));
     if (fd.get() < 0)
         return failure(errno == ELOOP ? FileError::NotAFile : fromErrno(errno), errno);
     struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return failure(FileError::NotAFile);
-    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+    if (sys(SystemCall::Lock, [&] { return ::flock(fd.get(), LOCK_EX | LOCK_NB); }) != 0)
         return failure(errno == EWOULDBLOCK ? FileError::Locked : fromErrno(errno), errno);
     handle_ = fd.release();
     return {};

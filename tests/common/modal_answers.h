@@ -64,7 +64,6 @@ class ScratchSettings {
     ScratchSettings() { GameFolderSetting::setLocation(file()); }
     ~ScratchSettings() { GameFolderSetting::setLocation({}); }
     QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
-    QString folder() const { return dir_.path(); }
 
   private:
     QTemporaryDir dir_;

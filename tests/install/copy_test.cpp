@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "fileops.h"
 #include "install_fixture.h"
 
@@ -23,23 +21,13 @@ FileResult copyOver(const fs::path& source, const fs::path& destination) {
     return copyStep(view);
 }
 
-class Copy : public ::testing::Test {
-  protected:
-    fs::path src() const { return tmp_.path() / "src/file.fsh"; }
-    fs::path dst() const { return tmp_.path() / "dst/file.fsh"; }
-    void SetUp() override {
-        writeFile(src(), "new contents");
-        fs::create_directories(dst().parent_path());
-    }
-    TempFolder tmp_;
-};
+class Copy : public TwoFiles {};
 
 // A read-only game file is made writable first, even when the copy then fails.
 TEST_F(Copy, ReplacesAReadOnlyDestination) {
-    writeFile(dst(), "old");
     fs::permissions(dst(), fs::perms::owner_read);
     EXPECT_EQ(copyOver(tmp_.path() / "src/none.fsh", dst()).error, FileError::SourceMissing);
-    EXPECT_EQ(readFile(dst()), "old");
+    EXPECT_EQ(readFile(dst()), "old game file");
     EXPECT_FALSE(isReadOnly(dst()));
     fs::permissions(dst(), fs::perms::owner_read);
     EXPECT_TRUE(copyOver(src(), dst()).ok());
@@ -47,9 +35,7 @@ TEST_F(Copy, ReplacesAReadOnlyDestination) {
 }
 
 struct FailCase {
-    const char* label;
-    std::function<void(const fs::path& root)> arrange;
-    std::string source, destination;  // "@" stands for the scratch folder
+    const char *label, *source, *destination;  // below the scratch folder
     FileError expected;
 };
 
@@ -57,31 +43,19 @@ class CopyFails : public Copy, public ::testing::WithParamInterface<FailCase> {}
 
 TEST_P(CopyFails, LeavesEverythingAsItWasAndSaysWhy) {
     const FailCase& c = GetParam();
-    if (c.arrange) c.arrange(tmp_.path());
-    auto expand = [&](std::string text) {
-        if (auto at = text.find('@'); at != std::string::npos)
-            text.replace(at, 1, utf8(tmp_.path()));
-        return text;
-    };
     const auto before = listTree(tmp_.path());
-    FakeView view;
-    view.sourceText = expand(c.source);
-    view.destinationText = expand(c.destination);
-    EXPECT_EQ(copyStep(view).error, c.expected);
+    EXPECT_EQ(copyOver(tmp_.path() / c.source, tmp_.path() / c.destination).error, c.expected);
     EXPECT_EQ(listTree(tmp_.path()), before);
+    EXPECT_EQ(readFile(dst()), "old game file");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CopyFails,
-    ::testing::Values(
-        FailCase{"source_missing", nullptr, "@/src/none", "@/dst/file.fsh",
-                 FileError::SourceMissing},
-        FailCase{"source_is_folder", nullptr, "@/src", "@/dst/file.fsh", FileError::SourceNotAFile},
-        FailCase{"destination_is_folder",
-                 [](const fs::path& r) { fs::create_directories(r / "dst/file.fsh/inner"); },
-                 "@/src/file.fsh", "@/dst/file.fsh", FileError::DestinationIsFolder},
-        FailCase{"destination_folder_missing", nullptr, "@/src/file.fsh", "@/nope/file.fsh",
-                 FileError::FolderMissing}),
+    ::testing::ValuesIn(std::vector<FailCase>{
+        {"source_missing", "src/none", "dst/file.fsh", FileError::SourceMissing},
+        {"source_is_folder", "src", "dst/file.fsh", FileError::SourceNotAFile},
+        {"destination_is_folder", "src/file.fsh", "dst", FileError::DestinationIsFolder},
+        {"destination_folder_missing", "src/file.fsh", "nope/file.fsh", FileError::FolderMissing}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

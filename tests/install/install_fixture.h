@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "channels_copy.h"
+#include "fileops.h"
 #include "installer.h"
 
 namespace kestro {
@@ -22,14 +23,9 @@ namespace fs = std::filesystem;
 
 namespace kestro::test {
 
-inline std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-inline fs::path fromUtf8(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
+// By the program's own conversion.
+constexpr auto utf8 = &utf8Text;
+constexpr auto fromUtf8 = &utf8Path;
 
 class TempFolder {
   public:
@@ -111,6 +107,18 @@ class FakeView : public InstallView {
     }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool askYesNo(const Message&) override { return true; }
+};
+
+// A channel's file and a game file to copy it over.
+class TwoFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeFile(src(), "new contents");
+        writeFile(dst(), "old game file");
+    }
+    fs::path src() const { return tmp_.path() / "src/file.fsh"; }
+    fs::path dst() const { return tmp_.path() / "dst/file.fsh"; }
+    TempFolder tmp_;
 };
 
 // A copy of the channel sets as the program folder, and an empty game folder.

@@ -40,19 +40,14 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     EXPECT_EQ(view_.progress, std::vector<float>{0});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, InstallIntoBadFolder,
-    ::testing::Values(BadFolderCase{"empty", "", "no folder is set"},
-                      BadFolderCase{"relative", "VARNEX 2001", "not a full path"},
-                      BadFolderCase{"missing", "@/not installed", "was not found"},
-                      BadFolderCase{"a file", "@/program/fox/misc16.fsh", "was not found"},
-                      BadFolderCase{"no such drive", "Q:\\VARNEX 2001", "drive is not available"}),
-    [](const auto& info) {
-        std::string name = info.param.label;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
-
+INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
+                         ::testing::ValuesIn(std::vector<BadFolderCase>{
+                             {"empty", "", "no folder is set"},
+                             {"relative", "VARNEX 2001", "not a full path"},
+                             {"missing", "@/not installed", "was not found"},
+                             {"a_file", "@/program/fox/misc16.fsh", "was not found"},
+                             {"no_such_drive", "Q:\\VARNEX 2001", "drive is not available"}}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace kestro

@@ -166,7 +166,8 @@ class ModelCheck : public Install {
                 if (name.find(".kestro-") != std::string::npos) return "left behind: " + name;
         if (s.kind == InstallStep && !crashed && said(channel.completionMessage.data()))
             for (const ChannelSet::File& step : channel.files)
-                if (readFile(below(game, step.destination)) != readFile(resolvePath(step.source).path))
+                if (readFile(below(game, step.destination)) !=
+                    readFile(resolvePath(step.source).path))
                     return "install said done, but " + std::string(step.destination) + " is not";
         return std::nullopt;
     }
@@ -325,17 +326,16 @@ TEST(StateFile, ReadsOnlyWhatTheProgramWrites) {
     EXPECT_EQ(parseState(formatState(state), why), state);
     EXPECT_EQ(parseState("Misc16.fsh.before=kept\r\n# note\n\n", why).value()[0].before,
               Record::Before::Kept);
-    const char* damaged[] = {
-        "Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice
-        "Misc16.fsh.before=maybe\n",
-        "misc16.fsh.before=kept\n",
-        "Misc16.fsh.after=kept\n",
-        "Misc16.fsh\n",
-        "DATA.fsh.before=kept\n",
-        "Misc16.fsh.written=65\n",
-        "Misc16.fsh.written=6x 0123456789abcdef0123456789abcdef\n",
-        "Misc16.fsh.written=65 0123456789abcdef0123456789abcde\n",
-        "Misc16.fsh.written=65 0123456789abcdef0123456789abcdeg\n"};
+    const char* damaged[] = {"Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice
+                             "Misc16.fsh.before=maybe\n",
+                             "misc16.fsh.before=kept\n",
+                             "Misc16.fsh.after=kept\n",
+                             "Misc16.fsh\n",
+                             "DATA.fsh.before=kept\n",
+                             "Misc16.fsh.written=65\n",
+                             "Misc16.fsh.written=6x 0123456789abcdef0123456789abcdef\n",
+                             "Misc16.fsh.written=65 0123456789abcdef0123456789abcde\n",
+                             "Misc16.fsh.written=65 0123456789abcdef0123456789abcdeg\n"};
     for (const char* text : damaged) {
         EXPECT_FALSE(parseState(text, why)) << text;
         EXPECT_TRUE(why.starts_with("line ")) << why;

@@ -53,25 +53,24 @@ TEST_P(Adding, TakesTheSetsFilesOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, Adding,
-    ::testing::Values(AddCase{"Pack", "with Misc16.fsh, popups.big, preview.jpg.", true},
-                      AddCase{"set.zip", "was added", true}, AddCase{"set.7z", "was added", true},
-                      AddCase{"set.rar", "was added", true},
-                      AddCase{"climb.zip", "passed over", false},
-                      AddCase{"link.zip", "passed over", false},
-                      AddCase{"encrypted.zip", "passed over", false},
-                      AddCase{"oversized.7z", "larger than 64 MiB", false},
-                      AddCase{"twice.zip", "more than once", false},
-                      AddCase{"damaged.zip", "damaged", false},
-                      AddCase{"none.zip", "none of the game's channel files", false},
-                      AddCase{"not-an-archive.zip", "not an archive", false},
-                      AddCase{"missing", "neither a folder nor an archive", false}),
+    ::testing::Values(
+        AddCase{"Pack", "with Misc16.fsh, popups.big, preview.jpg.", true},
+        AddCase{"set.zip", "was added", true}, AddCase{"set.7z", "was added", true},
+        AddCase{"set.rar", "was added", true}, AddCase{"climb.zip", "passed over", false},
+        AddCase{"link.zip", "passed over", false}, AddCase{"encrypted.zip", "passed over", false},
+        AddCase{"oversized.7z", "larger than 64 MiB", false},
+        AddCase{"twice.zip", "more than once", false}, AddCase{"damaged.zip", "damaged", false},
+        AddCase{"none.zip", "none of the game's channel files", false},
+        AddCase{"not-an-archive.zip", "not an archive", false},
+        AddCase{"missing", "neither a folder nor an archive", false}),
     [](const auto& info) { return rowName(info.index, info.param.source); });
 
 TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "CON TV", "COM0"})
         EXPECT_EQ(setNameProblem(good), "") << good;
-    for (const char* bad : {"", "fox", "A/B", "A\\B", "A:B", "CON", "NUL.TXT", "LPT9", ".X", "X.",
-                            " X", "\x01", "\xC5", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"})
+    for (const char* bad :
+         {"", "fox", "A/B", "A\\B", "A:B", "CON", "NUL.TXT", "LPT9", ".X", "X.", " X", "\x01",
+          "\xC5", "\xFF", "TV\xC3(", "COM1", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"})
         EXPECT_NE(setNameProblem(bad), "") << bad;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
     EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");

@@ -2,10 +2,11 @@
 // What only a POSIX system has: Windows paths mapped onto a case-sensitive file
 // system, the Wine prefix's drive letters, file modes, pipes and resource limits.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <map>
 
 #include "fileops.h"
 #include "install_fixture.h"
@@ -31,31 +32,6 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
     WinePrefix wine(true);
     ::unsetenv("HOME");  // then the account's own home, and never a crash
     EXPECT_NO_THROW(wineDrives());
-}
-
-// The disk fills before the copy ends, with the channel's file on another disk (copied by
-// the plain loop) or on the same one (by the kernel's copy call): the game file stays
-// whole and the player is told.
-TEST_F(Install, ADiskFullDuringACopyKeepsTheGameFile) {
-    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small disk needs root";
-    for (const bool sameDisk : {false, true}) {
-        const fs::path small = tmp_.path() / (sameDisk ? "same" : "other");
-        fs::create_directories(small);
-        if (::mount("kestro-test", small.c_str(), "tmpfs", 0, sameDisk ? "size=1536k" : "size=256k"))
-            GTEST_SKIP() << "no tmpfs here";
-        const fs::path game = small / "VARNEX 2001", program = sameDisk ? small : programDir();
-        writeFile(game / "DATA/ENVIRO/Misc16.fsh", "game's own");
-        writeFile(game / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own");  // kept already
-        writeFile(program / "canal+/misc16.fsh", std::string(1 << 20, 'c'));
-        view_.program = utf8(program);
-        view_.game = utf8(game);
-        install("CANAL+");
-        EXPECT_EQ(readFile(game / "DATA/ENVIRO/Misc16.fsh"), "game's own");
-        for (const std::string& name : listTree(game))
-            EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
-        EXPECT_NE(view_.messages.back().text.find("the disk is full"), std::string::npos);
-        ::umount(small.c_str());
-    }
 }
 
 // What is at a path, by the file layer that never follows a link at its end and never
@@ -93,31 +69,7 @@ TEST(OddEntries, AreToldApartAndNeverFollowed) {
     EXPECT_EQ(digest.size, 5u);
 }
 
-class PosixCopy : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        writeFile(src(), "new contents");
-        writeFile(dst(), "old game file");
-    }
-    fs::path src() const { return tmp_.path() / "src/file.fsh"; }
-    fs::path dst() const { return tmp_.path() / "dst/file.fsh"; }
-    TempFolder tmp_;
-};
-
-// Across file systems the kernel's copy call declines, and the plain loop copies.
-TEST_F(PosixCopy, FromAnotherFileSystemTheFileIsWhole) {
-    const fs::path shm = "/dev/shm/kestro-test-" + std::to_string(::getpid());
-    if (!fs::is_directory("/dev/shm")) GTEST_SKIP() << "no second file system";
-    std::string big(3 << 20, 'x');
-    for (size_t i = 0; i < big.size(); i += 4093) big[i] = static_cast<char>(i);
-    writeFile(shm, big);
-    Digest written;
-    const FileResult r = replaceFile(shm.string(), dst().string(), &written);
-    fs::remove(shm);
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(readFile(dst()), big);
-    EXPECT_EQ(written.size, big.size());
-}
+class PosixCopy : public TwoFiles {};
 
 TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read;
@@ -130,6 +82,153 @@ TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     EXPECT_EQ(fs::hard_link_count(dst()), 2u);
     EXPECT_EQ(readFile(dst()), "kept");
 }
+
+// What a healthy disk never does, through the file layer's seam: a system call failing,
+// interrupted, or moving one byte at a time. A failure names its reason and leaves every
+// file as it was, with no temporary behind; an interruption or a short transfer only
+// makes the work take longer.
+// The file layer's operations, on a channel's file and a game file.
+using Text = const std::string&;
+using Operation = FileResult (*)(Text from, Text to, Digest& digest);
+const Operation copy = [](Text from, Text to, Digest& d) { return replaceFile(from, to, &d); };
+const Operation restore = [](Text from, Text to, Digest&) { return replaceFileSharing(from, to); };
+const Operation write = [](Text, Text to, Digest&) { return writeWholeFile(to, "new contents"); };
+const Operation remove = [](Text, Text to, Digest&) { return removeFile(to); };
+const Operation makeFolder = [](Text, Text to, Digest&) { return createFolder(to + ".d"); };
+const Operation makeWritable = [](Text, Text to, Digest&) {
+    fs::permissions(to, fs::perms::owner_read);
+    return resetAttributes(to);
+};
+const Operation lock = [](Text, Text to, Digest&) { return FileLock().lock(to); };
+const Operation digest = [](Text, Text to, Digest& d) { return digestFile(to, d); };
+
+struct CallFaultCase {
+    const char* label;
+    Operation run;
+    std::map<SystemCall, int> faults;  // each fires once; a short transfer every time
+    FileError expected;
+};
+
+std::map<SystemCall, int> pendingFaults;
+int callsToPass = 0;  // of a pending kind, before its fault
+int injectPending(SystemCall call) {
+    const auto it = pendingFaults.find(call);
+    if (it == pendingFaults.end() || callsToPass-- > 0) return 0;
+    const int code = it->second;
+    if (code != kShortTransfer) pendingFaults.erase(it);
+    return code;
+}
+
+// Faults for the file layer while it lives: each fires once (a short transfer every
+// time), after `pass` calls of its kind.
+struct Injecting {
+    explicit Injecting(std::map<SystemCall, int> faults, int pass = 0) {
+        pendingFaults = std::move(faults);
+        callsToPass = pass;
+        setCallFaultHook(injectPending);
+    }
+    ~Injecting() { setCallFaultHook(nullptr); }
+};
+
+class CallFault : public PosixCopy, public ::testing::WithParamInterface<CallFaultCase> {};
+
+TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
+    const CallFaultCase& c = GetParam();
+    const auto before = listTree(tmp_.path());
+    Digest written;
+    FileResult r;
+    {
+        Injecting faults(c.faults);
+        r = c.run(src().string(), dst().string(), written);
+    }
+    EXPECT_EQ(r.error, c.expected);
+    for (const auto& [call, code] : pendingFaults)
+        EXPECT_EQ(code, kShortTransfer) << "a fault never came: " << static_cast<int>(call);
+    if (r.ok()) {
+        EXPECT_EQ(readFile(dst()), "new contents");
+        EXPECT_EQ(written.size, c.run == copy ? 12u : 0u);
+    } else {
+        EXPECT_EQ(listTree(tmp_.path()), before);
+        EXPECT_EQ(readFile(dst()), "old game file");
+    }
+}
+
+// Faults while the game's file is kept or put back: its own version is never lost, the
+// kept copy stays until the file is back, nothing temporary is left, and the player is
+// told why.
+struct StoreFaultCase {
+    const char* label;
+    bool restoring;  // after an install; else the install itself
+    SystemCall call;
+    int code, callsToPass;
+    const char* said;
+};
+
+class StoreFault : public Install, public ::testing::WithParamInterface<StoreFaultCase> {};
+
+TEST_P(StoreFault, LosesNothingAndSaysWhy) {
+    const StoreFaultCase& c = GetParam();
+    const fs::path game = gameFile("\\DATA\\ENVIRO\\Misc16.fsh"),
+                   kept = gameDir() / "KESTRO backup/DATA/ENVIRO/Misc16.fsh";
+    writeFile(game, "game's own");
+    fs::create_directories(gameDir() / "DATA/POPUPS");
+    fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
+    if (c.restoring) install("CANAL+");
+    {
+        Injecting faults({{c.call, c.code}}, c.callsToPass);
+        c.restoring ? (void)restore() : install("CANAL+");
+    }
+    EXPECT_TRUE(pendingFaults.empty());
+    EXPECT_TRUE(readFile(game) == "game's own" || readFile(kept) == "game's own");
+    for (const std::string& name : listTree(gameDir()))
+        EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
+    EXPECT_NE(view_.messages.back().text.find(c.said), std::string::npos)
+        << view_.messages.back().text;
+}
+
+using enum SystemCall;
+using enum FileError;
+INSTANTIATE_TEST_SUITE_P(
+    Calls, CallFault,
+    ::testing::ValuesIn(std::vector<CallFaultCase>{
+        {"kernel_copy_declined", copy, {{KernelCopy, ENOSYS}}, None},
+        {"kernel_copy_fails", copy, {{KernelCopy, EIO}}, Other},
+        {"interrupted", copy, {{KernelCopy, EXDEV}, {Read, EINTR}, {Write, EINTR}}, None},
+        {"short_transfers",
+         copy,
+         {{KernelCopy, EOPNOTSUPP}, {Read, kShortTransfer}, {Write, kShortTransfer}},
+         None},
+        {"disk_full", copy, {{KernelCopy, EINVAL}, {Write, ENOSPC}}, DiskFull},
+        {"read_fails", copy, {{KernelCopy, EBADF}, {Read, EIO}}, Other},
+        {"read_back_fails", copy, {{Read, EIO}}, Other},
+        {"source_unreadable", copy, {{Stat, EIO}}, SourceUnreadable},
+        {"no_temporary", write, {{Open, EROFS}}, ReadOnlyDisk},
+        {"mode_refused", copy, {{Chmod, EPERM}}, PermissionDenied},
+        {"flush_fails", copy, {{Flush, EIO}}, Other},
+        {"close_fails", copy, {{Close, EDQUOT}}, DiskFull},
+        {"rename_fails", copy, {{Rename, EBUSY}}, InUse},
+        {"write_fails", write, {{Write, EFBIG}}, FileTooLarge},
+        {"no_link_so_copied", restore, {{Link, EXDEV}}, None},
+        {"restore_mode_refused", restore, {{Chmod, EPERM}}, PermissionDenied},
+        {"restore_rename_fails", restore, {{Rename, EROFS}}, ReadOnlyDisk},
+        {"remove_fails", remove, {{Unlink, ETXTBSY}}, InUse},
+        {"folder_fails", makeFolder, {{MakeFolder, EEXIST}}, AlreadyExists},
+        {"writable_refused", makeWritable, {{Chmod, EACCES}}, PermissionDenied},
+        {"lock_taken", lock, {{Lock, EWOULDBLOCK}}, Locked},
+        {"lock_fails", lock, {{Lock, ENOLCK}}, Other},
+        {"lock_unopened", lock, {{Open, ENAMETOOLONG}}, PathTooLong},
+        {"digest_fails", digest, {{Read, EIO}}, Other}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, StoreFault,
+    ::testing::ValuesIn(std::vector<StoreFaultCase>{
+        {"disk_full_keeping", false, KernelCopy, ENOSPC, 0, "the disk is full"},
+        {"store_read_only", false, MakeFolder, EROFS, 3, "the disk is read-only"},  // DATA first
+        {"state_unreadable", true, Read, EIO, 0, "its state file cannot be read"},
+        {"game_file_unreadable", true, Read, EIO, 2, "other than a plain file"},
+        {"game_file_in_use", true, Rename, EBUSY, 0, "in use"}}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace kestro

@@ -12,16 +12,7 @@ namespace {
 
 using namespace test;
 
-class WinCopy : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        writeFile(src(), "new contents");
-        writeFile(dst(), "old game file");
-    }
-    fs::path src() const { return tmp_.path() / "src" / "file.fsh"; }
-    fs::path dst() const { return tmp_.path() / "dst" / "file.fsh"; }
-    TempFolder tmp_;
-};
+class WinCopy : public TwoFiles {};
 
 TEST_F(WinCopy, TheFileSystemMatchesLetterCase) {
     const std::string shouted = utf8(tmp_.path() / "DST" / "FILE.FSH");

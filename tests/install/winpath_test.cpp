@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"C:\\a\\.\\b\\..\\..\\..\\c", 'c', {"c"}, P::None},
         ParseCase{"", 0, {}, P::Empty}, ParseCase{"DATA\\ENVIRO", 0, {}, P::Relative},
         ParseCase{"C:", 'c', {}, P::None}, ParseCase{"C:DATA", 0, {}, P::Relative},
-        ParseCase{"1:\\x", 0, {}, P::Relative}),
+        ParseCase{"1:\\x", 0, {}, P::Relative}, ParseCase{"a:\\x", 'a', {"x"}, P::None}),
     [](const auto& info) { return test::rowName(info.index, info.param.text); });
 
 struct NameCase {
@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"МАТЧ", "матч", true}, NameCase{"misc16.fsh", "misc16.fs", false},
                       NameCase{"misc8.fsh", "misc16.fsh", false}, NameCase{"e", "é", false},
                       NameCase{"a\xC3", "a\xC3", true}, NameCase{"a\xC3", "a\xE3", false},
-                      NameCase{"", "", true}),
+                      NameCase{"ŁÓDŹ", "ŃÓDŹ", false}, NameCase{"\x81\x81", "a", false},
+                      NameCase{"a\x81", "a\x01", false}, NameCase{"", "", true}),
     [](const auto& info) { return test::rowName(info.index, info.param.a); });
 
 }  // namespace
