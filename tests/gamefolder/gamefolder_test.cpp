@@ -18,12 +18,6 @@ using namespace kestro::test;
 
 namespace {
 
-void writeAll(const QString& file, const QByteArray& data) {
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
 // The dialog opened in a scratch folder holding Child/Grandchild, a hidden folder and
 // a later-sorting one, with a Wine prefix of its own.
 struct OpenDialog {
@@ -79,6 +73,10 @@ class TestGameFolder : public QObject {
         const QString odd = QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01");
         QVERIFY(GameFolderSetting::write(odd, nullptr));
         QCOMPARE(GameFolderSetting::read(), odd);
+        QSettings::SettingsMap map;  // and so does the file, read afresh
+        QFile again(scratch.file());
+        QVERIFY(again.open(QIODevice::ReadOnly) && readIni(again, map));
+        QCOMPARE(map.value(QStringLiteral("GENERAL/PATH")).toString(), odd);
     }
 
     // Files written by hand or damaged: read as written, or as nothing stored; either
@@ -98,7 +96,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "";
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "";
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "";
-        QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:\\x\n") << "";
+        QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "";
         QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "";
         QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "";
         QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x";
@@ -109,7 +107,9 @@ class TestGameFolder : public QObject {
         QFETCH(QByteArray, contents);
         QFETCH(QString, reads);
         ScratchSettings scratch;
-        writeAll(scratch.file(), contents);
+        QFile file(scratch.file());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        file.close();
         QCOMPARE(GameFolderSetting::read(), reads);
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr));
         QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Nuevo"));
@@ -137,6 +137,7 @@ class TestGameFolder : public QObject {
         QVERIFY(!d.open(QStringLiteral("New")));  // gone meanwhile: said, nothing changes
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child"));
+        QVERIFY(!d.Dir1->openRow(d.Dir1->count()));
         QVERIFY(d.Dir1->openRow(above.size()));  // back up: the old children are gone
         QCOMPARE(d.rows().size(), above.size() + 4);
         d.Dir1->setCurrentRow(0);
@@ -155,6 +156,7 @@ class TestGameFolder : public QObject {
         QCOMPARE(d.Dir1->path(), d.start());  // highlighted only
         QTest::mouseDClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child"));
+        QVERIFY(!d.Dir1->openRow(d.Dir1->count()));
         // Enter opens the highlighted folder too, and does not close the dialog.
         d.Dir1->setCurrentRow(d.rows().indexOf(QStringLiteral("Grandchild")));
         QTest::keyClick(d.Dir1, Qt::Key_Return);

@@ -152,6 +152,9 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, empty);
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
         QCOMPARE(w.list()->selectedItems().size(), 1);
+        w.list()->setCurrentRow(0);  // and the keyboard chooses as a click does
+        QTest::keyClick(w.list(), Qt::Key_Return);
+        QCOMPARE(w.text("Text1")->text(), w.list()->item(0)->text());
     }
 
     void badPreviewNeverCrashesOrKeepsTheLastPicture_data() {
@@ -229,6 +232,7 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(back.get("Command1"), Qt::LeftButton);
         answers.whileOpen = nullptr;
         QCOMPARE(answers.boxes.last().text, QStringLiteral("Installation: All OK!"));
+        QCOMPARE(answers.boxes.last().icon, QMessageBox::NoIcon);
         QCOMPARE(barWhileOpen, 99);
         QCOMPARE(back.get<QProgressBar>("ProgressBar1")->value(), 0);
         QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
