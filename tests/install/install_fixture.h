@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -107,6 +108,29 @@ class FakeView : public InstallView {
     }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool askYesNo(const Message&) override { return true; }
+};
+
+// Faults for the file layer's system calls while it lives: each fires once (a short
+// transfer every time), after `pass` calls of its kind. Those left are in `pending`.
+class Injecting {
+  public:
+    explicit Injecting(std::map<SystemCall, int> faults, int pass = 0) {
+        pending = std::move(faults);
+        toPass = pass;
+        setCallFaultHook(inject);
+    }
+    ~Injecting() { setCallFaultHook(nullptr); }
+    inline static std::map<SystemCall, int> pending;
+
+  private:
+    static int inject(SystemCall call) {
+        const auto it = pending.find(call);
+        if (it == pending.end() || toPass-- > 0) return 0;
+        const int code = it->second;
+        if (code != kShortTransfer) pending.erase(it);
+        return code;
+    }
+    inline static int toPass = 0;
 };
 
 // A channel's file and a game file to copy it over.

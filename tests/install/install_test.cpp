@@ -17,6 +17,16 @@ TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
         << onlyMessage().text;
 }
 
+// A folder where a game file belongs is left alone and named, with nothing kept.
+TEST_F(Install, AFolderInAGameFilesPlaceIsNamed) {
+    fs::create_directories(gameFile("\\DATA\\ENVIRO\\Misc16.fsh"));
+    install("FOX");
+    EXPECT_NE(onlyMessage().text.find("Misc16.fsh: a folder of that name is in the way\n"),
+              std::string::npos)
+        << onlyMessage().text;
+    EXPECT_TRUE(restore());  // nothing kept, so nothing to put back
+}
+
 struct BadFolderCase {
     const char* label;
     std::string text;  // "@" stands for the scratch folder
@@ -38,6 +48,8 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     EXPECT_NE(message.text.find(GetParam().reason), std::string::npos) << message.text;
     EXPECT_NE(message.text.find("No game file was replaced"), std::string::npos);
     EXPECT_EQ(view_.progress, std::vector<float>{0});
+    EXPECT_FALSE(restore());  // nor does a restore
+    EXPECT_EQ(listTree(tmp_.path()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,

@@ -137,7 +137,8 @@ class ModelCheck : public Install {
                 fs::create_directories(state);
             const auto held = snapshot(false);
             install(key);
-            if (snapshot(false) != held) return "a refused install changed the game folder";
+            if (snapshot(false) != held || view_.progress.back() != 0)
+                return "a refused install changed the game folder or left the bar moved";
             if (!said("Another install") && !said("The folder \"KESTRO backup\""))
                 return "a refused install did not say so";
             // The player follows the advice, or the state file is simply lost.
@@ -250,9 +251,9 @@ TEST_F(ModelCheck, RandomSequencesKeepEveryInvariant) {
                 steps, violations);
 }
 
-// The breaches once found, each as it was reproduced: steps separated by ';' of
-// "install KEY", "restore", "write PATH=TEXT", "drop PROGRAM-PATH" (a channel's file
-// lost), "link PATH=TARGET" (a link planted), paths below the game folder.
+// The breaches once found, and a store left by version 1.0, each as it was reproduced:
+// steps separated by ';' of "install KEY", "restore", "write PATH=TEXT", "drop PATH" (a
+// file lost), "link PATH=TARGET" (a link planted), paths below the game folder.
 struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
     const char* said = "";                       // and the last message says this
@@ -266,7 +267,8 @@ const Breach kBreaches[] = {
      "write KESTRO backup/created.txt=\\..\\outside.txt\r\n;install FOX;restore", "../outside.txt",
      "not the game's"},
     {"AFailedCopyLeavesThePlayersLaterFileAlone",
-     "drop protv/misc8.fsh;install PROTV;write DATA/ENVIRO/misc8.fsh=the player's;restore",
+     "drop ../program/protv/misc8.fsh;install PROTV;write DATA/ENVIRO/misc8.fsh=the "
+     "player's;restore",
      "DATA/ENVIRO/misc8.fsh", "the player's"},
     {"ACrashsTemporaryIsNoOriginal",
      "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1=half;restore",
@@ -276,6 +278,9 @@ const Breach kBreaches[] = {
     {"AStateFileLinkedElsewhereIsNotFollowed",
      "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore",
      "../outside.txt", "not the game's"},
+    {"AStoreWithoutItsStateIsReadAsVersion1Left",
+     "install FOX;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh",
+     "game's own Misc16", "are back"},
 };
 
 void PrintTo(const Breach& breach, std::ostream* out) {
@@ -298,7 +303,7 @@ TEST_P(Breaches, AreMended) {
         if (verb == "install") install(what);
         if (verb == "restore") restore();
         if (verb == "write") writeFile(gameDir() / what, text);
-        if (verb == "drop") fs::remove(programDir() / what);
+        if (verb == "drop") fs::remove(gameDir() / what);
         if (verb == "link")
             fs::remove(gameDir() / what), fs::create_symlink(text, gameDir() / what, ec);
         if (ec) GTEST_SKIP() << "no links here";

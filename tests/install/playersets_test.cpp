@@ -81,6 +81,11 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
 TEST_F(PlayerSets, NamesAreUniqueAndOnlyThePlayersGo) {
     writeFile(setsDir() / ".adding-1" / "misc8.fsh", "8");
     fs::create_directory_symlink(kArchives / "Pack/DATA/POPUPS", setsDir() / "VIA LINK");
+    {
+        Injecting full({{SystemCall::Write, ENOSPC}});
+        EXPECT_NE(add(kArchives / "Pack", "MY TV").message.find("the disk is full"), npos);
+    }
+    EXPECT_EQ(sets(), std::vector<std::string>{"VIA LINK"});  // nothing half-written
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok);
     EXPECT_NE(add(kArchives / "set.zip", "MY TV").message.find("already"), npos);
     EXPECT_EQ(sets(), (std::vector<std::string>{"MY TV", "VIA LINK"}));
@@ -91,30 +96,19 @@ TEST_F(PlayerSets, NamesAreUniqueAndOnlyThePlayersGo) {
     EXPECT_EQ(catalogue().sets().size(), 7u);
 }
 
-// The real pack's FOX takes the place of the placeholder for this player; its files,
-// and the placeholder's, count as the program's own when the originals come back.
+// The real pack's FOX takes the place of the placeholder for this player, with the
+// placeholder's preview and message while it has none of its own.
 TEST_F(PlayerSets, APlayersFoxStandsInForTheShippedOne) {
-    writeFile(gameFile(kGameFiles[0]), "the game's own");
-    install("FOX");  // the placeholder, before the real pack came
-    const fs::path pack = tmp_.path() / "fox-real";
-    writeFile(pack / "DATA" / "ENVIRO" / "Misc16.fsh", "real fox");
-    writeFile(pack / "DATA" / "ENVIRO" / "misc8.fsh", "real fox 8");
-    EXPECT_NE(add(pack, "FOX").message.find("takes the place"), npos);
-
+    writeFile(tmp_.path() / "fox-real/DATA/ENVIRO/Misc16.fsh", "real fox");
+    EXPECT_NE(add(tmp_.path() / "fox-real", "FOX").message.find("takes the place"), npos);
     const Catalogue sets = catalogue();
-    EXPECT_EQ(sets.sets().size(), 7u);
     const ChannelSet* fox = sets.find("FOX");
-    ASSERT_TRUE(fox && fox->playersOwn);
-    EXPECT_EQ(entryKind(fox->preview), EntryKind::File);  // the shipped one, lacking its own
+    ASSERT_TRUE(fox && fox->playersOwn && sets.sets().size() == 7u);
+    EXPECT_EQ(entryKind(fox->preview), EntryKind::File);
     install("FOX");
     EXPECT_EQ(readFile(gameFile(kGameFiles[0])), "real fox");
-    EXPECT_EQ(readFile(gameFile(kGameFiles[1])), "real fox 8");
     EXPECT_EQ(view_.messages.back().text, findChannel("FOX")->completionMessage);
     EXPECT_EQ(installedChannel(view_.game, sets), fox);
-
-    EXPECT_TRUE(restore());
-    EXPECT_EQ(readFile(gameFile(kGameFiles[0])), "the game's own");
-    EXPECT_FALSE(fs::exists(gameFile(kGameFiles[1])));
     EXPECT_NE(removeChannelSet(utf8(setsDir()), "FOX").message.find("is back"), npos);
     EXPECT_FALSE(catalogue().find("FOX")->playersOwn);
 }

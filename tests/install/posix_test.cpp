@@ -6,8 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <map>
-
 #include "fileops.h"
 #include "install_fixture.h"
 #include "wine_prefix.h"
@@ -53,6 +51,7 @@ TEST(OddEntries, AreToldApartAndNeverFollowed) {
     EXPECT_EQ(readSmallFile(utf8(file), 4, text).error, FileError::FileTooLarge);
     EXPECT_EQ(removeFile(utf8(folder)).error, FileError::DestinationIsFolder);
     EXPECT_EQ(createFolder(utf8(tmp.path() / "none/deeper")).error, FileError::FolderMissing);
+    EXPECT_EQ(createFolder("none").error, FileError::PathRelative);
     FileLock lock;
     for (const fs::path& odd : {link, pipe, folder}) {
         EXPECT_EQ(entryKind(utf8(odd)) == EntryKind::Folder, odd == folder);
@@ -79,6 +78,9 @@ TEST_F(PosixCopy, KeepsTheModeOfAReplacedFile) {
     EXPECT_EQ(fs::status(dst()).permissions(), mode);
     EXPECT_EQ(fs::hard_link_count(dst()), 2u);
     EXPECT_EQ(readFile(dst()), "kept");
+    fs::create_symlink(src(), tmp_.path() / "link");  // a link is never put in place
+    ASSERT_TRUE(replaceFileSharing(utf8(tmp_.path() / "link"), dst().string()).ok());
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dst())));
 }
 
 // What a healthy disk never does, through the file layer's seam: a system call failing,
@@ -107,27 +109,6 @@ struct CallFaultCase {
     FileError expected;
 };
 
-std::map<SystemCall, int> pendingFaults;
-int callsToPass = 0;  // of a pending kind, before its fault
-int injectPending(SystemCall call) {
-    const auto it = pendingFaults.find(call);
-    if (it == pendingFaults.end() || callsToPass-- > 0) return 0;
-    const int code = it->second;
-    if (code != kShortTransfer) pendingFaults.erase(it);
-    return code;
-}
-
-// Faults for the file layer while it lives: each fires once (a short transfer every
-// time), after `pass` calls of its kind.
-struct Injecting {
-    explicit Injecting(std::map<SystemCall, int> faults, int pass = 0) {
-        pendingFaults = std::move(faults);
-        callsToPass = pass;
-        setCallFaultHook(injectPending);
-    }
-    ~Injecting() { setCallFaultHook(nullptr); }
-};
-
 class CallFault : public PosixCopy, public ::testing::WithParamInterface<CallFaultCase> {};
 
 TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
@@ -140,7 +121,7 @@ TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
         r = c.run(src().string(), dst().string(), written);
     }
     EXPECT_EQ(r.error, c.expected);
-    for (const auto& [call, code] : pendingFaults)
+    for (const auto& [call, code] : Injecting::pending)
         EXPECT_EQ(code, kShortTransfer) << "a fault never came: " << static_cast<int>(call);
     if (r.ok()) {
         EXPECT_EQ(readFile(dst()), "new contents");
@@ -176,7 +157,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
         Injecting faults({{c.call, c.code}}, c.callsToPass);
         c.restoring ? (void)restore() : install("CANAL+");
     }
-    EXPECT_TRUE(pendingFaults.empty());
+    EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(game) == "game's own" || readFile(kept) == "game's own");
     for (const std::string& name : listTree(gameDir()))
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
@@ -221,7 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Calls, StoreFault,
     ::testing::ValuesIn(std::vector<StoreFaultCase>{
-        {"disk_full_keeping", false, KernelCopy, ENOSPC, 0, "the disk is full"},
+        {"disk_full_keeping", false, KernelCopy, ENOSPC, 0, "not be kept (the disk is full)"},
+        {"disk_full_copying", false, KernelCopy, ENOSPC, 2, "Misc16.fsh: the disk is full"},
+        {"not_noted", false, Rename, EROFS, 3, "could not be noted in"},  // after the copy
         {"store_read_only", false, MakeFolder, EROFS, 3, "the disk is read-only"},  // DATA first
         {"state_unreadable", true, Read, EIO, 0, "its state file cannot be read"},
         {"game_file_unreadable", true, Read, EIO, 2, "other than a plain file"},
