@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,15 +59,23 @@ class ModalAnswers {
     ModalRunner previous_;
 };
 
-// The setting goes to a scratch file for the length of a test.
+// The setting and the player's own channel sets go to a scratch folder for the length
+// of a test.
 class ScratchSettings {
   public:
-    ScratchSettings() { GameFolderSetting::setLocation(file()); }
-    ~ScratchSettings() { GameFolderSetting::setLocation({}); }
+    ScratchSettings() : data_(qgetenv("XDG_DATA_HOME")) {
+        GameFolderSetting::setLocation(file());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
+    }
+    ~ScratchSettings() {
+        GameFolderSetting::setLocation({});
+        qputenv("XDG_DATA_HOME", data_);
+    }
     QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
 
   private:
     QTemporaryDir dir_;
+    QByteArray data_;
 };
 
 }  // namespace kestro::test

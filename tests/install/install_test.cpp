@@ -42,7 +42,6 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     const auto before = listTree(tmp_.path());
     install("FOX");
     EXPECT_EQ(listTree(tmp_.path()), before);
-    EXPECT_EQ(view_.copies, 0);
     const Message& message = onlyMessage();
     EXPECT_EQ(message.kind, Message::Kind::Warning);
     EXPECT_NE(message.text.find(GetParam().reason), std::string::npos) << message.text;

@@ -279,13 +279,10 @@ const Breach kBreaches[] = {
      "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore",
      "../outside.txt", "not the game's"},
     {"AStoreWithoutItsStateIsReadAsVersion1Left",
-     "install FOX;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh",
-     "game's own Misc16", "are back"},
+     "install PROTV;drop KESTRO backup/state.txt;write KESTRO backup/created.txt="
+     "\\DATA\\ENVIRO\\misc8.fsh\r\n\\DATA\\POPUPS\\popups.abg\r\n;restore",
+     "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", "are back"},
 };
-
-void PrintTo(const Breach& breach, std::ostream* out) {
-    *out << breach.name;
-}
 
 class Breaches : public Install, public ::testing::WithParamInterface<Breach> {};
 

@@ -99,19 +99,6 @@ class Window {
     Form1 form;
 };
 
-// The player's own channel sets go to a scratch folder for the length of a test.
-class ScratchData {
-  public:
-    ScratchData() : before_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
-    }
-    ~ScratchData() { qputenv("XDG_DATA_HOME", before_); }
-
-  private:
-    QTemporaryDir dir_;
-    QByteArray before_;
-};
-
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -247,35 +234,29 @@ class TestMainWindow : public QObject {
         QCOMPARE(readAll(own.fileName()), QByteArray("game's own"));
     }
 
-    void startUpWithNothingStoredAsksFirst_data() {
-        QTest::addColumn<bool>("confirm");
-        QTest::addColumn<QString>("stored");  // absent or empty alike
-        QTest::newRow("OK, nothing stored") << true << QString();
-        QTest::newRow("Cancel, empty text stored") << false << QStringLiteral("");
-    }
+    // With nothing (or an empty text) stored, the folder dialog comes before the window:
+    // Cancel keeps the default and stores nothing, so the next start asks again; OK stores
+    // the folder, and the start after that asks nothing.
     void startUpWithNothingStoredAsksFirst() {
-        QFETCH(bool, confirm);
-        QFETCH(QString, stored);
         ScratchSettings settings;
-        if (!stored.isNull()) QVERIFY(GameFolderSetting::write(stored, nullptr));
+        QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         const QString cwd = QFileInfo(QDir::currentPath()).canonicalFilePath();
         ModalAnswers answers;
         bool windowVisible = true;
-        Form1 form(kChannels);
-        answers.answerDialog = [&](QDialog& d) {
-            windowVisible = form.isVisible();
-            confirm ? d.accept() : d.reject();
-            return d.result();
-        };
-        form.Form_Load();
-        QCOMPARE(answers.dialogs, 1);
-        QVERIFY(!windowVisible);
-        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Ubicacion"))->text(),
-                 confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
-        QCOMPARE(GameFolderSetting::read(), confirm ? cwd : QString());
-        Form1 next(kChannels);  // the next start asks again only when nothing was stored
-        next.Form_Load();
-        QCOMPARE(answers.dialogs, confirm ? 1 : 2);
+        for (const bool confirm : {false, true, true}) {
+            Form1 form(kChannels);
+            answers.answerDialog = [&](QDialog& d) {
+                windowVisible = form.isVisible();
+                confirm ? d.accept() : d.reject();
+                return d.result();
+            };
+            form.Form_Load();
+            QVERIFY(!windowVisible);
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Ubicacion"))->text(),
+                     confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
+        }
+        QCOMPARE(answers.dialogs, 2);
+        QCOMPARE(GameFolderSetting::read(), cwd);
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -314,7 +295,8 @@ class TestMainWindow : public QObject {
         QTest::newRow("install") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
         QTest::newRow("list") << "--list" << 0 << "TELEON\nFOX (installed)\n" << true;
         QTest::newRow("restore") << "--restore --game-folder @" << 0 << "are back" << false;
-        QTest::newRow("own FOX") << "--add-set %/pack --name fox" << 0 << "takes the place" << false;
+        QTest::newRow("own FOX") << "--add-set %/pack --name fox" << 0 << "takes the place"
+                                 << false;
         QTest::newRow("install own") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
         QTest::newRow("restore own") << "--restore --game-folder @" << 0 << "are back" << false;
         QTest::newRow("remove own") << "--remove-set FOX" << 0 << "is back" << false;
@@ -364,7 +346,6 @@ class TestMainWindow : public QObject {
     // A set of the player's: added from the menu under the name the dialog offers, listed
     // after the seven and chosen like them, then removed again.
     void aPlayersSetFromTheMenu() {
-        ScratchData data;
         Window w;
         w.click(QStringLiteral("FOX"));
         ModalAnswers answers;
