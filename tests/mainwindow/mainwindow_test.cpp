@@ -200,9 +200,10 @@ class TestMainWindow : public QObject {
             d.accept();
             return d.result();
         };
-        w.trigger("mnuUbicaciones");
+        QTest::mouseClick(w.get("Command2"), Qt::LeftButton);
         QDir::setCurrent(old);
         QCOMPARE(w.marked(), QStringList());
+        QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);  // a long folder shows its start
         QCOMPARE(GameFolderSetting::read(), QFileInfo(other.path()).canonicalFilePath());
 
         QFile::remove(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
@@ -334,8 +335,8 @@ class TestMainWindow : public QObject {
         for (QString& arg : args) arg.replace(u'@', game).replace(u'%', home.path());
         kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
         QVERIFY(kestro.waitForFinished(20000));
-        const QString out =
-            QString::fromUtf8(kestro.readAllStandardOutput() + kestro.readAllStandardError());
+        const QString out = QString::fromUtf8(status ? kestro.readAllStandardError()
+                                                     : kestro.readAllStandardOutput());
         QCOMPARE(kestro.exitCode(), status);
         QVERIFY2(out.contains(says), qPrintable(out));
         QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
@@ -374,8 +375,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(offeredSets, QStringList{offeredName});
         QCOMPARE(w.list()->count(), 7);
         QVERIFY(w.text("Text1")->text().isEmpty() && !w.get("Command1")->isEnabled());
-        w.trigger("mnuRemoveSet");  // none left: said, nothing asked
-        QCOMPARE(answers.dialogs, 2);
+        w.trigger("mnuRemoveSet");    // none left: said, nothing asked
+        w.trigger("mnuUbicaciones");  // the menu's way to the folder dialog
+        QCOMPARE(answers.dialogs, 3);
         QCOMPARE(answers.boxes.size(), 4);  // added; remove?; removed; none to remove
         QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
     }
