@@ -102,25 +102,23 @@ class Fd {
     int fd_;
 };
 
-// A system call, unless the test seam fails it first: then -1 with errno set, as the
-// call itself would fail.
+// Whether the test seam's answer fails the call; errno is then set, as the call would set it.
+bool failedByTest(int fault) {
+    if (fault > 0) errno = fault;
+    return fault > 0;
+}
+
+// A system call, unless the test seam fails it first: then -1, as the call itself would.
 template <typename Call>
 auto sys(SystemCall which, Call call) -> decltype(call()) {
-    if (const int fault = injectedFault(which); fault > 0) {
-        errno = fault;
-        return -1;
-    }
-    return call();
+    return failedByTest(injectedFault(which)) ? -1 : call();
 }
 
 // A read or write of `size` bytes at most, through the seam, which may also shorten it.
 template <typename Transfer>
 ssize_t transfer(SystemCall which, size_t size, Transfer io) {
     const int fault = injectedFault(which);
-    if (fault > 0) {
-        errno = fault;
-        return -1;
-    }
+    if (failedByTest(fault)) return -1;
     return io(fault == kShortTransfer ? std::min<size_t>(size, 1) : size);
 }
 

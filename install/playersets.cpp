@@ -21,10 +21,6 @@ constexpr std::string_view kLockFile = ".lock";
 constexpr int kFolderDepth = 6;
 constexpr int kFolderEntries = 20000;
 
-SetResult refuse(std::string text) {
-    return {false, std::move(text)};
-}
-
 std::string randomSuffix() {
     std::random_device random;
     const auto value = (static_cast<unsigned long long>(random()) << 32) ^ random();

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <string_view>
 
 #include "catalogue.h"
@@ -31,6 +32,9 @@ struct SetResult {
     bool ok = false;
     std::string message;  // for the user, either way
 };
+inline SetResult refuse(std::string why) {
+    return {false, std::move(why)};
+}
 
 // Reads the set's files out of an archive, anywhere in it; only entries named like one
 // of them are read, within the size limits. Refused with the reason when the archive

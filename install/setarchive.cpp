@@ -43,10 +43,6 @@ std::optional<size_t> slotOfEntry(std::string_view path, bool& hostile) {
     return setFileSlot(last);
 }
 
-SetResult refuse(std::string text) {
-    return {false, std::move(text)};
-}
-
 // Reads one entry's data, within the limits.
 SetResult readEntry(archive* reader, size_t slot, SetContents& contents) {
     std::string data;
