@@ -16,9 +16,8 @@
 namespace kestro::test {
 
 struct SeenBox {
-    QString title, text;
+    QString text;
     QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
 };
 
@@ -40,7 +39,7 @@ class ModalAnswers {
         previous_ = setModalRunner([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 const QPushButton* def = box->defaultButton();
-                boxes.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                boxes.append({box->text(), box->icon(),
                               def ? box->standardButton(const_cast<QPushButton*>(def))
                                   : QMessageBox::NoButton});
                 if (whileOpen) whileOpen(boxes.back());

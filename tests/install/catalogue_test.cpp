@@ -3,7 +3,6 @@
 
 #include <set>
 
-#include "fileops.h"
 #include "install_fixture.h"
 
 namespace kestro {

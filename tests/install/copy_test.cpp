@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "fileops.h"
 #include "install_fixture.h"
 
 namespace kestro {

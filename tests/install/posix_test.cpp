@@ -3,10 +3,8 @@
 // system, the Wine prefix's drive letters, file modes, pipes and resource limits.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include "fileops.h"
 #include "install_fixture.h"
 #include "wine_prefix.h"
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "fileops.h"
 #include "install_fixture.h"
 
 namespace kestro {
