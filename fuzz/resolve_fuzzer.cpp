@@ -11,8 +11,8 @@
 
 #include <unistd.h>
 
-#include "fileops.h"
-#include "winpath.h"
+#include "names.h"
+#include "paths.h"
 
 namespace fs = std::filesystem;
 
@@ -49,16 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     if (!kestro::sameNameIgnoringCase(text, text)) std::abort();
-    const bool parsed = kestro::parseWinPath(text).has_value();
-    const kestro::Resolved once = kestro::resolvePath(text);
+    const bool parsed = kestro::parseWinPath(text).ok();
+    const kestro::Result<fs::path> once = kestro::resolvePath(text);
     if (once.ok() && (!parsed || !isAbsoluteText(text)))
         std::abort();  // relative or empty resolved
     if (!once.ok()) return 0;
 
-    const std::string out = once.path.string();
+    const std::string out = once.value.string();
     if (out.empty() || out[0] != '/') std::abort();
     if (out.find('\\') != std::string::npos) std::abort();
-    const kestro::Resolved again = kestro::resolvePath(out);
-    if (!again.ok() || again.path != once.path) std::abort();
+    const kestro::Result<fs::path> again = kestro::resolvePath(out);
+    if (!again.ok() || again.value != once.value) std::abort();
     return 0;
 }

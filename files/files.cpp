@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "names.h"
+#include "platform.h"
+#include "seams.h"
+
+namespace kestro {
+namespace fs = std::filesystem;
+namespace {
+
+std::string temporaryPrefix(std::string_view name) {
+    return "." + std::string(name) + ".kestro-";
+}
+
+}  // namespace
+
+std::string utf8Text(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+fs::path utf8Path(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+// --- Folder ---
+
+struct Folder::Shared {
+    fs::path path;
+    platform::Native handle = platform::kNoHandle;
+    mutable std::optional<std::vector<std::string>> listing;  // sorted
+    ~Shared() { platform::closeQuietly(handle); }
+    platform::Place place() const { return {handle, path}; }
+};
+
+Result<Folder> Folder::open(const fs::path& path) {
+    Folder folder;
+    folder.shared_ = std::make_shared<Shared>();
+    folder.shared_->path = path;
+    if (Error e = platform::openFolder(path, folder.shared_->handle); !e.ok()) return e;
+    return folder;
+}
+
+Result<Folder> Folder::child(std::string_view name, bool create) const {
+    Folder folder;
+    folder.shared_ = std::make_shared<Shared>();
+    const std::string found = find(name);
+    folder.shared_->path = path() / utf8Path(found);
+    if (Error e =
+            platform::openChildFolder(shared_->place(), found, create, folder.shared_->handle);
+        !e.ok())
+        return e;
+    if (create) forgetListing();
+    return folder;
+}
+
+Result<std::vector<std::string>> Folder::list() const {
+    if (!shared_->listing) {
+        std::vector<std::string> names;
+        if (Error e = platform::listFolder(shared_->place(), names); !e.ok()) return e;
+        std::sort(names.begin(), names.end());
+        shared_->listing = std::move(names);
+    }
+    return *shared_->listing;
+}
+
+std::string Folder::find(std::string_view name) const {
+    const std::string exact(name);
+    if (infoOf(shared_->place(), exact).kind != EntryKind::Missing) return exact;
+    const auto names = list();
+    if (names.ok())
+        for (const std::string& entry : names.value)
+            if (sameNameIgnoringCase(entry, name)) return entry;
+    return exact;
+}
+
+FileInfo Folder::info(std::string_view name) const {
+    return platform::infoOf(shared_->place(), std::string(name));
+}
+
+const fs::path& Folder::path() const {
+    return shared_->path;
+}
+
+std::intptr_t Folder::handle() const {
+    return shared_->handle;
+}
+
+void Folder::forgetListing() const {
+    shared_->listing.reset();
+}
+
+// --- ReadFile ---
+
+ReadFile::~ReadFile() {
+    platform::closeQuietly(handle_);
+}
+
+ReadFile::ReadFile(ReadFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, platform::kNoHandle)), info_(other.info_) {}
+
+ReadFile& ReadFile::operator=(ReadFile&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    std::swap(info_, other.info_);
+    return *this;
+}
+
+Result<ReadFile> ReadFile::open(const Folder& folder, std::string_view name, bool follow) {
+    ReadFile file;
+    const platform::Place at{folder.handle(), folder.path()};
+    if (Error e = platform::openRead(at, std::string(name), follow, file.handle_, file.info_);
+        !e.ok())
+        return e;
+    return file;
+}
+
+Result<ReadFile> ReadFile::open(const fs::path& path, bool follow) {
+    ReadFile file;
+    if (Error e = platform::openReadPath(path, follow, file.handle_, file.info_); !e.ok()) return e;
+    return file;
+}
+
+Error ReadFile::readBlocks(bool (*take)(void*, const char*, std::size_t), void* context) {
+    std::vector<char> buffer(1 << 20);  // a fixed buffer keeps memory flat whatever the size
+    for (;;) {
+        Error error;
+        const long long n = platform::readSome(handle_, buffer.data(), buffer.size(), error);
+        if (n < 0) return error;
+        if (n == 0) return {};
+        if (!take(context, buffer.data(), static_cast<std::size_t>(n)))
+            return failure(ErrorCode::TooLarge);
+    }
+}
+
+long long ReadFile::readSome(char* data, std::size_t size) {
+    Error ignored;
+    return platform::readSome(handle_, data, size, ignored);
+}
+
+long long ReadFile::seek(long long offset, int whence) {
+    return platform::seekFile(handle_, offset, whence);
+}
+
+Error readSmall(ReadFile& file, std::size_t limit, std::string& contents) {
+    contents.clear();
+    return file.readAll([&](const char* data, std::size_t size) {
+        if (contents.size() + size > limit) return false;
+        contents.append(data, size);
+        return true;
+    });
+}
+
+Error readSmallFile(const fs::path& path, std::size_t limit, std::string& contents, bool follow) {
+    Result<ReadFile> file = ReadFile::open(path, follow);
+    if (!file.ok()) return file.error;
+    return readSmall(file.value, limit, contents);
+}
+
+Error digestOf(ReadFile& file, Digest& digest) {
+    DigestBuilder builder;
+    if (Error e = file.readAll([&](const char* data, std::size_t size) {
+            builder.add(data, size);
+            return true;
+        });
+        !e.ok())
+        return e;
+    digest = builder.finish();
+    return {};
+}
+
+// --- Staged ---
+
+Staged::~Staged() {
+    // A program dying of an exception leaves its files as a crash would; the next run
+    // tidies them under the lock.
+    if (!temporary_.empty() && std::uncaught_exceptions() == 0)
+        platform::removeEntry({folder_.handle(), folder_.path()}, temporary_);
+}
+
+Staged::Staged(Staged&& other) noexcept
+    : folder_(std::move(other.folder_)),
+      name_(std::move(other.name_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      digest_(other.digest_) {}
+
+Staged& Staged::operator=(Staged&& other) noexcept {
+    std::swap(folder_, other.folder_);
+    std::swap(name_, other.name_);
+    std::swap(temporary_, other.temporary_);
+    std::swap(digest_, other.digest_);
+    return *this;
+}
+
+namespace {
+
+// Writes a temporary file beside `name` with `fill` (which writes through the given
+// function and returns its error), flushed and closed; its digest too.
+template <typename Fill>
+Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t mode, Fill fill,
+                     Staged& staged, std::string& temporary, Digest& digest) {
+    if (folder.info(name).kind == EntryKind::Folder)
+        return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
+    beforeDiskChange();
+    platform::Native out = platform::kNoHandle;
+    const platform::Place at{folder.handle(), folder.path()};
+    if (Error e = platform::createUnique(at, temporaryPrefix(name), mode, out, temporary); !e.ok())
+        return e;
+    DigestBuilder builder;
+    Error error = fill([&](const char* data, std::size_t size) {
+        builder.add(data, size);
+        while (size > 0) {
+            Error e;
+            const long long n = platform::writeSome(out, data, size, e);
+            if (n < 0) return e;
+            data += n;
+            size -= static_cast<std::size_t>(n);
+        }
+        return Error{};
+    });
+    if (error.ok()) error = platform::flushFile(out);
+    if (Error closed = platform::closeFile(out); error.ok()) error = closed;
+    digest = builder.finish();
+    if (!error.ok()) return error;  // the Staged's destructor removes the temporary
+    return std::move(staged);
+}
+
+}  // namespace
+
+Result<Staged> Staged::copy(ReadFile& source, const Folder& folder, std::string_view name,
+                            std::uint32_t mode) {
+    Staged staged;
+    staged.folder_ = folder;
+    staged.name_ = name;
+    return stage(
+        folder, name, mode,
+        [&](auto write) {
+            Error written;
+            Error read = source.readAll([&](const char* data, std::size_t size) {
+                written = write(data, size);
+                return written.ok();
+            });
+            return written.ok() ? read : written;
+        },
+        staged, staged.temporary_, staged.digest_);
+}
+
+Result<Staged> Staged::write(std::string_view contents, const Folder& folder, std::string_view name,
+                             std::uint32_t mode) {
+    Staged staged;
+    staged.folder_ = folder;
+    staged.name_ = name;
+    return stage(
+        folder, name, mode, [&](auto write) { return write(contents.data(), contents.size()); },
+        staged, staged.temporary_, staged.digest_);
+}
+
+Error Staged::commit() {
+    beforeDiskChange();
+    const platform::Place at{folder_.handle(), folder_.path()};
+    if (Error e = platform::renameEntry(at, temporary_, at, name_); !e.ok()) {
+        if (e.subject.empty()) e.subject = utf8Text(folder_.path() / utf8Path(name_));
+        return e;
+    }
+    temporary_.clear();
+    folder_.forgetListing();
+    // The rename itself must reach the disk before the file counts as written.
+    platform::syncFolder(at);
+    return {};
+}
+
+Error writeWhole(const Folder& folder, std::string_view name, std::string_view contents) {
+    Result<Staged> staged = Staged::write(contents, folder, name);
+    return staged.ok() ? staged.value.commit() : staged.error;
+}
+
+Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as) {
+    beforeDiskChange();
+    const platform::Place source{from.handle(), from.path()}, target{to.handle(), to.path()};
+    if (Error e = platform::renameEntry(source, std::string(name), target, std::string(as));
+        !e.ok())
+        return e;
+    from.forgetListing();
+    to.forgetListing();
+    platform::syncFolder(target);
+    platform::syncFolder(source);
+    return {};
+}
+
+Error linkFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as) {
+    beforeDiskChange();
+    const platform::Place source{from.handle(), from.path()}, target{to.handle(), to.path()};
+    if (Error e = platform::linkEntry(source, std::string(name), target, std::string(as)); !e.ok())
+        return e;
+    to.forgetListing();
+    return {};
+}
+
+Error removeFile(const Folder& folder, std::string_view name) {
+    const platform::Place at{folder.handle(), folder.path()};
+    if (folder.info(name).kind == EntryKind::Folder)
+        return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
+    beforeDiskChange();
+    if (Error e = platform::removeEntry(at, std::string(name)); !e.ok()) return e;
+    folder.forgetListing();
+    platform::syncFolder(at);
+    return {};
+}
+
+void removeTemporaries(const Folder& folder, std::string_view name) {
+    const std::string start = "." + std::string(name);
+    const auto names = folder.list();
+    if (!names.ok()) return;
+    const platform::Place at{folder.handle(), folder.path()};
+    bool removed = false;
+    for (const std::string& entry : names.value)
+        if (entry.starts_with(start) && entry.find(".kestro-", start.size()) != std::string::npos &&
+            folder.info(entry).kind == EntryKind::File)
+            removed |= platform::removeEntry(at, entry).ok();
+    if (removed) folder.forgetListing();
+}
+
+// --- FileLock ---
+
+FileLock::~FileLock() {
+    platform::closeQuietly(handle_);  // closing releases the lock
+}
+
+Error FileLock::lock(const Folder& folder, std::string_view name) {
+    return platform::lockEntry({folder.handle(), folder.path()}, std::string(name), handle_);
+}
+
+}  // namespace kestro

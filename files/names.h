@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File names as texts: UTF-8 checked and counted, and compared the way the game's
+// file system compares them. One implementation per platform (names_posix.cpp with
+// utf8proc, names_win.cpp with the system's own table).
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace kestro {
+
+// Whether two names are the same when letter case is ignored: each character upper-cased
+// on its own, as Windows does. A byte that is not UTF-8 matches only itself.
+bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// The number of characters of a UTF-8 text, or nullopt when it is not UTF-8.
+std::optional<std::size_t> characterCount(std::string_view text);
+
+}  // namespace kestro

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Path texts and names, as the game and its players write them.
+#include <gtest/gtest.h>
+
+#include "names.h"
+#include "paths.h"
+#include "scratch.h"
+
+namespace kestro {
+namespace {
+
+struct ParseCase {
+    const char* text;
+    char drive;
+    std::vector<std::string> components;
+    ErrorCode problem;
+};
+
+class ParseWinPath : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseWinPath, SplitsOrRefuses) {
+    const ParseCase& c = GetParam();
+    const Result<WinPath> parsed = parseWinPath(c.text);
+    EXPECT_EQ(parsed.error.code, c.problem);
+    EXPECT_EQ(parsed.value.drive, c.drive);
+    EXPECT_EQ(parsed.value.components, c.components);
+}
+
+using E = ErrorCode;
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseWinPath,
+    ::testing::Values(
+        ParseCase{"D:\\VARNEX 2001\\DATA", 'd', {"VARNEX 2001", "DATA"}, E::None},
+        ParseCase{"C:\\\\DATA\\\\ENVIRO", 'c', {"DATA", "ENVIRO"}, E::None},  // root + "\DATA"
+        ParseCase{"/home/player\\VARNEX\\DATA", 0, {"home", "player", "VARNEX", "DATA"}, E::None},
+        ParseCase{"C:\\a\\.\\b\\..\\..\\..\\c", 'c', {"c"}, E::None},
+        ParseCase{"", 0, {}, E::PathEmpty}, ParseCase{"DATA\\ENVIRO", 0, {}, E::PathRelative},
+        ParseCase{"C:", 'c', {}, E::None}, ParseCase{"C:DATA", 0, {}, E::PathRelative},
+        ParseCase{"1:\\x", 0, {}, E::PathRelative}, ParseCase{"a:\\x", 'a', {"x"}, E::None}),
+    [](const auto& info) { return test::rowName(info.index, info.param.text); });
+
+struct NameCase {
+    const char* a;
+    const char* b;
+    bool same;
+};
+
+class SameName : public ::testing::TestWithParam<NameCase> {};
+
+// As Windows compares names: each character upper-cased on its own.
+TEST_P(SameName, IgnoresLetterCaseOnly) {
+    EXPECT_EQ(sameNameIgnoringCase(GetParam().a, GetParam().b), GetParam().same);
+    EXPECT_EQ(sameNameIgnoringCase(GetParam().b, GetParam().a), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SameName,
+    ::testing::Values(NameCase{"Misc16.fsh", "MISC16.FSH", true}, NameCase{"ÉXITO", "éxito", true},
+                      NameCase{"ŁÓDŹ", "łódź", true}, NameCase{"ΑΒΓΣΩ", "αβγσω", true},
+                      NameCase{"Ά", "ά", true}, NameCase{"Ґ", "ґ", true}, NameCase{"Ș", "ș", true},
+                      NameCase{"Ấ", "ấ", true}, NameCase{"Ａ", "ａ", true},
+                      NameCase{"ЀЁЂЏ", "ѐёђџ", true}, NameCase{"МАТЧ", "матч", true},
+                      NameCase{"misc16.fsh", "misc16.fs", false}, NameCase{"e", "é", false},
+                      NameCase{"a\xC3", "a\xC3", true}, NameCase{"a\xC3", "a\xE3", false},
+                      NameCase{"\x81\x81", "a", false}, NameCase{"a\x81", "a\x01", false},
+                      NameCase{"", "", true}),
+    [](const auto& info) { return test::rowName(info.index, info.param.a); });
+
+TEST(CharacterCount, CountsCharactersNotBytes) {
+    EXPECT_EQ(characterCount("ФУТБОЛ ТВ"), 9u);
+    EXPECT_EQ(characterCount("TV\xC3("), std::nullopt);
+    EXPECT_EQ(characterCount("\xED\xA0\x80"), std::nullopt);  // half of a UTF-16 pair
+}
+
+}  // namespace
+}  // namespace kestro

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What only a POSIX system has: Windows paths mapped onto a case-sensitive file system
+// through the Wine prefix, links, pipes, file modes, and system calls that fail.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "paths.h"
+#include "scratch.h"
+#include "wine_prefix.h"
+
+namespace kestro {
+namespace {
+
+using namespace test;
+
+TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
+    for (const bool asHome : {false, true}) {
+        WinePrefix wine(asHome);
+        const Result<fs::path> r = resolvePath("c:\\GAMES\\VARNEX 2001\\DATA");
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(fs::weakly_canonical(r.value),
+                  fs::weakly_canonical(wine.driveC() / "Games/VARNEX 2001/DATA"));
+        EXPECT_EQ(resolvePath("E:\\VARNEX 2001").error.code, ErrorCode::DriveMissing);
+        EXPECT_EQ(resolvePath("d:\\").error.code, ErrorCode::DriveMissing);  // a link to nowhere
+        ASSERT_EQ(wineDrives().size(), 2u);
+        EXPECT_EQ(wineDrives()[1].letter, 'd');  // "D:" counts, in lower case
+    }
+    const long listed = fileLayerCounts().listings;
+    WinePrefix wine;
+    for (int i = 0; i < 3; ++i) resolvePath("C:\\Games");
+    EXPECT_EQ(fileLayerCounts().listings, listed + 1);  // its drives listed once a run
+    ::unsetenv("HOME");  // then the account's own home, and never a crash
+    EXPECT_NO_THROW(winePrefix());
+}
+
+// What is at a name, told apart by the file layer, which never goes through a link
+// below an open folder and never blocks on a pipe.
+TEST(Folders, NeverGoThroughALink) {
+    TempFolder tmp;
+    writeFile(tmp.path() / "file", "plain");
+    writeFile(tmp.path() / "real/inside", "inside");
+    fs::create_symlink(tmp.path() / "file", tmp.path() / "link");
+    fs::create_directory_symlink(tmp.path() / "real", tmp.path() / "linked");
+    ASSERT_EQ(::mkfifo((tmp.path() / "pipe").c_str(), 0600), 0);
+    const Folder folder = Folder::open(tmp.path()).value;
+    std::string text;
+    using E = ErrorCode;
+    const std::pair<const char*, E> reads[] = {{"none", E::Missing},
+                                               {"real", E::IsFolder},
+                                               {"link", E::Link},
+                                               {"pipe", E::NotAFile},
+                                               {"file", E::None}};
+    for (const auto& [name, expected] : reads) {
+        Result<ReadFile> file = ReadFile::open(folder, name);
+        EXPECT_EQ(file.error.code, expected) << name;
+    }
+    EXPECT_EQ(folder.child("linked").error.code, E::Link);
+    EXPECT_EQ(folder.child("file").error.code, E::NotAFolder);
+    EXPECT_EQ(folder.child("none").error.code, E::FolderMissing);
+    EXPECT_EQ(folder.child("linked", true).error.code, E::Link);  // nothing made through it
+    EXPECT_FALSE(fs::exists(tmp.path() / "real/linked"));
+    EXPECT_EQ(FileLock().lock(folder, "link").code, E::Link);
+    EXPECT_EQ(FileLock().lock(folder, "real").code, E::IsFolder);
+    EXPECT_EQ(removeFile(folder, "real").code, E::IsFolder);
+    EXPECT_TRUE(removeFile(folder, "link").ok());  // the link, not what it leads to
+    EXPECT_EQ(readFile(tmp.path() / "file"), "plain");
+    Result<ReadFile> small = ReadFile::open(folder, "file");
+    EXPECT_EQ(readSmall(small.value, 4, text).code, E::TooLarge);
+    EXPECT_EQ(folder.find("FILE"), "file");  // letter case aside
+    EXPECT_EQ(readSmallFile(tmp.path() / "linked/inside", 100, text, true).code, E::None);
+}
+
+// A new version of a file goes in whole or not at all, keeps the mode asked for, and a
+// version never put in place leaves nothing.
+TEST(Staged, IsAllOrNothing) {
+    TempFolder tmp;
+    writeFile(tmp.path() / "game.fsh", "old game file");
+    const Folder folder = Folder::open(tmp.path()).value;
+    {
+        Result<Staged> abandoned = Staged::write("never", folder, "game.fsh", 0444);
+        ASSERT_TRUE(abandoned.ok());
+    }
+    EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
+    Result<Staged> staged = Staged::write("new contents", folder, "game.fsh", 0444);
+    EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "old game file");
+    ASSERT_TRUE(staged.value.commit().ok());
+    EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "new contents");
+    EXPECT_EQ(staged.value.digest().size, 12u);
+    EXPECT_EQ(fs::status(tmp.path() / "game.fsh").permissions(),
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+// What a healthy disk never does, through the file layer's seam: a system call failing,
+// interrupted, or moving one byte at a time. A failure names its reason and leaves every
+// file as it was, with no temporary behind; an interruption or a short transfer only
+// makes the work take longer.
+using Operation = Error (*)(const Folder& in, Digest& digest);
+const Operation copy = [](const Folder& in, Digest& d) {
+    Result<ReadFile> source = ReadFile::open(in, "src.fsh");
+    if (!source.ok()) return source.error;
+    Result<Staged> staged = Staged::copy(source.value, in, "dst.fsh", 0644);
+    d = staged.value.digest();
+    return staged.ok() ? staged.value.commit() : staged.error;
+};
+const Operation write = [](const Folder& in, Digest&) {
+    return writeWhole(in, "dst.fsh", "new contents");
+};
+const Operation move = [](const Folder& in, Digest&) {
+    return moveFile(in, "src.fsh", in, "dst.fsh");
+};
+const Operation remove = [](const Folder& in, Digest&) { return removeFile(in, "dst.fsh"); };
+const Operation makeFolder = [](const Folder& in, Digest&) { return in.child("new", true).error; };
+const Operation list = [](const Folder& in, Digest&) { return in.list().error; };
+const Operation lock = [](const Folder& in, Digest&) { return FileLock().lock(in, "dst.fsh"); };
+const Operation digest = [](const Folder& in, Digest& d) {
+    Result<ReadFile> file = ReadFile::open(in, "dst.fsh");
+    return file.ok() ? digestOf(file.value, d) : file.error;
+};
+
+struct CallFaultCase {
+    const char* label;
+    Operation run;
+    std::map<SystemCall, int> faults;  // each fires once; a short transfer every time
+    ErrorCode expected;
+};
+
+class CallFault : public ::testing::TestWithParam<CallFaultCase> {};
+
+TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
+    const CallFaultCase& c = GetParam();
+    TempFolder tmp;
+    writeFile(tmp.path() / "src.fsh", "new contents");
+    writeFile(tmp.path() / "dst.fsh", "old game file");
+    const Folder folder = Folder::open(tmp.path()).value;
+    const auto before = snapshot(tmp.path());
+    Digest written;
+    Error e;
+    {
+        Injecting faults(c.faults);
+        e = c.run(folder, written);
+    }
+    EXPECT_EQ(e.code, c.expected);
+    for (const auto& [call, code] : Injecting::pending)
+        EXPECT_EQ(code, kShortTransfer) << "a fault never came: " << static_cast<int>(call);
+    if (e.ok()) {
+        EXPECT_EQ(readFile(tmp.path() / "dst.fsh"), c.run == remove ? "" : "new contents");
+        EXPECT_EQ(written.size, c.run == copy ? 12u : 0u);
+    } else {
+        EXPECT_EQ(snapshot(tmp.path()), before);
+    }
+}
+
+using enum SystemCall;
+INSTANTIATE_TEST_SUITE_P(
+    Calls, CallFault,
+    ::testing::ValuesIn(std::vector<CallFaultCase>{
+        {"interrupted", copy, {{Read, EINTR}, {Write, EINTR}}, ErrorCode::None},
+        {"short_transfers",
+         copy,
+         {{Read, kShortTransfer}, {Write, kShortTransfer}},
+         ErrorCode::None},
+        {"disk_full", copy, {{Write, ENOSPC}}, ErrorCode::DiskFull},
+        {"read_fails", copy, {{Read, EIO}}, ErrorCode::Other},
+        {"source_unreadable", copy, {{Stat, EIO}}, ErrorCode::Other},
+        {"no_temporary", write, {{Open, EROFS}}, ErrorCode::ReadOnlyDisk},
+        {"mode_refused", copy, {{Chmod, EPERM}}, ErrorCode::PermissionDenied},
+        {"flush_fails", copy, {{Flush, EIO}}, ErrorCode::Other},
+        {"close_fails", copy, {{Close, EDQUOT}}, ErrorCode::DiskFull},
+        {"rename_fails", copy, {{Rename, EBUSY}}, ErrorCode::InUse},
+        {"write_fails", write, {{Write, EFBIG}}, ErrorCode::TooLarge},
+        {"moved", move, {}, ErrorCode::None},
+        {"move_across_disks", move, {{Rename, EXDEV}}, ErrorCode::Other},
+        {"remove_fails", remove, {{Unlink, ETXTBSY}}, ErrorCode::InUse},
+        {"folder_fails", makeFolder, {{MakeFolder, EACCES}}, ErrorCode::PermissionDenied},
+        {"listing_fails", list, {{List, EMFILE}}, ErrorCode::Other},
+        {"lock_taken", lock, {{Lock, EWOULDBLOCK}}, ErrorCode::Locked},
+        {"lock_fails", lock, {{Lock, ENOLCK}}, ErrorCode::Other},
+        {"lock_unopened", lock, {{Open, ENAMETOOLONG}}, ErrorCode::PathTooLong},
+        {"digest_fails", digest, {{Read, EIO}}, ErrorCode::Other}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace kestro
