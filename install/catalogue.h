@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,11 +12,31 @@
 
 namespace kestro {
 
-// One file of an install: where it goes in the game folder, where it comes
-// from in the program folder, and the progress bar value shown before it.
+// The game files a channel can replace, in a fixed order; a slot is an index here.
+struct GameFile {
+    std::string_view folder;  // in DATA
+    std::string_view name;
+    std::string_view path;  // relative to the game folder, begins with '\'
+};
+inline constexpr std::array<GameFile, 4> kGameFiles{{
+    {"ENVIRO", "Misc16.fsh", "\\DATA\\ENVIRO\\Misc16.fsh"},
+    {"ENVIRO", "misc8.fsh", "\\DATA\\ENVIRO\\misc8.fsh"},
+    {"POPUPS", "popups.abg", "\\DATA\\POPUPS\\popups.abg"},
+    {"POPUPS", "popups.big", "\\DATA\\POPUPS\\popups.big"},
+}};
+
+// The names a set holds: the game files' names, then the preview's.
+inline constexpr std::array<std::string_view, 5> kSetFileNames = {
+    kGameFiles[0].name, kGameFiles[1].name, kGameFiles[2].name, kGameFiles[3].name, "preview.jpg"};
+inline constexpr size_t kPreviewSlot = 4;
+// Which of those `name` is, in any letter case; nullopt for any other name.
+std::optional<size_t> slotOfName(std::string_view name);
+
+// One file of a shipped channel: the game file it replaces, where it comes from in the
+// program folder, and the progress bar value shown before it.
 struct CopyStep {
-    std::string_view destination;  // relative to the game folder, begins with '\'
-    std::string_view source;       // relative to the program folder, begins with '\'
+    size_t slot;
+    std::string_view source;  // relative to the program folder, begins with '\'
     float progress;
 };
 
@@ -26,62 +47,47 @@ struct Channel {
     std::string_view completionMessage;
 };
 
-// The channels in the order the list shows them.
+// The seven shipped channels in the order the list shows them.
 std::span<const Channel> channels();
 
-// The channel whose key equals `key` exactly, or nullptr.
-const Channel* findChannel(std::string_view key);
+// A file the program reads: the shipped ones may be reached through links (as packagers
+// lay out shared data), the player's never.
+struct SourceFile {
+    std::filesystem::path path;  // empty when there is none
+    bool followLinks = false;
+};
 
-// The game files a channel can replace, in a fixed order; a slot is an index here.
-inline constexpr std::array<std::string_view, 4> kGameFiles = {
-    "\\DATA\\ENVIRO\\Misc16.fsh", "\\DATA\\ENVIRO\\misc8.fsh", "\\DATA\\POPUPS\\popups.abg",
-    "\\DATA\\POPUPS\\popups.big"};
-std::optional<size_t> slotOf(std::string_view destination);
-
-// The file name of each game file, then the preview's: the names a player's set holds.
-constexpr std::string_view fileNameOf(std::string_view path) {
-    return path.substr(path.rfind('\\') + 1);
-}
-inline constexpr std::array<std::string_view, 5> kSetFileNames = {
-    fileNameOf(kGameFiles[0]), fileNameOf(kGameFiles[1]), fileNameOf(kGameFiles[2]),
-    fileNameOf(kGameFiles[3]), "preview.jpg"};
-inline constexpr size_t kPreviewSlot = 4;
-// Which of those `name` is, in any letter case; nullopt for any other name.
-std::optional<size_t> setFileSlot(std::string_view name);
-
-// A channel set as an install uses it, its files' paths written out in full.
+// A channel set as an install uses it.
 struct ChannelSet {
     struct File {
-        std::string_view destination;  // one of kGameFiles
-        std::string source;
+        size_t slot;  // the game file it replaces
+        SourceFile source;
         float progress;
     };
     std::string key;
-    std::string preview;  // may name no file
+    SourceFile preview;
     std::vector<File> files;
     std::string_view completionMessage;
     bool playersOwn = false;  // from the player's folder (perhaps standing in for one of the seven)
+    std::vector<size_t> leftOut;  // the player's game files left out for holding nothing
 };
 
-// Why `name` cannot name a player's set, or empty when it can: it must be a file name
-// on every platform, in capitals, and short enough for the list.
-std::string setNameProblem(std::string_view name);
+// Progress before each of `count` files, as the seven have it: 44, then 50, ..., the
+// last at 99.
+float progressOf(size_t index, size_t count);
 
-// The seven from the program folder, then the player's sets: each folder of
-// `playerSets` whose name is a valid set name and that holds at least one game file.
-// A player's set named like one of the seven takes its place.
+// The seven from `programFolder` (a real path; each file found there without regard to
+// letter case), then the player's sets; a player's set named like one of the seven takes
+// its place.
 class Catalogue {
   public:
-    explicit Catalogue(const std::string& programFolder, const std::string& playerSets = {});
+    explicit Catalogue(const std::filesystem::path& programFolder,
+                       std::vector<ChannelSet> playersOwn = {});
     const std::vector<ChannelSet>& sets() const { return sets_; }
     const ChannelSet* find(std::string_view key) const;  // exact key, or nullptr
-    // Every file a set can install, the seven's own included where a player's set
-    // stands in for them: what counts as something the program wrote.
-    const std::vector<std::string>& everySource() const { return sources_; }
 
   private:
     std::vector<ChannelSet> sets_;
-    std::vector<std::string> sources_;
 };
 
 }  // namespace kestro

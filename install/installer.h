@@ -1,58 +1,74 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Installing a channel into the game folder. The window that runs it implements
-// InstallView; the install reads and writes only through it.
+// Installing a channel into the game folder, and putting the game's own files back. A
+// request goes in; what happens comes out to an observer (progress, each file's outcome,
+// the report, a question), which hands nothing back but its answers. The texts the
+// player reads are made from the report by whoever shows it.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "catalogue.h"
-#include "fileops.h"
+#include "gamefolder.h"
+#include "store.h"
 
 namespace kestro {
 
 inline constexpr std::string_view kInstallTitle = "KESTRO 2001";
 
-struct Message {
-    enum class Kind { Plain, Warning };
-    std::string title;
-    std::string text;
-    Kind kind = Kind::Plain;
+// How an install or a restore ended.
+struct Report {
+    enum class Action { Install, Restore };
+    enum class Kind {
+        Done,             // every file replaced, or every kept file back
+        Incomplete,       // some were not (files say which and why)
+        Refused,          // nothing was changed (refusal says why; damage when Damaged)
+        NothingToRestore  // no original was ever kept there
+    };
+    Action action = Action::Install;
+    Kind kind = Kind::Done;
+    std::string folder;                   // the game folder as the player gave it
+    const ChannelSet* channel = nullptr;  // an install's
+    std::vector<FileOutcome> files;
+    Error refusal;
+    StoreDamage damage;
 };
 
-class InstallView {
+// The report for a game folder text that names no usable folder.
+Report unusableFolder(Report::Action action, std::string folder, Error why);
+
+class InstallObserver {
   public:
-    virtual ~InstallView() = default;
-
-    virtual std::string selectedChannel() const = 0;  // Text1
-    virtual std::string gameFolder() const = 0;       // Ubicacion
-
-    // The pending copy, handed from the install to the copy step.
-    virtual std::string destination() const = 0;  // Destino
-    virtual std::string source() const = 0;       // Archivo
-    virtual void setDestination(const std::string& text) = 0;
-    virtual void setSource(const std::string& text) = 0;
-
-    virtual void setProgress(float value) = 0;  // ProgressBar1, 0 to 100
-    // The Copia button: copyStep(*this, written).
-    virtual FileResult runCopyStep(Digest* written = nullptr) = 0;
-    virtual void showMessage(const Message& message) = 0;  // modal, returns when closed
-    virtual bool askYesNo(const Message& question) = 0;    // modal; true for Yes
+    virtual ~InstallObserver() = default;
+    virtual void progress(float value) = 0;  // 0 to 100
+    // The file being written now: where to (as the player's system shows it) and from.
+    virtual void fileStarted(const std::string& destination, const std::string& source) = 0;
+    virtual void fileDone(const FileOutcome& outcome) = 0;
+    // The end; in a window, modal: it returns once the player has read it.
+    virtual void finished(const Report& report) = 0;
+    // Whether to put the game's files back in `folder`; true for yes.
+    virtual bool confirmRestore(const std::string& folder) = 0;
 };
 
-// The copy step: makes the destination an ordinary file, then copies the source over
-// it. Reads the two paths from the view; with `written`, tells what the file now holds.
-FileResult copyStep(const InstallView& view, Digest* written = nullptr);
+struct InstallRequest {
+    std::string channel;  // a key of the catalogue
+    GameFolder folder;
+};
 
-// Installs the channel named by the view's selection into its game folder and tells
-// the user how it went: the channel's own message when every file was replaced,
-// otherwise a warning that lists what was and was not replaced, and why. Returns the
-// channel when every one of its files was replaced, else nullptr.
-const ChannelSet* install(InstallView& view, const Catalogue& catalogue);
+// Installs the channel into the game folder: the data folders are made where missing,
+// each of the channel's files is put in place, the game's own kept first. Returns the
+// channel when every one of its files was replaced, else nullptr. A key the catalogue
+// does not know only makes the data folders.
+const ChannelSet* install(const InstallRequest& request, const Catalogue& catalogue,
+                          InstallObserver& observer);
 
-// Asks, then puts the game's kept original files back and removes the files installs
-// added, as far as they are still what the program wrote, and reports file by file.
-// True when nothing is left undone (also when there was nothing to restore).
-bool restore(InstallView& view, const Catalogue& catalogue);
+// Asks, then puts the game's kept files back and removes the files installs added, as
+// far as they are still what the program wrote. True when nothing is left undone (also
+// when there was nothing to restore).
+bool restore(const GameFolder& folder, InstallObserver& observer);
+
+// The channel whose files the game folder holds now, or nullptr. Only files whose sizes
+// match are read.
+const ChannelSet* installedChannel(const GameFolder& folder, const Catalogue& catalogue);
 
 }  // namespace kestro

@@ -1,36 +1,109 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Installing and restoring as the window runs them: what the player is told, file by
+// file, and what the catalogue offers.
 #include <gtest/gtest.h>
 
-#include "catalogue.h"
+#include <set>
+
 #include "install_fixture.h"
 
 namespace kestro {
 namespace {
 
 using namespace test;
+using K = Report::Kind;
+using O = FileOutcome::Kind;
+using S = FileOutcome::Stage;
 
-TEST_F(Install, APathTheBoxCannotHoldWholeIsRefused) {
-    view_.boxLimit = view_.game.size() + 12;  // "\DATA\ENVIRO" fits, the file name does not
-    install("FOX");
-    EXPECT_FALSE(fs::exists(gameFile("\\DATA\\ENVIRO\\Misc16.fsh")));
-    EXPECT_NE(onlyMessage().text.find("Misc16.fsh: the path is too long"), std::string::npos)
-        << onlyMessage().text;
+// What must always hold of the catalogue, for the seven and a player's set alike.
+TEST(Catalogue, EveryEntryIsWhole) {
+    TempFolder sets;
+    for (const char* file : {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big",
+                             "MY TV/notes.txt", "NO FILES/preview.jpg", "lower/misc8.fsh"})
+        writeFile(sets.path() / file, file);
+    writeFile(sets.path() / "MY TV/Misc16.fsh", "");  // empty: left out, and named
+    const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
+    ASSERT_EQ(catalogue.sets().size(), 8u);
+    EXPECT_EQ(catalogue.sets().back().files.size(), 3u);
+    EXPECT_EQ(catalogue.sets().back().leftOut, std::vector<size_t>{0});
+    std::set<std::string> keys;
+    for (const ChannelSet& set : catalogue.sets()) {
+        EXPECT_TRUE(keys.insert(set.key).second) << set.key;
+        EXPECT_EQ(catalogue.find(set.key), &set);
+        EXPECT_EQ(fs::exists(set.preview.path), !set.playersOwn);
+        float last = 0;
+        std::set<fs::path> folders;
+        for (const ChannelSet::File& file : set.files) {
+            folders.insert(file.source.path.parent_path());
+            EXPECT_TRUE(fs::is_regular_file(file.source.path)) << file.source.path;
+            EXPECT_EQ(file.source.followLinks, !set.playersOwn);
+            EXPECT_GT(file.progress, last);
+            last = file.progress;
+        }
+        EXPECT_EQ(folders.size(), 1u) << set.key;
+        EXPECT_EQ(last, 99.0f) << set.key;
+    }
+    for (const char* text : {"fox", "Fox", " FOX", "FOX ", "", "SPORT TV"})
+        EXPECT_EQ(catalogue.find(text), nullptr) << text;
 }
 
-// A folder where a game file belongs is left alone and named, with nothing kept.
-TEST_F(Install, AFolderInAGameFilesPlaceIsNamed) {
-    fs::create_directories(gameFile("\\DATA\\ENVIRO\\Misc16.fsh"));
-    install("FOX");
-    EXPECT_NE(onlyMessage().text.find("Misc16.fsh: a folder of that name is in the way\n"),
-              std::string::npos)
-        << onlyMessage().text;
-    EXPECT_TRUE(restore());  // nothing kept, so nothing to put back
+// The road of an install and a restore: the bar before each file, each file's outcome,
+// the player's own file kept and back again with its mode, the one the channel added
+// removed again.
+TEST_F(Install, ReplacesKeepsAndPutsBack) {
+    writeFile(gameFile(0), "game's own");
+    fs::permissions(gameFile(0), fs::perms::owner_read | fs::perms::group_read);
+    ASSERT_TRUE(install("TELEON"));
+    EXPECT_EQ(seen_.bar, (std::vector<float>{44, 50, 99, 0}));
+    ASSERT_EQ(seen_.files.size(), 3u);
+    EXPECT_EQ(seen_.files[2].shown,
+              game_.starts_with('/') ? "DATA/POPUPS/popups.big" : "\\DATA\\POPUPS\\popups.big");
+    EXPECT_EQ(lastReport().channel->key, "TELEON");
+    EXPECT_EQ(readFile(keptFile(0)), "game's own");
+    EXPECT_FALSE(fs::exists(gameFile(2)));  // TELEON writes popups.big, not popups.abg
+    seen_.answer = false;
+    EXPECT_FALSE(restore());  // asked, and told no: nothing changes
+    EXPECT_TRUE(fs::exists(gameFile(3)));
+    seen_.answer = true;
+    ASSERT_TRUE(restore());
+    EXPECT_EQ(readFile(gameFile(0)), "game's own");
+    EXPECT_EQ(fs::status(gameFile(0)).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_FALSE(fs::exists(gameFile(3)));
+    std::multiset<O> kinds;
+    for (const FileOutcome& o : lastReport().files) kinds.insert(o.kind);
+    EXPECT_EQ(kinds, (std::multiset<O>{O::Restored, O::Removed, O::Removed}));
+    EXPECT_TRUE(restore());
+    EXPECT_EQ(lastReport().kind, K::NothingToRestore);
+}
+
+// A game folder given as a Linux path is reported with its files' real names.
+TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
+    if (!game_.starts_with('/')) GTEST_SKIP() << "a Linux path";
+    writeFile(gameDir() / "data/Enviro/MISC16.FSH", "game's own");
+    ASSERT_TRUE(install("FOX"));
+    EXPECT_EQ(seen_.files.at(0).shown, "data/Enviro/MISC16.FSH");
+    EXPECT_EQ(snapshot(gameDir() / "data/Enviro").size(), 1u);  // replaced, not joined
+}
+
+// Where a game file belongs there is something that is no file, or the channel's own
+// file is missing or empty: that file is left as it was and named, the rest go in.
+TEST_F(Install, WhatCannotBeReplacedIsNamed) {
+    fs::create_directories(gameFile(1));
+    fs::remove(programDir() / "protv/popups.abg");
+    writeFile(programDir() / "protv/misc16.fsh", "");
+    EXPECT_FALSE(install("PROTV"));
+    EXPECT_EQ(lastReport().kind, K::Incomplete);
+    ASSERT_EQ(seen_.files.size(), 3u);
+    EXPECT_EQ(seen_.files[0].error.code, ErrorCode::SourceEmpty);
+    EXPECT_EQ(seen_.files[1].error.code, ErrorCode::IsFolder);
+    EXPECT_EQ(seen_.files[2].error.code, ErrorCode::SourceMissing);
+    EXPECT_FALSE(fs::exists(gameDir() / "KESTRO backup/DATA"));  // nothing was kept
 }
 
 struct BadFolderCase {
     const char* label;
     std::string text;  // "@" stands for the scratch folder
-    const char* reason;
+    ErrorCode reason;
 };
 
 class InstallIntoBadFolder : public Install, public ::testing::WithParamInterface<BadFolderCase> {};
@@ -38,26 +111,24 @@ class InstallIntoBadFolder : public Install, public ::testing::WithParamInterfac
 TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     std::string text = GetParam().text;
     if (auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, utf8(tmp_.path()));
-    view_.game = text;
-    const auto before = listTree(tmp_.path());
-    install("FOX");
-    EXPECT_EQ(listTree(tmp_.path()), before);
-    const Message& message = onlyMessage();
-    EXPECT_EQ(message.kind, Message::Kind::Warning);
-    EXPECT_NE(message.text.find(GetParam().reason), std::string::npos) << message.text;
-    EXPECT_NE(message.text.find("No game file was replaced"), std::string::npos);
-    EXPECT_EQ(view_.progress, std::vector<float>{0});
+    game_ = text;
+    const auto before = snapshot(tmp_.path());
+    EXPECT_FALSE(install("FOX"));
     EXPECT_FALSE(restore());  // nor does a restore
-    EXPECT_EQ(listTree(tmp_.path()), before);
+    EXPECT_EQ(snapshot(tmp_.path()), before);
+    for (const Report& report : seen_.reports) {
+        EXPECT_EQ(report.kind, K::Refused);
+        EXPECT_EQ(report.refusal.code, GetParam().reason);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
                          ::testing::ValuesIn(std::vector<BadFolderCase>{
-                             {"empty", "", "no folder is set"},
-                             {"relative", "VARNEX 2001", "not a full path"},
-                             {"missing", "@/not installed", "was not found"},
-                             {"a_file", "@/program/fox/misc16.fsh", "was not found"},
-                             {"no_such_drive", "Q:\\VARNEX 2001", "drive is not available"}}),
+                             {"empty", "", ErrorCode::PathEmpty},
+                             {"relative", "VARNEX 2001", ErrorCode::PathRelative},
+                             {"missing", "@/not installed", ErrorCode::FolderMissing},
+                             {"a_file", "@/program/fox/misc16.fsh", ErrorCode::NotAFolder},
+                             {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing}}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -1,0 +1,651 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace kestro {
+namespace {
+
+using Before = Record::Before;
+using Op = Record::Intent::Op;
+using Kind = FileOutcome::Kind;
+using Stage = FileOutcome::Stage;
+using What = StoreDamage::What;
+
+constexpr std::string_view kStateFile = "state.txt";
+constexpr std::string_view kLockFile = "kestro.lock";
+constexpr std::string_view kSetAside = ".set-aside";
+constexpr size_t kStateLimit = 64 * 1024;
+constexpr std::string_view kStateHeader =
+    "# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n";
+
+std::string hex(std::uint64_t value) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::string digestText(const Digest& d) {
+    return std::to_string(d.size) + " " + hex(d.high) + hex(d.low);
+}
+
+bool parseHex(std::string_view text, std::uint64_t& value) {
+    if (text.size() != 16 || text.find_first_not_of("0123456789abcdef") != std::string_view::npos)
+        return false;
+    return std::from_chars(text.data(), text.data() + text.size(), value, 16).ec == std::errc();
+}
+
+std::optional<Digest> parseDigest(std::string_view text) {
+    const size_t space = text.find(' ');
+    if (space == std::string_view::npos) return std::nullopt;
+    const std::string_view size = text.substr(0, space), hash = text.substr(space + 1);
+    Digest digest;
+    const auto [end, ec] = std::from_chars(size.data(), size.data() + size.size(), digest.size);
+    if (size.empty() || ec != std::errc() || end != size.data() + size.size() ||
+        hash.size() != 32 || !parseHex(hash.substr(0, 16), digest.high) ||
+        !parseHex(hash.substr(16), digest.low))
+        return std::nullopt;
+    return digest;
+}
+
+constexpr std::array<std::string_view, 3> kOps = {"keep", "write", "put-back"};
+
+// Parses one "<file>.<key>=<value>" line into `state`; false when it is not understood.
+bool parseLine(std::string_view line, StoreState& state, std::array<std::array<bool, 3>, 4>& seen) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view left = line.substr(0, equals), value = line.substr(equals + 1);
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        const std::string_view name = kGameFiles[slot].name;
+        if (!left.starts_with(name) || left.size() <= name.size() || left[name.size()] != '.')
+            continue;
+        const std::string_view key = left.substr(name.size() + 1);
+        const int field = key == "before" ? 0 : key == "written" ? 1 : key == "intent" ? 2 : -1;
+        if (field < 0 || seen[slot][field]) return false;
+        seen[slot][field] = true;
+        Record& record = state[slot];
+        if (field == 0) {
+            if (value == "absent") {
+                record.before = Before::Absent;
+                return true;
+            }
+            if (value == "kept") {  // as the first store noted it, without the kept digest
+                record.before = Before::Kept;
+                return true;
+            }
+            if (!value.starts_with("kept ")) return false;
+            record.before = Before::Kept;
+            record.kept = parseDigest(value.substr(5));
+            return record.kept.has_value();
+        }
+        if (field == 1) {
+            if (value == "unknown") {
+                record.authorUnknown = true;
+                return true;
+            }
+            record.written = parseDigest(value);
+            return record.written.has_value();
+        }
+        const size_t space = value.find(' ');
+        const auto op = std::find(kOps.begin(), kOps.end(), value.substr(0, space));
+        const auto digest =
+            space == std::string_view::npos ? std::nullopt : parseDigest(value.substr(space + 1));
+        if (op == kOps.end() || !digest) return false;
+        record.intent = Record::Intent{static_cast<Op>(op - kOps.begin()), *digest};
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string formatState(const StoreState& state) {
+    std::string text(kStateHeader);
+    for (size_t slot = 0; slot < state.size(); ++slot) {
+        const Record& record = state[slot];
+        const std::string name = std::string(kGameFiles[slot].name) + ".";
+        if (record.before == Before::Absent) text += name + "before=absent\n";
+        if (record.before == Before::Kept)
+            text +=
+                name + "before=kept" + (record.kept ? " " + digestText(*record.kept) : "") + "\n";
+        if (record.authorUnknown)
+            text += name + "written=unknown\n";
+        else if (record.written)
+            text += name + "written=" + digestText(*record.written) + "\n";
+        if (record.intent)
+            text += name + "intent=" + std::string(kOps[static_cast<size_t>(record.intent->op)]) +
+                    " " + digestText(record.intent->digest) + "\n";
+    }
+    return text;
+}
+
+std::optional<StoreState> parseState(std::string_view text, int& badLine) {
+    StoreState state{};
+    std::array<std::array<bool, 3>, 4> seen{};
+    for (int number = 1; !text.empty(); ++number) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (line.empty() || line.starts_with('#')) continue;
+        if (!parseLine(line, state, seen)) {
+            badLine = number;
+            return std::nullopt;
+        }
+    }
+    return state;
+}
+
+// --- the folders ---
+
+Result<Folder> Store::gameFolder(size_t slot, bool create) {
+    std::optional<Folder>& cached = gameFolders_[folderOf(slot)];
+    if (cached) return *cached;
+    if (!data_) {
+        Result<Folder> data = game_.root().child("DATA", create);
+        if (!data.ok()) return data.error;
+        data_ = data.value;
+    }
+    Result<Folder> folder = data_->child(kGameFiles[slot].folder, create);
+    if (folder.ok()) cached = folder.value;
+    return folder;
+}
+
+Result<Folder> Store::keptFolder(size_t slot, bool create) {
+    std::optional<Folder>& cached = keptFolders_[folderOf(slot)];
+    if (cached) return *cached;
+    if (!storeData_) {
+        Result<Folder> data = store_.child("DATA", create);
+        if (!data.ok()) return data.error;
+        storeData_ = data.value;
+    }
+    Result<Folder> folder = storeData_->child(kGameFiles[slot].folder, create);
+    if (folder.ok()) cached = folder.value;
+    return folder;
+}
+
+std::string Store::shownGameFile(size_t slot, const Folder& folder, const std::string& name) const {
+    const std::string onDisk =
+        utf8Text(data_->path().filename()) + "/" + utf8Text(folder.path().filename()) + "/" + name;
+    return game_.show(kGameFiles[slot].path, onDisk);
+}
+
+Error Store::save() {
+    dirty_ = false;
+    return writeWhole(store_, kStateFile, formatState(state_));
+}
+
+// --- opening ---
+
+Error Store::readState() {
+    Result<ReadFile> file = ReadFile::open(store_, kStateFile);
+    const auto damaged = [&](What what, Error error = {}) {
+        damage_ = {what, 0, 0, std::move(error)};
+        return failure(ErrorCode::Damaged);
+    };
+    if (file.error.code == ErrorCode::Missing) {
+        // Lost (deleted as the player was told to, say): the kept files say what was kept,
+        // and nothing says whose the files in place are.
+        for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+            Result<Folder> folder = keptFolder(slot, false);
+            if (!folder.ok()) continue;
+            const std::string name = folder.value.find(kGameFiles[slot].name);
+            Result<ReadFile> kept = ReadFile::open(folder.value, name);
+            Digest digest;
+            if (!kept.ok() || !digestOf(kept.value, digest).ok()) continue;
+            state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
+        }
+        return {};
+    }
+    if (!file.ok()) {
+        const ErrorCode code = file.error.code;
+        const bool odd =
+            code == ErrorCode::Link || code == ErrorCode::IsFolder || code == ErrorCode::NotAFile;
+        return damaged(odd ? What::StateNotAFile : What::StateUnreadable, file.error);
+    }
+    std::string text;
+    if (Error e = readSmall(file.value, kStateLimit, text); !e.ok())
+        return damaged(e.code == ErrorCode::TooLarge ? What::StateTooLarge : What::StateUnreadable,
+                       e);
+    int line = 0;
+    const auto state = parseState(text, line);
+    if (!state) {
+        damage_ = {What::StateNotUnderstood, 0, line, {}};
+        return failure(ErrorCode::Damaged);
+    }
+    state_ = *state;
+    return {};
+}
+
+// Completes or forgets what a run cut short was doing to `slot`, by what is there now.
+void Store::recover(size_t slot) {
+    Record& record = state_[slot];
+    if (!record.intent) return;
+    const Record::Intent intent = *record.intent;
+    const bool kept = intent.op == Op::Keep;
+    Result<Folder> folder = kept ? keptFolder(slot, false) : gameFolder(slot, false);
+    // What cannot be looked at now (a link in the way, a read failing) is left for a run
+    // that can; only what is surely not there is forgotten.
+    const auto forget = [&] {
+        record.intent.reset();
+        dirty_ = true;
+    };
+    if (!folder.ok()) {
+        if (folder.error.code == ErrorCode::FolderMissing) forget();
+        return;
+    }
+    // A kept copy goes only by being put back: with none left, the put-back was done,
+    // whatever the game has written there since.
+    if (intent.op == Op::PutBack) {
+        Result<Folder> keptIn = keptFolder(slot, false);
+        if (!keptIn.ok() && keptIn.error.code != ErrorCode::FolderMissing) return;
+        if (!keptIn.ok() || keptIn.value.info(keptIn.value.find(kGameFiles[slot].name)).kind ==
+                                EntryKind::Missing) {
+            record = {};
+            dirty_ = true;
+            return;
+        }
+    }
+    const std::string name = folder.value.find(kGameFiles[slot].name);
+    Result<ReadFile> file = ReadFile::open(folder.value, name);
+    Digest digest;
+    if (file.error.code == ErrorCode::Missing ||
+        (file.ok() && file.value.info().size != intent.digest.size))
+        return forget();  // it never happened: what was there is there still
+    if (!file.ok() || !digestOf(file.value, digest).ok()) return;
+    forget();
+    if (digest != intent.digest) return;
+    switch (intent.op) {
+        case Op::Keep:
+            record.before = Before::Kept;
+            record.kept = digest;
+            break;
+        case Op::Write:
+            record.written = digest;
+            record.authorUnknown = false;
+            break;
+        case Op::PutBack:
+            // The original is back; a kept copy left beside it goes once the store is
+            // known to be sound.
+            record = {};
+            stale_[slot] = digest;
+            break;
+    }
+}
+
+// Whether the state agrees with the kept files; damage_ says where it does not.
+bool Store::checkAgainstFiles() {
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        Record& record = state_[slot];
+        Result<Folder> folder = keptFolder(slot, false);
+        FileInfo info;
+        std::string name;
+        if (folder.ok()) {
+            name = folder.value.find(kGameFiles[slot].name);
+            info = folder.value.info(name);
+        }
+        const bool there = info.kind != EntryKind::Missing;
+        if (stale_[slot] && info.kind == EntryKind::File) continue;
+        if (there && record.before != Before::Kept) {
+            damage_ = {What::KeptNotRecorded, slot, 0, {}};
+            return false;
+        }
+        if (record.before != Before::Kept) continue;
+        if (info.kind != EntryKind::File || (record.kept && info.size != record.kept->size)) {
+            damage_ = {What::RecordedNotKept, slot, 0, folder.ok() ? Error{} : folder.error};
+            return false;
+        }
+        if (!record.kept) {  // noted without its digest: taken once from the copy itself
+            Result<ReadFile> kept = ReadFile::open(folder.value, name);
+            Digest digest;
+            if (!kept.ok() || !digestOf(kept.value, digest).ok()) {
+                damage_ = {What::RecordedNotKept, slot, 0, kept.error};
+                return false;
+            }
+            record.kept = digest;
+            dirty_ = true;
+        }
+    }
+    return true;
+}
+
+Error Store::open(bool create) {
+    Result<Folder> store = game_.root().child(kStoreFolder, create);
+    if (!store.ok()) {
+        if (store.error.code == ErrorCode::FolderMissing && !create) return {};
+        if (store.error.code == ErrorCode::NotAFolder) {
+            damage_ = {What::StoreNotAFolder, 0, 0, store.error};
+            return failure(ErrorCode::Damaged);
+        }
+        if (store.error.code == ErrorCode::Link)
+            store.error.subject = "\\" + std::string(kStoreFolder);
+        return store.error;
+    }
+    store_ = store.value;
+    if (Error e = lock_.lock(store_, kLockFile); !e.ok()) {
+        if (e.code == ErrorCode::Link || e.code == ErrorCode::IsFolder ||
+            e.code == ErrorCode::NotAFile) {
+            damage_ = {What::LockNotAFile, 0, 0, e};
+            return failure(ErrorCode::Damaged);
+        }
+        return e;
+    }
+    // A link where the kept files' folders belong is refused before anything is read.
+    for (size_t slot : {size_t{0}, size_t{2}}) {
+        if (Result<Folder> f = keptFolder(slot, false);
+            !f.ok() && f.error.code != ErrorCode::FolderMissing) {
+            if (f.error.code == ErrorCode::Link)
+                f.error.subject = "\\" + std::string(kStoreFolder) + "\\DATA" +
+                                  (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
+            return f.error;
+        }
+    }
+    if (Error e = readState(); !e.ok()) return e;
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) recover(slot);
+    // A refused store is left exactly as it is.
+    if (!checkAgainstFiles()) return failure(ErrorCode::Damaged);
+    // Only the lock's holder tidies, so no running copy loses its temporary file; and only
+    // inside real folders.
+    removeTemporaries(store_, kStateFile);
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        if (Result<Folder> f = gameFolder(slot, false); f.ok())
+            removeTemporaries(f.value, f.value.find(kGameFiles[slot].name));
+        if (Result<Folder> f = keptFolder(slot, false); f.ok()) {
+            const std::string name = f.value.find(kGameFiles[slot].name);
+            removeTemporaries(f.value, name);
+            // Should it stay, the state says it is kept, and the next restore tidies it.
+            if (stale_[slot] && f.value.info(name).kind == EntryKind::File &&
+                !removeFile(f.value, name).ok())
+                state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
+        }
+    }
+    if (dirty_) save();  // what was recovered; should this fail, it is recovered again
+    return {};
+}
+
+Error Store::makeDataFolders() {
+    for (size_t slot : {size_t{0}, size_t{2}}) {
+        Result<Folder> folder = gameFolder(slot, true);
+        if (folder.ok()) continue;
+        if (folder.error.code == ErrorCode::Link) {
+            folder.error.subject =
+                data_ ? "\\DATA\\" + std::string(kGameFiles[slot].folder) : "\\DATA";
+            return folder.error;
+        }
+        // Any other failure is the file's to report: it cannot be written there.
+    }
+    return {};
+}
+
+// --- installing ---
+
+Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::string& name,
+                                 const FileInfo& info) const {
+    const Record& record = state_[slot];
+    // Only a file of the size noted can be what was noted: no other is read.
+    if (!record.written || info.kind != EntryKind::File || info.size != record.written->size)
+        return false;
+    Result<ReadFile> file = ReadFile::open(folder, name);
+    Digest digest;
+    const Error e = file.ok() ? digestOf(file.value, digest) : file.error;
+    if (!e.ok()) return e;
+    return digest == *record.written;
+}
+
+Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown) {
+    Result<Folder> folder = keptFolder(slot, true);
+    if (!folder.ok()) return folder.error;
+    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
+    std::string name = base;
+    for (int n = 2; folder.value.info(name).kind != EntryKind::Missing; ++n)
+        name = base + "-" + std::to_string(n);
+    Result<Staged> copy = Staged::copy(file, folder.value, name, info.mode);
+    if (!copy.ok()) return copy.error;
+    if (Error e = copy.value.commit(); !e.ok()) return e;
+    shown = game_.show("\\" + std::string(kStoreFolder) + "\\DATA\\" +
+                           std::string(kGameFiles[slot].folder) + "\\" + name,
+                       utf8Text((folder.value.path() / utf8Path(name))
+                                    .lexically_relative(game_.root().path())
+                                    .generic_u8string()));
+    return {};
+}
+
+Error Store::keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
+                  std::string& shownAside) {
+    Record& record = state_[slot];
+    Result<ReadFile> file = ReadFile::open(folder, name);
+    if (!file.ok()) return file.error;
+    if (record.authorUnknown && record.before == Before::Kept) {
+        // Nothing says whose this file is, and the kept original is the only copy of the
+        // player's file: the one in place is kept apart rather than over it.
+        Digest digest;
+        if (Error e = digestOf(file.value, digest); !e.ok()) return e;
+        if (digest == record.kept) return {};  // a copy of the original: nothing to keep
+        file = ReadFile::open(folder, name);
+        if (!file.ok()) return file.error;
+        return setAside(slot, file.value, info, shownAside);
+    }
+    Result<Folder> keptIn = keptFolder(slot, true);
+    if (!keptIn.ok()) return keptIn.error;
+    const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+    if (keptIn.value.info(keptName).kind == EntryKind::Folder)
+        return failure(ErrorCode::IsFolder, 0, utf8Text(keptIn.value.path() / utf8Path(keptName)));
+    Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
+    if (!copy.ok()) return copy.error;
+    record.intent = Record::Intent{Op::Keep, copy.value.digest()};
+    if (Error e = save(); !e.ok()) {
+        record.intent.reset();
+        return e;
+    }
+    if (Error e = copy.value.commit(); !e.ok()) {
+        record.intent.reset();  // the next run forgets it too: the copy is not there
+        dirty_ = true;
+        return e;
+    }
+    record.before = Before::Kept;
+    record.kept = copy.value.digest();
+    record.intent.reset();
+    dirty_ = true;
+    return {};
+}
+
+FileOutcome Store::install(size_t slot, const SourceFile& source) {
+    FileOutcome out{Kind::NotReplaced, slot, std::string(kGameFiles[slot].path), {},
+                    Stage::None,       {}};
+    const auto fail = [&](Stage stage, Error error) {
+        out.stage = stage;
+        out.error = std::move(error);
+        return out;
+    };
+    Result<Folder> folder = gameFolder(slot, false);
+    if (!folder.ok()) return fail(Stage::Copy, folder.error);
+    const std::string name = folder.value.find(kGameFiles[slot].name);
+    out.shown = shownGameFile(slot, folder.value, name);
+    const FileInfo now = folder.value.info(name);
+    const std::string where = utf8Text(folder.value.path() / utf8Path(name));
+    if (now.kind == EntryKind::Folder)
+        return fail(Stage::Copy, failure(ErrorCode::IsFolder, 0, where));
+    if (now.kind == EntryKind::Link) return fail(Stage::Copy, failure(ErrorCode::Link, 0, where));
+    if (now.kind == EntryKind::Other)
+        return fail(Stage::Copy, failure(ErrorCode::NotAFile, 0, where));
+
+    Result<ReadFile> in = ReadFile::open(source.path, source.followLinks);
+    if (!in.ok()) {
+        const ErrorCode code = in.error.code;
+        in.error.code =
+            code == ErrorCode::Missing ? ErrorCode::SourceMissing
+            : code == ErrorCode::Link || code == ErrorCode::IsFolder || code == ErrorCode::NotAFile
+                ? ErrorCode::SourceNotAFile
+                : ErrorCode::SourceUnreadable;
+        return fail(Stage::Copy, in.error);
+    }
+    // An empty file would leave the game without its graphics.
+    if (in.value.info().size == 0)
+        return fail(Stage::Copy, failure(ErrorCode::SourceEmpty, 0, utf8Text(source.path)));
+    const std::uint32_t mode = now.kind == EntryKind::File ? (now.mode | 0200) : 0644;
+    Result<Staged> staged = Staged::copy(in.value, folder.value, name, mode);
+    if (!staged.ok()) return fail(Stage::Copy, staged.error);
+
+    Record& record = state_[slot];
+    const Result<bool> ours = holdsWritten(slot, folder.value, name, now);
+    if (!ours.ok()) return fail(Stage::Keep, ours.error);
+    if (now.kind == EntryKind::File && !ours.value)
+        if (Error e = keep(slot, folder.value, name, now, out.setAside); !e.ok())
+            return fail(Stage::Keep, e);
+    const Record before = record;
+    if (now.kind == EntryKind::Missing && record.before == Before::Unknown)
+        record.before = Before::Absent;
+    record.intent = Record::Intent{Op::Write, staged.value.digest()};
+    if (Error e = save(); !e.ok()) {
+        record = before;
+        dirty_ = true;
+        return fail(Stage::Note, e);
+    }
+    if (Error e = staged.value.commit(); !e.ok()) {
+        record.intent.reset();
+        dirty_ = true;
+        return fail(Stage::Copy, e);
+    }
+    record.written = staged.value.digest();
+    record.authorUnknown = false;
+    record.intent.reset();
+    dirty_ = true;
+    out.kind = Kind::Replaced;
+    return out;
+}
+
+Error Store::finish() {
+    return dirty_ && store_.isOpen() ? save() : Error{};
+}
+
+// --- restoring ---
+
+bool Store::anythingToRestore() const {
+    return std::any_of(state_.begin(), state_.end(),
+                       [](const Record& r) { return r.before != Before::Unknown; });
+}
+
+Error Store::putBack(size_t slot, const Folder& folder, const std::string& name, Stage& stage) {
+    Result<Folder> keptIn = keptFolder(slot, false);
+    if (!keptIn.ok()) return keptIn.error;
+    const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+    const FileInfo kept = keptIn.value.info(keptName);
+    // Moved back, on the same disk, so that its data are not copied again; but a copy
+    // that has other names as well is copied, so that no file outside is tied to the game's.
+    if (kept.links == 1) {
+        const Error moved = moveFile(keptIn.value, keptName, folder, name);
+        if (moved.ok() || moved.code != ErrorCode::Other) return moved;
+    }
+    Result<ReadFile> file = ReadFile::open(keptIn.value, keptName);
+    if (!file.ok()) return file.error;
+    Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
+    if (!copy.ok()) return copy.error;
+    if (Error e = copy.value.commit(); !e.ok()) return e;
+    stage = Stage::Tidy;  // the original is back; only its kept copy is left
+    return removeFile(keptIn.value, keptName);
+}
+
+std::optional<FileOutcome> Store::restoreOne(size_t slot) {
+    Record& record = state_[slot];
+    FileOutcome out{Kind::NotRestored, slot, std::string(kGameFiles[slot].path), {},
+                    Stage::None,       {}};
+    const auto fail = [&](Stage stage, Error error) {
+        out.stage = stage;
+        out.error = std::move(error);
+        return out;
+    };
+    const bool kept = record.before == Before::Kept;
+    Result<Folder> folder = gameFolder(slot, kept);
+    if (!folder.ok()) {
+        if (!kept && folder.error.code == ErrorCode::FolderMissing) {
+            record = {};  // nothing there to remove
+            dirty_ = true;
+            return std::nullopt;
+        }
+        return fail(Stage::PutBack, folder.error);
+    }
+    const std::string name = folder.value.find(kGameFiles[slot].name);
+    out.shown = shownGameFile(slot, folder.value, name);
+    const FileInfo now = folder.value.info(name);
+    const std::string where = utf8Text(folder.value.path() / utf8Path(name));
+    if (now.kind == EntryKind::Folder)
+        return fail(Stage::PutBack, failure(ErrorCode::IsFolder, 0, where));
+    if (now.kind == EntryKind::Link)
+        return fail(Stage::PutBack, failure(ErrorCode::Link, 0, where));
+    if (now.kind == EntryKind::Other)
+        return fail(Stage::PutBack, failure(ErrorCode::NotAFile, 0, where));
+    const Result<bool> holds = holdsWritten(slot, folder.value, name, now);
+    if (!holds.ok()) return fail(Stage::PutBack, holds.error);
+    const bool ours = holds.value;
+
+    if (!kept) {  // added where the game had none: removed while it is still ours
+        if (now.kind == EntryKind::Missing) {
+            record = {};
+            dirty_ = true;
+            return std::nullopt;
+        }
+        if (!ours) {
+            out.kind = Kind::LeftChanged;
+            return out;
+        }
+        if (Error e = removeFile(folder.value, name); !e.ok()) return fail(Stage::Tidy, e);
+        record = {};
+        dirty_ = true;
+        out.kind = Kind::Removed;
+        return out;
+    }
+
+    // Already back (a restore cut short after putting it back, or the same bytes anyway):
+    // only the kept copy is left to tidy. The file in place is read for that alone.
+    bool back = false;
+    if (now.kind == EntryKind::File && !ours && now.size == record.kept->size) {
+        Result<ReadFile> file = ReadFile::open(folder.value, name);
+        Digest digest;
+        back = file.ok() && digestOf(file.value, digest).ok() && digest == *record.kept;
+    }
+    if (back) {
+        Result<Folder> keptIn = keptFolder(slot, false);
+        if (!keptIn.ok()) return fail(Stage::Tidy, keptIn.error);
+        if (Error e = removeFile(keptIn.value, keptIn.value.find(kGameFiles[slot].name)); !e.ok())
+            return fail(Stage::Tidy, e);
+    } else {
+        if (now.kind == EntryKind::File && !ours) {
+            if (!record.authorUnknown) {
+                out.kind = Kind::LeftChanged;
+                return out;
+            }
+            // Whose it is is not known: it is kept apart, and the original goes back.
+            Result<ReadFile> file = ReadFile::open(folder.value, name);
+            if (!file.ok()) return fail(Stage::Keep, file.error);
+            if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
+                return fail(Stage::Keep, e);
+        }
+        record.intent = Record::Intent{Op::PutBack, *record.kept};
+        if (Error e = save(); !e.ok()) {
+            record.intent.reset();
+            return fail(Stage::Note, e);
+        }
+        Stage stage = Stage::PutBack;
+        if (Error e = putBack(slot, folder.value, name, stage); !e.ok()) {
+            record.intent.reset();
+            dirty_ = true;
+            return fail(stage, e);
+        }
+    }
+    record = {};
+    dirty_ = true;
+    out.kind = Kind::Restored;
+    return out;
+}
+
+std::vector<FileOutcome> Store::restore() {
+    std::vector<FileOutcome> outcomes;
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot)
+        if (state_[slot].before != Before::Unknown)
+            if (auto outcome = restoreOne(slot)) outcomes.push_back(std::move(*outcome));
+    return outcomes;
+}
+
+}  // namespace kestro

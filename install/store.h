@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's own channel files, kept before an install first replaces them and put back
+// on request. The store is the folder "KESTRO backup" in the game folder: the kept files
+// under their game paths (so a player can find them by hand), a state file and a lock
+// file. Only the four game files a channel can replace are ever looked at.
+//
+// What the program wrote is known from its own records alone, never from what a file
+// holds: before it puts a file in place it notes, flushed, what it is about to do (the
+// digest it is about to write, what was there before); afterwards it notes the outcome.
+// A run that finds such an intent left by a run cut short completes or forgets it by
+// comparing the file in place with the digest noted. When unsure whose a file is, it
+// is kept.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue.h"
+#include "digest.h"
+#include "files.h"
+#include "gamefolder.h"
+
+namespace kestro {
+
+inline constexpr std::string_view kStoreFolder = "KESTRO backup";
+
+// What the store knows of one game file.
+struct Record {
+    enum class Before { Unknown, Kept, Absent };
+    Before before = Before::Unknown;  // what the player had before the program wrote there
+    std::optional<Digest> kept;       // what the kept copy holds
+    std::optional<Digest> written;    // what the program last put in place
+    bool authorUnknown = false;  // the state was lost: whose the file in place is, is not known
+    struct Intent {
+        enum class Op { Keep, Write, PutBack };
+        Op op;
+        Digest digest;  // what the file named by the operation will hold once it is done
+        bool operator==(const Intent&) const = default;
+    };
+    std::optional<Intent> intent;  // noted before a file is put in place
+    bool operator==(const Record&) const = default;
+};
+using StoreState = std::array<Record, kGameFiles.size()>;
+
+// The state file's text, and back; nullopt and the first line not understood when it is
+// not what the program writes.
+std::string formatState(const StoreState& state);
+std::optional<StoreState> parseState(std::string_view text, int& badLine);
+
+// How the store is damaged; nothing is installed or restored then.
+struct StoreDamage {
+    enum class What {
+        None,
+        StoreNotAFolder,     // "KESTRO backup" is a file or the like
+        LockNotAFile,        // its lock file is a folder, link or the like
+        StateNotAFile,       // its state file is a folder, link, pipe or the like
+        StateTooLarge,       // larger than the program ever writes
+        StateUnreadable,     // error says why
+        StateNotUnderstood,  // line says where
+        KeptNotRecorded,     // a kept copy of `slot` while the state says the game had none
+        RecordedNotKept,     // the state says `slot` is kept, but its copy is gone or another
+    };
+    What what = What::None;
+    size_t slot = 0;
+    int line = 0;
+    Error error;
+};
+
+// What became of one game file.
+struct FileOutcome {
+    enum class Kind {
+        Replaced,     // an install put the channel's file in place
+        NotReplaced,  // an install left it as it was (error, stage)
+        Restored,     // the kept original is back
+        Removed,      // a file installs added where the game had none is gone
+        LeftChanged,  // the game or the player changed it since the program wrote it
+        NotRestored,  // a restore left it as it was (error, stage)
+    };
+    enum class Stage { None, Keep, Copy, Note, PutBack, Tidy };
+    Kind kind = Kind::NotReplaced;
+    size_t slot = 0;
+    std::string shown;  // the file as the player's system shows it
+    Error error;
+    Stage stage = Stage::None;  // which part failed
+    std::string setAside;       // a file of unknown authorship kept apart, as shown
+    bool done() const {
+        return kind != Kind::NotReplaced && kind != Kind::NotRestored && kind != Kind::LeftChanged;
+    }
+};
+
+// One install's or restore's hold on a game folder's store.
+class Store {
+  public:
+    explicit Store(const GameFolder& game) : game_(game) {}
+
+    // Takes the folder's lock (making "KESTRO backup" when `create`), finishes or forgets
+    // what a run cut short left, tidies its temporary files and checks the state against
+    // the kept files. Locked when another install or restore runs; Link when a link is on
+    // the way (subject names it as shown); Damaged, with damage() saying how. Without
+    // `create`, a folder with no store opens empty and unlocked: nothing in it to change.
+    Error open(bool create);
+    const StoreDamage& damage() const { return damage_; }
+
+    // Makes DATA, DATA\ENVIRO and DATA\POPUPS where they are missing, one level each;
+    // Link when one of them is a link (nothing is made through it).
+    Error makeDataFolders();
+    // Puts the channel's file `source` in place of game file `slot`, keeping the file
+    // there first unless the records say the program wrote it.
+    FileOutcome install(size_t slot, const SourceFile& source);
+
+    bool anythingToRestore() const;
+    // Puts back each kept original and removes each file installs added, while what is in
+    // place is what the program wrote; the rest is left alone. Files with nothing to do
+    // are not listed.
+    std::vector<FileOutcome> restore();
+
+    // Notes the outcomes since the last note. A failure here loses nothing: the intents
+    // noted before are completed by the next run.
+    Error finish();
+
+    const StoreState& state() const { return state_; }
+
+  private:
+    Result<Folder> gameFolder(size_t slot, bool create);
+    Result<Folder> keptFolder(size_t slot, bool create);
+    std::string shownGameFile(size_t slot, const Folder& folder, const std::string& name) const;
+    Result<bool> holdsWritten(size_t slot, const Folder& folder, const std::string& name,
+                              const FileInfo& info) const;
+    Error keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
+               std::string& setAside);
+    Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
+    Error putBack(size_t slot, const Folder& folder, const std::string& name,
+                  FileOutcome::Stage& stage);
+    std::optional<FileOutcome> restoreOne(size_t slot);
+    Error readState();
+    void recover(size_t slot);
+    bool checkAgainstFiles();
+    Error save();
+
+    const GameFolder& game_;
+    Folder store_;
+    FileLock lock_;
+    StoreState state_{};
+    StoreDamage damage_;
+    bool dirty_ = false;
+    std::array<std::optional<Digest>, kGameFiles.size()>
+        stale_;  // kept copies a put-back cut short left
+    std::optional<Folder> data_, storeData_;
+    std::array<std::optional<Folder>, 2> gameFolders_, keptFolders_;  // ENVIRO, POPUPS
+};
+
+// The folder a game file lies in: 0 for ENVIRO, 1 for POPUPS.
+inline size_t folderOf(size_t slot) {
+    return kGameFiles[slot].folder == "ENVIRO" ? 0 : 1;
+}
+
+}  // namespace kestro

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Faults of the disk while the game's file is kept, replaced or put back: its own
+// version is never lost, nothing temporary is left, and the player is told what failed
+// and where.
+#include <gtest/gtest.h>
+
+#include "install_fixture.h"
+
+namespace kestro {
+namespace {
+
+using namespace test;
+using S = FileOutcome::Stage;
+
+struct StoreFaultCase {
+    const char* label;
+    bool restoring;  // after an install; else the install itself
+    SystemCall call;
+    int code, callsToPass;
+    ErrorCode error;
+    S stage;  // of the file's outcome; None when the whole run was refused
+};
+
+class StoreFault : public Install, public ::testing::WithParamInterface<StoreFaultCase> {};
+
+TEST_P(StoreFault, LosesNothingAndSaysWhy) {
+    const StoreFaultCase& c = GetParam();
+    writeFile(gameFile(0), "game's own");
+    fs::create_directories(gameDir() / "DATA/POPUPS");
+    fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
+    if (c.restoring) install("CANAL+");
+    {
+        Injecting faults({{c.call, c.code}}, c.callsToPass);
+        c.restoring ? (void)restore() : (void)install("CANAL+");
+    }
+    EXPECT_TRUE(Injecting::pending.empty());
+    EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
+    for (const auto& [name, text] : snapshot(gameDir()))
+        EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
+    const Report& report = lastReport();
+    const Error& error = c.stage == S::None ? report.refusal : report.files.at(0).error;
+    EXPECT_EQ(error.code, c.error);
+    if (c.stage != S::None) {
+        EXPECT_EQ(report.files.at(0).stage, c.stage);
+    }
+}
+
+using enum SystemCall;
+INSTANTIATE_TEST_SUITE_P(
+    Calls, StoreFault,
+    ::testing::ValuesIn(std::vector<StoreFaultCase>{
+        {"disk_full_copying", false, Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
+        {"disk_full_keeping", false, Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
+        {"not_noted", false, Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},  // after keeping
+        {"in_use", false, Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
+        {"store_read_only", false, MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
+        {"lock_refused", true, Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
+        {"state_unreadable", true, Read, EIO, 0, ErrorCode::Damaged, S::None},
+        {"put_back_refused", true, Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
+        {"game_file_unreadable", true, Read, EIO, 2, ErrorCode::Other, S::PutBack}}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+}  // namespace
+}  // namespace kestro
