@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "playersets.h"
+#include "setsource.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kestro::SetContents contents;
-    const kestro::SetResult read =
-        kestro::readSetArchive(std::string_view(reinterpret_cast<const char*>(data), size), contents);
-    if (!read.ok && read.message.empty()) std::abort();  // a refusal always says why
+    const kestro::SourceProblem read = kestro::readSetArchive(
+        std::string_view(reinterpret_cast<const char*>(data), size), contents);
+    if (!read.ok() && read.what == kestro::SourceProblem::What::None) std::abort();
     std::uint64_t total = 0;
     for (const auto& file : contents.files) {
         if (file && file->size() > kestro::kMaxSetFileSize) std::abort();

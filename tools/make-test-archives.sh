@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes the channel-set archives the tests read (tests/install/archives), from the
+# Makes the channel-set archives the tests read (tests/playersets/archives), from the
 # folder set "Pack" there: the same set as .zip, .7z and .rar, and the hostile ones.
 # Needs bsdtar (Debian: libarchive-tools) and python3. libarchive cannot write RAR, so
 # the .rar (RAR 4, stored) is put together by hand.
 set -euo pipefail
-cd "$(dirname "$0")/../tests/install/archives"
+cd "$(dirname "$0")/../tests/playersets/archives"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 bsdtar --format zip -cf set.zip Pack
@@ -15,7 +15,12 @@ printf secret > "$tmp/misc16.fsh"
     -cf out misc16.fsh) && mv "$tmp/out" encrypted.zip
 head -c $((64 * 1048576 + 1)) /dev/zero > "$tmp/misc16.fsh"
 (cd "$tmp" && bsdtar --format 7zip -cf out misc16.fsh) && mv "$tmp/out" oversized.7z
-rm "$tmp/misc16.fsh" && ln -s /etc/passwd "$tmp/misc16.fsh"
+# A solid archive with a filler of more than 1 GiB before the set's file: small on disk,
+# long to unpack.
+rm "$tmp/misc16.fsh" && head -c $((1024 * 1048576 + 1)) /dev/zero > "$tmp/filler.bin"
+printf 'after the filler' > "$tmp/misc16.fsh"
+(cd "$tmp" && bsdtar --format 7zip -cf out filler.bin misc16.fsh) && mv "$tmp/out" long-walk.7z
+rm "$tmp/filler.bin" "$tmp/misc16.fsh" && ln -s /etc/passwd "$tmp/misc16.fsh"
 (cd "$tmp" && bsdtar --format zip -cf out misc16.fsh) && mv "$tmp/out" link.zip
 head -c 40 set.zip > damaged.zip
 python3 - <<'PY'

@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "playersets.h"
+
+#include <algorithm>
+#include <random>
+
+#include "files.h"
+#include "names.h"
+
+namespace kestro {
+namespace {
+
+namespace fs = std::filesystem;
+using What = SetOutcome::What;
+
+// Temporary folders of an add or a remove under way; only the holder of the sets
+// folder's lock makes them, so a leftover one is tidied under that lock.
+constexpr std::string_view kAdding = ".adding-", kRemoving = ".removing-";
+constexpr std::string_view kLockFile = ".lock";
+
+std::string randomSuffix() {
+    std::random_device random;
+    const auto value = (static_cast<unsigned long long>(random()) << 32) ^ random();
+    std::string hex = "0123456789abcdef", suffix;
+    for (int i = 0; i < 12; ++i) suffix += hex[(value >> (4 * i)) & 15];
+    return suffix;
+}
+
+SetOutcome outcome(What what, std::string name, Error error = {}) {
+    SetOutcome o;
+    o.what = what;
+    o.name = std::move(name);
+    o.error = std::move(error);
+    return o;
+}
+
+// The sets folder, made if need be and locked; tidies what an add or a remove cut short
+// left behind.
+struct LockedSets {
+    Folder folder;
+    FileLock lock;
+    Error error;
+
+    explicit LockedSets(const fs::path& path) {
+        if (path.empty()) {
+            error = failure(ErrorCode::FolderMissing);
+            return;
+        }
+        std::error_code ec;  // the folders above are the player's own, links and all
+        fs::create_directories(path.parent_path(), ec);
+        Result<Folder> parent = Folder::open(path.parent_path());
+        Result<Folder> sets = parent.ok() ? parent.value.child(utf8Text(path.filename()), true)
+                                          : Result<Folder>(parent.error);
+        if (!sets.ok()) {
+            error = sets.error;
+            return;
+        }
+        folder = sets.value;
+        if (Error e = lock.lock(folder, kLockFile); !e.ok()) {
+            error = e;
+            return;
+        }
+        const auto names = folder.list();
+        for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
+            if (name.starts_with(kAdding) || name.starts_with(kRemoving))
+                fs::remove_all(folder.path() / utf8Path(name), ec);  // removes links, never follows
+        folder.forgetListing();
+    }
+};
+
+SetOutcome unusable(const LockedSets& sets, const std::string& name) {
+    return outcome(sets.error.code == ErrorCode::Locked ? What::Busy : What::SetsFolder, name,
+                   sets.error);
+}
+
+bool isShipped(std::string_view name) {
+    return std::any_of(channels().begin(), channels().end(),
+                       [&](const Channel& c) { return c.key == name; });
+}
+
+}  // namespace
+
+NameProblem setNameProblem(std::string_view name) {
+    if (name.empty()) return NameProblem::Empty;
+    const auto characters = characterCount(name);
+    if (!characters) return NameProblem::NotText;
+    if (*characters > kMaxSetName) return NameProblem::TooLong;
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            return NameProblem::BadCharacter;
+        if (c >= 'a' && c <= 'z') return NameProblem::NotCapitals;
+    }
+    if (name.front() == '.' || name.front() == ' ' || name.back() == '.' || name.back() == ' ')
+        return NameProblem::DotOrSpaceEnd;
+    // Windows keeps these for devices, with or without an extension.
+    const std::string_view stem = name.substr(0, name.find('.'));
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+        if (stem == device) return NameProblem::Device;
+    if (stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+        stem[3] >= '1' && stem[3] <= '9')
+        return NameProblem::Device;
+    return NameProblem::None;
+}
+
+std::string defaultSetName(std::string_view source) {
+    while (!source.empty() && (source.back() == '/' || source.back() == '\\'))
+        source.remove_suffix(1);
+    std::string name(source.substr(source.find_last_of("/\\") + 1));
+    for (const std::string_view kind : {".zip", ".rar", ".7z"})
+        if (name.size() > kind.size() &&
+            sameNameIgnoringCase(std::string_view(name).substr(name.size() - kind.size()), kind))
+            name.resize(name.size() - kind.size());
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return name;
+}
+
+std::vector<std::string> PlayerSets::names() const {
+    std::vector<std::string> names;
+    if (folder_.empty()) return names;
+    Result<Folder> sets = Folder::open(folder_);
+    const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
+    for (const std::string& name : all.value)
+        if (setNameProblem(name) == NameProblem::None &&
+            sets.value.info(name).kind == EntryKind::Folder)
+            names.push_back(name);
+    return names;
+}
+
+std::vector<ChannelSet> PlayerSets::read() const {
+    std::vector<ChannelSet> sets;
+    if (folder_.empty()) return sets;
+    Result<Folder> root = Folder::open(folder_);
+    if (!root.ok()) return sets;
+    for (const std::string& name : names()) {
+        Result<Folder> folder = root.value.child(name);
+        const auto entries = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>();
+        // Only plain files (never links) with one of the set's names count; of two names
+        // for one file, the first in sorted order.
+        std::array<std::string, kSetFileNames.size()> found;
+        std::array<bool, kSetFileNames.size()> empty{};
+        for (const std::string& entry : entries.value) {
+            const auto slot = slotOfName(entry);
+            const FileInfo info = folder.value.info(entry);
+            if (!slot || info.kind != EntryKind::File || !found[*slot].empty()) continue;
+            found[*slot] = entry;
+            empty[*slot] = info.size == 0;
+        }
+        ChannelSet set{name, {}, {}, {}, true, {}};
+        if (!found[kPreviewSlot].empty())
+            set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false};
+        for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+            if (found[slot].empty()) continue;
+            if (empty[slot])
+                set.leftOut.push_back(slot);
+            else
+                set.files.push_back(
+                    {slot, {folder.value.path() / utf8Path(found[slot]), false}, 0});
+        }
+        if (set.files.empty()) continue;
+        for (size_t i = 0; i < set.files.size(); ++i)
+            set.files[i].progress = progressOf(i, set.files.size());
+        sets.push_back(std::move(set));
+    }
+    return sets;
+}
+
+SetOutcome PlayerSets::add(const fs::path& source, const std::string& name,
+                           const ReadProgress& progress) {
+    SetOutcome result = outcome(What::Added, name);
+    if ((result.nameProblem = setNameProblem(name)) != NameProblem::None) {
+        result.what = What::BadName;
+        return result;
+    }
+    SetContents contents;
+    std::error_code ec;
+    const fs::file_type kind = fs::status(source, ec).type();
+    result.source = kind == fs::file_type::directory ? readSetFolder(source, contents, progress)
+                    : kind == fs::file_type::regular
+                        ? readSetArchiveFile(source, contents, progress)
+                        : SourceProblem{SourceProblem::What::NotASource, 0, {}, {}};
+    result.passedOver = contents.passedOver;
+    if (!result.source.ok()) {
+        result.what = What::SourceProblem;
+        return result;
+    }
+    for (size_t slot = 0; slot < kSetFileNames.size(); ++slot) {
+        if (!contents.files[slot]) continue;
+        // An empty game file would replace the game's graphics with nothing.
+        if (slot != kPreviewSlot && contents.files[slot]->empty()) {
+            result.what = What::SourceProblem;
+            result.source = {SourceProblem::What::EmptyFile, slot, {}, {}};
+            return result;
+        }
+        result.files.push_back(slot);
+    }
+    if (result.files.empty() || result.files.front() == kPreviewSlot) {
+        result.what = What::NoGameFiles;
+        return result;
+    }
+
+    LockedSets sets(folder_);
+    if (!sets.error.ok()) return unusable(sets, name);
+    if (sets.folder.info(name).kind != EntryKind::Missing) {
+        result.what = What::NameTaken;
+        return result;
+    }
+    const std::string temporary = std::string(kAdding) + randomSuffix();
+    Result<Folder> folder = sets.folder.child(temporary, true);
+    const auto failed = [&](Error e) {
+        fs::remove_all(sets.folder.path() / temporary, ec);
+        result.what = e.code == ErrorCode::Cancelled ? What::SourceProblem : What::WriteFailed;
+        if (e.code == ErrorCode::Cancelled) result.source.what = SourceProblem::What::Cancelled;
+        result.error = std::move(e);
+        return result;
+    };
+    if (!folder.ok()) return failed(folder.error);
+    for (size_t slot = 0; slot < kSetFileNames.size(); ++slot) {
+        if (!contents.files[slot]) continue;
+        if (progress && !progress(contents.total)) return failed(failure(ErrorCode::Cancelled));
+        if (Error e = writeWhole(folder.value, kSetFileNames[slot], *contents.files[slot]); !e.ok())
+            return failed(e);
+    }
+    if (Error e = moveFile(sets.folder, temporary, sets.folder, name); !e.ok()) return failed(e);
+    result.replacesShipped = isShipped(name);
+    return result;
+}
+
+SetOutcome PlayerSets::remove(const std::string& name) {
+    SetOutcome result = outcome(What::Removed, name);
+    if ((result.nameProblem = setNameProblem(name)) != NameProblem::None) {
+        result.what = What::BadName;
+        return result;
+    }
+    LockedSets sets(folder_);
+    if (!sets.error.ok()) return unusable(sets, name);
+    if (sets.folder.info(name).kind != EntryKind::Folder) {
+        result.what = What::NoSuchSet;
+        return result;
+    }
+    // Out of the list in one step, then deleted; a remove cut short is tidied next time.
+    const std::string gone = std::string(kRemoving) + randomSuffix();
+    if (Error e = moveFile(sets.folder, name, sets.folder, gone); !e.ok()) {
+        result.what = What::WriteFailed;
+        result.error = e;
+        return result;
+    }
+    std::error_code ec;
+    fs::remove_all(sets.folder.path() / gone, ec);
+    result.replacesShipped = isShipped(name);
+    return result;
+}
+
+}  // namespace kestro

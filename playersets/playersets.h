@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's own channel sets: each a folder "<NAME>" in the player's sets folder,
+// holding some of the game's four channel files and perhaps a preview. A set is added
+// from a folder or an archive: its files are read and checked, then written into a
+// temporary folder that is renamed into place, so an add either completes or leaves
+// nothing. Sources are never used in place.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue.h"
+#include "setsource.h"
+
+namespace kestro {
+
+// Why a text cannot name a set: it must be a file name on every platform, in capitals,
+// and short enough for the list.
+enum class NameProblem {
+    None,
+    Empty,
+    TooLong,       // more than kMaxSetName characters
+    NotText,       // not UTF-8
+    BadCharacter,  // \ / : * ? " < > | or a control character
+    NotCapitals,
+    DotOrSpaceEnd,  // begins or ends with a dot or a space
+    Device,         // a name Windows keeps for a device (CON, COM1, ...)
+};
+inline constexpr size_t kMaxSetName = 32;
+NameProblem setNameProblem(std::string_view name);
+
+// The name a set from `source` gets unless the player gives another: the base name of
+// the folder or archive (extension dropped), in capitals as far as ASCII goes.
+std::string defaultSetName(std::string_view source);
+
+// What came of adding or removing a set.
+struct SetOutcome {
+    enum class What {
+        Added,
+        Removed,
+        BadName,        // nameProblem
+        NameTaken,      // the player has a set of that name already
+        NoSuchSet,      // the player has no set of that name
+        NoGameFiles,    // the source holds none of the four (passedOver says if some were passed
+                        // over)
+        SourceProblem,  // source says what
+        SetsFolder,     // the sets folder cannot be used: error
+        Busy,           // another copy of the program is adding or removing a set
+        WriteFailed,    // error
+    };
+    What what = What::Added;
+    std::string name;
+    NameProblem nameProblem = NameProblem::None;
+    SourceProblem source;
+    Error error;
+    std::vector<size_t> files;  // added: the slots of the set's files, the preview's too
+    int passedOver = 0;
+    bool replacesShipped = false;  // named like one of the seven
+    bool ok() const { return what == What::Added || what == What::Removed; }
+};
+
+class PlayerSets {
+  public:
+    // `folder` holds the sets; empty when the player has no per-user folder at all.
+    explicit PlayerSets(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    // The player's own: "KESTRO/channels" in the per-user data folder
+    // (~/.local/share, or $XDG_DATA_HOME; %LOCALAPPDATA% on Windows).
+    static PlayerSets forThisUser();
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Every set folder of the player's, sorted, whether it holds a game file or not (so
+    // that one which does not can still be removed).
+    std::vector<std::string> names() const;
+    // The sets as the catalogue lists them: each folder with a valid name and at least
+    // one game file. An empty game file is left out and named in the set's `leftOut`.
+    std::vector<ChannelSet> read() const;
+
+    // Adds the set read from `source` (a folder or an archive) as `name`. `progress` is
+    // told of the bytes read and may stop the add, which then leaves nothing behind.
+    SetOutcome add(const std::filesystem::path& source, const std::string& name,
+                   const ReadProgress& progress = {});
+    // Removes the set `name`, files and folder.
+    SetOutcome remove(const std::string& name);
+
+  private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace kestro

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Channel sets out of archives, through libarchive. An archive is untrusted: only
+// entries named like a set's file are read, never written anywhere by their path, and
+// what reading may walk through on the way is capped.
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <array>
+#include <memory>
+
+#include "files.h"
+#include "setsource.h"
+
+namespace kestro {
+namespace {
+
+using What = SourceProblem::What;
+using Archive = std::unique_ptr<archive, decltype(&archive_read_free)>;
+
+Archive newReader() {
+    Archive reader(archive_read_new(), &archive_read_free);
+    archive_read_support_format_zip(reader.get());
+    archive_read_support_format_7zip(reader.get());
+    archive_read_support_format_rar(reader.get());
+    archive_read_support_format_rar5(reader.get());
+    return reader;
+}
+
+SourceProblem damaged(archive* reader) {
+    const char* why = archive_error_string(reader);
+    return {What::Damaged, 0, {}, why ? why : "unreadable"};
+}
+
+// Why an archive could not be read to its end.
+SourceProblem unreadable(archive* reader) {
+    if (archive_format(reader) == 0) return {What::UnknownArchive, 0, {}, {}};
+    if (archive_read_has_encrypted_entries(reader) > 0) return {What::Encrypted, 0, {}, {}};
+    return damaged(reader);
+}
+
+struct Reading {
+    archive* reader;
+    SetContents& contents;
+    const ReadProgress& progress;
+    std::uint64_t walked = 0;
+
+    SourceProblem readEntry(size_t slot) {
+        std::string data;
+        std::array<char, 64 * 1024> block;
+        for (;;) {
+            const la_ssize_t got = archive_read_data(reader, block.data(), block.size());
+            if (got < 0) return damaged(reader);
+            if (got == 0) break;
+            const auto size = static_cast<std::uint64_t>(got);
+            if (data.size() + size > kMaxSetFileSize) return {What::FileTooLarge, slot, {}, {}};
+            if (contents.total + data.size() + size > kMaxSetSize)
+                return {What::SetTooLarge, slot, {}, {}};
+            if ((walked += size) > kMaxArchiveWalk) return {What::WalkTooLong, 0, {}, {}};
+            data.append(block.data(), size);
+            if (progress && !progress(contents.total + data.size()))
+                return {What::Cancelled, 0, {}, {}};
+        }
+        contents.total += data.size();
+        contents.files[slot] = std::move(data);
+        return {};
+    }
+
+    SourceProblem all(int opened) {
+        if (opened != ARCHIVE_OK) return unreadable(reader);
+        for (int count = 1;; ++count) {
+            archive_entry* entry = nullptr;
+            const int status = archive_read_next_header(reader, &entry);
+            if (status == ARCHIVE_EOF) return {};
+            if (status != ARCHIVE_OK && status != ARCHIVE_WARN) return unreadable(reader);
+            if (count > kMaxArchiveEntries) return {What::TooManyArchiveEntries, 0, {}, {}};
+            const char* path = archive_entry_pathname_utf8(entry);
+            if (!path) path = archive_entry_pathname(entry);
+            bool climbs = false;
+            const auto slot = path ? slotOfEntry(path, climbs) : std::nullopt;
+            const bool wanted = slot && !climbs && archive_entry_filetype(entry) == AE_IFREG &&
+                                !archive_entry_hardlink(entry) &&
+                                !archive_entry_is_encrypted(entry);
+            if (!wanted) {
+                if (slot) ++contents.passedOver;
+                // Skipping an entry of a solid archive unpacks it all the same.
+                if (archive_entry_size_is_set(entry) &&
+                    (walked += static_cast<std::uint64_t>(
+                         std::max<la_int64_t>(0, archive_entry_size(entry)))) > kMaxArchiveWalk)
+                    return {What::WalkTooLong, 0, {}, {}};
+                continue;
+            }
+            if (contents.files[*slot]) return {What::FileTwice, *slot, {}, {}};
+            if (SourceProblem p = readEntry(*slot); !p.ok()) return p;
+        }
+    }
+};
+
+// libarchive reads a file through these, so that it is opened the program's own way
+// (without blocking on a pipe) and streamed, whatever its size.
+struct FileSource {
+    ReadFile file;
+    std::array<char, 64 * 1024> block;
+};
+
+la_ssize_t readBlock(archive*, void* data, const void** buffer) {
+    auto* source = static_cast<FileSource*>(data);
+    *buffer = source->block.data();
+    const long long got = source->file.readSome(source->block.data(), source->block.size());
+    return got < 0 ? ARCHIVE_FATAL : static_cast<la_ssize_t>(got);
+}
+
+la_int64_t seekTo(archive*, void* data, la_int64_t offset, int whence) {
+    const long long at = static_cast<FileSource*>(data)->file.seek(offset, whence);
+    return at < 0 ? ARCHIVE_FATAL : at;
+}
+
+}  // namespace
+
+SourceProblem readSetArchive(std::string_view bytes, SetContents& contents,
+                             const ReadProgress& progress) {
+    const Archive reader = newReader();
+    Reading reading{reader.get(), contents, progress};
+    return reading.all(archive_read_open_memory(reader.get(), bytes.data(), bytes.size()));
+}
+
+SourceProblem readSetArchiveFile(const std::filesystem::path& path, SetContents& contents,
+                                 const ReadProgress& progress) {
+    FileSource source;
+    Result<ReadFile> file = ReadFile::open(path, true);
+    if (!file.ok()) return {What::Unreadable, 0, file.error, {}};
+    source.file = std::move(file.value);
+    const Archive reader = newReader();
+    archive_read_set_callback_data(reader.get(), &source);
+    archive_read_set_read_callback(reader.get(), readBlock);
+    archive_read_set_seek_callback(reader.get(), seekTo);
+    Reading reading{reader.get(), contents, progress};
+    return reading.all(archive_read_open1(reader.get()));
+}
+
+}  // namespace kestro

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A set from a folder and the folders in it; links are never followed.
+#include <functional>
+
+#include "files.h"
+#include "setsource.h"
+
+namespace kestro {
+namespace {
+
+struct FolderWalk {
+    SetContents& contents;
+    const ReadProgress& progress;
+    int seen = 0;
+
+    SourceProblem take(const Folder& folder, const std::string& name, size_t slot) {
+        Result<ReadFile> file = ReadFile::open(folder, name);
+        if (file.error.code == ErrorCode::Link || file.error.code == ErrorCode::NotAFile) {
+            ++contents.passedOver;
+            return {};
+        }
+        if (!file.ok()) return {SourceProblem::What::Unreadable, slot, file.error, {}};
+        if (contents.files[slot]) return {SourceProblem::What::FileTwice, slot, {}, {}};
+        if (file.value.info().size > kMaxSetFileSize)
+            return {SourceProblem::What::FileTooLarge, slot, {}, {}};
+        std::string data;
+        if (Error e = readSmall(file.value, kMaxSetFileSize, data); !e.ok())
+            return e.code == ErrorCode::TooLarge
+                       ? SourceProblem{SourceProblem::What::FileTooLarge, slot, {}, {}}
+                       : SourceProblem{SourceProblem::What::Unreadable, slot, e, {}};
+        if ((contents.total += data.size()) > kMaxSetSize)
+            return {SourceProblem::What::SetTooLarge, slot, {}, {}};
+        if (progress && !progress(contents.total))
+            return {SourceProblem::What::Cancelled, 0, {}, {}};
+        contents.files[slot] = std::move(data);
+        return {};
+    }
+
+    SourceProblem walk(const Folder& folder, int depth) {
+        const Result<std::vector<std::string>> names = folder.list();
+        if (!names.ok()) {
+            Error e = names.error;
+            e.subject = utf8Text(folder.path());
+            return {SourceProblem::What::Unreadable, 0, e, {}};
+        }
+        for (const std::string& name : names.value) {
+            if (++seen > kMaxFolderEntries) return {SourceProblem::What::TooManyEntries, 0, {}, {}};
+            const FileInfo info = folder.info(name);
+            if (info.kind == EntryKind::Folder && depth + 1 < kMaxFolderDepth) {
+                Result<Folder> inner = folder.child(name);
+                if (!inner.ok()) {
+                    Error e = inner.error;
+                    e.subject = utf8Text(folder.path() / utf8Path(name));
+                    return {SourceProblem::What::Unreadable, 0, e, {}};
+                }
+                if (SourceProblem p = walk(inner.value, depth + 1); !p.ok()) return p;
+                continue;
+            }
+            const auto slot = slotOfName(name);
+            if (!slot || info.kind == EntryKind::Folder) continue;
+            if (SourceProblem p = take(folder, name, *slot); !p.ok()) return p;
+        }
+        return {};
+    }
+};
+
+}  // namespace
+
+SourceProblem readSetFolder(const std::filesystem::path& path, SetContents& contents,
+                            const ReadProgress& progress) {
+    Result<Folder> folder = Folder::open(path);  // the folder the player chose, wherever it is
+    if (!folder.ok()) return {SourceProblem::What::Unreadable, 0, folder.error, {}};
+    FolderWalk walker{contents, progress};
+    return walker.walk(folder.value, 0);
+}
+
+std::optional<size_t> slotOfEntry(std::string_view path, bool& climbs) {
+    climbs = false;
+    std::string_view last;
+    while (!path.empty()) {
+        const size_t cut = path.find_first_of("/\\");
+        const std::string_view part = path.substr(0, cut);
+        if (part == "..") climbs = true;
+        if (!part.empty()) last = part;
+        path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
+    }
+    return slotOfName(last);
+}
+
+}  // namespace kestro

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's own channel sets, from the folder and archives in tests/playersets/archives
+// (made by tools/make-test-archives.sh).
+#include <gtest/gtest.h>
+
+#include "playersets.h"
+#include "scratch.h"
+
+namespace kestro {
+namespace {
+
+using namespace test;
+using What = SetOutcome::What;
+using Source = SourceProblem::What;
+
+const fs::path kArchives = fromUtf8(KESTRO_TEST_ARCHIVES);
+
+class PlayerSetsTest : public ::testing::Test {
+  protected:
+    fs::path setsDir() const { return tmp_.path() / "sets"; }
+    SetOutcome add(const fs::path& source, const std::string& name) {
+        return PlayerSets(setsDir()).add(source, name);
+    }
+    // What the sets folder holds, temporaries included; the lock file aside.
+    std::vector<std::string> sets() const {
+        std::vector<std::string> names;
+        for (const auto& [name, text] : snapshot(setsDir()))
+            if (name != ".lock" && name.find('/') == std::string::npos) names.push_back(name);
+        return names;
+    }
+    TempFolder tmp_;
+};
+
+struct AddCase {
+    const char* source;
+    What what;
+    Source problem;
+    int passedOver;
+};
+
+class Adding : public PlayerSetsTest, public ::testing::WithParamInterface<AddCase> {};
+
+// However a set comes, only its files land, found wherever they were and in whatever
+// letter case; anything hostile is passed over or refused, and a refused add leaves
+// nothing behind.
+TEST_P(Adding, TakesTheSetsFilesOnly) {
+    const AddCase& c = GetParam();
+    const SetOutcome added = add(kArchives / c.source, "X");
+    EXPECT_EQ(added.what, c.what);
+    EXPECT_EQ(added.source.what, c.problem);
+    EXPECT_EQ(added.passedOver, c.passedOver);
+    EXPECT_EQ(sets(), added.ok() ? std::vector<std::string>{"X"} : std::vector<std::string>{});
+    if (!added.ok()) return;
+    EXPECT_EQ(added.files, (std::vector<size_t>{0, 3, kPreviewSlot}));
+    EXPECT_EQ(snapshot(setsDir() / "X").size(), 3u);
+    EXPECT_EQ(readFile(setsDir() / "X/popups.big"), "big");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, Adding,
+    ::testing::Values(AddCase{"Pack", What::Added, Source::None, 0},
+                      AddCase{"set.zip", What::Added, Source::None, 0},
+                      AddCase{"set.7z", What::Added, Source::None, 0},
+                      AddCase{"set.rar", What::Added, Source::None, 0},
+                      AddCase{"climb.zip", What::NoGameFiles, Source::None, 1},
+                      AddCase{"link.zip", What::NoGameFiles, Source::None, 1},
+                      AddCase{"encrypted.zip", What::NoGameFiles, Source::None, 1},
+                      AddCase{"oversized.7z", What::SourceProblem, Source::FileTooLarge, 0},
+                      AddCase{"long-walk.7z", What::SourceProblem, Source::WalkTooLong, 0},
+                      AddCase{"twice.zip", What::SourceProblem, Source::FileTwice, 0},
+                      AddCase{"damaged.zip", What::SourceProblem, Source::Damaged, 0},
+                      AddCase{"none.zip", What::NoGameFiles, Source::None, 0},
+                      AddCase{"not-an-archive.zip", What::SourceProblem, Source::UnknownArchive, 0},
+                      AddCase{"missing", What::SourceProblem, Source::NotASource, 0}),
+    [](const auto& info) { return rowName(info.index, info.param.source); });
+
+TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
+    for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "CON TV", "COM0",
+                             "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
+        EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
+    const std::pair<const char*, NameProblem> bad[] = {
+        {"", NameProblem::Empty},
+        {"fox", NameProblem::NotCapitals},
+        {"A/B", NameProblem::BadCharacter},
+        {"A:B", NameProblem::BadCharacter},
+        {"\x01", NameProblem::BadCharacter},
+        {"NUL.TXT", NameProblem::Device},
+        {"COM1", NameProblem::Device},
+        {".X", NameProblem::DotOrSpaceEnd},
+        {"X ", NameProblem::DotOrSpaceEnd},
+        {"TV\xC3(", NameProblem::NotText},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", NameProblem::TooLong}};
+    for (const auto& [name, problem] : bad) EXPECT_EQ(setNameProblem(name), problem) << name;
+    EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
+    EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");
+}
+
+// A set's name is its own; what an add cut short left is tidied, links in the sets
+// folder are never followed, a set folder with no game file can still be removed, and a
+// full disk or a stopped add leaves nothing half-written.
+TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
+    PlayerSets sets(setsDir());
+    writeFile(setsDir() / ".adding-1" / "misc8.fsh", "8");
+    writeFile(setsDir() / "EMPTY/readme.txt", "no set file here");
+    fs::create_directory_symlink(kArchives / "Pack/DATA/POPUPS", setsDir() / "VIA LINK");
+    {
+        Injecting full({{SystemCall::Write, ENOSPC}});
+        EXPECT_EQ(add(kArchives / "Pack", "MY TV").error.code, ErrorCode::DiskFull);
+    }
+    EXPECT_EQ(
+        sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return false; }).source.what,
+        Source::Cancelled);
+    EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
+    ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
+    EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
+    EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV"}));
+    EXPECT_EQ(sets.read().size(), 1u);
+    EXPECT_EQ(sets.remove("VIA LINK").what, What::NoSuchSet);
+    EXPECT_TRUE(sets.remove("EMPTY").ok());
+    EXPECT_TRUE(sets.remove("MY TV").ok());
+    EXPECT_EQ(this->sets(), std::vector<std::string>{"VIA LINK"});
+}
+
+// A folder that cannot be read whole, or a game file of no bytes, is refused and named.
+TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
+    writeFile(tmp_.path() / "pack/a/misc8.fsh", "8");
+    writeFile(tmp_.path() / "pack/b/Misc16.fsh", "16");
+    {
+        Injecting unreadable({{SystemCall::List, EACCES}}, 1);  // the first folder inside
+        const SetOutcome added = add(tmp_.path() / "pack", "PACK");
+        EXPECT_EQ(added.source.what, Source::Unreadable);
+        EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / "pack/a"));
+    }
+    writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
+    const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
+    EXPECT_EQ(empty.source.what, Source::EmptyFile);
+    EXPECT_EQ(empty.source.slot, 0u);
+    EXPECT_FALSE(fs::exists(setsDir() / "PACK"));
+}
+
+}  // namespace
+}  // namespace kestro
