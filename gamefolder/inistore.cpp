@@ -7,8 +7,7 @@
 namespace kestro {
 namespace {
 
-// A settings file this large is not ours; refusing it keeps a damaged or hostile
-// file from eating memory at start-up.
+// A settings file this large is not ours.
 constexpr qint64 kMaxFileSize = 64 * 1024;
 
 bool needsQuotes(const QString& value) {
@@ -145,12 +144,6 @@ bool writeIni(QIODevice& device, const QSettings::SettingsMap& map) {
     }
     const QByteArray bytes = text.toUtf8();
     return device.write(bytes) == bytes.size();
-}
-
-QSettings::Format iniFormat() {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("ini"), readIni, writeIni, Qt::CaseInsensitive);
-    return format;
 }
 
 }  // namespace kestro

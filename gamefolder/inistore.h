@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A plain INI format for QSettings that writes "[GENERAL]" as it stands. Qt's own
-// INI writer turns any group spelt "general" into "[%General]", which a player
-// opening the file by hand would not recognise.
+// The settings file's plain INI text: "[GENERAL]" written as it stands (where Qt's own
+// INI writer would turn a group spelt "general" into "[%General]", which a player opening
+// the file by hand would not recognise), and read back with sections and keys in upper
+// case, since the store compares names without regard to letter case.
 #pragma once
 
 #include <QSettings>
 
 namespace kestro {
 
-// The registered format; sections and keys read back in upper case, since the
-// store compares names without regard to letter case.
-QSettings::Format iniFormat();
-
-// The parser and writer behind it, for tests.
 bool readIni(QIODevice& device, QSettings::SettingsMap& map);
 bool writeIni(QIODevice& device, const QSettings::SettingsMap& map);
 

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What differs between platforms for the game folder: where the setting lives and
-// which drives there are. One implementation per platform (platform_posix.cpp,
-// platform_win.cpp).
+// What differs between platforms for the game folder: where the setting lives and which
+// drives there are. One implementation per platform (platform_posix.cpp, platform_win.cpp).
 #pragma once
 
 #include <QChar>
 #include <QList>
-#include <QSettings>
 #include <QString>
-#include <memory>
 
 namespace kestro {
 
-// The per-user store that holds the game folder. `location` overrides where it is
-// (a file on Linux, a registry key on Windows); empty means the user's own.
-std::unique_ptr<QSettings> openSettingsStore(const QString& location);
-
-// A human description of where the store is, for messages.
-QString settingsStoreName(const QString& location);
+// The stored game folder as read from the per-user store at `location` (empty: the
+// user's own); `problem` says why the store cannot be read, naming it.
+struct StoredFolder {
+    QString folder;
+    QString problem;
+};
+StoredFolder readStoredFolder(const QString& location);
+// Stores `folder`; why it could not be, or an empty text.
+QString writeStoredFolder(const QString& location, const QString& folder);
 
 struct Drive {
     QString label;      // as the drive list shows it: "c: [drive_c]", "/"

@@ -3,6 +3,7 @@
 // kept it, so a folder remembered there before is found; the drives are the machine's.
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "platform.h"
 
@@ -11,6 +12,7 @@ namespace {
 
 const QString kClassicStore =
     QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\KESTRO");
+const QString kKey = QStringLiteral("GENERAL/PATH");
 
 QString storeKey(const QString& location) {
     return location.isEmpty() ? kClassicStore : location;
@@ -18,12 +20,21 @@ QString storeKey(const QString& location) {
 
 }  // namespace
 
-std::unique_ptr<QSettings> openSettingsStore(const QString& location) {
-    return std::make_unique<QSettings>(storeKey(location), QSettings::NativeFormat);
+StoredFolder readStoredFolder(const QString& location) {
+    QSettings store(storeKey(location), QSettings::NativeFormat);
+    const QString value = store.value(kKey).toString();
+    if (store.status() != QSettings::NoError)
+        return {{}, QObject::tr("%1 cannot be read").arg(storeKey(location))};
+    return {value, {}};
 }
 
-QString settingsStoreName(const QString& location) {
-    return storeKey(location);
+QString writeStoredFolder(const QString& location, const QString& folder) {
+    QSettings store(storeKey(location), QSettings::NativeFormat);
+    store.setValue(kKey, folder);
+    store.sync();
+    return store.status() == QSettings::NoError
+               ? QString()
+               : QObject::tr("%1 cannot be written").arg(storeKey(location));
 }
 
 QList<Drive> availableDrives() {

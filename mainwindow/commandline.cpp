@@ -2,158 +2,299 @@
 #include "commandline.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
-#include "catalogue.h"
-#include "channelsets.h"
+#include "files.h"
 #include "installer.h"
-#include "originals.h"
 #include "playersets.h"
+#include "reports.h"
 #include "settings.h"
 
 namespace kestro {
 namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 void say(std::FILE* to, const QString& text) {
     std::fputs(text.toUtf8().constData(), to);
     std::fputc('\n', to);
 }
 
-// The install and restore report what they did here instead of in message boxes.
-class ConsoleView : public InstallView {
-  public:
-    std::string channel, game, destinationText, sourceText;
-
-    std::string selectedChannel() const override { return channel; }
-    std::string gameFolder() const override { return game; }
-    std::string destination() const override { return destinationText; }
-    std::string source() const override { return sourceText; }
-    void setDestination(const std::string& text) override { destinationText = text; }
-    void setSource(const std::string& text) override { sourceText = text; }
-    void setProgress(float) override {}
-    FileResult runCopyStep(Digest* written) override { return copyStep(*this, written); }
-    void showMessage(const Message& message) override {
-        say(message.kind == Message::Kind::Warning ? stderr : stdout,
-            QString::fromStdString(message.text));
-    }
-    bool askYesNo(const Message&) override { return true; }  // asked by the command itself
-};
-
-QString channelKeys(const Catalogue& catalogue) {
-    QStringList keys;
-    for (const ChannelSet& channel : catalogue.sets()) keys << QString::fromStdString(channel.key);
-    return keys.join(QStringLiteral(", "));
-}
-
-int report(const SetResult& result) {
-    say(result.ok ? stdout : stderr, QString::fromStdString(result.message));
-    return result.ok ? kDone : kNotDone;
+// Every message to standard error is the program's, and says so.
+void complain(const QString& text) {
+    say(stderr, QStringLiteral("kestro: ") + text);
 }
 
 int usage(const QString& why) {
-    say(stderr, QStringLiteral("kestro: %1\nTry 'kestro --help'.").arg(why));
+    complain(why);
+    say(stderr, Texts::tr("Try 'kestro --help'."));
     return kUsage;
 }
 
+// The options, described in the player's language.
+struct Options {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            Texts::tr("Show this help and exit.")};
+    QCommandLineOption version{QStringLiteral("version"), Texts::tr("Show the version and exit.")};
+    QCommandLineOption list{
+        QStringLiteral("list"),
+        Texts::tr("List the channels; the one installed in the game folder is marked.")};
+    QCommandLineOption install{QStringLiteral("install"),
+                               Texts::tr("Install CHANNEL (see --list)."),
+                               QStringLiteral("CHANNEL")};
+    QCommandLineOption restore{QStringLiteral("restore"),
+                               Texts::tr("Put the game's original files back.")};
+    QCommandLineOption folder{
+        QStringLiteral("game-folder"),
+        Texts::tr("The game folder to list, install into or restore (default: the "
+                  "stored one; never stored)."),
+        QStringLiteral("PATH")};
+    QCommandLineOption addSet{
+        QStringLiteral("add-set"),
+        Texts::tr("Add your own channel set from a folder or a .zip, .rar or .7z archive."),
+        QStringLiteral("PATH")};
+    QCommandLineOption name{
+        QStringLiteral("name"),
+        Texts::tr("The name of the set --add-set adds (default: PATH's base name in "
+                  "capitals). Named like one of the seven, it takes that one's place."),
+        QStringLiteral("NAME")};
+    QCommandLineOption removeSet{QStringLiteral("remove-set"),
+                                 Texts::tr("Remove your own channel set NAME."),
+                                 QStringLiteral("NAME")};
+    QCommandLineOption findGame{
+        QStringLiteral("find-game"),
+        Texts::tr("Print each VARNEX 2001 folder found on this computer, one a line.")};
+
+    Options() {
+        parser.setApplicationDescription(
+            Texts::tr("Installs TV channel graphics into VARNEX 2001 and puts the game's own "
+                      "files back.\nWithout options, opens the window."));
+        parser.addOptions(
+            {help, version, list, install, restore, folder, addSet, name, removeSet, findGame});
+    }
+};
+
+// A path the player typed, taken from the current folder when it is not a full one (a
+// Windows path with its drive stays as it is).
+QString fromHere(const QString& text) {
+    const bool drive = text.size() >= 2 && text[1] == u':' && text[0].isLetter();
+    return drive || QDir::isAbsolutePath(text)
+               ? text
+               : QDir::cleanPath(QDir::current().absoluteFilePath(text));
+}
+
+// The key the player meant when they gave one in another letter case.
+QString didYouMean(const QString& given, const QStringList& known) {
+    for (const QString& key : known)
+        if (key.compare(given, Qt::CaseInsensitive) == 0)
+            return Texts::tr("; did you mean %1?").arg(key);
+    return {};
+}
+
+// The install and restore report what they do here instead of in message boxes.
+class ConsoleObserver : public InstallObserver {
+  public:
+    void progress(float) override {}
+    void fileStarted(const std::string&, const std::string&) override {}
+    void fileDone(const FileOutcome&) override {}
+    void finished(const Report& report) override {
+        const QString text = Reports::report(report, Reports::Where::CommandLine);
+        Reports::isWarning(report) ? complain(text) : say(stdout, text);
+    }
+    bool confirmRestore(const std::string&) override {
+        return true;
+    }  // asked by the command itself
+};
+
+// The game folder a command works on: the one given, or the stored one.
+struct FolderText {
+    std::optional<QString> text;
+    int failed = -1;  // an exit status when there is none
+};
+FolderText gameFolderText(const std::optional<QString>& given) {
+    if (given) return {fromHere(*given)};
+    const GameFolderSetting::Stored stored = GameFolderSetting::read();
+    if (!stored.problem.isEmpty()) {
+        complain(Texts::tr("%1; give the game folder with --game-folder.").arg(stored.problem));
+        return {std::nullopt, kNotDone};
+    }
+    if (stored.folder.isEmpty())
+        return {std::nullopt,
+                usage(Texts::tr("no game folder is stored; give one with --game-folder"))};
+    return {stored.folder};
+}
+
+std::optional<GameFolder> openFolder(const QString& text, Report::Action action) {
+    Result<GameFolder> folder = GameFolder::open(toStd(text));
+    if (folder.ok()) return folder.value;
+    ConsoleObserver().finished(unusableFolder(action, toStd(text), folder.error));
+    return std::nullopt;
+}
+
+QStringList keysOf(const Catalogue& catalogue) {
+    QStringList keys;
+    for (const ChannelSet& set : catalogue.sets()) keys << toQString(set.key);
+    return keys;
+}
+
+int report(const SetOutcome& outcome, const QString& source) {
+    const QString text = Reports::setOutcome(outcome, source);
+    outcome.ok() ? say(stdout, text) : complain(text);
+    return outcome.ok() ? kDone : kNotDone;
+}
+
+struct Runner {
+    std::filesystem::path program;
+    PlayerSets sets = PlayerSets::forThisUser();
+
+    Catalogue catalogue() const { return Catalogue(program, sets.read()); }
+
+    int operator()(const command::Help&) {
+        std::fputs(helpText().toUtf8().constData(), stdout);
+        return kDone;
+    }
+    int operator()(const command::Version&) {
+        say(stdout, QStringLiteral("KESTRO 2001 %1").arg(QStringLiteral("1.0")));
+        say(stdout, QStringLiteral("Copyright (C) 2026 Lucas Ferrer"));
+        say(stdout,
+            Texts::tr(
+                "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law."));
+        return kDone;
+    }
+    int operator()(const command::Usage& u) { return usage(u.why); }
+    int operator()(const command::List& c) {
+        const Catalogue sets = catalogue();
+        const ChannelSet* installed = nullptr;
+        int status = kDone;
+        const FolderText text = c.gameFolder ? FolderText{fromHere(*c.gameFolder)}
+                                             : FolderText{GameFolderSetting::read().folder};
+        if (text.text && !text.text->isEmpty()) {
+            if (const auto folder = openFolder(*text.text, Report::Action::Install))
+                installed = installedChannel(*folder, sets);
+            else if (c.gameFolder)
+                status = kNotDone;
+        }
+        for (const ChannelSet& set : sets.sets()) {
+            say(stdout,
+                toQString(set.key) + (&set == installed ? Texts::tr(" (installed)") : QString()));
+            for (const size_t slot : set.leftOut)
+                complain(Texts::tr("your set %1: %2 is empty and is left out")
+                             .arg(toQString(set.key), toQString(std::string(kSetFileNames[slot]))));
+        }
+        return status;
+    }
+    int operator()(const command::Install& c) {
+        const Catalogue sets = catalogue();
+        if (!sets.find(toStd(c.channel)))
+            return usage(Texts::tr("unknown channel '%1'").arg(c.channel) +
+                         (didYouMean(c.channel, keysOf(sets)).isEmpty()
+                              ? Texts::tr("; the channels are %1")
+                                    .arg(keysOf(sets).join(QStringLiteral(", ")))
+                              : didYouMean(c.channel, keysOf(sets))));
+        const FolderText text = gameFolderText(c.gameFolder);
+        if (!text.text) return text.failed;
+        const auto folder = openFolder(*text.text, Report::Action::Install);
+        if (!folder) return kNotDone;
+        ConsoleObserver observer;
+        return kestro::install({toStd(c.channel), *folder}, sets, observer) ? kDone : kNotDone;
+    }
+    int operator()(const command::Restore& c) {
+        const FolderText text = gameFolderText(c.gameFolder);
+        if (!text.text) return text.failed;
+        const auto folder = openFolder(*text.text, Report::Action::Restore);
+        if (!folder) return kNotDone;
+        ConsoleObserver observer;
+        return kestro::restore(*folder, observer) ? kDone : kNotDone;
+    }
+    int operator()(const command::AddSet& c) {
+        const QString source = fromHere(c.source);
+        const QString name =
+            c.name ? c.name->toUpper() : toQString(defaultSetName(toStd(source))).toUpper();
+        return report(sets.add(utf8Path(toStd(source)), toStd(name)), c.source);
+    }
+    int operator()(const command::RemoveSet& c) {
+        QStringList own;
+        for (const std::string& name : sets.names()) own << toQString(name);
+        if (!own.contains(c.name)) {
+            for (const Channel& shipped : channels())
+                if (toQString(std::string(shipped.key)) == c.name) {
+                    complain(Texts::tr("The %1 set came with KESTRO; it cannot be removed.")
+                                 .arg(c.name));
+                    return kNotDone;
+                }
+            return usage(Texts::tr("you have no channel set named '%1'").arg(c.name) +
+                         didYouMean(c.name, own));
+        }
+        return report(sets.remove(toStd(c.name)), {});
+    }
+    int operator()(const command::FindGame&) { return kNotDone; }
+};
+
 }  // namespace
 
-int runCommandLine(const QStringList& arguments, const QString& programFolder) {
-    const std::string playerSets = playerSetsFolder().toStdString();
-    const Catalogue catalogue(QDir::toNativeSeparators(programFolder).toStdString(), playerSets);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Installs TV channel graphics into VARNEX 2001 and puts the game's own "
-                       "files back.\nWithout options, opens the window."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("Show the version and exit."));
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  QStringLiteral("List the channels; the one installed in the "
-                                                 "stored game folder is marked."));
-    const QCommandLineOption install(
-        QStringLiteral("install"),
-        QStringLiteral("Install CHANNEL (one of %1).").arg(channelKeys(catalogue)),
-        QStringLiteral("CHANNEL"));
-    const QCommandLineOption restore(QStringLiteral("restore"),
-                                     QStringLiteral("Put the game's original files back."));
-    const QCommandLineOption folder(QStringLiteral("game-folder"),
-                                    QStringLiteral("The game folder to install into or restore "
-                                                   "(default: the stored one; never stored)."),
-                                    QStringLiteral("PATH"));
-    const QCommandLineOption addSet(
-        QStringLiteral("add-set"),
-        QStringLiteral("Add your own channel set from a folder or a .zip, .rar or .7z archive."),
-        QStringLiteral("PATH"));
-    const QCommandLineOption name(
-        QStringLiteral("name"),
-        QStringLiteral("The name of the set --add-set adds (default: PATH's base name in "
-                       "capitals). Named like one of the seven, it takes that one's place."),
-        QStringLiteral("NAME"));
-    const QCommandLineOption removeSet(QStringLiteral("remove-set"),
-                                       QStringLiteral("Remove your own channel set NAME."),
-                                       QStringLiteral("NAME"));
-    parser.addOptions({help, version, list, install, restore, folder, addSet, name, removeSet});
-    if (!parser.parse(arguments)) return usage(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return usage(
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
-    if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return kDone;
-    }
-    if (parser.isSet(version)) {
-        say(stdout, QStringLiteral("KESTRO 2001 1.0"));
-        return kDone;
-    }
-    const int actions = parser.isSet(list) + parser.isSet(install) + parser.isSet(restore) +
-                        parser.isSet(addSet) + parser.isSet(removeSet);
-    if (actions != 1)
-        return usage(actions ? QStringLiteral("give one of --list, --install, --restore, "
-                                              "--add-set, --remove-set")
-                             : QStringLiteral("nothing to do"));
-    if (parser.isSet(name) && !parser.isSet(addSet))
-        return usage(QStringLiteral("--name goes with --add-set"));
-    if (parser.isSet(addSet) || parser.isSet(removeSet)) {
-        if (parser.isSet(folder))
-            return usage(QStringLiteral("--game-folder goes with --install or --restore"));
-        if (parser.isSet(removeSet)) {
-            const ChannelSet* set = catalogue.find(parser.value(removeSet).toStdString());
-            if (!set)
-                return usage(QStringLiteral("you have no channel set named '%1'")
-                                 .arg(parser.value(removeSet)));
-            if (!set->playersOwn)
-                return report({false, "The " + set->key + " set came with KESTRO; it cannot be removed."});
-            return report(removeChannelSet(playerSets, set->key));
-        }
-        const QString source = parser.value(addSet);
-        const QString setName =
-            parser.isSet(name) ? parser.value(name).toUpper()
-                               : QString::fromStdString(defaultSetName(source.toStdString())).toUpper();
-        return report(addChannelSet(playerSets, source.toStdString(), setName.toStdString()));
-    }
+QString helpText() {
+    Options options;
+    QString text = options.parser.helpText();
+    // The usage line names the program as a player types it, wherever it was started from.
+    const qsizetype end = text.indexOf(u'\n');
+    const QString first = text.left(end);
+    const qsizetype at = first.indexOf(u' ');
+    const qsizetype after = first.indexOf(u' ', at + 1);
+    return first.left(at + 1) + QStringLiteral("kestro") + first.mid(after) + text.mid(end);
+}
 
-    ConsoleView view;
-    const QString game = parser.isSet(folder) ? parser.value(folder) : GameFolderSetting::read();
-    view.game = game.toStdString();
-    if (parser.isSet(list)) {
-        if (parser.isSet(folder))
-            return usage(QStringLiteral("--game-folder goes with --install or --restore"));
-        const ChannelSet* installed = game.isEmpty() ? nullptr : installedChannel(view.game, catalogue);
-        for (const ChannelSet& channel : catalogue.sets())
-            say(stdout, QString::fromStdString(channel.key) +
-                            (&channel == installed ? QStringLiteral(" (installed)") : QString()));
-        return kDone;
+Command parseCommandLine(const QStringList& arguments) {
+    Options o;
+    QCommandLineParser& p = o.parser;
+    if (!p.parse(arguments)) return command::Usage{p.errorText()};
+    if (!p.positionalArguments().isEmpty())
+        return command::Usage{
+            Texts::tr("unexpected argument '%1'").arg(p.positionalArguments()[0])};
+    const std::initializer_list<const QCommandLineOption*> all = {
+        &o.list, &o.install, &o.restore, &o.folder, &o.addSet, &o.name, &o.removeSet, &o.findGame};
+    for (const QCommandLineOption* option : all) {
+        const QString shown = QStringLiteral("--") + option->names().constLast();
+        // The last one silently winning would hide a script's mistake.
+        if (p.optionNames().count(option->names().constLast()) > 1)
+            return command::Usage{Texts::tr("%1 is given more than once").arg(shown)};
+        if (!option->valueName().isEmpty() && p.isSet(*option) && p.value(*option).isEmpty())
+            return command::Usage{Texts::tr("%1 needs a value").arg(shown)};
     }
-    if (game.isEmpty())
-        return usage(QStringLiteral("no game folder is stored; give one with --game-folder"));
-    if (parser.isSet(restore)) return kestro::restore(view, catalogue) ? kDone : kNotDone;
-    view.channel = parser.value(install).toStdString();
-    if (!catalogue.find(view.channel))
-        return usage(QStringLiteral("unknown channel '%1'; the channels are %2")
-                         .arg(parser.value(install), channelKeys(catalogue)));
-    return kestro::install(view, catalogue) ? kDone : kNotDone;
+    if (p.isSet(o.help)) return command::Help{};
+    if (p.isSet(o.version)) return command::Version{};
+    const int actions = p.isSet(o.list) + p.isSet(o.install) + p.isSet(o.restore) +
+                        p.isSet(o.addSet) + p.isSet(o.removeSet) + p.isSet(o.findGame);
+    if (actions != 1)
+        return command::Usage{
+            actions ? Texts::tr("give one of --list, --install, --restore, --add-set, "
+                                "--remove-set, --find-game")
+                    : Texts::tr("nothing to do")};
+    if (p.isSet(o.name) && !p.isSet(o.addSet))
+        return command::Usage{Texts::tr("--name goes with --add-set")};
+    const bool withFolder = p.isSet(o.list) || p.isSet(o.install) || p.isSet(o.restore);
+    if (p.isSet(o.folder) && !withFolder)
+        return command::Usage{Texts::tr("--game-folder goes with --list, --install or --restore")};
+    const auto folder =
+        p.isSet(o.folder) ? std::optional<QString>(p.value(o.folder)) : std::nullopt;
+    if (p.isSet(o.list)) return command::List{folder};
+    if (p.isSet(o.install)) return command::Install{p.value(o.install), folder};
+    if (p.isSet(o.restore)) return command::Restore{folder};
+    if (p.isSet(o.removeSet)) return command::RemoveSet{p.value(o.removeSet)};
+    if (p.isSet(o.findGame)) return command::FindGame{};
+    return command::AddSet{p.value(o.addSet), p.isSet(o.name)
+                                                  ? std::optional<QString>(p.value(o.name))
+                                                  : std::nullopt};
+}
+
+int runCommand(const Command& command, const QString& programFolder) {
+    return std::visit(Runner{utf8Path(toStd(QDir::toNativeSeparators(programFolder)))}, command);
 }
 
 }  // namespace kestro

@@ -4,7 +4,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include "fileops.h"
+#include "files.h"
 
 namespace kestro {
 namespace {
@@ -15,9 +15,10 @@ constexpr std::size_t kMaxBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-std::optional<QPixmap> loadPreview(const std::string& pathText) {
+std::optional<QPixmap> loadPreview(const SourceFile& file) {
     std::string data;
-    if (!readSmallFile(pathText, kMaxBytes, data).ok()) return std::nullopt;
+    if (file.path.empty() || !readSmallFile(file.path, kMaxBytes, data, file.followLinks).ok())
+        return std::nullopt;
     QByteArray bytes = QByteArray::fromStdString(data);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 [ -n "${KEEP:-}" ] && trap - EXIT
 # A copy of its own, since the checkout may lie where that user cannot read.
 mkdir -p "$work/src" "$work/home"
-cp -r "$src"/CMakeLists.txt "$src"/cmake "$src"/install "$src"/channels "$src"/tests "$work/src/"
+cp -r "$src"/CMakeLists.txt "$src"/cmake "$src"/files "$src"/install "$src"/playersets "$src"/channels "$src"/tests "$work/src/"
 
 run() {
     cd "$work"

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -59,7 +62,7 @@ class TestGameFolder : public QObject {
   private slots:
     void settingFileReadsAsWritten() {
         ScratchSettings scratch;
-        QCOMPARE(GameFolderSetting::read(), QString());
+        QCOMPARE(GameFolderSetting::read().folder, QString());
         QVERIFY(!QFile::exists(scratch.file()));  // reading never creates the store
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
         QFile file(scratch.file());
@@ -72,47 +75,75 @@ class TestGameFolder : public QObject {
         // Any text comes back as it went in: quotes, accents, control characters.
         const QString odd = QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01");
         QVERIFY(GameFolderSetting::write(odd, nullptr));
-        QCOMPARE(GameFolderSetting::read(), odd);
+        QCOMPARE(GameFolderSetting::read().folder, odd);
         QSettings::SettingsMap map;  // and so does the file, read afresh
         QFile again(scratch.file());
         QVERIFY(again.open(QIODevice::ReadOnly) && readIni(again, map));
         QCOMPARE(map.value(QStringLiteral("GENERAL/PATH")).toString(), odd);
     }
 
-    // Files written by hand or damaged: read as written, or as nothing stored; either
-    // way the next OK replaces them.
+    // Files written by hand or damaged: read as written, or as nothing stored with the
+    // reason named; a file is replaced by the next OK, a pipe or a link never written
+    // through, and a pipe never waited on.
     void settingFromAnyFile_data() {
-        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QByteArray>("contents");  // "<pipe>": a pipe, "<link>": a link
         QTest::addColumn<QString>("reads");
+        QTest::addColumn<QString>("problem");
         const QByteArray line("[GENERAL]\nPATH=C:\\x\n");
+        const QString damaged = QStringLiteral("not a settings file");
         QTest::newRow("names in any case")
-            << QByteArray("; by hand\r\n[general]\r\n  path = E:\\Juegos  \r\n") << "E:\\Juegos";
-        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + line << "C:\\x";
+            << QByteArray("; by hand\r\n[general]\r\n  path = E:\\Juegos  \r\n") << "E:\\Juegos"
+            << "";
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + line << "C:\\x"
+                                    << "";
         QTest::newRow("escapes") << QByteArray("[GENERAL]\nPATH=\"C:\\\\a\\x41\\t\"\n")
-                                 << "C:\\aA\t";
-        QTest::newRow("64 KiB") << line + QByteArray(65536 - line.size(), ';') << "C:\\x";
-        QTest::newRow("one byte more") << line + QByteArray(65537 - line.size(), ';') << "";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << "";
-        QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "";
-        QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "";
-        QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "";
-        QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "";
-        QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "";
-        QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "";
-        QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x";
-        QTest::newRow("key with a slash") << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "";
-        QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "";
+                                 << "C:\\aA\t"
+                                 << "";
+        QTest::newRow("64 KiB") << line + QByteArray(65536 - line.size(), ';') << "C:\\x"
+                                << "";
+        QTest::newRow("one byte more") << line + QByteArray(65537 - line.size(), ';') << ""
+                                       << "larger than 64 KiB";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << "" << damaged;
+        QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "" << damaged;
+        QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "" << damaged;
+        QTest::newRow("short escape")
+            << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
+        QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "" << damaged;
+        QTest::newRow("broken section")
+            << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
+        QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "" << damaged;
+        QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x"
+                                        << "";
+        QTest::newRow("key with a slash")
+            << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "" << damaged;
+        QTest::newRow("a NUL byte")
+            << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "" << damaged;
+        QTest::newRow("a pipe") << QByteArray("<pipe>") << ""
+                                << "not a plain file";
+        QTest::newRow("a link") << QByteArray("<link>") << ""
+                                << "a link";
     }
     void settingFromAnyFile() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, reads);
+        QFETCH(QString, problem);
         ScratchSettings scratch;
-        QFile file(scratch.file());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-        file.close();
-        QCOMPARE(GameFolderSetting::read(), reads);
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr));
-        QCOMPARE(GameFolderSetting::read(), QStringLiteral("C:\\Nuevo"));
+        const QByteArray path = QFile::encodeName(scratch.file());
+        if (contents == "<pipe>") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (contents == "<link>") {
+            QCOMPARE(::symlink("/etc/hostname", path.constData()), 0);
+        } else {
+            QFile file(scratch.file());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        }
+        const GameFolderSetting::Stored stored = GameFolderSetting::read();
+        QCOMPARE(stored.folder, reads);
+        QVERIFY2(problem.isEmpty() ? stored.problem.isEmpty() : stored.problem.contains(problem),
+                 qPrintable(stored.problem));
+        const bool plain = !contents.startsWith('<');
+        QCOMPARE(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr), plain);
+        QCOMPARE(GameFolderSetting::read().folder, plain ? QStringLiteral("C:\\Nuevo") : QString());
     }
 
     void theListShowsTheOpenFolderAloneWithItsOwn() {

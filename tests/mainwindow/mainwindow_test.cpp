@@ -9,14 +9,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "addsetdialog.h"
 #include "channels_copy.h"
-#include "channelsets.h"
 #include "form1.h"
 #include "modal_answers.h"
 #include "seleccion.h"
@@ -144,8 +146,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.text("Text1")->text(), w.list()->item(0)->text());
     }
 
-    void badPreviewNeverCrashesOrKeepsTheLastPicture_data() {
-        QTest::addColumn<QByteArray>("contents");  // "" missing, "<pipe>" a pipe
+    void badPreviewNeverCrashesOrShowsAnotherPicture_data() {
+        QTest::addColumn<QByteArray>("contents");  // "" missing, "<pipe>" a pipe, "<link>" a link
         QTest::addColumn<bool>("showsPicture");
         const auto png = [](int width, int height) {
             QBuffer buffer;
@@ -159,8 +161,9 @@ class TestMainWindow : public QObject {
         QTest::newRow("too wide") << png(4097, 2) << false;
         QTest::newRow("too tall") << png(2, 4097) << false;
         QTest::newRow("a PNG named .jpg") << png(4096, 30) << true;
+        QTest::newRow("a link to a picture") << QByteArray("<link>") << true;  // as packagers share
     }
-    void badPreviewNeverCrashesOrKeepsTheLastPicture() {
+    void badPreviewNeverCrashesOrShowsAnotherPicture() {
         QFETCH(QByteArray, contents);
         QFETCH(bool, showsPicture);
         ScratchProgram program;
@@ -168,6 +171,8 @@ class TestMainWindow : public QObject {
         QFile::remove(preview);
         if (contents == "<pipe>") {  // would block a plain open for ever
             QCOMPARE(::mkfifo(QFile::encodeName(preview).constData(), 0644), 0);
+        } else if (contents == "<link>") {
+            QVERIFY(QFile::link(program.file(QStringLiteral("fox/preview.jpg")), preview));
         } else if (!contents.isEmpty()) {
             QFile f(preview);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -179,7 +184,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!fox.isNull());
         w.click(QStringLiteral("NTV"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("NTV"));  // the choice stands
-        QCOMPARE(w.shown() == fox, !showsPicture);
+        QCOMPARE(w.shown().isNull(), !showsPicture);               // never FOX's picture under NTV
     }
 
     // The mark follows the game folder: at start-up, after choosing another folder,
@@ -204,7 +209,7 @@ class TestMainWindow : public QObject {
         QDir::setCurrent(old);
         QCOMPARE(w.marked(), QStringList());
         QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);  // a long folder shows its start
-        QCOMPARE(GameFolderSetting::read(), QFileInfo(other.path()).canonicalFilePath());
+        QCOMPARE(GameFolderSetting::read().folder, QFileInfo(other.path()).canonicalFilePath());
 
         QFile::remove(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
         QFile own(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
@@ -257,7 +262,7 @@ class TestMainWindow : public QObject {
                      confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
         }
         QCOMPARE(answers.dialogs, 2);
-        QCOMPARE(GameFolderSetting::read(), cwd);
+        QCOMPARE(GameFolderSetting::read().folder, cwd);
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -286,99 +291,172 @@ class TestMainWindow : public QObject {
     }
 
     // The real program, with no display at all: the channels' files go in and come out
-    // again, and what cannot be done is said, with an exit status a script can test.
+    // again, and what cannot be done is said, on standard error with the program's name
+    // first, with an exit status a script can test. Each row on a game folder of its own.
     void commandLine_data() {
-        QTest::addColumn<QString>("arguments");  // "@" is the game folder, "%" its parent
+        QTest::addColumn<QString>("before");     // run first, when not empty
+        QTest::addColumn<QString>("arguments");  // "@" the game folder, "''" an empty value
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
-        QTest::newRow("version") << "--version" << 0 << "KESTRO 2001 1.0\n" << false;
-        QTest::newRow("install") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
-        QTest::newRow("list") << "--list" << 0 << "TELEON\nFOX (installed)\n" << true;
-        QTest::newRow("restore") << "--restore --game-folder @" << 0 << "are back" << false;
-        QTest::newRow("own FOX") << "--add-set %/pack --name fox" << 0 << "takes the place"
-                                 << false;
-        QTest::newRow("install own") << "--install FOX --game-folder @" << 0 << "con Éxito" << true;
-        QTest::newRow("restore own") << "--restore --game-folder @" << 0 << "are back" << false;
-        QTest::newRow("remove own") << "--remove-set FOX" << 0 << "is back" << false;
-        QTest::newRow("remove shipped") << "--remove-set FOX" << 1 << "came with" << false;
-        QTest::newRow("name alone") << "--list --name X" << 2 << "goes with --add-set" << false;
-        QTest::newRow("unknown channel")
-            << "--install fox --game-folder @" << 2 << "PROTV, NTV" << false;
+        const QString fox = QStringLiteral("--install FOX --game-folder @");
+        QTest::newRow("version") << ""
+                                 << "--version" << 0 << "1.0\nCopyright (C)" << false;
+        QTest::newRow("help") << ""
+                              << "--help" << 0 << "Usage: kestro [options]" << false;
+        QTest::newRow("install") << "" << fox << 0 << "con Éxito" << true;
+        QTest::newRow("the stored folder") << ""
+                                           << "--install FOX" << 0 << "con Éxito" << true;
+        QTest::newRow("list") << fox << "--list --game-folder @" << 0 << "TELEON\nFOX (installed)\n"
+                              << true;
+        QTest::newRow("restore") << fox << "--restore --game-folder @" << 0 << "are back" << false;
+        QTest::newRow("own FOX, from here")
+            << ""
+            << "--add-set pack --name fox" << 0 << "takes the place" << false;
+        QTest::newRow("install own")
+            << "--add-set pack --name FOX" << fox << 0 << "con Éxito" << true;
+        QTest::newRow("remove own") << "--add-set pack --name FOX"
+                                    << "--remove-set FOX" << 0 << "is back" << false;
+        QTest::newRow("remove shipped")
+            << ""
+            << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
+        QTest::newRow("name alone")
+            << ""
+            << "--list --name X" << 2 << "kestro: --name goes with" << false;
+        QTest::newRow("another case")
+            << ""
+            << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
+        QTest::newRow("no such channel")
+            << ""
+            << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
         QTest::newRow("no folder")
-            << "--install FOX --game-folder @/none" << 1 << "not found" << false;
-        QTest::newRow("unknown option") << "--fox" << 2 << "Unknown option" << false;
+            << ""
+            << "--install FOX --game-folder @/none" << 1 << "kestro: The game folder" << false;
+        QTest::newRow("unknown option") << ""
+                                        << "--fox" << 2 << "kestro: Unknown option" << false;
+        QTest::newRow("twice") << ""
+                               << "--install FOX --install NTV --game-folder @" << 2
+                               << "--install is given more than once" << false;
+        QTest::newRow("empty value")
+            << ""
+            << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
+        QTest::newRow("settings a pipe")
+            << "<pipe>"
+            << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder"
+            << false;
     }
     void commandLine() {
+        QFETCH(QString, before);
         QFETCH(QString, arguments);
         QFETCH(int, status);
         QFETCH(QString, says);
         QFETCH(bool, foxThere);
-        static QTemporaryDir home;  // shared by the rows, which follow on from each other
+        QTemporaryDir home;
         const QString game = home.filePath(QStringLiteral("VARNEX 2001"));
         QDir().mkpath(game);
         QDir().mkpath(home.filePath(QStringLiteral("pack")));
         QFile pack(home.filePath(QStringLiteral("pack/Misc16.fsh")));
         QVERIFY(pack.open(QIODevice::WriteOnly) && pack.write("real FOX") == 8);
-        QFile ini(home.filePath(QStringLiteral("KESTRO.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[GENERAL]\nPATH=" + game.toUtf8() + "\n");
-        ini.close();
+        pack.close();
+        const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
+        const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
+        if (before == QStringLiteral("<pipe>")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        } else {
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(setting) == setting.size());
+        }
+        const auto run = [&](const QString& line, QProcess& kestro) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+                env.remove(QString::fromLatin1(display));
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+            env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+            kestro.setProcessEnvironment(env);
+            kestro.setWorkingDirectory(home.path());
+            QStringList args = line.split(u' ');
+            for (QString& arg : args)
+                arg = arg == QStringLiteral("''") ? QString() : arg.replace(u'@', game);
+            kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
+            return kestro.waitForFinished(20000);
+        };
+        if (!before.isEmpty() && !before.startsWith(u'<')) {
+            QProcess first;
+            QVERIFY(run(before, first) && first.exitCode() == 0);
+        }
         QProcess kestro;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(display));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        kestro.setProcessEnvironment(env);
-        QStringList args = arguments.split(u' ');
-        for (QString& arg : args) arg.replace(u'@', game).replace(u'%', home.path());
-        kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
-        QVERIFY(kestro.waitForFinished(20000));
-        const QString out = QString::fromUtf8(status ? kestro.readAllStandardError()
-                                                     : kestro.readAllStandardOutput());
+        QVERIFY(run(arguments, kestro));
+        const QString out = QString::fromUtf8(kestro.readAllStandardOutput());
+        const QString err = QString::fromUtf8(kestro.readAllStandardError());
         QCOMPARE(kestro.exitCode(), status);
-        QVERIFY2(out.contains(says), qPrintable(out));
+        QVERIFY2((status ? err : out).contains(says), qPrintable(out + err));
+        QVERIFY2(err.isEmpty() || err.startsWith(QStringLiteral("kestro: ")), qPrintable(err));
         QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
-        QCOMPARE(readAll(ini.fileName()),
-                 "[GENERAL]\nPATH=" + game.toUtf8() + "\n");  // never stored
+        if (before != QStringLiteral("<pipe>")) QCOMPARE(readAll(ini), setting);  // never stored
     }
 
-    // A set of the player's: added from the menu under the name the dialog offers, listed
-    // after the seven and chosen like them, then removed again.
-    void aPlayersSetFromTheMenu() {
+    // A set of the player's: added from the menu under a name typed, or by dropping a pack
+    // on the window under the name the dialog offers; listed after the seven and chosen
+    // like them (a long name shown whole); removed again. Anything else dropped is refused.
+    void aPlayersSetFromTheMenuOrADrop() {
         Window w;
         w.click(QStringLiteral("FOX"));
         ModalAnswers answers;
-        QString offeredName;
+        QString offeredSource, offeredName, typedName = QStringLiteral("SUPERSPORT EXTRA HD 2002");
         QStringList offeredSets;
+        QString removeButton;
         answers.answerDialog = [&](QDialog& d) {
-            if (qobject_cast<AddSetDialog*>(&d)) {
-                d.findChild<QLineEdit*>(QStringLiteral("source"))
-                    ->setText(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.7z"));
-                offeredName = d.findChild<QLineEdit*>(QStringLiteral("name"))->text();
+            auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
+            auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
+            if (source && name) {
+                if (source->text().isEmpty())
+                    source->setText(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.7z"));
+                offeredSource = source->text();
+                offeredName = name->text();
+                if (!typedName.isEmpty()) name->setText(typedName);
             } else if (auto* choice = qobject_cast<QInputDialog*>(&d)) {
                 offeredSets = choice->comboBoxItems();
+                removeButton = choice->okButtonText();
             }
             d.accept();
             return d.result();
         };
         w.trigger("mnuAddSet");
         QCOMPARE(offeredName, QStringLiteral("SET"));
-        QCOMPARE(w.list()->count(), 8);
-        QCOMPARE(w.list()->item(7)->text(), offeredName);
+        QVERIFY2(w.list()->count() == 8, qPrintable(answers.boxes.value(0).text));
+        QCOMPARE(w.list()->item(7)->text(), typedName);
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
-        w.click(offeredName);
+        w.click(typedName);
+        QLineEdit* chosen = w.text("Text1");
+        QVERIFY(QFontMetrics(chosen->font()).horizontalAdvance(typedName) <=
+                chosen->contentsRect().width());
 
         w.trigger("mnuRemoveSet");
-        QCOMPARE(offeredSets, QStringList{offeredName});
+        QCOMPARE(offeredSets, QStringList{typedName});
+        QCOMPARE(removeButton, QStringLiteral("Remove"));
         QCOMPARE(w.list()->count(), 7);
         QVERIFY(w.text("Text1")->text().isEmpty() && !w.get("Command1")->isEnabled());
-        w.trigger("mnuRemoveSet");    // none left: said, nothing asked
-        w.trigger("mnuUbicaciones");  // the menu's way to the folder dialog
-        QCOMPARE(answers.dialogs, 3);
-        QCOMPARE(answers.boxes.size(), 4);  // added; remove?; removed; none to remove
+
+        typedName.clear();
+        for (const QString& dropped :
+             {QStringLiteral("/etc/hostname"), QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")}) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(dropped)});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(&w.form, &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&w.form, &drop);
+        }
+        QVERIFY(answers.boxes[3].text.contains(QStringLiteral("only a folder or a .zip")));
+        QCOMPARE(offeredSource,
+                 QDir::toNativeSeparators(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")));
+        QCOMPARE(w.list()->item(7)->text(), QStringLiteral("SET"));
+        w.trigger("mnuUbicaciones");        // the menu's way to the folder dialog
+        QCOMPARE(answers.dialogs, 6);       // add, its progress, remove, add, its progress, folder
+        QCOMPARE(answers.boxes.size(), 5);  // added; remove?; removed; refused; added
         QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
     }
 
@@ -387,10 +465,8 @@ class TestMainWindow : public QObject {
         AddSetDialog d;
         auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
         auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
-        QPushButton* add = nullptr;
-        for (QPushButton* button : d.findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Add")) add = button;
-        QVERIFY(add && !add->isEnabled());
+        auto* add = d.findChild<QPushButton*>(QStringLiteral("add"));
+        QVERIFY(source && name && add && !add->isEnabled());
         source->setText(QStringLiteral("/downloads/Polsat Sport.zip"));
         QCOMPARE(name->text(), QStringLiteral("POLSAT SPORT"));
         QVERIFY(add->isEnabled());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "channelsets.h"
+#include "addsetdialog.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,14 +13,9 @@
 
 #include "modal.h"
 #include "playersets.h"
+#include "reports.h"
 
 namespace kestro {
-
-QString playerSetsFolder() {
-    // No per-user folder at all (no home): no sets of the player's, and adding one says so.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    return data.isEmpty() ? QString() : QDir::toNativeSeparators(data + QStringLiteral("/channels"));
-}
 
 AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Add Channel Set"));
@@ -31,13 +26,14 @@ AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
     auto* archive = new QPushButton(tr("&Archive..."));
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("name"));
-    name_->setMaxLength(32);
+    name_->setMaxLength(static_cast<int>(kMaxSetName));
     auto* from = new QHBoxLayout;
     from->addWidget(source_);
     from->addWidget(folder);
     from->addWidget(archive);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     add_ = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
+    add_->setObjectName(QStringLiteral("add"));
     add_->setEnabled(false);
     auto* hint = new QLabel(
         tr("Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from "
@@ -65,17 +61,24 @@ QString AddSetDialog::name() const {
     return name_->text().trimmed();
 }
 
+void AddSetDialog::setSource(const QString& source) {
+    source_->setText(QDir::toNativeSeparators(source));
+}
+
 void AddSetDialog::chooseSource(bool folder) {
-    QFileDialog chooser(this, folder ? tr("Folder of a channel set") : tr("Archive of a channel set"));
+    QFileDialog chooser(this,
+                        folder ? tr("Folder of a channel set") : tr("Archive of a channel set"));
     chooser.setFileMode(folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
+    // Packs come from the web: the chooser starts where a browser puts them.
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (!downloads.isEmpty() && QDir(downloads).exists()) chooser.setDirectory(downloads);
     if (!folder) chooser.setNameFilter(tr("Archives (*.zip *.rar *.7z);;All files (*)"));
     if (runModal(chooser) == QDialog::Accepted && !chooser.selectedFiles().isEmpty())
-        source_->setText(QDir::toNativeSeparators(chooser.selectedFiles().first()));
+        setSource(chooser.selectedFiles().first());
 }
 
 void AddSetDialog::sourceChanged(const QString& text) {
-    if (!nameTyped_)
-        name_->setText(QString::fromStdString(defaultSetName(text.toStdString())).toUpper());
+    if (!nameTyped_) name_->setText(toQString(defaultSetName(toStd(text))).toUpper());
     add_->setEnabled(!source().isEmpty() && !name().isEmpty());
 }
 

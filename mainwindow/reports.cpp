@@ -1,0 +1,397 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reports.h"
+
+#include <QStringList>
+
+namespace kestro {
+namespace {
+
+using Kind = FileOutcome::Kind;
+using Stage = FileOutcome::Stage;
+using What = StoreDamage::What;
+
+QString quoted(const std::string& text) {
+    return QStringLiteral("\"%1\"").arg(toQString(text));
+}
+
+QString list(const QStringList& lines) {
+    return lines.isEmpty() ? QStringLiteral("\n  ") + Reports::tr("(none)")
+                           : QStringLiteral("\n  ") + lines.join(QStringLiteral("\n  "));
+}
+
+}  // namespace
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string toStd(const QString& text) {
+    return text.toStdString();
+}
+
+QString Reports::describe(const Error& error) {
+    const QString subject = toQString(error.subject);
+    switch (error.code) {
+        case ErrorCode::None:
+            return tr("done");
+        case ErrorCode::PathEmpty:
+            return tr("no folder is set");
+        case ErrorCode::PathRelative:
+            return tr("the path is not a full path (it has no drive or root)");
+        case ErrorCode::PathInvalid:
+            return tr("the path is not valid");
+        case ErrorCode::DriveMissing:
+            return tr("the drive is not available");
+        case ErrorCode::Missing:
+        case ErrorCode::FolderMissing:
+            return tr("the folder was not found");
+        case ErrorCode::AlreadyExists:
+            return tr("it already exists");
+        case ErrorCode::SourceMissing:
+            return tr("the channel's file is missing");
+        case ErrorCode::SourceNotAFile:
+            return tr("the channel's file is not a regular file");
+        case ErrorCode::SourceUnreadable:
+            return tr("the channel's file cannot be read");
+        case ErrorCode::SourceEmpty:
+            return tr("the channel's file is empty");
+        case ErrorCode::IsFolder:
+            return tr("a folder of that name is in the way");
+        case ErrorCode::NotAFile:
+            return tr("something other than a plain file is in its place");
+        case ErrorCode::NotAFolder:
+            return subject.isEmpty() ? tr("it is not a folder")
+                                     : tr("%1 is not a folder").arg(subject);
+        case ErrorCode::Link:
+            return tr("%1 is a link to another place; KESTRO does not write through links")
+                .arg(subject.isEmpty() ? tr("it") : subject);
+        case ErrorCode::ReadOnly:
+            return tr("the game file is read-only");
+        case ErrorCode::PermissionDenied:
+            return subject.isEmpty() ? tr("permission denied")
+                                     : tr("permission denied for %1").arg(subject);
+        case ErrorCode::ReadOnlyDisk:
+            return tr("the disk is read-only");
+        case ErrorCode::DiskFull:
+            return tr("the disk is full");
+        case ErrorCode::TooLarge:
+            return tr("the file is too large");
+        case ErrorCode::InUse:
+            return tr("the file is in use (is the game running?)");
+        case ErrorCode::PathTooLong:
+            return tr("the path is too long");
+        case ErrorCode::Locked:
+            return tr("KESTRO is installing or restoring there already");
+        case ErrorCode::Cancelled:
+            return tr("it was stopped");
+        case ErrorCode::Damaged:
+            return tr("\"KESTRO backup\" is damaged");
+        case ErrorCode::Other:
+            break;
+    }
+    return toQString(std::system_category().message(error.system));
+}
+
+namespace {
+
+QString damage(const StoreDamage& d) {
+    const QString file = toQString(std::string(kGameFiles[d.slot].name));
+    switch (d.what) {
+        case What::StoreNotAFolder:
+            return Reports::tr("it is not a plain folder");
+        case What::LockNotAFile:
+            return Reports::tr("its lock file is not a plain file");
+        case What::StateNotAFile:
+            return Reports::tr("its state file is not a plain file");
+        case What::StateTooLarge:
+            return Reports::tr("its state file is larger than 64 KiB");
+        case What::StateUnreadable:
+            return Reports::tr("its state file cannot be read (%1)")
+                .arg(Reports::describe(d.error));
+        case What::StateNotUnderstood:
+            return Reports::tr("its state file: line %1 is not understood").arg(d.line);
+        case What::KeptNotRecorded:
+            return Reports::tr("it holds a kept %1, but its state file says the game had none")
+                .arg(file);
+        case What::RecordedNotKept:
+            return Reports::tr(
+                       "its state file says %1 is kept, but the kept copy is missing or "
+                       "not the one kept")
+                .arg(file);
+        case What::None:
+            break;
+    }
+    return {};
+}
+
+QString reason(const FileOutcome& o) {
+    const QString why = Reports::describe(o.error);
+    switch (o.stage) {
+        case Stage::Keep:
+            return Reports::tr("its original could not be kept (%1), so it was left as it was")
+                .arg(why);
+        case Stage::Note:
+            return Reports::tr(
+                       "it could not be noted in \"KESTRO backup\" (%1), so it was left as it was")
+                .arg(why);
+        case Stage::Tidy:
+            return Reports::tr("it is back, but its kept copy could not be removed (%1)").arg(why);
+        default:
+            return why;
+    }
+}
+
+QString installReport(const Report& r) {
+    if (r.kind == Report::Kind::Done) return toQString(std::string(r.channel->completionMessage));
+    QStringList failed, replaced, aside;
+    for (const FileOutcome& o : r.files) {
+        if (o.done())
+            replaced << toQString(o.shown);
+        else
+            failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
+        if (!o.setAside.empty()) aside << toQString(o.setAside);
+    }
+    QString text =
+        Reports::tr(
+            "The channel %1 was not installed completely.\n\nNot replaced:%2\n\nReplaced:%3")
+            .arg(toQString(r.channel->key), list(failed), list(replaced));
+    if (!aside.isEmpty())
+        text += QStringLiteral("\n\n") +
+                Reports::tr("Files whose owner KESTRO could not tell were kept apart:%1")
+                    .arg(list(aside));
+    return text;
+}
+
+QString restoreReport(const Report& r) {
+    QStringList failed, restored, removed, aside;
+    for (const FileOutcome& o : r.files) {
+        const QString file = toQString(o.shown);
+        if (o.kind == Kind::LeftChanged)
+            failed << file + QStringLiteral(": ") +
+                          Reports::tr(
+                              "the game or you changed it since the last install, so it was left "
+                              "as it is");
+        else if (o.kind == Kind::NotRestored)
+            failed << file + QStringLiteral(": ") + reason(o);
+        else
+            (o.kind == Kind::Restored ? restored : removed) << file;
+        if (!o.setAside.empty()) aside << toQString(o.setAside);
+    }
+    QString text = r.kind == Report::Kind::Done
+                       ? Reports::tr("The game's original files are back.")
+                       : Reports::tr(
+                             "Not every file could be put back as it was; what is kept stays "
+                             "in \"KESTRO backup\".\n\nLeft as they are:%1")
+                             .arg(list(failed));
+    if (!restored.isEmpty())
+        text += QStringLiteral("\n\n") + Reports::tr("Restored:%1").arg(list(restored));
+    if (!removed.isEmpty())
+        text += QStringLiteral("\n\n") +
+                Reports::tr("Removed (added by channel installs):%1").arg(list(removed));
+    if (!aside.isEmpty())
+        text += QStringLiteral("\n\n") +
+                Reports::tr(
+                    "The files that were in their place, whose owner KESTRO could not tell, "
+                    "were kept apart:%1")
+                    .arg(list(aside));
+    return text;
+}
+
+QString refusal(const Report& r, Reports::Where where) {
+    const bool installing = r.action == Report::Action::Install;
+    const QString folder = r.folder.empty() ? Reports::tr("(empty)") : quoted(r.folder);
+    const QString nothing = installing ? Reports::tr("No game file was replaced.")
+                                       : Reports::tr("No game file was put back.");
+    switch (r.refusal.code) {
+        case ErrorCode::PathEmpty:
+        case ErrorCode::PathRelative:
+        case ErrorCode::PathInvalid:
+        case ErrorCode::DriveMissing:
+        case ErrorCode::Missing:
+        case ErrorCode::FolderMissing:
+        case ErrorCode::NotAFolder:
+            return Reports::tr("The game folder %1 cannot be used: %2.")
+                       .arg(folder, Reports::describe(r.refusal)) +
+                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
+                   (where == Reports::Where::Window
+                        ? Reports::tr("Choose the game folder with the \"...\" button.")
+                        : Reports::tr("Give the game folder with --game-folder."));
+        case ErrorCode::Locked:
+            return Reports::tr(
+                       "KESTRO is already installing or restoring in %1 (is it open twice?).")
+                       .arg(folder) +
+                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
+                   Reports::tr("Try again when it has finished.");
+        case ErrorCode::Damaged: {
+            const bool state =
+                r.damage.what != What::StoreNotAFolder && r.damage.what != What::LockNotAFile;
+            return Reports::tr("The folder \"KESTRO backup\" in %1 is damaged: %2.")
+                       .arg(folder, damage(r.damage)) +
+                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
+                   (state ? Reports::tr(
+                                "To go on, delete \"state.txt\" in it: the kept files stay and "
+                                "are found again.")
+                          : Reports::tr(
+                                "To go on, move \"KESTRO backup\" somewhere safe (the game's kept "
+                                "files are inside it)."));
+        }
+        default:
+            return (installing
+                        ? Reports::tr("The channel cannot be installed in %1: %2.")
+                        : Reports::tr("The game's original files cannot be put back in %1: %2."))
+                       .arg(folder, Reports::describe(r.refusal)) +
+                   QStringLiteral("\n\n") + nothing;
+    }
+}
+
+}  // namespace
+
+QString Reports::report(const Report& r, Where where) {
+    switch (r.kind) {
+        case Report::Kind::Refused:
+            return refusal(r, where);
+        case Report::Kind::NothingToRestore:
+            return tr("There is nothing to restore: no original game file has been kept in %1.")
+                .arg(quoted(r.folder));
+        default:
+            return r.action == Report::Action::Install ? installReport(r) : restoreReport(r);
+    }
+}
+
+bool Reports::isWarning(const Report& r) {
+    return r.kind == Report::Kind::Refused || r.kind == Report::Kind::Incomplete;
+}
+
+QString Reports::confirmRestore(const QString& folder) {
+    return tr("Put the game's original files back in \"%1\"?\n\nThe files that channel installs "
+              "added "
+              "are removed.")
+        .arg(folder);
+}
+
+QString Reports::nameProblem(NameProblem problem) {
+    switch (problem) {
+        case NameProblem::Empty:
+            return tr("The name is empty.");
+        case NameProblem::TooLong:
+            return tr("The name is longer than %1 characters.").arg(kMaxSetName);
+        case NameProblem::NotText:
+            return tr("The name is not valid text.");
+        case NameProblem::BadCharacter:
+            return tr("The name cannot hold \\ / : * ? \" < > | or control characters.");
+        case NameProblem::NotCapitals:
+            return tr("The name must be in capitals.");
+        case NameProblem::DotOrSpaceEnd:
+            return tr("The name cannot begin or end with a dot or a space.");
+        case NameProblem::Device:
+            return tr("Windows keeps that name for a device.");
+        case NameProblem::None:
+            break;
+    }
+    return {};
+}
+
+QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
+    using S = SourceProblem::What;
+    const QString file = toQString(std::string(kSetFileNames[p.slot]));
+    switch (p.what) {
+        case S::NotASource:
+            return tr("\"%1\" is neither a folder nor an archive.").arg(source);
+        case S::Unreadable:
+            return tr("\"%1\" cannot be read: %2.")
+                .arg(p.error.subject.empty() ? source : toQString(p.error.subject),
+                     describe(p.error));
+        case S::TooManyEntries:
+            return tr("The folder \"%1\" holds too many files to be a channel set.").arg(source);
+        case S::FileTwice:
+            return tr("\"%1\" holds %2 more than once; keep the one you want and try again.")
+                .arg(source, file);
+        case S::FileTooLarge:
+            return tr("%1 in \"%2\" is larger than 64 MiB; no channel file is that big.")
+                .arg(file, source);
+        case S::SetTooLarge:
+            return tr("The set's files in \"%1\" come to more than 256 MiB.").arg(source);
+        case S::EmptyFile:
+            return tr("%1 in \"%2\" is empty; a channel file holds graphics.").arg(file, source);
+        case S::UnknownArchive:
+            return tr("\"%1\" is not an archive KESTRO can read (it reads .zip, .rar and .7z).")
+                .arg(source);
+        case S::Encrypted:
+            return tr("The archive \"%1\" is encrypted; unpack it with its password first.")
+                .arg(source);
+        case S::Damaged:
+            return tr("The archive \"%1\" is damaged: %2.").arg(source, toQString(p.detail));
+        case S::WalkTooLong:
+            return tr("The archive \"%1\" holds more than 1 GiB to unpack on the way to the set's "
+                      "files; unpack it first and add the folder.")
+                .arg(source);
+        case S::TooManyArchiveEntries:
+            return tr("The archive \"%1\" holds more than 20,000 entries; unpack it first and add "
+                      "the folder.")
+                .arg(source);
+        case S::Cancelled:
+            return tr("Adding the channel set was stopped; nothing was added.");
+        case S::None:
+            break;
+    }
+    return {};
+}
+
+QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
+    using W = SetOutcome::What;
+    const QString name = toQString(o.name);
+    switch (o.what) {
+        case W::Added: {
+            QStringList files;
+            for (const size_t slot : o.files) files << toQString(std::string(kSetFileNames[slot]));
+            QString text = tr("The channel set %1 was added, with %2.")
+                               .arg(name, files.join(QStringLiteral(", ")));
+            if (o.replacesShipped)
+                text += QLatin1Char(' ') +
+                        tr("It takes the place of the %1 set that came with KESTRO.").arg(name);
+            if (o.passedOver)
+                text += QLatin1Char(' ') +
+                        tr("Passed over: %n entries that were links, devices, encrypted, "
+                           "or had \"..\" in their path.",
+                           nullptr, o.passedOver);
+            return text;
+        }
+        case W::Removed:
+            return tr("The channel set %1 was removed.").arg(name) +
+                   (o.replacesShipped
+                        ? QLatin1Char(' ') +
+                              tr("The %1 set that came with KESTRO is back.").arg(name)
+                        : QString());
+        case W::BadName:
+            return nameProblem(o.nameProblem);
+        case W::NameTaken:
+            return tr("You already have a channel set named %1. Remove it first, or give this one "
+                      "another name.")
+                .arg(name);
+        case W::NoSuchSet:
+            return tr("You have no channel set named %1.").arg(name);
+        case W::NoGameFiles:
+            return tr("\"%1\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
+                      "popups.abg "
+                      "or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.")
+                       .arg(source) +
+                   (o.passedOver
+                        ? QLatin1Char(' ') + tr("Some entries of that name were passed over: "
+                                                "links, devices, encrypted files or paths "
+                                                "with \"..\".")
+                        : QString());
+        case W::SourceProblem:
+            return sourceProblem(o.source, source);
+        case W::SetsFolder:
+            return tr("The folder for your channel sets cannot be used: %1.")
+                .arg(describe(o.error));
+        case W::Busy:
+            return tr("KESTRO is adding or removing a channel set already.");
+        case W::WriteFailed:
+            return tr("The channel set %1 cannot be written into your channel sets: %2.")
+                .arg(name, describe(o.error));
+    }
+    return {};
+}
+
+}  // namespace kestro
