@@ -402,6 +402,22 @@ class TestMainWindow : public QObject {
         QVERIFY(!add->isEnabled());
     }
 
+    // The icons stand in one column down the list, however long a channel's name: a
+    // player's set with a long one too.
+    void channelIconsStandInOneColumn() {
+        Window w;
+        const QString set = playerSetsFolder() + QStringLiteral("/SUPERSPORT EXTRA HD 2002");
+        QFile file(set + QStringLiteral("/Misc16.fsh"));
+        QVERIFY(QDir().mkpath(set) && file.open(QIODevice::WriteOnly) && file.write("x") == 1);
+        file.close();
+        w.form.Form_Load();
+        QListWidget* list = w.list();
+        QVERIFY(list && list->count() == 8);
+        const int column = list->visualItemRect(list->item(0)).center().x();
+        for (int row = 1; row < list->count(); ++row)
+            QCOMPARE(list->visualItemRect(list->item(row)).center().x(), column);
+    }
+
     void exitClosesAtOnce() {
         Window w;
         w.click(QStringLiteral("FOX"));  // chosen, never installed: no prompt
