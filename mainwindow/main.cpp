@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <cstdio>
 
 #include "commandline.h"
+#include "datafolder.h"
 #include "form1.h"
 #include "startup.h"
 
@@ -11,13 +13,20 @@ int main(int argc, char* argv[]) {
     // Any argument means the command line, which needs no display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
-        return kestro::runCommandLine(QCoreApplication::arguments(),
-                                      QCoreApplication::applicationDirPath());
+        return kestro::runCommandLine(QCoreApplication::arguments(), kestro::programFolder());
     }
+    // Docks, task switchers and Wayland match the window to its desktop entry, and so to
+    // its launcher and icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTRO_APP_ID));
     kestro::FontWarmUp fonts;
     QApplication app(argc, argv);
+    // For the packaging check: the name as Qt hands it on, with no compositor needed.
+    if (qEnvironmentVariableIsSet("KESTRO_PRINT_DESKTOP_FILE_NAME")) {
+        std::printf("%s\n", qPrintable(QGuiApplication::desktopFileName()));
+        return 0;
+    }
     fonts.wait();
-    kestro::Form1 form;
+    kestro::Form1 form(kestro::programFolder());
     form.Form_Load();
     form.show();
     return app.exec();
