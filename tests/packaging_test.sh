@@ -24,7 +24,7 @@ cmake --install "$build" --prefix "$prefix" > /dev/null
 # The program itself where Debian puts games' programs; nothing architecture-independent
 # in lib/, where lintian does not want it.
 program=$prefix/games/kestro
-[ -f "$program" ] && [ ! -L "$program" ] && [ -x "$program" ] || fail "no executable in games"
+[[ -f $program && ! -L $program && -x $program ]] || fail "no executable in games"
 [ ! -e "$prefix/lib" ] || fail "something was installed in lib: $(cd "$prefix" && find lib | head -n 3)"
 # Every file of every channel folder in the sources, and nothing lost on the way.
 data=$prefix/share/games/kestro
@@ -59,7 +59,7 @@ for display in "-u DISPLAY" "DISPLAY=:$free"; do
     said=$(run env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $display timeout 10 "$program" 2>&1) ||
         status=$?
     [ "$status" -eq 1 ] || fail "with env $display the exit status was $status, not 1: $said"
-    [ "$(printf '%s\n' "$said" | wc -l)" -eq 1 ] && [[ $said == *"no display was found"*"kestro --help"* ]] ||
+    [[ $(printf '%s\n' "$said" | wc -l) -eq 1 && $said == *"no display was found"*"kestro --help"* ]] ||
         fail "with env $display the program said: $said"
 done
 
@@ -77,7 +77,8 @@ if command -v Xvfb > /dev/null && command -v xprop > /dev/null && command -v xwi
     Xvfb -displayfd 3 -nolisten tcp -screen 0 640x480x24 3> "$home/display" 2> /dev/null &
     pids+=($!)
     for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
-    export DISPLAY=:$(cat "$home/display")
+    DISPLAY=:$(cat "$home/display")
+    export DISPLAY
     (cd / && HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data exec "$program") \
         > "$home/window.log" 2>&1 &
     pids+=($!)
