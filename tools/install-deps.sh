@@ -19,6 +19,7 @@ if [ "${1:-}" = --tests ]; then
         clang-14 libclang-rt-14-dev          # libFuzzer for the path layer
         desktop-file-utils dpkg-dev file     # checking the desktop entry; the .deb's dependencies
         lintian appstream man-db             # judging the .deb, the metadata and the manual page
+        xvfb x11-utils                       # the installed window's class, read on a virtual display
     )
 fi
 missing=()

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Draws the program's 32x32 icons (window, channel item, installed channel) under
-# mainwindow/icons/. Run once by hand (needs ImageMagick); the results are committed.
+# Renders the program's icon from its one source, packaging/icons/kestro.svg (drawn by
+# hand): the hicolor theme's sizes under packaging/icons/ and the window's own 32x32
+# icon; and draws the channel list's two 32x32 icons under mainwindow/icons/. Run once
+# by hand (needs rsvg-convert from librsvg2-bin, and ImageMagick); the results are
+# committed.
 set -euo pipefail
-cd "$(dirname "$0")/../mainwindow/icons"
-convert -size 32x32 xc:none \
-  -stroke "#333333" -strokewidth 2 -draw "line 10,2 16,9" -draw "line 22,2 16,9" \
-  -stroke "#202020" -strokewidth 1 -fill "#3a3a3a" -draw "roundrectangle 1,9 30,30 4,4" \
-  -fill "#2e7d32" -stroke "#a5d6a7" -draw "roundrectangle 4,12 23,27 2,2" \
-  -stroke white -strokewidth 1 -fill none -draw "circle 13,19 13,22" -draw "line 13,12 13,27" \
-  -stroke none -fill "#ffb300" -draw "circle 27,15 27,16.5" -fill "#bbbbbb" \
-  -draw "rectangle 25,20 28,21" -draw "rectangle 25,23 28,24" \
-  -colors 256 PNG8:kestro.png
+cd "$(dirname "$0")/.."
+source=packaging/icons/kestro.svg
+for size in 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" "$source" -o "packaging/icons/kestro-$size.png"
+done
+# The window's icon is the theme's 32x32 one too.
+rsvg-convert -w 32 -h 32 "$source" -o mainwindow/icons/kestro.png
+
+cd mainwindow/icons
 convert -size 32x32 xc:none \
   -fill "#1d3f8f" -stroke "#0d1f47" -draw "roundrectangle 2,4 29,23 3,3" \
   -fill "#e0a400" -stroke none -draw "polygon 12,8 12,19 21,13.5" \

@@ -396,8 +396,9 @@ class TestMainWindow : public QObject {
     }
 
     // A set of the player's: added from the menu under a name typed, or by dropping a pack
-    // on the window under the name the dialog offers; listed after the seven and chosen
-    // like them (a long name shown whole); removed again. Anything else dropped is refused.
+    // on the window under the name the dialog offers; listed after the seven (its icon in
+    // their column) and chosen like them (a long name shown whole); removed again.
+    // Anything else dropped is refused.
     void aPlayersSetFromTheMenuOrADrop() {
         Window w;
         w.click(QStringLiteral("FOX"));
@@ -427,6 +428,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.list()->item(7)->text(), typedName);
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
+        const int column = w.list()->visualItemRect(w.list()->item(0)).center().x();
+        for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column, whatever the name
+            QCOMPARE(w.list()->visualItemRect(w.list()->item(row)).center().x(), column);
         w.click(typedName);
         QLineEdit* chosen = w.text("Text1");
         QVERIFY(QFontMetrics(chosen->font()).horizontalAdvance(typedName) <=
