@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Windows: the game where an uninstall entry says it is, and at the top of C:\Games. The
+// entries go into the registry through reg.exe, as an installer's would; only under Wine,
+// whose prefix (registry and drive C:) belongs to the test run.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "findgame.h"
+#include "install_fixture.h"
+
+namespace kestro {
+namespace {
+
+struct EntryCase {
+    const char* name;
+    const char* view;  // "HKCU" or "HKLM", with " /reg:32" for the 32-bit view
+    const char* displayName;
+    const char* location;  // "~" is a game folder only the entry leads to
+    std::vector<std::string> found;
+};
+
+const std::string kOnDrive = "C:\\Games\\VARNEX 2001 (KESTRO test)";
+
+class UninstallEntry : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(UninstallEntry, LeadsToTheGameFolder) {
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "writes to the registry and drive C: only in a Wine prefix of its own";
+    const EntryCase& c = GetParam();
+    test::TempFolder tmp;
+    const std::string game = test::utf8(tmp.path() / "VARNEX");
+    test::writeFile(tmp.path() / "VARNEX/DATA/POPUPS/popups.big", "");
+    test::writeFile(test::fromUtf8(kOnDrive + "\\data\\enviro\\MISC16.FSH"), "");
+    std::string location = c.location;
+    if (const size_t at = location.find('~'); at != std::string::npos)
+        location.replace(at, 1, game);
+    std::string root = c.view, view;
+    if (const size_t space = root.find(' '); space != std::string::npos)
+        view = root.substr(space), root.resize(space);
+    const std::string key = "\"" + root +
+                            "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KESTRO "
+                            "test\"" +
+                            view + " /f";
+    ASSERT_EQ(std::system(("reg add " + key + " /v DisplayName /d \"" + c.displayName +
+                           "\" > NUL && reg add " + key + " /v InstallLocation /d \"" + location +
+                           "\" > NUL")
+                              .c_str()),
+              0);
+
+    const SearchReport report = findGame(searchForThisUser());
+    std::system(("reg delete " + key + " > NUL").c_str());
+    fs::remove_all(test::fromUtf8(kOnDrive));
+    std::vector<std::string> found, expected;
+    for (const FoundGame& g : report.found) found.push_back(g.folder + " | " + g.place);
+    for (std::string f : c.found) {
+        if (const size_t at = f.find('~'); at != std::string::npos) f.replace(at, 1, game);
+        expected.push_back(f);
+    }
+    EXPECT_EQ(found, expected);
+    EXPECT_FALSE(report.stoppedEarly);
+}
+
+const std::string kDriveHit = kOnDrive + " | drive C:";
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, UninstallEntry,
+    ::testing::Values(
+        EntryCase{"user", "HKCU", "VARNEX 2001", "~", {"~ | registry", kDriveHit}},
+        EntryCase{"machine, 32-bit view",
+                  "HKLM /reg:32",
+                  "Varnex 2001 (v1.0b)",
+                  " ~\\\\",
+                  {"~ | registry", kDriveHit}},
+        EntryCase{"the same folder as on the drive",
+                  "HKCU",
+                  "VARNEX 2001",
+                  kOnDrive.c_str(),
+                  {kOnDrive + " | registry"}},
+        EntryCase{"another game", "HKLM", "VARNEX 2002", "~", {kDriveHit}},
+        EntryCase{"not a game folder", "HKCU", "VARNEX 2001", "C:\\Games", {kDriveHit}},
+        EntryCase{
+            "relative", "HKCU", "VARNEX 2001", "Games\\VARNEX 2001 (KESTRO test)", {kDriveHit}}),
+    [](const auto& info) { return test::rowName(info.index, info.param.name); });
+
+}  // namespace
+}  // namespace kestro
