@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <regex>
 
 #include "findgame.h"
 #include "install_fixture.h"
@@ -15,10 +16,10 @@ namespace {
 
 struct EntryCase {
     const char* name;
-    const char* view;  // "HKCU" or "HKLM", with " /reg:32" for the 32-bit view
+    const char* key;  // where the entry goes: "HKCU", "HKLM", "HKLM /reg:32" (32-bit view)
     const char* displayName;
-    const char* location;  // "~" is a game folder only the entry leads to
-    std::vector<std::string> found;
+    const char* location;            // "~" is a game folder only the entry leads to
+    std::vector<std::string> found;  // "folder | place"
 };
 
 const std::string kOnDrive = "C:\\Games\\VARNEX 2001 (KESTRO test)";
@@ -33,32 +34,23 @@ TEST_P(UninstallEntry, LeadsToTheGameFolder) {
     const std::string game = test::utf8(tmp.path() / "VARNEX");
     test::writeFile(tmp.path() / "VARNEX/DATA/POPUPS/popups.big", "");
     test::writeFile(test::fromUtf8(kOnDrive + "\\data\\enviro\\MISC16.FSH"), "");
-    std::string location = c.location;
-    if (const size_t at = location.find('~'); at != std::string::npos)
-        location.replace(at, 1, game);
-    std::string root = c.view, view;
-    if (const size_t space = root.find(' '); space != std::string::npos)
-        view = root.substr(space), root.resize(space);
-    const std::string key = "\"" + root +
-                            "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KESTRO "
-                            "test\"" +
-                            view + " /f";
+    std::string key = c.key;
+    key.insert(4, /* after "HKCU" or "HKLM" */
+               "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KESTRO test\"");
+    key = '"' + key + " /f";
     ASSERT_EQ(std::system(("reg add " + key + " /v DisplayName /d \"" + c.displayName +
-                           "\" > NUL && reg add " + key + " /v InstallLocation /d \"" + location +
-                           "\" > NUL")
+                           "\" > NUL && reg add " + key + " /v InstallLocation /d \"" +
+                           std::regex_replace(c.location, std::regex("~"), game) + "\" > NUL")
                               .c_str()),
               0);
 
     const SearchReport report = findGame(searchForThisUser());
     std::system(("reg delete " + key + " > NUL").c_str());
     fs::remove_all(test::fromUtf8(kOnDrive));
-    std::vector<std::string> found, expected;
-    for (const FoundGame& g : report.found) found.push_back(g.folder + " | " + g.place);
-    for (std::string f : c.found) {
-        if (const size_t at = f.find('~'); at != std::string::npos) f.replace(at, 1, game);
-        expected.push_back(f);
-    }
-    EXPECT_EQ(found, expected);
+    std::vector<std::string> found;
+    for (const FoundGame& g : report.found)
+        found.push_back((g.folder == game ? "~" : g.folder) + " | " + g.place);
+    EXPECT_EQ(found, c.found);
     EXPECT_FALSE(report.stoppedEarly);
 }
 
@@ -66,22 +58,21 @@ const std::string kDriveHit = kOnDrive + " | drive C:";
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, UninstallEntry,
-    ::testing::Values(
-        EntryCase{"user", "HKCU", "VARNEX 2001", "~", {"~ | registry", kDriveHit}},
-        EntryCase{"machine, 32-bit view",
-                  "HKLM /reg:32",
-                  "Varnex 2001 (v1.0b)",
-                  " ~\\\\",
-                  {"~ | registry", kDriveHit}},
-        EntryCase{"the same folder as on the drive",
-                  "HKCU",
-                  "VARNEX 2001",
-                  kOnDrive.c_str(),
-                  {kOnDrive + " | registry"}},
-        EntryCase{"another game", "HKLM", "VARNEX 2002", "~", {kDriveHit}},
-        EntryCase{"not a game folder", "HKCU", "VARNEX 2001", "C:\\Games", {kDriveHit}},
-        EntryCase{
-            "relative", "HKCU", "VARNEX 2001", "Games\\VARNEX 2001 (KESTRO test)", {kDriveHit}}),
+    ::testing::Values(EntryCase{"user", "HKCU", "VARNEX 2001", "~", {"~ | registry", kDriveHit}},
+                      EntryCase{"machine, 32-bit view, untidy",
+                                "HKLM /reg:32",
+                                "Varnex 2001 (v1.0b)",
+                                " ~\\\\",
+                                {"~ | registry", kDriveHit}},
+                      EntryCase{"the folder on the drive",
+                                "HKCU",
+                                "VARNEX 2001",
+                                kOnDrive.c_str(),
+                                {kOnDrive + " | registry"}},
+                      EntryCase{"another game", "HKLM", "VARNEX 2002", "~", {kDriveHit}},
+                      EntryCase{
+                          "not a game folder", "HKCU", "VARNEX 2001", "C:\\Games", {kDriveHit}},
+                      EntryCase{"relative", "HKCU", "VARNEX 2001", "Games\\VARNEX", {kDriveHit}}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
 
 }  // namespace
