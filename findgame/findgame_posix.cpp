@@ -37,6 +37,10 @@ OpenFailure failureOf(int code) {
     }
 }
 
+FolderId idOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 // Lists the folder open as `fd`; when it is -1, `error` says why it did not open.
 Folder listed(int fd, int error, fs::path path, OpenFailure& failure) {
     DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
@@ -80,7 +84,7 @@ std::optional<FolderId> folderId(const Folder& folder) {
     struct stat st;
     if (!folder || ::fstat(::dirfd(static_cast<DIR*>(folder.handle.get())), &st) != 0)
         return std::nullopt;
-    return FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return idOf(st);
 }
 
 namespace {
@@ -96,7 +100,7 @@ constexpr std::size_t kMostLibraries = 64;
 std::optional<FolderId> idAt(const fs::path& path) {
     struct stat st;
     if (path.empty() || ::stat(path.c_str(), &st) != 0) return std::nullopt;
-    return FolderId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return idOf(st);
 }
 
 // The library folders a Steam libraryfolders.vdf names: each "path" value, and the
@@ -139,13 +143,14 @@ class LinuxSearch {
   public:
     LinuxSearch(const GameSearch& search, SearchReport& report)
         : s_(search, report),
+          search_(search),
           home_(search.home),
           resolving_(idAt(search.winePrefix ? *search.winePrefix
                           : home_.empty()   ? fs::path()
                                             : home_ / ".wine")) {}
 
-    void run(const std::optional<fs::path>& winePrefix) {
-        if (winePrefix) prefixAt(*winePrefix, "Wine prefix ");
+    void run() {
+        if (search_.winePrefix) prefixAt(*search_.winePrefix, "Wine prefix ");
         if (home_.empty()) return;
         prefixAt(home_ / ".wine", "Wine prefix ");
         prefixesIn(home_ / "Games", "Lutris prefix ");
@@ -273,6 +278,7 @@ class LinuxSearch {
     }
 
     Searcher s_;
+    const GameSearch& search_;
     const fs::path home_;
     const std::optional<FolderId> resolving_;
 };
@@ -282,7 +288,7 @@ class LinuxSearch {
 
 SearchReport findGame(const GameSearch& search) {
     SearchReport report;
-    findgame::LinuxSearch(search, report).run(search.winePrefix);
+    findgame::LinuxSearch(search, report).run();
     return report;
 }
 

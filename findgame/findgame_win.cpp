@@ -41,12 +41,9 @@ Folder listed(fs::path path, bool followLink, OpenFailure& failure) {
         failure = failureOf(GetLastError());
         return {};
     }
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        (!followLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
         failure = OpenFailure::Missing;
-        return {};
-    }
-    if (!followLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        failure = OpenFailure::Link;
         return {};
     }
     WIN32_FIND_DATAW data;

@@ -43,7 +43,7 @@ struct Folder {
 // A place named by the player or a launcher: links on the way to it are followed, since
 // that is how they set it up. Missing when it is not there or not a folder.
 Folder openPlace(const std::filesystem::path& path, OpenFailure& failure);
-// A folder inside `parent`, never through a link (Link when it is one).
+// A folder inside `parent`, never through a link: a link there counts as missing.
 Folder openChild(const Folder& parent, const std::string& name, OpenFailure& failure);
 std::optional<FolderId> folderId(const Folder& folder);
 

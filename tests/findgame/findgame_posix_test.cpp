@@ -21,7 +21,8 @@ struct HomeCase {
     std::vector<std::string> tree;
     std::vector<std::string> found = {};  // "folder | place"
     std::vector<std::string> skipped = {};
-    const char* winePrefix = nullptr;  // below the home
+    std::vector<std::string> looked = {};  // unless empty
+    const char* winePrefix = nullptr;      // below the home
     bool stopped = false;
     std::chrono::milliseconds maxTime = 2000ms;
 };
@@ -74,6 +75,9 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
     }
     EXPECT_EQ(found, c.found);
     EXPECT_EQ(report.skipped, c.skipped);
+    if (!c.looked.empty()) {
+        EXPECT_EQ(report.looked, c.looked);
+    }
     EXPECT_EQ(report.stoppedEarly, c.stopped);
     EXPECT_LE(report.folders, search.maxFolders);
 }
@@ -89,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                           ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
                  .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex",
                            "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
+                 .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
                  .winePrefix = "Games/varnex"},
         HomeCase{
             "every launcher and plain folders, and what is not the game",
@@ -133,9 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
                   ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA",
                   ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
                   ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/",
-                  "Games/locked!", ".wine/drive_c/Games/W" + kGame},
+                  "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
+                  ".wine/drive_c/Games/W" + kGame},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
-                 {"~/Games/locked: permission denied"}},
+                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied"}},
         HomeCase{.name = "a bound of 50,000 folders",
                  .tree = {"Games/varnex/drive_c/VARNEX" + kGame},
                  .stopped = true},
