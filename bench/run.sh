@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and prints the table (a minute or two; needs about
 # 2 GB free in the scratch folder, /var/tmp unless given).
-#   bench/run.sh [scratch folder] [startup|install|memory|dialog|preview ...] Windows are shown on a real X
-# server (Xvfb) when there is one, as a player's are; otherwise on Qt's offscreen platform.
+#   bench/run.sh [scratch folder] [startup|install|restore|memory|dialog|findgame|preview ...]
+# Windows are shown on a real X server (Xvfb) when there is one, as a player's are;
+# otherwise on Qt's offscreen platform.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 build=$src/build-bench

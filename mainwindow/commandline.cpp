@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "files.h"
+#include "findgame.h"
 #include "installer.h"
 #include "playersets.h"
 #include "reports.h"
@@ -234,7 +235,15 @@ struct Runner {
         }
         return report(sets.remove(toStd(c.name)), {});
     }
-    int operator()(const command::FindGame&) { return kNotDone; }
+    int operator()(const command::FindGame&) {
+        const SearchReport found = findGame(searchForThisUser());
+        for (const FoundGame& game : found.found) say(stdout, toQString(game.folder));
+        for (const std::string& place : found.skipped)
+            complain(Texts::tr("could not read %1").arg(toQString(place)));
+        if (found.stoppedEarly)
+            complain(Texts::tr("the search stopped early; some places were not searched"));
+        return found.found.empty() ? kNotDone : kDone;
+    }
 };
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "channellist.h"
 #include "credits.h"
 #include "files.h"
+#include "findgamedialog.h"
 #include "linklabel.h"
 #include "modal.h"
 #include "preview.h"
@@ -81,7 +82,11 @@ void Form1::Form_Load() {
                        .arg(stored.problem),
                    QMessageBox::Warning);
     if (stored.folder.isEmpty()) {
-        Command2_Click();
+        // Where the game was found in one place only, the player is asked about that first.
+        if (const auto found = askToUseFoundGame(this, findGame(searchForThisUser())))
+            useGameFolder(*found);
+        else
+            Command2_Click();
     } else {
         ui.Ubicacion->setText(stored.folder);
         ui.Ubicacion->setCursorPosition(0);  // a long folder shows its start
@@ -181,7 +186,14 @@ void Form1::mnuUbicaciones_Click() {
     Command2_Click();
 }
 
-void Form1::mnuFindGame_Click() {}
+void Form1::mnuFindGame_Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // bounded, but it may take a second
+    const SearchReport report = findGame(searchForThisUser());
+    QApplication::restoreOverrideCursor();
+    FindGameDialog dialog(report, ui.Ubicacion->text(), this);
+    if (runModal(dialog) == QDialog::Accepted && !dialog.chosenFolder().isEmpty())
+        useGameFolder(dialog.chosenFolder());
+}
 
 void Form1::mnuRestore_Click() {
     const std::optional<GameFolder> folder = gameFolderFor(Report::Action::Restore);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Cross-builds the install core and its tests for 64-bit Windows with MinGW-w64 and
-# runs them under Wine. As root, it runs them as an unprivileged user with a Wine
-# prefix of its own: Wine running as root ignores the read-only attribute.
+# Cross-builds the install core, the game search and their tests for 64-bit Windows with
+# MinGW-w64 and runs them under Wine. As root, it runs them as an unprivileged user with
+# a Wine prefix of its own: Wine running as root ignores the read-only attribute.
 set -euo pipefail
 src=$(cd "$(dirname "$0")/.." && pwd)
 wine=/usr/lib/wine
@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 [ -n "${KEEP:-}" ] && trap - EXIT
 # A copy of its own, since the checkout may lie where that user cannot read.
 mkdir -p "$work/src" "$work/home"
-cp -r "$src"/CMakeLists.txt "$src"/cmake "$src"/files "$src"/install "$src"/playersets "$src"/channels "$src"/tests "$work/src/"
+cp -r "$src"/CMakeLists.txt "$src"/cmake "$src"/files "$src"/install "$src"/playersets "$src"/findgame "$src"/channels "$src"/tests "$work/src/"
 
 run() {
     cd "$work"

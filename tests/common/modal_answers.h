@@ -62,19 +62,21 @@ class ModalAnswers {
 // of a test.
 class ScratchSettings {
   public:
-    ScratchSettings() : data_(qgetenv("XDG_DATA_HOME")) {
+    ScratchSettings() : data_(qgetenv("XDG_DATA_HOME")), home_(qgetenv("HOME")) {
         GameFolderSetting::setLocation(file());
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.path()));
+        qputenv("HOME", QFile::encodeName(dir_.path()));  // where the game is looked for
     }
     ~ScratchSettings() {
         GameFolderSetting::setLocation({});
         qputenv("XDG_DATA_HOME", data_);
+        qputenv("HOME", home_);
     }
     QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
 
   private:
     QTemporaryDir dir_;
-    QByteArray data_;
+    QByteArray data_, home_;
 };
 
 }  // namespace kestro::test

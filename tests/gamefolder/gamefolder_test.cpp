@@ -3,13 +3,17 @@
 #include <unistd.h>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "dirlistbox.h"
+#include "findgamedialog.h"
 #include "inistore.h"
 #include "modal_answers.h"
 #include "seleccion.h"
@@ -53,6 +57,15 @@ struct OpenDialog {
     DirListBox* Dir1;
     QPushButton* OK;
 };
+
+// A search's report from "folder|place" texts, "~" standing for `driveC`.
+SearchReport reportOf(const QStringList& found, const QString& driveC = {}) {
+    SearchReport report;
+    for (const QString& game : found)
+        report.found.push_back({game.section(u'|', 0, 0).replace(u'~', driveC).toStdString(),
+                                game.section(u'|', 1).toStdString()});
+    return report;
+}
 
 }  // namespace
 
@@ -211,6 +224,77 @@ class TestGameFolder : public QObject {
         seleccion there;
         QCOMPARE(there.findChild<QComboBox*>(QStringLiteral("Drive1"))->currentText(),
                  QStringLiteral("c: [drive_c]"));
+    }
+
+    void findGameDialog_data() {
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QString>("inUse");
+        QTest::addColumn<bool>("stopped");
+        QTest::addColumn<int>("marked");  // row, or -1
+        QTest::addColumn<QString>("line");
+        const QStringList two{"~/Games|Lutris prefix ~/Games/x",
+                              "C:\\Games\\VARNEX 2001|Wine prefix ~/.wine"};
+        QTest::newRow("nothing") << QStringList() << "" << false << -1
+                                 << "Looked in place 0, place 1, place 2, place 3 and 2 more "
+                                    "(9 folders).";
+        QTest::newRow("in use by its other name")
+            << two << "~/Games/VARNEX 2001" << false << 1 << "";
+        QTest::newRow("none in use, stopped early")
+            << two << "C:\\VARNEX" << true << -1
+            << "The search stopped early: some places were not searched. Could not read ~/x: "
+               "permission denied.";
+    }
+    void findGameDialog() {
+        QFETCH(QStringList, found);
+        QFETCH(QString, inUse);
+        QFETCH(bool, stopped);
+        QFETCH(int, marked);
+        QFETCH(QString, line);
+        WinePrefix wine;
+        const QString driveC = QString::fromStdString(wine.driveC().string());
+        SearchReport report = reportOf(found, driveC);
+        for (int i = 0; i < 6; ++i) report.looked.push_back("place " + std::to_string(i));
+        report.folders = 9;
+        report.stoppedEarly = stopped;
+        if (stopped) report.skipped = {"~/x: permission denied"};
+        FindGameDialog dialog(report, inUse.replace(u'~', driveC));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Find Game Folder"));
+        auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("found"));
+        auto* where = dialog.findChild<QLabel*>(QStringLiteral("looked"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(list && where && buttons);
+        QCOMPARE(list->topLevelItemCount(), found.size());
+        for (int row = 0; row < found.size(); ++row)
+            QCOMPARE(list->topLevelItem(row)->text(1).endsWith(QStringLiteral("(in use)")),
+                     row == marked);
+        QVERIFY2(where->text().contains(line), qPrintable(where->text()));
+        buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
+        QCOMPARE(dialog.result(), int(found.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+        QCOMPARE(dialog.chosenFolder(),
+                 found.isEmpty()
+                     ? QString()
+                     : QString::fromStdString(report.found[std::max(marked, 0)].folder));
+    }
+
+    void askToUseTheOneFound_data() {
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("use");
+        QTest::newRow("one, Yes") << QStringList{"C:\\G|x"} << true << "C:\\G";
+        QTest::newRow("one, No") << QStringList{"C:\\G|x"} << false << "";
+        QTest::newRow("two") << QStringList{"C:\\G|x", "/g|y"} << true << "";
+    }
+    void askToUseTheOneFound() {
+        QFETCH(QStringList, found);
+        QFETCH(bool, yes);
+        QFETCH(QString, use);
+        ModalAnswers answers;
+        answers.yesOrNo = yes ? QMessageBox::Yes : QMessageBox::No;
+        QCOMPARE(askToUseFoundGame(nullptr, reportOf(found)).value_or(QString()), use);
+        QCOMPARE(answers.boxes.size(), found.size() == 1 ? 1 : 0);
+        if (found.size() == 1)
+            QCOMPARE(answers.boxes[0].text,
+                     QStringLiteral("VARNEX 2001 was found in C:\\G. Use this folder?"));
     }
 };
 

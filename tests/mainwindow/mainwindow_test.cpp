@@ -247,7 +247,13 @@ class TestMainWindow : public QObject {
         ScratchSettings settings;
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         const QString cwd = QFileInfo(QDir::currentPath()).canonicalFilePath();
+        // The game where players put it, in the scratch home: asked about first.
+        const QString found =
+            QFileInfo(settings.file()).path() + QStringLiteral("/Games/VARNEX 2001");
+        QVERIFY(QDir().mkpath(found + QStringLiteral("/DATA/ENVIRO")));
+        QFile(found + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")).open(QIODevice::WriteOnly);
         ModalAnswers answers;
+        answers.yesOrNo = QMessageBox::No;
         bool windowVisible = true;
         for (const bool confirm : {false, true, true}) {
             Form1 form(kChannels);
@@ -262,7 +268,15 @@ class TestMainWindow : public QObject {
                      confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
         }
         QCOMPARE(answers.dialogs, 2);
+        QCOMPARE(answers.boxes.size(), 2);  // asked at each start with nothing stored
+        QVERIFY(answers.boxes[0].text.contains(found));
         QCOMPARE(GameFolderSetting::read().folder, cwd);
+        QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
+        answers.yesOrNo = QMessageBox::Yes;  // and Yes takes it, with no dialog
+        Form1 form(kChannels);
+        form.Form_Load();
+        QCOMPARE(answers.dialogs, 2);
+        QCOMPARE(GameFolderSetting::read().folder, found);
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -299,51 +313,29 @@ class TestMainWindow : public QObject {
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
+        // clang-format off
         const QString fox = QStringLiteral("--install FOX --game-folder @");
-        QTest::newRow("version") << ""
-                                 << "--version" << 0 << "1.0\nCopyright (C)" << false;
-        QTest::newRow("help") << ""
-                              << "--help" << 0 << "Usage: kestro [options]" << false;
+        QTest::newRow("version") << "" << "--version" << 0 << "1.0\nCopyright (C)" << false;
+        QTest::newRow("help") << "" << "--help" << 0 << "Usage: kestro [options]" << false;
         QTest::newRow("install") << "" << fox << 0 << "con Éxito" << true;
-        QTest::newRow("the stored folder") << ""
-                                           << "--install FOX" << 0 << "con Éxito" << true;
-        QTest::newRow("list") << fox << "--list --game-folder @" << 0 << "TELEON\nFOX (installed)\n"
-                              << true;
+        QTest::newRow("the stored folder") << "" << "--install FOX" << 0 << "con Éxito" << true;
+        QTest::newRow("list") << fox << "--list --game-folder @" << 0 << "TELEON\nFOX (installed)\n" << true;
         QTest::newRow("restore") << fox << "--restore --game-folder @" << 0 << "are back" << false;
-        QTest::newRow("own FOX, from here")
-            << ""
-            << "--add-set pack --name fox" << 0 << "takes the place" << false;
-        QTest::newRow("install own")
-            << "--add-set pack --name FOX" << fox << 0 << "con Éxito" << true;
-        QTest::newRow("remove own") << "--add-set pack --name FOX"
-                                    << "--remove-set FOX" << 0 << "is back" << false;
-        QTest::newRow("remove shipped")
-            << ""
-            << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
-        QTest::newRow("name alone")
-            << ""
-            << "--list --name X" << 2 << "kestro: --name goes with" << false;
-        QTest::newRow("another case")
-            << ""
-            << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
-        QTest::newRow("no such channel")
-            << ""
-            << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
-        QTest::newRow("no folder")
-            << ""
-            << "--install FOX --game-folder @/none" << 1 << "kestro: The game folder" << false;
-        QTest::newRow("unknown option") << ""
-                                        << "--fox" << 2 << "kestro: Unknown option" << false;
-        QTest::newRow("twice") << ""
-                               << "--install FOX --install NTV --game-folder @" << 2
-                               << "--install is given more than once" << false;
-        QTest::newRow("empty value")
-            << ""
-            << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
-        QTest::newRow("settings a pipe")
-            << "<pipe>"
-            << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder"
-            << false;
+        QTest::newRow("own FOX, from here") << "" << "--add-set pack --name fox" << 0 << "takes the place" << false;
+        QTest::newRow("install own") << "--add-set pack --name FOX" << fox << 0 << "con Éxito" << true;
+        QTest::newRow("remove own") << "--add-set pack --name FOX" << "--remove-set FOX" << 0 << "is back" << false;
+        QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
+        QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
+        QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
+        QTest::newRow("no such channel") << "" << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
+        QTest::newRow("no folder") << "" << "--install FOX --game-folder @/none" << 1 << "kestro: The game folder" << false;
+        QTest::newRow("unknown option") << "" << "--fox" << 2 << "kestro: Unknown option" << false;
+        QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
+        QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
+        QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
+        QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
+        QTest::newRow("find nothing") << "" << "--find-game" << 1 << "" << false;
+        // clang-format on
     }
     void commandLine() {
         QFETCH(QString, before);
@@ -360,6 +352,8 @@ class TestMainWindow : public QObject {
         pack.close();
         const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
+        if (before == QStringLiteral("<game>"))  // where players put it, in the scratch home
+            QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Games/VARNEX 2001/KESTRO backup"))));
         if (before == QStringLiteral("<pipe>")) {
             QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
         } else {
@@ -370,6 +364,8 @@ class TestMainWindow : public QObject {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
                 env.remove(QString::fromLatin1(display));
+            env.remove(QStringLiteral("WINEPREFIX"));
+            env.insert(QStringLiteral("HOME"), home.path());
             env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
             env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
             kestro.setProcessEnvironment(env);
@@ -429,7 +425,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
         const int column = w.list()->visualItemRect(w.list()->item(0)).center().x();
-        for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column, whatever the name
+        for (int row = 1; row < w.list()->count();
+             ++row)  // the icons in one column, whatever the name
             QCOMPARE(w.list()->visualItemRect(w.list()->item(row)).center().x(), column);
         w.click(typedName);
         QLineEdit* chosen = w.text("Text1");

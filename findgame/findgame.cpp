@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+
+#include "files.h"
+#include "paths.h"
+#include "searcher.h"
+#include "names.h"
+
+namespace kestro::findgame {
+namespace fs = std::filesystem;
+namespace {
+
+// The game's folder holds one of its channel files (or the program's own store of kept
+// files): DATA\ENVIRO\Misc16.fsh, and so on.
+struct Marker {
+    const char* folder;
+    const char* files[2];
+};
+constexpr Marker kMarkers[] = {{"ENVIRO", {"Misc16.fsh", "misc8.fsh"}},
+                               {"POPUPS", {"popups.abg", "popups.big"}}};
+
+}  // namespace
+
+std::string_view reason(OpenFailure failure) {
+    switch (failure) {
+        case OpenFailure::Link:
+            return "a link, not followed";
+        case OpenFailure::Denied:
+            return "permission denied";
+        default:
+            return "cannot be read";
+    }
+}
+
+Searcher::Searcher(const GameSearch& search, SearchReport& report)
+    : search_(search), report_(report) {}
+
+bool Searcher::canGoOn() {
+    if (!report_.stoppedEarly && (report_.folders >= search_.maxFolders ||
+                                  std::chrono::steady_clock::now() - start_ >= search_.maxTime))
+        report_.stoppedEarly = true;
+    return !report_.stoppedEarly;
+}
+
+Folder Searcher::counted(Folder folder, OpenFailure failure, const fs::path* reportAs) {
+    if (folder)
+        ++report_.folders;
+    else if (reportAs && failure != OpenFailure::Missing)
+        skip(*reportAs, reason(failure));
+    return folder;
+}
+
+Folder Searcher::openPlace(const fs::path& path) {
+    if (!canGoOn()) return {};
+    OpenFailure failure = OpenFailure::None;
+    Folder folder = findgame::openPlace(path, failure);
+    return counted(std::move(folder), failure, &path);
+}
+
+Folder Searcher::openChild(const Folder& parent, const std::string& name, bool reportFailure) {
+    if (!canGoOn()) return {};
+    OpenFailure failure = OpenFailure::None;
+    Folder folder = findgame::openChild(parent, name, failure);
+    const fs::path path = parent.path / utf8Path(name);
+    return counted(std::move(folder), failure, reportFailure ? &path : nullptr);
+}
+
+bool Searcher::firstVisit(const Folder& folder) {
+    const auto id = folderId(folder);
+    return !id || places_.insert(*id).second;
+}
+
+void Searcher::skip(const fs::path& path, std::string_view why) {
+    report_.skipped.push_back(shown(path) + ": " + std::string(why));
+}
+
+std::string Searcher::shown(const fs::path& path) const {
+    std::string home = utf8Text(search_.home);
+    while (home.size() > 1 && home.back() == '/') home.pop_back();
+    const std::string text = utf8Text(path);
+    if (home.size() > 1 && text.size() > home.size() && text.starts_with(home) &&
+        text[home.size()] == '/')
+        return '~' + text.substr(home.size());
+    return text;
+}
+
+bool Searcher::isGameFolder(const Folder& folder) {
+    const auto named = [](const Entry& e, std::string_view name) {
+        return e.folder && sameNameIgnoringCase(e.name, name);
+    };
+    for (const Entry& e : folder.entries)
+        if (named(e, "KESTRO backup")) return true;
+    for (const Entry& e : folder.entries) {
+        if (!named(e, "DATA")) continue;
+        const Folder data = openChild(folder, e.name);
+        for (const Marker& marker : kMarkers)
+            for (const Entry& d : data.entries) {
+                if (!named(d, marker.folder)) continue;
+                const Folder inside = openChild(data, d.name);
+                for (const Entry& f : inside.entries)
+                    for (const char* file : marker.files)
+                        if (!f.folder && sameNameIgnoringCase(f.name, file)) return true;
+            }
+    }
+    return false;
+}
+
+void Searcher::walk(const Folder& folder, const std::string& stored, char separator, int levels,
+                    const std::string& place) {
+    if (isGameFolder(folder)) {
+        const auto id = folderId(folder);
+        const bool again = id ? !games_.insert(*id).second
+                              : std::any_of(report_.found.begin(), report_.found.end(),
+                                            [&](const FoundGame& g) { return g.folder == stored; });
+        if (!again) report_.found.push_back({stored, place});
+        return;  // its own subfolders are the game's, not another copy of it
+    }
+    if (levels <= 0) return;
+    for (const Entry& e : folder.entries) {
+        if (!e.folder) continue;
+        if (const Folder child = openChild(folder, e.name))
+            walk(child, stored + separator + e.name, separator, levels - 1, place);
+        if (report_.stoppedEarly) return;
+    }
+}
+
+}  // namespace kestro::findgame

@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Linux: the game inside the Wine prefixes of Wine itself, Lutris, Bottles, PlayOnLinux,
+// CrossOver and Steam's Proton, and in plain folders of games.
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+#include "files.h"
+#include "paths.h"
+#include "searcher.h"
+#include "names.h"
+
+namespace kestro {
+namespace findgame {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+OpenFailure failureOf(int code) {
+    switch (code) {
+        case ENOENT:
+        case ENOTDIR:
+            return OpenFailure::Missing;
+        case ELOOP:
+            return OpenFailure::Link;
+        case EACCES:
+        case EPERM:
+            return OpenFailure::Denied;
+        default:
+            return OpenFailure::Other;
+    }
+}
+
+FolderId idOf(const struct stat& st) {
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+// Lists the folder open as `fd`; when it is -1, `error` says why it did not open.
+Folder listed(int fd, int error, fs::path path, OpenFailure& failure) {
+    DIR* dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        failure = failureOf(fd >= 0 ? errno : error);
+        if (fd >= 0) ::close(fd);
+        return {};
+    }
+    Folder folder{
+        true, std::move(path), {}, {dir, [](void* d) { ::closedir(static_cast<DIR*>(d)); }}};
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..") continue;
+        bool isFolder = e->d_type == DT_DIR;
+        struct stat st;
+        if (e->d_type == DT_UNKNOWN)  // some file systems do not say: asked, links not followed
+            isFolder = ::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                       S_ISDIR(st.st_mode);
+        folder.entries.push_back({std::string(name), isFolder});
+    }
+    sortByName(folder.entries);
+    return folder;
+}
+
+}  // namespace
+
+Folder openPlace(const fs::path& path, OpenFailure& failure) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+    const int error = errno;
+    return listed(fd, error, path, failure);
+}
+
+Folder openChild(const Folder& parent, const std::string& name, OpenFailure& failure) {
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    const int fd = ::openat(::dirfd(static_cast<DIR*>(parent.handle.get())), name.c_str(), flags);
+    const int error = errno;
+    return listed(fd, error, parent.path / name, failure);
+}
+
+std::optional<FolderId> folderId(const Folder& folder) {
+    struct stat st;
+    if (!folder || ::fstat(::dirfd(static_cast<DIR*>(folder.handle.get())), &st) != 0)
+        return std::nullopt;
+    return idOf(st);
+}
+
+namespace {
+
+// At the top of drive C: these are searched deeper, for C:\Program Files\Publisher\Game.
+constexpr const char* kInstallRoots[] = {"Program Files", "Program Files (x86)", "Games",
+                                         "GOG Games"};
+constexpr int kInstallDepth = 2;
+constexpr int kPlainDepth = 2;                      // ~/Games/Football/VARNEX 2001
+constexpr std::size_t kLibraryListLimit = 1 << 20;  // a real one is a few KiB
+constexpr std::size_t kMostLibraries = 64;
+
+std::optional<FolderId> idAt(const fs::path& path) {
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return idOf(st);
+}
+
+// The library folders a Steam libraryfolders.vdf names: each "path" value, and the
+// numbered values older versions wrote at the top level. What does not parse is passed
+// over, and only absolute paths count.
+std::vector<fs::path> steamLibraries(std::string_view text) {
+    std::vector<fs::path> libraries;
+    std::string key;
+    bool haveKey = false;
+    int depth = 0;
+    for (size_t i = 0; i < text.size() && libraries.size() < kMostLibraries; ++i) {
+        if (text[i] == '{' || text[i] == '}') {
+            depth += text[i] == '{' ? 1 : -1;
+            haveKey = false;
+        }
+        if (text[i] != '"') continue;
+        std::string token;
+        for (++i; i < text.size() && text[i] != '"'; ++i) {
+            if (text[i] == '\\' && i + 1 < text.size()) ++i;
+            token += text[i];
+        }
+        if (i >= text.size()) break;  // cut off inside a string
+        if (!haveKey) {
+            key = std::move(token);
+            haveKey = true;
+            continue;
+        }
+        haveKey = false;
+        const bool numbered =
+            depth == 1 && !key.empty() &&
+            std::all_of(key.begin(), key.end(), [](unsigned char c) { return std::isdigit(c); });
+        if ((numbered || sameNameIgnoringCase(key, "path")) && token.starts_with('/') &&
+            token.find('\0') == std::string::npos)
+            libraries.emplace_back(token);
+    }
+    return libraries;
+}
+
+class LinuxSearch {
+  public:
+    LinuxSearch(const GameSearch& search, SearchReport& report)
+        : s_(search, report),
+          search_(search),
+          home_(search.home),
+          resolving_(idAt(search.winePrefix ? *search.winePrefix
+                          : home_.empty()   ? fs::path()
+                                            : home_ / ".wine")) {}
+
+    void run() {
+        if (search_.winePrefix) prefixAt(*search_.winePrefix, "Wine prefix ");
+        if (home_.empty()) return;
+        prefixAt(home_ / ".wine", "Wine prefix ");
+        prefixesIn(home_ / "Games", "Lutris prefix ");
+        prefixesIn(home_ / ".local/share/bottles/bottles", "Bottles bottle ");
+        prefixesIn(home_ / ".var/app/com.usebottles.bottles/data/bottles/bottles",
+                   "Bottles bottle ");
+        prefixesIn(home_ / ".PlayOnLinux/wineprefix", "PlayOnLinux prefix ");
+        prefixesIn(home_ / ".cxoffice", "CrossOver bottle ");
+        // ~/.steam/steam usually leads to ~/.local/share/Steam: the real name first.
+        for (const char* root :
+             {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam"})
+            steam(home_ / root);
+        for (const char* games : {"Games", "games"}) {
+            const Folder folder = s_.openPlace(home_ / games);
+            if (!folder || !s_.firstVisit(folder)) continue;
+            s_.looked(s_.shown(folder.path));
+            s_.walk(folder, utf8Text(folder.path), '/', kPlainDepth, s_.shown(folder.path));
+        }
+    }
+
+  private:
+    void prefixAt(const fs::path& path, const std::string& kind) {
+        if (const Folder root = s_.openPlace(path)) prefix(root, kind + s_.shown(path));
+    }
+
+    void prefixesIn(const fs::path& path, const std::string& kind) {
+        const Folder parent = s_.openPlace(path);
+        for (const Entry& e : parent.entries)
+            if (e.folder)
+                if (const Folder root = s_.openChild(parent, e.name, true))
+                    prefix(root, kind + s_.shown(root.path));
+    }
+
+    void prefix(const Folder& root, const std::string& place) {
+        if (!s_.firstVisit(root)) return;
+        const Folder driveC = s_.openChild(root, "drive_c", true);
+        if (!driveC) return;
+        s_.looked(place);
+        // Inside the prefix the program resolves drive letters through, the game is
+        // stored as the game sees it; elsewhere as Linux sees it.
+        std::string base = utf8Text(driveC.path);
+        char separator = '/';
+        if (const char letter =
+                resolving_ && folderId(root) == resolving_ ? driveLetter(root, driveC) : 0) {
+            base = {letter, ':'};
+            separator = '\\';
+        }
+        for (const Entry& e : driveC.entries) {
+            if (!e.folder) continue;
+            const bool installRoot =
+                std::any_of(std::begin(kInstallRoots), std::end(kInstallRoots),
+                            [&](const char* name) { return sameNameIgnoringCase(e.name, name); });
+            if (const Folder top = s_.openChild(driveC, e.name))
+                s_.walk(top, base + separator + e.name, separator, installRoot ? kInstallDepth : 0,
+                        place);
+        }
+    }
+
+    // The letter of the prefix's dosdevices entry that leads to its drive_c, upper case;
+    // 0 when none does. Only entries whose link names drive_c are looked at, so that a
+    // drive on a slow or absent disk is never touched.
+    char driveLetter(const Folder& root, const Folder& driveC) {
+        const Folder devices = s_.openChild(root, "dosdevices");
+        for (const Entry& e : devices.entries) {
+            if (e.name.size() != 2 || e.name[1] != ':' ||
+                !std::isalpha(static_cast<unsigned char>(e.name[0])))
+                continue;
+            const fs::path entry = devices.path / e.name;
+            char target[4096];
+            const ssize_t n = ::readlink(entry.c_str(), target, sizeof target);
+            if (n <= 0 || fs::path(std::string(target, size_t(n))).filename() != "drive_c")
+                continue;
+            if (idAt(entry) == folderId(driveC))
+                return static_cast<char>(std::toupper(static_cast<unsigned char>(e.name[0])));
+        }
+        return 0;
+    }
+
+    void steam(const fs::path& root) {
+        std::vector<fs::path> libraries{root};
+        if (const auto list = readLibraryList(root / "steamapps/libraryfolders.vdf")) {
+            const std::vector<fs::path> more = steamLibraries(*list);
+            libraries.insert(libraries.end(), more.begin(), more.end());
+        }
+        for (const fs::path& path : libraries) {
+            const Folder library = s_.openPlace(path);
+            if (!library || !s_.firstVisit(library)) continue;
+            const Folder apps = s_.openChild(library, "steamapps", true);
+            const Folder compat = apps ? s_.openChild(apps, "compatdata", true) : Folder{};
+            for (const Entry& e : compat.entries) {
+                if (!e.folder) continue;
+                const Folder game = s_.openChild(compat, e.name, true);
+                if (const Folder pfx = game ? s_.openChild(game, "pfx", true) : Folder{})
+                    prefix(pfx, "Steam (compatdata " + e.name + ")");
+            }
+        }
+    }
+
+    // The library list, a plain file of bounded size, read without following a link.
+    std::optional<std::string> readLibraryList(const fs::path& path) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            if (const OpenFailure failure = failureOf(errno); failure != OpenFailure::Missing)
+                s_.skip(path, reason(failure));
+            return std::nullopt;
+        }
+        std::string text;
+        struct stat st;
+        const char* problem = nullptr;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+            problem = "not a plain file";
+        else if (static_cast<std::uintmax_t>(st.st_size) > kLibraryListLimit)
+            problem = "too large";
+        char buffer[65536];
+        for (ssize_t n; !problem && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 || text.size() + size_t(n) > kLibraryListLimit)
+                problem = n < 0 ? "cannot be read" : "too large";
+            else
+                text.append(buffer, size_t(n));
+        }
+        ::close(fd);
+        if (problem) s_.skip(path, problem);
+        return problem ? std::nullopt : std::optional(std::move(text));
+    }
+
+    Searcher s_;
+    const GameSearch& search_;
+    const fs::path home_;
+    const std::optional<FolderId> resolving_;
+};
+
+}  // namespace
+}  // namespace findgame
+
+SearchReport findGame(const GameSearch& search) {
+    SearchReport report;
+    findgame::LinuxSearch(search, report).run();
+    return report;
+}
+
+GameSearch searchForThisUser() {
+    GameSearch search;
+    if (const char* home = std::getenv("HOME"); home && *home)
+        search.home = home;
+    else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir)
+        search.home = pw->pw_dir;
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
+        search.winePrefix = prefix;
+    return search;
+}
+
+}  // namespace kestro

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "findgamedialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "files.h"
+#include "modal.h"
+#include "paths.h"
+
+namespace kestro {
+namespace {
+
+const QString kTitle = QStringLiteral("Find Game Folder");
+constexpr int kPlacesNamed = 4;  // the rest are in the line's tooltip
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QStringList texts(const std::vector<std::string>& strings) {
+    QStringList list;
+    for (const std::string& s : strings) list << text(s);
+    return list;
+}
+
+// Whether a found folder is the one in use: the same text, or the same folder once
+// resolved (its Windows and its Linux path, or letter case aside).
+bool inUse(const std::string& found, const QString& stored) {
+    if (stored.isEmpty()) return false;
+    if (found == stored.toStdString()) return true;
+    const Result<std::filesystem::path> a = resolvePath(found),
+                                        b = resolvePath(stored.toStdString());
+    std::error_code ec;
+    return a.ok() && b.ok() && std::filesystem::equivalent(a.value, b.value, ec);
+}
+
+QString whereItLooked(const SearchReport& report) {
+    const QStringList places = texts(report.looked);
+    QString line;
+    if (places.isEmpty()) {
+        line = FindGameDialog::tr(
+            "None of the places where the game is usually installed is "
+            "on this computer.");
+    } else {
+        QString named = places.mid(0, kPlacesNamed).join(QStringLiteral(", "));
+        if (places.size() > kPlacesNamed)
+            named =
+                FindGameDialog::tr("%1 and %2 more").arg(named).arg(places.size() - kPlacesNamed);
+        line = FindGameDialog::tr("Looked in %1 (%2 folders).")
+                   .arg(named, QLocale().toString(qulonglong(report.folders)));
+    }
+    if (report.stoppedEarly)
+        line +=
+            u' ' + FindGameDialog::tr("The search stopped early: some places were not searched.");
+    if (!report.skipped.empty())
+        line += u' ' + FindGameDialog::tr("Could not read %1.")
+                           .arg(texts(report.skipped).join(QStringLiteral("; ")));
+    return line;
+}
+
+}  // namespace
+
+FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("FindGameDialog"));
+    setWindowTitle(kTitle);
+    auto* intro = new QLabel(report.found.empty() ? tr("VARNEX 2001 was not found.")
+                                                  : tr("VARNEX 2001 was found in:"));
+    found_ = new QTreeWidget;
+    found_->setObjectName(QStringLiteral("found"));
+    found_->setAccessibleName(tr("Game folders found"));
+    found_->setHeaderLabels({tr("Folder"), tr("Found in")});
+    found_->setRootIsDecorated(false);
+    found_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    found_->setMinimumWidth(560);
+    found_->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its start and its end
+    for (const FoundGame& game : report.found) {
+        auto* item = new QTreeWidgetItem(found_, {text(game.folder), text(game.place)});
+        item->setToolTip(0, item->text(0));
+        if (inUse(game.folder, stored)) {
+            item->setText(1, tr("%1 (in use)").arg(item->text(1)));
+            QFont bold = item->font(0);
+            bold.setBold(true);
+            for (int column : {0, 1}) item->setFont(column, bold);
+            found_->setCurrentItem(item);
+        }
+    }
+    if (!found_->currentItem() && found_->topLevelItemCount() > 0)
+        found_->setCurrentItem(found_->topLevelItem(0));
+    auto* looked = new QLabel(whereItLooked(report));
+    looked->setObjectName(QStringLiteral("looked"));
+    looked->setWordWrap(true);
+    looked->setToolTip(texts(report.looked).join(u'\n'));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setEnabled(found_->currentItem() != nullptr);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(found_);
+    layout->addWidget(looked);
+    layout->addWidget(buttons);
+    connect(found_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { ok_->setEnabled(current != nullptr); });
+    connect(found_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+QString FindGameDialog::chosenFolder() const {
+    const QTreeWidgetItem* item = found_->currentItem();
+    return item ? item->text(0) : QString();
+}
+
+std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {
+    if (report.found.size() != 1) return std::nullopt;
+    const QString folder = text(report.found.front().folder);
+    if (!askYesNo(parent, kTitle,
+                  FindGameDialog::tr("VARNEX 2001 was found in %1. Use this folder?").arg(folder)))
+        return std::nullopt;
+    return folder;
+}
+
+}  // namespace kestro

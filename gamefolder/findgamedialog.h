@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the game search found: each folder with the prefix or launcher it belongs to, the
+// one in use marked, and a line on where the search looked. OK takes the chosen folder.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+#include "findgame.h"
+
+class QPushButton;
+class QTreeWidget;
+
+namespace kestro {
+
+class FindGameDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `inUse` is the game folder as stored now.
+    FindGameDialog(const SearchReport& report, const QString& inUse, QWidget* parent = nullptr);
+
+    // The chosen folder, as it is to be stored; empty when there was none to choose.
+    QString chosenFolder() const;
+
+  private:
+    QTreeWidget* found_;
+    QPushButton* ok_;
+};
+
+// For the first start: when the search found exactly one folder, asks whether to use it,
+// and gives it on Yes.
+std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report);
+
+}  // namespace kestro

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Homes with prefixes of each kind: what is found, in which form, and what is not entered.
+#include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+#include <regex>
+
+#include "findgame.h"
+#include "scratch.h"
+
+namespace kestro {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct HomeCase {
+    const char* name;
+    // "folder/", "file", "file = contents", "link -> target", "folder!" (made unreadable);
+    // "~" is the home, here and below.
+    std::vector<std::string> tree;
+    std::vector<std::string> found = {};  // "folder | place"
+    std::vector<std::string> skipped = {};
+    std::vector<std::string> looked = {};  // unless empty
+    const char* winePrefix = nullptr;      // below the home
+    bool stopped = false;
+    std::chrono::milliseconds maxTime = 2000ms;
+};
+
+class FindGame : public ::testing::TestWithParam<HomeCase> {
+  public:
+    // Making 60,000 folders takes many seconds on a disk, a fraction of one in memory.
+    static void SetUpTestSuite() {
+        if (fs::is_directory("/dev/shm")) ::setenv("TMPDIR", "/dev/shm", 1);
+    }
+};
+
+TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
+    const HomeCase& c = GetParam();
+    test::TempFolder tmp;
+    const fs::path home = tmp.path();
+    const auto expand = [&](const std::string& text) {
+        return std::regex_replace(text, std::regex("~"), home.string());
+    };
+    for (const std::string& item : c.tree) {
+        const size_t arrow = item.find(" -> "), equals = item.find(" = ");
+        const fs::path path = home / item.substr(0, std::min(arrow, equals));
+        fs::create_directories(path.parent_path());
+        if (arrow != std::string::npos)
+            fs::create_symlink(expand(item.substr(arrow + 4)), path);
+        else if (item.ends_with('!'))
+            fs::permissions(home / item.substr(0, item.size() - 1), fs::perms::none);
+        else if (!item.ends_with('/'))
+            test::writeFile(path,
+                            equals == std::string::npos ? "" : expand(item.substr(equals + 3)));
+    }
+    if (c.stopped && c.maxTime > 0ms) {
+        const fs::path many = home / ".wine/drive_c/Program Files";
+        fs::create_directories(many);
+        for (int i = 0; i < 60000; ++i) fs::create_directory(many / std::to_string(i));
+    }
+
+    GameSearch search{home, c.winePrefix ? std::optional(home / c.winePrefix) : std::nullopt};
+    search.maxTime = c.maxTime;
+    // Root reads any folder: it searches as nobody, so that a locked folder is locked.
+    if (::geteuid() == 0) ::setfsuid(65534);
+    const SearchReport report = findGame(search);
+    if (::geteuid() == 0) ::setfsuid(0);
+
+    std::vector<std::string> found;  // the home as "~", as the places write it
+    for (FoundGame game : report.found) {
+        if (game.folder.starts_with(home.string()))
+            game.folder.replace(0, home.string().size(), "~");
+        found.push_back(game.folder + " | " + game.place);
+    }
+    EXPECT_EQ(found, c.found);
+    EXPECT_EQ(report.skipped, c.skipped);
+    if (!c.looked.empty()) {
+        EXPECT_EQ(report.looked, c.looked);
+    }
+    EXPECT_EQ(report.stoppedEarly, c.stopped);
+    EXPECT_LE(report.folders, search.maxFolders);
+}
+
+const std::string kGame = "/DATA/ENVIRO/Misc16.fsh";
+
+INSTANTIATE_TEST_SUITE_P(
+    Homes, FindGame,
+    ::testing::Values(
+        HomeCase{.name = "WINEPREFIX decides which prefix gives drive letters",
+                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big",
+                          "Games/varnex/dosdevices/d: -> ../drive_c",
+                          ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
+                 .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex",
+                           "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
+                 .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
+                 .winePrefix = "Games/varnex"},
+        HomeCase{
+            "every launcher and plain folders, and what is not the game",
+            {"Games/varnex/drive_c/Games/VARNEX 2001/data/popups/POPUPS.ABG",
+             ".local/share/bottles/bottles/B/drive_c/GOG Games/V/DATA/ENVIRO/misc8.fsh",
+             ".var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V" + kGame,
+             ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/KESTRO backup/",
+             ".cxoffice/C/drive_c/Program Files/VARNEX 2001" + kGame, "games/VARNEX 2001" + kGame,
+             "Games/Football/VARNEX 2001" + kGame, "Games/A/B/VARNEX" + kGame,
+             ".cxoffice/C/drive_c/users/me/V" + kGame, ".cxoffice/C/drive_c/Games/A/B/V" + kGame,
+             ".cxoffice/C/drive_c/O/DATA/ENVIRO/o", ".cxoffice/C/drive_c/P/DATA/ENVIRO/popups.big",
+             ".cxoffice/C/drive_c/F/DATA/ENVIRO/Misc16.fsh/"},
+            {"~/Games/varnex/drive_c/Games/VARNEX 2001 | Lutris prefix ~/Games/varnex",
+             "~/.local/share/bottles/bottles/B/drive_c/GOG Games/V | Bottles bottle "
+             "~/.local/share/bottles/bottles/B",
+             "~/.var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V | Bottles "
+             "bottle ~/.var/app/com.usebottles.bottles/data/bottles/bottles/F",
+             "~/.PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V | PlayOnLinux "
+             "prefix ~/.PlayOnLinux/wineprefix/P",
+             "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C",
+             "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
+        HomeCase{
+            "Steam libraries, each once, from lists old, new and damaged",
+            {".steam/steam -> ../.local/share/Steam",
+             ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { "
+             "\"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" "
+             "{ \"path\" \"~/lib2\" } }",
+             ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
+             "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"1\" \"~/lib4\" \"path\" \"lib3\" } "
+             "\"path\" \"~/li",
+             ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
+             "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
+             "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame,
+             "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
+            {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam "
+             "(compatdata 1234)",
+             "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)",
+             "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"}},
+        HomeCase{"links and locked folders are not entered; a locked prefix is named",
+                 {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame,
+                  ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
+                  ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA",
+                  ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
+                  ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/",
+                  "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
+                  ".wine/drive_c/Games/W" + kGame},
+                 {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
+                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied"}},
+        HomeCase{.name = "a bound of 50,000 folders",
+                 .tree = {"Games/varnex/drive_c/VARNEX" + kGame},
+                 .stopped = true},
+        HomeCase{.name = "a bound in time",
+                 .tree = {".wine/drive_c/VARNEX" + kGame},
+                 .stopped = true,
+                 .maxTime = 0ms}),
+    [](const auto& info) { return test::rowName(info.index, info.param.name); });
+
+}  // namespace
+}  // namespace kestro
