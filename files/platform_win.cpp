@@ -226,7 +226,8 @@ Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Nati
 
 long long readSome(Native file, char* data, std::size_t size, Error& error) {
     DWORD got = 0;
-    if (!::ReadFile(reinterpret_cast<HANDLE>(file), data, static_cast<DWORD>(size), &got, nullptr)) {
+    if (!::ReadFile(reinterpret_cast<HANDLE>(file), data, static_cast<DWORD>(size), &got,
+                    nullptr)) {
         const DWORD code = GetLastError();
         error = failure(fromWin32(code), static_cast<int>(code));
         return -1;

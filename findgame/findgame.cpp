@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "files.h"
+#include "names.h"
 #include "paths.h"
 #include "searcher.h"
-#include "names.h"
 
 namespace kestro::findgame {
 namespace fs = std::filesystem;

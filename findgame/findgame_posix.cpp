@@ -12,9 +12,9 @@
 #include <cstdlib>
 
 #include "files.h"
+#include "names.h"
 #include "paths.h"
 #include "searcher.h"
-#include "names.h"
 
 namespace kestro {
 namespace findgame {

@@ -10,11 +10,13 @@ packages=(
     libfontconfig-dev                        # the font warm-up at start-up
     libxxhash-dev                            # the hash that tells our files from the game's
     libarchive-dev                           # the player's channel sets from archives
+    libutf8proc-dev                          # letter case compared as Windows compares it
     libgtest-dev                             # tests of the install core
     fonts-liberation2 fonts-dejavu-core      # metric twins of the fonts the window names
 )
 if [ "${1:-}" = --tests ]; then
     packages+=(
+        clang-format                         # the format check
         g++-mingw-w64-x86-64-posix wine64    # the install core built and tested for Windows
         clang-14 libclang-rt-14-dev          # libFuzzer for the path layer
         desktop-file-utils dpkg-dev file     # checking the desktop entry; the .deb's dependencies

@@ -353,7 +353,8 @@ class TestMainWindow : public QObject {
         const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
         if (before == QStringLiteral("<game>"))  // where players put it, in the scratch home
-            QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Games/VARNEX 2001/KESTRO backup"))));
+            QVERIFY(
+                QDir().mkpath(home.filePath(QStringLiteral("Games/VARNEX 2001/KESTRO backup"))));
         if (before == QStringLiteral("<pipe>")) {
             QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
         } else {
