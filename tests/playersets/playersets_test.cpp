@@ -135,7 +135,13 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
     EXPECT_EQ(empty.source.what, Source::EmptyFile);
     EXPECT_EQ(empty.source.slot, 0u);
-    EXPECT_FALSE(fs::exists(setsDir() / "PACK"));
+    // Each file within its 64 MiB, all five together over the 256 MiB of a set.
+    for (const std::string_view name : kSetFileNames) {
+        writeFile(tmp_.path() / "big" / name, "x");
+        fs::resize_file(tmp_.path() / "big" / name, name == "preview.jpg" ? 1 : kMaxSetFileSize);
+    }
+    EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
+    EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
 }
 
 }  // namespace
