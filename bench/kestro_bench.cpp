@@ -35,6 +35,7 @@
 #include "paint_quit.h"
 #include "platform.h"
 #include "settings.h"
+#include "seams.h"
 #include "startup.h"
 
 namespace fs = std::filesystem;
@@ -330,6 +331,32 @@ void restore(const fs::path& tmp, size_t size, int runs) {
                     "<= 1.2"});
 }
 
+// Installing FOX into a game folder given as "C:\..." through a Wine prefix: how often the
+// prefix's drives are listed in the whole run (start-up included), and how many files and
+// folders the install itself opens.
+void prefixInstall(const fs::path& tmp) {
+    const fs::path prefix = tmp / "prefix";
+    fs::create_directories(prefix / "dosdevices");
+    fs::create_directories(prefix / "drive_c/Games/VARNEX 2001/DATA/ENVIRO");
+    fs::create_symlink("../drive_c", prefix / "dosdevices/c:");
+    ::setenv("WINEPREFIX", prefix.c_str(), 1);
+    int argc = 1;
+    char* argv[] = {self.data(), nullptr};
+    QApplication app(argc, argv);
+    const long listedBefore = kestro::fileLayerCounts().driveListings;
+    Window w(QStringLiteral(KESTRO_CHANNELS_DIR), QStringLiteral("C:\\Games\\VARNEX 2001"));
+    w.choose(QStringLiteral("FOX"));
+    const long opened = kestro::fileLayerCounts().opens;
+    w.install();
+    const long opens = kestro::fileLayerCounts().opens - opened;
+    const long listed = kestro::fileLayerCounts().driveListings - listedBefore;
+    ::unsetenv("WINEPREFIX");
+    fs::remove_all(prefix);
+    rows.push_back({"FOX through the Wine prefix: drive listings a run, opens an install",
+                    std::to_string(listed) + ", " + std::to_string(opens), "-", "-",
+                    "1, about 12"});
+}
+
 void memory(const fs::path& tmp) {
     const fs::path program = programWithProtv(tmp / "memory", 200u << 20);
     const fs::path game = tmp / "memory/game";
@@ -442,7 +469,7 @@ int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: kestro_bench <floor_window executable> [scratch folder] "
-                     "[startup|install|restore|memory|dialog|findgame|preview ...]\n");
+                     "[startup|install|prefix|restore|memory|dialog|findgame|preview ...]\n");
         return 2;
     }
     const fs::path tmp =
@@ -459,6 +486,7 @@ int main(int argc, char* argv[]) {
         install(tmp, 200u << 20, 9, "3 x 200 MB", "<= 1.2");
         install(tmp, 200u << 20, 9, "3 x 200 MB, memory not settled", "reported", false);
     }
+    if (wanted("prefix")) prefixInstall(tmp);
     if (wanted("restore")) restore(tmp, 200u << 20, 5);
     if (wanted("memory")) memory(tmp);
     if (wanted("dialog")) dialog(tmp);

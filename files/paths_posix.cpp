@@ -41,6 +41,7 @@ std::optional<std::string> findEntry(const fs::path& folder, const std::string& 
 std::vector<WineDrive> listDrives(const fs::path& prefix) {
     std::vector<WineDrive> drives;
     ++fileLayerCounts().listings;
+    ++fileLayerCounts().driveListings;
     std::error_code ec;
     for (fs::directory_iterator it(prefix / "dosdevices", ec), end; !ec && it != end;
          it.increment(ec)) {

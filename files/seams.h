@@ -34,9 +34,10 @@ using CallFaultHook = int (*)(SystemCall call);
 void setCallFaultHook(CallFaultHook hook);
 int injectedFault(SystemCall call);  // 0 unless a test set a hook
 
-// How often the file layer listed a folder and opened something, since the start.
+// How often the file layer listed a folder (the Wine prefix's drives among them) and
+// opened something, since the start.
 struct FileLayerCounts {
-    long listings = 0, opens = 0;
+    long listings = 0, driveListings = 0, opens = 0;
 };
 FileLayerCounts& fileLayerCounts();
 
