@@ -30,6 +30,11 @@ bool makeSandbox() {
     fs::create_symlink("../../drive_c", root / "prefix/dosdevices/c:", ec);
     fs::create_symlink("/nonexistent-kestro", root / "prefix/dosdevices/e:", ec);
     ::setenv("WINEPREFIX", (root / "prefix").c_str(), 1);
+    static const fs::path sandbox = root;
+    std::atexit([] {  // the fuzzer ends by exit(): the sandbox goes with it
+        std::error_code ignored;
+        fs::remove_all(sandbox, ignored);
+    });
     return true;
 }
 
