@@ -69,7 +69,7 @@ struct ChannelSet {
     std::vector<File> files;
     std::string_view completionMessage;
     bool playersOwn = false;  // from the player's folder (perhaps standing in for one of the seven)
-    std::vector<size_t> leftOut;  // the player's game files left out for holding nothing
+    std::vector<size_t> leftOut;  // the player's game files left out: empty, or too large
 };
 
 // Progress before each of `count` files, as the seven have it: 44, then 50, ..., the

@@ -20,6 +20,21 @@ constexpr std::string_view kSetAside = ".set-aside";
 constexpr size_t kStateLimit = 64 * 1024;
 constexpr std::string_view kStateHeader =
     "# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n";
+// A state file that begins so ends with a line "end" and the hash of all before it, so
+// that one cut short, or changed by hand, is told from one the program wrote.
+constexpr std::string_view kSealedHeader =
+    "# KESTRO 2001 store 2: the game's own channel files before installs, and what installs "
+    "wrote.\n";
+constexpr std::string_view kEnd = "end ";
+
+std::string sealOf(std::string_view text) {
+    DigestBuilder builder;
+    builder.add(text.data(), text.size());
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx",
+                  static_cast<unsigned long long>(builder.finish().low));
+    return hex;
+}
 
 std::string hex(std::uint64_t value) {
     char text[17];
@@ -102,7 +117,7 @@ bool parseLine(std::string_view line, StoreState& state, std::array<std::array<b
 }  // namespace
 
 std::string formatState(const StoreState& state) {
-    std::string text(kStateHeader);
+    std::string text(kSealedHeader);
     for (size_t slot = 0; slot < state.size(); ++slot) {
         const Record& record = state[slot];
         const std::string name = std::string(kGameFiles[slot].name) + ".";
@@ -118,10 +133,20 @@ std::string formatState(const StoreState& state) {
             text += name + "intent=" + std::string(kOps[static_cast<size_t>(record.intent->op)]) +
                     " " + digestText(record.intent->digest) + "\n";
     }
-    return text;
+    return text + std::string(kEnd) + sealOf(text) + "\n";
 }
 
 std::optional<StoreState> parseState(std::string_view text, int& badLine) {
+    if (text.starts_with(kSealedHeader)) {
+        // Only the whole of what the program wrote is read; anything else is not its own.
+        const size_t end = text.rfind(kEnd);
+        if (end == std::string_view::npos || (end > 0 && text[end - 1] != '\n') ||
+            text.substr(end) != std::string(kEnd) + sealOf(text.substr(0, end)) + "\n") {
+            badLine = 0;
+            return std::nullopt;
+        }
+        text = text.substr(0, end);
+    }
     StoreState state{};
     std::array<std::array<bool, 3>, 4> seen{};
     for (int number = 1; !text.empty(); ++number) {
@@ -288,6 +313,10 @@ bool Store::checkAgainstFiles() {
         }
         const bool there = info.kind != EntryKind::Missing;
         if (stale_[slot] && info.kind == EntryKind::File) continue;
+        if (there && info.kind != EntryKind::File) {
+            damage_ = {What::KeptNotAFile, slot, 0, {}};
+            return false;
+        }
         if (there && record.before != Before::Kept) {
             damage_ = {What::KeptNotRecorded, slot, 0, {}};
             return false;
@@ -343,6 +372,15 @@ Error Store::open(bool create) {
         }
     }
     if (Error e = readState(); !e.ok()) return e;
+    // A put-back is only ever noted for the kept copy the state records.
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        const Record& r = state_[slot];
+        if (r.intent && r.intent->op == Op::PutBack &&
+            (r.before != Before::Kept || (r.kept && *r.kept != r.intent->digest))) {
+            damage_ = {What::IntentContradicts, slot, 0, {}};
+            return failure(ErrorCode::Damaged);
+        }
+    }
     for (size_t slot = 0; slot < kGameFiles.size(); ++slot) recover(slot);
     // A refused store is left exactly as it is.
     if (!checkAgainstFiles()) return failure(ErrorCode::Damaged);

@@ -45,8 +45,8 @@ struct Record {
 };
 using StoreState = std::array<Record, kGameFiles.size()>;
 
-// The state file's text, and back; nullopt and the first line not understood when it is
-// not what the program writes.
+// The state file's text, and back; nullopt and the first line not understood (0 when the
+// text was cut short or changed by hand) when it is not what the program writes.
 std::string formatState(const StoreState& state);
 std::optional<StoreState> parseState(std::string_view text, int& badLine);
 
@@ -59,9 +59,11 @@ struct StoreDamage {
         StateNotAFile,       // its state file is a folder, link, pipe or the like
         StateTooLarge,       // larger than the program ever writes
         StateUnreadable,     // error says why
-        StateNotUnderstood,  // line says where
+        StateNotUnderstood,  // line says where; 0: cut short, or changed by hand
         KeptNotRecorded,     // a kept copy of `slot` while the state says the game had none
         RecordedNotKept,     // the state says `slot` is kept, but its copy is gone or another
+        KeptNotAFile,        // where the kept copy of `slot` belongs is a link, folder or the like
+        IntentContradicts,   // a put-back of `slot` noted for another copy than the one kept
     };
     What what = What::None;
     size_t slot = 0;

@@ -109,7 +109,8 @@ QString damage(const StoreDamage& d) {
             return Reports::tr("its state file cannot be read (%1)")
                 .arg(Reports::describe(d.error));
         case What::StateNotUnderstood:
-            return Reports::tr("its state file: line %1 is not understood").arg(d.line);
+            return d.line ? Reports::tr("its state file: line %1 is not understood").arg(d.line)
+                          : Reports::tr("its state file was cut short or changed by hand");
         case What::KeptNotRecorded:
             return Reports::tr("it holds a kept %1, but its state file says the game had none")
                 .arg(file);
@@ -117,6 +118,13 @@ QString damage(const StoreDamage& d) {
             return Reports::tr(
                        "its state file says %1 is kept, but the kept copy is missing or "
                        "not the one kept")
+                .arg(file);
+        case What::KeptNotAFile:
+            return Reports::tr("where its kept %1 belongs there is a link, a folder or the like")
+                .arg(file);
+        case What::IntentContradicts:
+            return Reports::tr(
+                       "its state file notes %1 being put back, but not as the copy it keeps")
                 .arg(file);
         case What::None:
             break;
@@ -142,7 +150,6 @@ QString reason(const FileOutcome& o) {
 }
 
 QString installReport(const Report& r) {
-    if (r.kind == Report::Kind::Done) return toQString(std::string(r.channel->completionMessage));
     QStringList failed, replaced, aside;
     for (const FileOutcome& o : r.files) {
         if (o.done())
@@ -151,10 +158,13 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    QString text =
-        Reports::tr(
-            "The channel %1 was not installed completely.\n\nNot replaced:%2\n\nReplaced:%3")
-            .arg(toQString(r.channel->key), list(failed), list(replaced));
+    // The channel's own message, as it always was; what was kept apart is never left unsaid.
+    QString text = r.kind == Report::Kind::Done
+                       ? toQString(std::string(r.channel->completionMessage))
+                       : Reports::tr(
+                             "The channel %1 was not installed completely.\n\nNot "
+                             "replaced:%2\n\nReplaced:%3")
+                             .arg(toQString(r.channel->key), list(failed), list(replaced));
     if (!aside.isEmpty())
         text += QStringLiteral("\n\n") +
                 Reports::tr("Files whose owner KESTRO could not tell were kept apart:%1")
@@ -223,17 +233,29 @@ QString refusal(const Report& r, Reports::Where where) {
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
                    Reports::tr("Try again when it has finished.");
         case ErrorCode::Damaged: {
-            const bool state =
-                r.damage.what != What::StoreNotAFolder && r.damage.what != What::LockNotAFile;
+            QString advice;
+            const std::string slot = "DATA\\" + std::string(kGameFiles[r.damage.slot].folder) +
+                                     "\\" + std::string(kGameFiles[r.damage.slot].name);
+            switch (r.damage.what) {
+                case What::StoreNotAFolder:
+                    advice = Reports::tr(
+                        "To go on, move \"KESTRO backup\" somewhere safe (the game's "
+                        "kept files are inside it).");
+                    break;
+                case What::LockNotAFile:
+                    advice = Reports::tr("To go on, delete \"kestro.lock\" in it.");
+                    break;
+                case What::KeptNotAFile:
+                    advice = Reports::tr("To go on, move %1 out of it.").arg(quoted(slot));
+                    break;
+                default:
+                    advice = Reports::tr(
+                        "To go on, delete \"state.txt\" in it: the kept files stay "
+                        "and are found again.");
+            }
             return Reports::tr("The folder \"KESTRO backup\" in %1 is damaged: %2.")
                        .arg(folder, damage(r.damage)) +
-                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
-                   (state ? Reports::tr(
-                                "To go on, delete \"state.txt\" in it: the kept files stay and "
-                                "are found again.")
-                          : Reports::tr(
-                                "To go on, move \"KESTRO backup\" somewhere safe (the game's kept "
-                                "files are inside it)."));
+                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice;
         }
         default:
             return (installing

@@ -74,7 +74,8 @@ class PlayerSets {
     // that one which does not can still be removed).
     std::vector<std::string> names() const;
     // The sets as the catalogue lists them: each folder with a valid name and at least
-    // one game file. An empty game file is left out and named in the set's `leftOut`.
+    // one game file. A game file that is empty or larger than any channel file is left out
+    // and named in the set's `leftOut`.
     std::vector<ChannelSet> read() const;
 
     // Adds the set read from `source` (a folder or an archive) as `name`. `progress` is

@@ -65,6 +65,26 @@ struct Reading {
         return {};
     }
 
+    // Passes over an entry. Its data is unpacked on the way all the same where the archive
+    // is solid or tells the size only after the data: it is read here, and counted.
+    SourceProblem skip(archive_entry* entry) {
+        if (archive_entry_size_is_set(entry) &&
+            walked +
+                    static_cast<std::uint64_t>(std::max<la_int64_t>(0, archive_entry_size(entry))) >
+                kMaxArchiveWalk)
+            return {What::WalkTooLong, 0, {}, {}};
+        if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_is_encrypted(entry))
+            return {};
+        std::array<char, 64 * 1024> block;
+        for (la_ssize_t got; (got = archive_read_data(reader, block.data(), block.size())) != 0;) {
+            if (got < 0) return damaged(reader);
+            if ((walked += static_cast<std::uint64_t>(got)) > kMaxArchiveWalk)
+                return {What::WalkTooLong, 0, {}, {}};
+            if (progress && !progress(contents.total)) return {What::Cancelled, 0, {}, {}};
+        }
+        return {};
+    }
+
     SourceProblem all(int opened) {
         if (opened != ARCHIVE_OK) return unreadable(reader);
         for (int count = 1;; ++count) {
@@ -82,11 +102,7 @@ struct Reading {
                                 !archive_entry_is_encrypted(entry);
             if (!wanted) {
                 if (slot) ++contents.passedOver;
-                // Skipping an entry of a solid archive unpacks it all the same.
-                if (archive_entry_size_is_set(entry) &&
-                    (walked += static_cast<std::uint64_t>(
-                         std::max<la_int64_t>(0, archive_entry_size(entry)))) > kMaxArchiveWalk)
-                    return {What::WalkTooLong, 0, {}, {}};
+                if (SourceProblem p = skip(entry); !p.ok()) return p;
                 continue;
             }
             if (contents.files[*slot]) return {What::FileTwice, *slot, {}, {}};

@@ -32,6 +32,22 @@ with zipfile.ZipFile("twice.zip", "w") as z:
     z.writestr("b/MISC16.fsh", "two")
 with zipfile.ZipFile("none.zip", "w") as z:
     z.writestr("Pack/readme.txt", "no set file here")
+# A zip that tells an entry's size only after its data, with no central directory: more
+# than 1 GiB of zeros before the set's file, which reading must unpack to pass.
+def local(name, method, flags, crc=0, packed=0, size=0):
+    n = name.encode()
+    return struct.pack("<IHHHHHIIIHH", 0x04034B50, 20, flags, method, 0, 0, crc, packed, size,
+                       len(n), 0) + n
+squeeze = zlib.compressobj(9, zlib.DEFLATED, -15)
+chunk = squeeze.compress(bytes(1 << 20)) + squeeze.flush(zlib.Z_FULL_FLUSH)
+with open("streamed.zip", "wb") as out:
+    out.write(local("filler.bin", 8, 8))
+    for _ in range(1025):
+        out.write(chunk)
+    out.write(b"\x03\x00")
+    out.write(struct.pack("<IIII", 0x08074B50, 0, len(chunk) * 1025 + 2, 0))
+    data = b"after the filler"
+    out.write(local("misc16.fsh", 0, 0, zlib.crc32(data), len(data), len(data)) + data)
 def block(body):
     return struct.pack("<H", zlib.crc32(body) & 0xFFFF) + body
 def entry(name, data):

@@ -201,30 +201,34 @@ class ModelCheck : public Install {
         const size_t slot = static_cast<size_t>(s.arg) % 4;
         std::optional<fs::path> aside;  // a real folder moved away for a link in its place
         std::optional<FileLock> other;
-        if (s.kind == Contradicts) {
-            if (!fs::exists(state)) return std::nullopt;  // nothing to contradict
-            std::string text = readFile(state);
-            const std::string name(kGameFiles[slot].name);
-            const size_t at = text.find(name + ".before=");
-            const bool recorded = text.find(name + ".before=kept") != std::string::npos;
+        if (s.kind == Contradicts) {  // well-formed, as the program writes it, but untrue
+            int line = 0;
+            auto records = fs::exists(state) ? parseState(readFile(state), line) : std::nullopt;
+            if (!records) return std::nullopt;  // nothing to contradict
+            Record& record = (*records)[slot];
             const bool there = fs::exists(file(slot, true));
-            if (text.find(name + ".intent=") != std::string::npos || recorded != there)
+            if (record.intent || (record.before == Record::Before::Kept) != there)
                 return std::nullopt;  // work cut short, which the next run finishes first
-            if (there && random() % 2) {
-                fs::remove(file(slot, true));  // the player deletes a kept copy
-                model.lost[slot] = contents(file(slot)) != model.own[slot];
-            } else if (there) {  // the state says "absent", or nothing
-                text.replace(at, lineLength(text, at),
-                             random() % 2 ? name + ".before=absent" : "# gone");
-                writeFile(state, text);
-            } else {  // it says a copy is kept that never was
-                const std::string line = name + ".before=kept 5 0123456789abcdef0123456789abcdef";
-                if (at == std::string::npos)
-                    text += line + "\n";
-                else
-                    text.replace(at, lineLength(text, at), line);
-                writeFile(state, text);
+            const Digest other{5, 1, 2};
+            switch (random() % 3) {
+                case 0:
+                    if (!there) {  // it says a copy is kept that never was
+                        record.before = Record::Before::Kept;
+                        record.kept = other;
+                        break;
+                    }
+                    fs::remove(file(slot, true));  // the player deletes a kept copy
+                    model.lost[slot] = contents(file(slot)) != model.own[slot];
+                    break;
+                case 1:  // it says "absent", or nothing, beside a kept copy
+                    if (!there) return std::nullopt;
+                    record.before = random() % 2 ? Record::Before::Absent : Record::Before::Unknown;
+                    break;
+                default:  // a put-back of another copy than the one kept
+                    if (!there) return std::nullopt;
+                    record.intent = Record::Intent{Record::Intent::Op::PutBack, other};
             }
+            writeFile(state, formatState(*records));
         } else if (s.kind == Damages) {
             fs::create_directories(store());
             if (fs::exists(state)) fs::rename(state, gameDir() / "state.saved");
@@ -417,6 +421,8 @@ const Breach kBreaches[] = {
     {"AStateSayingAbsentBesideAKeptCopyIsDamage",
      "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore",
      "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
+    {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA",
+     "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
     {"ACrashsTemporaryIsNoOriginal",
      "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1=half;restore",
      "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
@@ -491,7 +497,16 @@ TEST(StateFile, ReadsOnlyWhatTheProgramWrites) {
         Record::Before::Absent, {}, {}, false, Record::Intent{Record::Intent::Op::PutBack, d}};
     state[3] = {Record::Before::Kept, d, {}, true, {}};
     int line = 0;
-    EXPECT_EQ(parseState(formatState(state), line), state);
+    const std::string written = formatState(state);
+    EXPECT_EQ(parseState(written, line), state);
+    // What the program wrote is read only whole and as written.
+    for (const size_t cut : {written.rfind("end"), written.find("popups.big")}) {
+        EXPECT_FALSE(parseState(written.substr(0, cut), line)) << cut;
+        EXPECT_EQ(line, 0);
+    }
+    std::string edited = written;
+    edited[edited.find("absent")] = 'A';
+    EXPECT_FALSE(parseState(edited, line));
     EXPECT_EQ(parseState("Misc16.fsh.before=kept\r\n# note\n\n", line).value()[0].before,
               Record::Before::Kept);
     const char* damaged[] = {"Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice

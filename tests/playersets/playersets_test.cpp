@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AddCase{"encrypted.zip", What::NoGameFiles, Source::None, 1},
                       AddCase{"oversized.7z", What::SourceProblem, Source::FileTooLarge, 0},
                       AddCase{"long-walk.7z", What::SourceProblem, Source::WalkTooLong, 0},
+                      AddCase{"streamed.zip", What::SourceProblem, Source::WalkTooLong, 0},
                       AddCase{"twice.zip", What::SourceProblem, Source::FileTwice, 0},
                       AddCase{"damaged.zip", What::SourceProblem, Source::Damaged, 0},
                       AddCase{"none.zip", What::NoGameFiles, Source::None, 0},
