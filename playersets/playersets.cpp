@@ -139,20 +139,21 @@ std::vector<ChannelSet> PlayerSets::read() const {
         // Only plain files (never links) with one of the set's names count; of two names
         // for one file, the first in sorted order.
         std::array<std::string, kSetFileNames.size()> found;
-        std::array<bool, kSetFileNames.size()> unusable{};  // empty, or larger than any channel file
+        std::array<bool, kSetFileNames.size()>
+            leaveOut{};  // empty, or larger than any channel file
         for (const std::string& entry : entries.value) {
             const auto slot = slotOfName(entry);
             const FileInfo info = folder.value.info(entry);
             if (!slot || info.kind != EntryKind::File || !found[*slot].empty()) continue;
             found[*slot] = entry;
-            unusable[*slot] = info.size == 0 || info.size > kMaxSetFileSize;
+            leaveOut[*slot] = info.size == 0 || info.size > kMaxSetFileSize;
         }
         ChannelSet set{name, {}, {}, {}, true, {}};
         if (!found[kPreviewSlot].empty())
             set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false};
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
             if (found[slot].empty()) continue;
-            if (unusable[slot])
+            if (leaveOut[slot])
                 set.leftOut.push_back(slot);
             else
                 set.files.push_back(
