@@ -17,7 +17,10 @@
 namespace kestro {
 namespace {
 
-const QString kTitle = QStringLiteral("Find Game Folder");
+// Asked for when shown, not at start-up: by then the player's language is loaded.
+QString title() {
+    return FindGameDialog::tr("Find Game Folder");
+}
 constexpr int kPlacesNamed = 4;  // the rest are in the line's tooltip
 
 QString text(const std::string& s) {
@@ -70,7 +73,7 @@ QString whereItLooked(const SearchReport& report) {
 FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FindGameDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     auto* intro = new QLabel(report.found.empty() ? tr("VARNEX 2001 was not found.")
                                                   : tr("VARNEX 2001 was found in:"));
     found_ = new QTreeWidget;
@@ -122,7 +125,7 @@ QString FindGameDialog::chosenFolder() const {
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {
     if (report.found.size() != 1) return std::nullopt;
     const QString folder = text(report.found.front().folder);
-    if (!askYesNo(parent, kTitle,
+    if (!askYesNo(parent, title(),
                   FindGameDialog::tr("VARNEX 2001 was found in %1. Use this folder?").arg(folder)))
         return std::nullopt;
     return folder;

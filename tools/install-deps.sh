@@ -7,6 +7,8 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev   # Qt Widgets, QtTest, the JPEG plugin
+    qt6-tools-dev qt6-l10n-tools             # the translations built into the program
+    qt6-translations-l10n                    # Qt's own dialogs in the players' languages
     libfontconfig-dev                        # the font warm-up at start-up
     libxxhash-dev                            # the hash that tells our files from the game's
     libarchive-dev                           # the player's channel sets from archives

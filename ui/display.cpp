@@ -18,6 +18,7 @@ struct HeldMessage {
 };
 std::mutex heldLock;
 QList<HeldMessage> held;
+QString noDisplayLine;
 
 void releaseHeldMessages() {
     qInstallMessageHandler(nullptr);
@@ -41,11 +42,7 @@ void holdWhileLookingForDisplay(QtMsgType type, const QMessageLogContext& contex
     held.append({type, context.category, text});
     if (type != QtFatalMsg) return;
     if (pluginFoundButNotStarted()) {
-        const QString line =
-            QCoreApplication::translate("main",
-                                        "kestro: no display was found to open the window on; "
-                                        "'kestro --help' lists what works without one.");
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", noDisplayLine.toLocal8Bit().constData());
         std::_Exit(1);
     }
     // Any other fatal error (no such plugin, say) is reported as Qt would, and Qt ends
@@ -59,7 +56,8 @@ void holdWhileLookingForDisplay(QtMsgType type, const QMessageLogContext& contex
 
 }  // namespace
 
-DisplayCheck::DisplayCheck() {
+DisplayCheck::DisplayCheck(const QString& line) {
+    noDisplayLine = line;
     qInstallMessageHandler(holdWhileLookingForDisplay);
 }
 

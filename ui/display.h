@@ -3,13 +3,16 @@
 // ends with status 1, rather than aborting with Qt's advice to reinstall it.
 #pragma once
 
+#include <QString>
+
 namespace kestro {
 
 // Holds Qt's messages back from its construction until found() while the application
-// connects to its display; with none, the one line and the end.
+// connects to its display; with none, says `line` and ends. The line comes already in the
+// player's language: no translator can be installed before the application exists.
 class DisplayCheck {
   public:
-    DisplayCheck();
+    explicit DisplayCheck(const QString& line);
     DisplayCheck(const DisplayCheck&) = delete;
     DisplayCheck& operator=(const DisplayCheck&) = delete;
     // The application is up: the held messages go out as usual.

@@ -1,0 +1,877 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kestro --help&apos;.</source>
+        <translation>Pruebe &apos;kestro --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>List the channels; the one installed in the game folder is marked.</source>
+        <translation>Lista los canales; el instalado en la carpeta del juego aparece marcado.</translation>
+    </message>
+    <message>
+        <source>Install CHANNEL (see --list).</source>
+        <translation>Instala CHANNEL (véase --list).</translation>
+    </message>
+    <message>
+        <source>Put the game&apos;s original files back.</source>
+        <translation>Restaura los archivos originales del juego.</translation>
+    </message>
+    <message>
+        <source>The game folder to list, install into or restore (default: the stored one; never stored).</source>
+        <translation>La carpeta del juego en la que listar, instalar o restaurar (por defecto: la guardada; esta nunca se guarda).</translation>
+    </message>
+    <message>
+        <source>Add your own channel set from a folder or a .zip, .rar or .7z archive.</source>
+        <translation>Añade un paquete de canal propio desde una carpeta o un archivo comprimido .zip, .rar o .7z.</translation>
+    </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
+        <translation>El nombre del paquete que añade --add-set (por defecto: el nombre base de PATH en mayúsculas). Con el nombre de uno de los siete, ocupa su lugar.</translation>
+    </message>
+    <message>
+        <source>Remove your own channel set NAME.</source>
+        <translation>Elimina el paquete de canal propio NAME.</translation>
+    </message>
+    <message>
+        <source>Print each VARNEX 2001 folder found on this computer, one a line.</source>
+        <translation>Muestra cada carpeta de VARNEX 2001 encontrada en este equipo, una por línea.</translation>
+    </message>
+    <message>
+        <source>Installs TV channel graphics into VARNEX 2001 and puts the game&apos;s own files back.
+Without options, opens the window.</source>
+        <translation>Instala los gráficos de canales de TV en VARNEX 2001 y restaura los archivos propios del juego.
+Sin opciones, abre la ventana.</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; ¿quiso decir %1?</translation>
+    </message>
+    <message>
+        <source>%1; give the game folder with --game-folder.</source>
+        <translation>%1; indique la carpeta del juego con --game-folder.</translation>
+    </message>
+    <message>
+        <source>no game folder is stored; give one with --game-folder</source>
+        <translation>no hay ninguna carpeta del juego guardada; indique una con --game-folder</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: usted es libre de modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
+    </message>
+    <message>
+        <source> (installed)</source>
+        <translation> (instalado)</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty and is left out</source>
+        <translation>su paquete %1: %2 está vacío y se deja fuera</translation>
+    </message>
+    <message>
+        <source>unknown channel &apos;%1&apos;</source>
+        <translation>canal desconocido &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>; the channels are %1</source>
+        <translation>; los canales son %1</translation>
+    </message>
+    <message>
+        <source>The %1 set came with KESTRO; it cannot be removed.</source>
+        <translation>El paquete %1 viene con KESTRO; no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>you have no channel set named &apos;%1&apos;</source>
+        <translation>no tiene ningún paquete de canal llamado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>could not read %1</source>
+        <translation>no se pudo leer %1</translation>
+    </message>
+    <message>
+        <source>the search stopped early; some places were not searched</source>
+        <translation>la búsqueda se detuvo antes de tiempo; algunos lugares no se revisaron</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 se indica más de una vez</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>give one of --list, --install, --restore, --add-set, --remove-set, --find-game</source>
+        <translation>indique una de --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>nada que hacer</translation>
+    </message>
+    <message>
+        <source>--name goes with --add-set</source>
+        <translation>--name va con --add-set</translation>
+    </message>
+    <message>
+        <source>--game-folder goes with --list, --install or --restore</source>
+        <translation>--game-folder va con --list, --install o --restore</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Selected channel</source>
+        <translation>Canal seleccionado</translation>
+    </message>
+    <message>
+        <source>Channel preview</source>
+        <translation>Vista previa del canal</translation>
+    </message>
+    <message>
+        <source>Install progress</source>
+        <translation>Progreso de la instalación</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 path</source>
+        <translation>Ruta de VARNEX 2001</translation>
+    </message>
+    <message>
+        <source>Choose the game folder</source>
+        <translation>Elegir la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>&amp;Find Game Folder...</source>
+        <translation>&amp;Buscar la carpeta del juego...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original Files</source>
+        <translation>&amp;Restaurar los archivos originales</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channel Set...</source>
+        <translation>&amp;Añadir paquete de canal...</translation>
+    </message>
+    <message>
+        <source>Remove Channel Set...</source>
+        <translation>Eliminar paquete de canal...</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor tras &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado tras &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>The game folder could not be remembered for the next start: %1
+
+It is used until the program ends.</source>
+        <translation>No se pudo recordar la carpeta del juego para el próximo inicio: %1
+
+Se usará hasta que se cierre el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>hecho</translation>
+    </message>
+    <message>
+        <source>no folder is set</source>
+        <translation>no hay ninguna carpeta definida</translation>
+    </message>
+    <message>
+        <source>the path is not a full path (it has no drive or root)</source>
+        <translation>la ruta no es completa (no tiene unidad ni raíz)</translation>
+    </message>
+    <message>
+        <source>the path is not valid</source>
+        <translation>la ruta no es válida</translation>
+    </message>
+    <message>
+        <source>the drive is not available</source>
+        <translation>la unidad no está disponible</translation>
+    </message>
+    <message>
+        <source>the folder was not found</source>
+        <translation>no se encontró la carpeta</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>ya existe</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is missing</source>
+        <translation>falta el archivo del canal</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is not a regular file</source>
+        <translation>el archivo del canal no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file cannot be read</source>
+        <translation>no se puede leer el archivo del canal</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is empty</source>
+        <translation>el archivo del canal está vacío</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>una carpeta con ese nombre ocupa su lugar</translation>
+    </message>
+    <message>
+        <source>something other than a plain file is in its place</source>
+        <translation>en su lugar hay algo que no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is a link to another place; KESTRO does not write through links</source>
+        <translation>%1 es un enlace a otro lugar; KESTRO no escribe a través de enlaces</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>esto</translation>
+    </message>
+    <message>
+        <source>the game file is read-only</source>
+        <translation>el archivo del juego es de solo lectura</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>permission denied for %1</source>
+        <translation>permiso denegado para %1</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>el archivo es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the file is in use (is the game running?)</source>
+        <translation>el archivo está en uso (¿se está ejecutando el juego?)</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>la ruta es demasiado larga</translation>
+    </message>
+    <message>
+        <source>KESTRO is installing or restoring there already</source>
+        <translation>KESTRO ya está instalando o restaurando allí</translation>
+    </message>
+    <message>
+        <source>it was stopped</source>
+        <translation>se detuvo</translation>
+    </message>
+    <message>
+        <source>&quot;KESTRO backup&quot; is damaged</source>
+        <translation>la carpeta &quot;KESTRO backup&quot; está dañada</translation>
+    </message>
+    <message>
+        <source>it is not a plain folder</source>
+        <translation>no es una carpeta normal</translation>
+    </message>
+    <message>
+        <source>its lock file is not a plain file</source>
+        <translation>su archivo de bloqueo no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its state file is not a plain file</source>
+        <translation>su archivo de estado no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its state file is larger than 64 KiB</source>
+        <translation>su archivo de estado ocupa más de 64 KiB</translation>
+    </message>
+    <message>
+        <source>its state file cannot be read (%1)</source>
+        <translation>no se puede leer su archivo de estado (%1)</translation>
+    </message>
+    <message>
+        <source>its state file: line %1 is not understood</source>
+        <translation>su archivo de estado: no se entiende la línea %1</translation>
+    </message>
+    <message>
+        <source>it holds a kept %1, but its state file says the game had none</source>
+        <translation>contiene un %1 guardado, pero su archivo de estado dice que el juego no lo tenía</translation>
+    </message>
+    <message>
+        <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>
+        <translation>su archivo de estado dice que %1 está guardado, pero la copia guardada falta o no es la que se guardó</translation>
+    </message>
+    <message>
+        <source>its original could not be kept (%1), so it was left as it was</source>
+        <translation>no se pudo guardar su original (%1), así que se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>it could not be noted in &quot;KESTRO backup&quot; (%1), so it was left as it was</source>
+        <translation>no se pudo anotar en &quot;KESTRO backup&quot; (%1), así que se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>it is back, but its kept copy could not be removed (%1)</source>
+        <translation>se restauró, pero no se pudo eliminar su copia guardada (%1)</translation>
+    </message>
+    <message>
+        <source>The channel %1 was not installed completely.
+
+Not replaced:%2
+
+Replaced:%3</source>
+        <translation>El canal %1 no se instaló por completo.
+
+No reemplazados:%2
+
+Reemplazados:%3</translation>
+    </message>
+    <message>
+        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
+        <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
+    </message>
+    <message>
+        <source>the game or you changed it since the last install, so it was left as it is</source>
+        <translation>lo modificó el juego o usted después de la última instalación, así que se dejó como está</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original files are back.</source>
+        <translation>Los archivos originales del juego se han restaurado.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back as it was; what is kept stays in &quot;KESTRO backup&quot;.
+
+Left as they are:%1</source>
+        <translation>No todos los archivos se pudieron dejar como estaban; lo guardado sigue en &quot;KESTRO backup&quot;.
+
+Dejados como están:%1</translation>
+    </message>
+    <message>
+        <source>Restored:%1</source>
+        <translation>Restaurados:%1</translation>
+    </message>
+    <message>
+        <source>Removed (added by channel installs):%1</source>
+        <translation>Eliminados (añadidos por instalaciones de canales):%1</translation>
+    </message>
+    <message>
+        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
+        <translation>Los archivos que estaban en su lugar, cuyo propietario KESTRO no pudo determinar, se apartaron:%1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(en blanco)</translation>
+    </message>
+    <message>
+        <source>No game file was replaced.</source>
+        <translation>No se reemplazó ningún archivo del juego.</translation>
+    </message>
+    <message>
+        <source>No game file was put back.</source>
+        <translation>No se restauró ningún archivo del juego.</translation>
+    </message>
+    <message>
+        <source>The game folder %1 cannot be used: %2.</source>
+        <translation>No se puede usar la carpeta del juego %1: %2.</translation>
+    </message>
+    <message>
+        <source>Choose the game folder with the &quot;...&quot; button.</source>
+        <translation>Elija la carpeta del juego con el botón &quot;...&quot;.</translation>
+    </message>
+    <message>
+        <source>Give the game folder with --game-folder.</source>
+        <translation>Indique la carpeta del juego con --game-folder.</translation>
+    </message>
+    <message>
+        <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
+        <translation>KESTRO ya está instalando o restaurando en %1 (¿está abierto dos veces?).</translation>
+    </message>
+    <message>
+        <source>Try again when it has finished.</source>
+        <translation>Vuelva a intentarlo cuando termine.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
+        <translation>La carpeta &quot;KESTRO backup&quot; de %1 está dañada: %2.</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
+        <translation>Para continuar, borre &quot;state.txt&quot; dentro de ella: los archivos guardados se conservan y se vuelven a encontrar.</translation>
+    </message>
+    <message>
+        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
+        <translation>Para continuar, mueva &quot;KESTRO backup&quot; a un lugar seguro (dentro están los archivos guardados del juego).</translation>
+    </message>
+    <message>
+        <source>The channel cannot be installed in %1: %2.</source>
+        <translation>No se puede instalar el canal en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original files cannot be put back in %1: %2.</source>
+        <translation>No se pueden restaurar los archivos originales del juego en %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is nothing to restore: no original game file has been kept in %1.</source>
+        <translation>No hay nada que restaurar: no se ha guardado ningún archivo original del juego en %1.</translation>
+    </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+The files that channel installs added are removed.</source>
+        <translation>¿Restaurar los archivos originales del juego en &quot;%1&quot;?
+
+Se eliminarán los archivos que añadieron las instalaciones de canales.</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>El nombre está vacío.</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>El nombre tiene más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The name is not valid text.</source>
+        <translation>El nombre no es un texto válido.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
+        <translation>El nombre no puede contener \ / : * ? &quot; &lt; &gt; | ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The name must be in capitals.</source>
+        <translation>El nombre debe estar en mayúsculas.</translation>
+    </message>
+    <message>
+        <source>The name cannot begin or end with a dot or a space.</source>
+        <translation>El nombre no puede empezar ni terminar con un punto o un espacio.</translation>
+    </message>
+    <message>
+        <source>Windows keeps that name for a device.</source>
+        <translation>Windows reserva ese nombre para un dispositivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a folder nor an archive.</source>
+        <translation>&quot;%1&quot; no es una carpeta ni un archivo comprimido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2.</source>
+        <translation>No se puede leer &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds too many files to be a channel set.</source>
+        <translation>La carpeta &quot;%1&quot; contiene demasiados archivos para ser un paquete de canal.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
+        <translation>&quot;%1&quot; contiene %2 más de una vez; deje el que quiera y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
+        <translation>%1 en &quot;%2&quot; ocupa más de 64 MiB; ningún archivo de canal es tan grande.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s files in &quot;%1&quot; come to more than 256 MiB.</source>
+        <translation>Los archivos del paquete en &quot;%1&quot; suman más de 256 MiB.</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;%2&quot; is empty; a channel file holds graphics.</source>
+        <translation>%1 en &quot;%2&quot; está vacío; un archivo de canal contiene gráficos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive KESTRO can read (it reads .zip, .rar and .7z).</source>
+        <translation>&quot;%1&quot; no es un archivo comprimido que KESTRO pueda leer (lee .zip, .rar y .7z).</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is encrypted; unpack it with its password first.</source>
+        <translation>El archivo comprimido &quot;%1&quot; está cifrado; descomprímalo primero con su contraseña.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2.</source>
+        <translation>El archivo comprimido &quot;%1&quot; está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds more than 1 GiB to unpack on the way to the set&apos;s files; unpack it first and add the folder.</source>
+        <translation>El archivo comprimido &quot;%1&quot; obliga a descomprimir más de 1 GiB hasta llegar a los archivos del paquete; descomprímalo primero y añada la carpeta.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds more than 20,000 entries; unpack it first and add the folder.</source>
+        <translation>El archivo comprimido &quot;%1&quot; contiene más de 20&#xa0;000 entradas; descomprímalo primero y añada la carpeta.</translation>
+    </message>
+    <message>
+        <source>Adding the channel set was stopped; nothing was added.</source>
+        <translation>Se detuvo la adición del paquete de canal; no se añadió nada.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 was added, with %2.</source>
+        <translation>Se añadió el paquete de canal %1, con %2.</translation>
+    </message>
+    <message>
+        <source>It takes the place of the %1 set that came with KESTRO.</source>
+        <translation>Ocupa el lugar del paquete %1 que viene con KESTRO.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <translation>
+            <numerusform>Se omitió %n entrada que era un enlace, un dispositivo, estaba cifrada o tenía &quot;..&quot; en su ruta.</numerusform>
+            <numerusform>Se omitieron %n entradas que eran enlaces, dispositivos, estaban cifradas o tenían &quot;..&quot; en su ruta.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel set %1 was removed.</source>
+        <translation>Se eliminó el paquete de canal %1.</translation>
+    </message>
+    <message>
+        <source>The %1 set that came with KESTRO is back.</source>
+        <translation>El paquete %1 que viene con KESTRO vuelve a estar disponible.</translation>
+    </message>
+    <message>
+        <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
+        <translation>Ya tiene un paquete de canal llamado %1. Elimínelo primero o dé otro nombre a este.</translation>
+    </message>
+    <message>
+        <source>You have no channel set named %1.</source>
+        <translation>No tiene ningún paquete de canal llamado %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
+        <translation>&quot;%1&quot; no contiene ninguno de los archivos de canal del juego: Misc16.fsh, misc8.fsh, popups.abg o popups.big, ni en su nivel superior ni en DATA/ENVIRO y DATA/POPUPS.</translation>
+    </message>
+    <message>
+        <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
+        <translation>Se omitieron algunas entradas con esos nombres: enlaces, dispositivos, archivos cifrados o rutas con &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder for your channel sets cannot be used: %1.</source>
+        <translation>No se puede usar la carpeta de sus paquetes de canal: %1.</translation>
+    </message>
+    <message>
+        <source>KESTRO is adding or removing a channel set already.</source>
+        <translation>KESTRO ya está añadiendo o eliminando un paquete de canal.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be written into your channel sets: %2.</source>
+        <translation>No se puede escribir el paquete de canal %1 entre sus paquetes de canal: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 cannot be read: it is a link, not a plain file</source>
+        <translation>no se puede leer %1: es un enlace, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a plain file</source>
+        <translation>no se puede leer %1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is larger than 64 KiB</source>
+        <translation>no se puede leer %1: ocupa más de 64 KiB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a settings file (damaged or binary)</source>
+        <translation>no se puede leer %1: no es un archivo de configuración (dañado o binario)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>%1 is a link to another place; KESTRO does not write through links</source>
+        <translation>%1 es un enlace a otro lugar; KESTRO no escribe a través de enlaces</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::AddSetDialog</name>
+    <message>
+        <source>Add Channel Set</source>
+        <translation>Añadir paquete de canal</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Carpeta...</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>Archivo &amp;comprimido...</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
+        <translation>Se copian de ahí Misc16.fsh, misc8.fsh, popups.abg, popups.big y preview.jpg, estén donde estén; nada más. Un paquete con el nombre de uno de los siete (como FOX) ocupa su lugar.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Origen:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Folder of a channel set</source>
+        <translation>Carpeta de un paquete de canal</translation>
+    </message>
+    <message>
+        <source>Archive of a channel set</source>
+        <translation>Archivo comprimido de un paquete de canal</translation>
+    </message>
+    <message>
+        <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
+        <translation>Archivos comprimidos (*.zip *.rar *.7z);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::FindGameDialog</name>
+    <message>
+        <source>Find Game Folder</source>
+        <translation>Buscar la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>None of the places where the game is usually installed is on this computer.</source>
+        <translation>Ninguno de los lugares donde se suele instalar el juego existe en este equipo.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Looked in %1 (%2 folders).</source>
+        <translation>Se buscó en %1 (%2 carpetas).</translation>
+    </message>
+    <message>
+        <source>The search stopped early: some places were not searched.</source>
+        <translation>La búsqueda se detuvo antes de tiempo: algunos lugares no se revisaron.</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was not found.</source>
+        <translation>No se encontró VARNEX 2001.</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in:</source>
+        <translation>Se encontró VARNEX 2001 en:</translation>
+    </message>
+    <message>
+        <source>Game folders found</source>
+        <translation>Carpetas del juego encontradas</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation>Encontrada en</translation>
+    </message>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1 (en uso)</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in %1. Use this folder?</source>
+        <translation>Se encontró VARNEX 2001 en %1. ¿Usar esta carpeta?</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::Form1</name>
+    <message>
+        <source>The stored game folder cannot be read: %1
+
+Choose the game folder again.</source>
+        <translation>No se puede leer la carpeta del juego guardada: %1
+
+Elija de nuevo la carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>Installed in the game folder now</source>
+        <translation>Instalado ahora en la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>%1 is empty and is left out</source>
+        <translation>%1 está vacío y se deja fuera</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Remove Channel Set</source>
+        <translation>Eliminar paquete de canal</translation>
+    </message>
+    <message>
+        <source>You have added no channel sets. The seven that come with KESTRO cannot be removed.</source>
+        <translation>No ha añadido ningún paquete de canal. Los siete que vienen con KESTRO no se pueden eliminar.</translation>
+    </message>
+    <message>
+        <source>Channel set to remove:</source>
+        <translation>Paquete de canal que eliminar:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Remove the channel set %1? Its files are deleted from your channel sets folder.</source>
+        <translation>¿Eliminar el paquete de canal %1? Sus archivos se borrarán de la carpeta de sus paquetes de canal.</translation>
+    </message>
+    <message>
+        <source>Add Channel Set</source>
+        <translation>Añadir paquete de canal</translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: only a folder or a .zip, .rar or .7z archive holds a channel set.</source>
+        <translation>No se puede añadir %1: solo una carpeta o un archivo comprimido .zip, .rar o .7z contiene un paquete de canal.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: no web browser or mail program answered.</source>
+        <translation>No se pudo abrir %1: no respondió ningún navegador web ni programa de correo.</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::seleccion</name>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>No se puede abrir la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The drive %1 is not ready.</source>
+        <translation>La unidad %1 no está lista.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kestro: no display was found to open the window on; &apos;kestro --help&apos; lists what works without one.</source>
+        <translation>kestro: no se encontró ninguna pantalla en la que abrir la ventana; &apos;kestro --help&apos; muestra lo que funciona sin ella.</translation>
+    </message>
+</context>
+</TS>

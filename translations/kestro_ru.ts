@@ -1,0 +1,878 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try &apos;kestro --help&apos;.</source>
+        <translation>Попробуйте &apos;kestro --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показать эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Показать версию и выйти.</translation>
+    </message>
+    <message>
+        <source>List the channels; the one installed in the game folder is marked.</source>
+        <translation>Перечислить каналы; установленный в папке игры отмечен.</translation>
+    </message>
+    <message>
+        <source>Install CHANNEL (see --list).</source>
+        <translation>Установить CHANNEL (см. --list).</translation>
+    </message>
+    <message>
+        <source>Put the game&apos;s original files back.</source>
+        <translation>Вернуть исходные файлы игры.</translation>
+    </message>
+    <message>
+        <source>The game folder to list, install into or restore (default: the stored one; never stored).</source>
+        <translation>Папка игры для списка, установки или восстановления (по умолчанию — сохранённая; эта не сохраняется).</translation>
+    </message>
+    <message>
+        <source>Add your own channel set from a folder or a .zip, .rar or .7z archive.</source>
+        <translation>Добавить свой набор канала из папки или архива .zip, .rar или .7z.</translation>
+    </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
+        <translation>Имя набора, добавляемого --add-set (по умолчанию — базовое имя PATH заглавными буквами). Набор с именем одного из семи заменяет его.</translation>
+    </message>
+    <message>
+        <source>Remove your own channel set NAME.</source>
+        <translation>Удалить свой набор канала NAME.</translation>
+    </message>
+    <message>
+        <source>Print each VARNEX 2001 folder found on this computer, one a line.</source>
+        <translation>Вывести каждую найденную на этом компьютере папку VARNEX 2001, по одной в строке.</translation>
+    </message>
+    <message>
+        <source>Installs TV channel graphics into VARNEX 2001 and puts the game&apos;s own files back.
+Without options, opens the window.</source>
+        <translation>Устанавливает графику телеканалов в VARNEX 2001 и возвращает собственные файлы игры.
+Без параметров открывает окно.</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; возможно, имелся в виду %1?</translation>
+    </message>
+    <message>
+        <source>%1; give the game folder with --game-folder.</source>
+        <translation>%1; укажите папку игры с помощью --game-folder.</translation>
+    </message>
+    <message>
+        <source>no game folder is stored; give one with --game-folder</source>
+        <translation>папка игры не сохранена; укажите её с помощью --game-folder</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.</source>
+        <translation>Лицензия GPLv3+: GNU GPL версии 3 или новее &lt;https://gnu.org/licenses/gpl.html&gt;.
+Это свободное ПО: вы можете изменять и распространять его.
+Нет НИКАКИХ ГАРАНТИЙ в пределах, допустимых законом.</translation>
+    </message>
+    <message>
+        <source> (installed)</source>
+        <translation> (установлен)</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty and is left out</source>
+        <translation>ваш набор %1: %2 пуст и пропускается</translation>
+    </message>
+    <message>
+        <source>unknown channel &apos;%1&apos;</source>
+        <translation>неизвестный канал &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>; the channels are %1</source>
+        <translation>; каналы: %1</translation>
+    </message>
+    <message>
+        <source>The %1 set came with KESTRO; it cannot be removed.</source>
+        <translation>Набор %1 поставляется с KESTRO; его нельзя удалить.</translation>
+    </message>
+    <message>
+        <source>you have no channel set named &apos;%1&apos;</source>
+        <translation>у вас нет набора канала с именем &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>could not read %1</source>
+        <translation>не удалось прочитать %1</translation>
+    </message>
+    <message>
+        <source>the search stopped early; some places were not searched</source>
+        <translation>поиск остановлен раньше времени; некоторые места не просмотрены</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>неожиданный аргумент &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 указан более одного раза</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 требует значения</translation>
+    </message>
+    <message>
+        <source>give one of --list, --install, --restore, --add-set, --remove-set, --find-game</source>
+        <translation>укажите одно из: --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
+    </message>
+    <message>
+        <source>nothing to do</source>
+        <translation>нечего делать</translation>
+    </message>
+    <message>
+        <source>--name goes with --add-set</source>
+        <translation>--name используется вместе с --add-set</translation>
+    </message>
+    <message>
+        <source>--game-folder goes with --list, --install or --restore</source>
+        <translation>--game-folder используется вместе с --list, --install или --restore</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Selected channel</source>
+        <translation>Выбранный канал</translation>
+    </message>
+    <message>
+        <source>Channel preview</source>
+        <translation>Предпросмотр канала</translation>
+    </message>
+    <message>
+        <source>Install progress</source>
+        <translation>Ход установки</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 path</source>
+        <translation>Путь к VARNEX 2001</translation>
+    </message>
+    <message>
+        <source>Choose the game folder</source>
+        <translation>Выбрать папку игры</translation>
+    </message>
+    <message>
+        <source>&amp;Find Game Folder...</source>
+        <translation>&amp;Найти папку игры...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Original Files</source>
+        <translation>&amp;Восстановить исходные файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Add Channel Set...</source>
+        <translation>&amp;Добавить набор канала...</translation>
+    </message>
+    <message>
+        <source>Remove Channel Set...</source>
+        <translation>Удалить набор канала...</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Использование: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Неизвестные параметры: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Нет значения после &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неожиданное значение после &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>не удаётся прочитать %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>The game folder could not be remembered for the next start: %1
+
+It is used until the program ends.</source>
+        <translation>Не удалось запомнить папку игры до следующего запуска: %1
+
+Она используется до завершения программы.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>готово</translation>
+    </message>
+    <message>
+        <source>no folder is set</source>
+        <translation>папка не задана</translation>
+    </message>
+    <message>
+        <source>the path is not a full path (it has no drive or root)</source>
+        <translation>путь неполный (нет диска или корня)</translation>
+    </message>
+    <message>
+        <source>the path is not valid</source>
+        <translation>путь недопустим</translation>
+    </message>
+    <message>
+        <source>the drive is not available</source>
+        <translation>диск недоступен</translation>
+    </message>
+    <message>
+        <source>the folder was not found</source>
+        <translation>папка не найдена</translation>
+    </message>
+    <message>
+        <source>it already exists</source>
+        <translation>уже существует</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is missing</source>
+        <translation>файл канала отсутствует</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is not a regular file</source>
+        <translation>файл канала не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file cannot be read</source>
+        <translation>не удаётся прочитать файл канала</translation>
+    </message>
+    <message>
+        <source>the channel&apos;s file is empty</source>
+        <translation>файл канала пуст</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>мешает папка с таким же именем</translation>
+    </message>
+    <message>
+        <source>something other than a plain file is in its place</source>
+        <translation>на его месте находится не обычный файл</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>это не папка</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 не является папкой</translation>
+    </message>
+    <message>
+        <source>%1 is a link to another place; KESTRO does not write through links</source>
+        <translation>%1 — ссылка на другое место; KESTRO не записывает через ссылки</translation>
+    </message>
+    <message>
+        <source>it</source>
+        <translation>это</translation>
+    </message>
+    <message>
+        <source>the game file is read-only</source>
+        <translation>файл игры доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>permission denied for %1</source>
+        <translation>доступ к %1 запрещён</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>диск доступен только для чтения</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>файл слишком велик</translation>
+    </message>
+    <message>
+        <source>the file is in use (is the game running?)</source>
+        <translation>файл занят (игра запущена?)</translation>
+    </message>
+    <message>
+        <source>the path is too long</source>
+        <translation>путь слишком длинный</translation>
+    </message>
+    <message>
+        <source>KESTRO is installing or restoring there already</source>
+        <translation>KESTRO уже выполняет там установку или восстановление</translation>
+    </message>
+    <message>
+        <source>it was stopped</source>
+        <translation>операция была остановлена</translation>
+    </message>
+    <message>
+        <source>&quot;KESTRO backup&quot; is damaged</source>
+        <translation>папка &quot;KESTRO backup&quot; повреждена</translation>
+    </message>
+    <message>
+        <source>it is not a plain folder</source>
+        <translation>это не обычная папка</translation>
+    </message>
+    <message>
+        <source>its lock file is not a plain file</source>
+        <translation>её файл блокировки не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>its state file is not a plain file</source>
+        <translation>её файл состояния не является обычным файлом</translation>
+    </message>
+    <message>
+        <source>its state file is larger than 64 KiB</source>
+        <translation>её файл состояния больше 64 КиБ</translation>
+    </message>
+    <message>
+        <source>its state file cannot be read (%1)</source>
+        <translation>её файл состояния не удаётся прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>its state file: line %1 is not understood</source>
+        <translation>её файл состояния: строка %1 не распознана</translation>
+    </message>
+    <message>
+        <source>it holds a kept %1, but its state file says the game had none</source>
+        <translation>в ней есть сохранённый %1, но по её файлу состояния у игры его не было</translation>
+    </message>
+    <message>
+        <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>
+        <translation>по её файлу состояния %1 сохранён, но сохранённой копии нет или она не та</translation>
+    </message>
+    <message>
+        <source>its original could not be kept (%1), so it was left as it was</source>
+        <translation>не удалось сохранить его оригинал (%1), поэтому он оставлен как был</translation>
+    </message>
+    <message>
+        <source>it could not be noted in &quot;KESTRO backup&quot; (%1), so it was left as it was</source>
+        <translation>не удалось отметить его в &quot;KESTRO backup&quot; (%1), поэтому он оставлен как был</translation>
+    </message>
+    <message>
+        <source>it is back, but its kept copy could not be removed (%1)</source>
+        <translation>он возвращён, но его сохранённую копию не удалось удалить (%1)</translation>
+    </message>
+    <message>
+        <source>The channel %1 was not installed completely.
+
+Not replaced:%2
+
+Replaced:%3</source>
+        <translation>Канал %1 установлен не полностью.
+
+Не заменены:%2
+
+Заменены:%3</translation>
+    </message>
+    <message>
+        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
+        <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
+    </message>
+    <message>
+        <source>the game or you changed it since the last install, so it was left as it is</source>
+        <translation>он изменён игрой или вами после последней установки, поэтому оставлен как есть</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original files are back.</source>
+        <translation>Исходные файлы игры возвращены.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back as it was; what is kept stays in &quot;KESTRO backup&quot;.
+
+Left as they are:%1</source>
+        <translation>Не все файлы удалось вернуть в прежнее состояние; сохранённое остаётся в &quot;KESTRO backup&quot;.
+
+Оставлены как есть:%1</translation>
+    </message>
+    <message>
+        <source>Restored:%1</source>
+        <translation>Восстановлены:%1</translation>
+    </message>
+    <message>
+        <source>Removed (added by channel installs):%1</source>
+        <translation>Удалены (добавлены при установке каналов):%1</translation>
+    </message>
+    <message>
+        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
+        <translation>Файлы, которые были на их месте и владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(пусто)</translation>
+    </message>
+    <message>
+        <source>No game file was replaced.</source>
+        <translation>Ни один файл игры не был заменён.</translation>
+    </message>
+    <message>
+        <source>No game file was put back.</source>
+        <translation>Ни один файл игры не был возвращён.</translation>
+    </message>
+    <message>
+        <source>The game folder %1 cannot be used: %2.</source>
+        <translation>Папку игры %1 нельзя использовать: %2.</translation>
+    </message>
+    <message>
+        <source>Choose the game folder with the &quot;...&quot; button.</source>
+        <translation>Выберите папку игры кнопкой &quot;...&quot;.</translation>
+    </message>
+    <message>
+        <source>Give the game folder with --game-folder.</source>
+        <translation>Укажите папку игры с помощью --game-folder.</translation>
+    </message>
+    <message>
+        <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
+        <translation>KESTRO уже выполняет установку или восстановление в %1 (он открыт дважды?).</translation>
+    </message>
+    <message>
+        <source>Try again when it has finished.</source>
+        <translation>Повторите попытку, когда он закончит.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
+        <translation>Папка &quot;KESTRO backup&quot; в %1 повреждена: %2.</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
+        <translation>Чтобы продолжить, удалите в ней &quot;state.txt&quot;: сохранённые файлы останутся и будут найдены снова.</translation>
+    </message>
+    <message>
+        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
+        <translation>Чтобы продолжить, переместите &quot;KESTRO backup&quot; в надёжное место (в ней сохранённые файлы игры).</translation>
+    </message>
+    <message>
+        <source>The channel cannot be installed in %1: %2.</source>
+        <translation>Канал нельзя установить в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s original files cannot be put back in %1: %2.</source>
+        <translation>Исходные файлы игры нельзя вернуть в %1: %2.</translation>
+    </message>
+    <message>
+        <source>There is nothing to restore: no original game file has been kept in %1.</source>
+        <translation>Восстанавливать нечего: в %1 не сохранено ни одного исходного файла игры.</translation>
+    </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+The files that channel installs added are removed.</source>
+        <translation>Вернуть исходные файлы игры в &quot;%1&quot;?
+
+Файлы, добавленные установками каналов, будут удалены.</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>Имя пустое.</translation>
+    </message>
+    <message>
+        <source>The name is longer than %1 characters.</source>
+        <translation>Имя длиннее допустимого (максимум символов: %1).</translation>
+    </message>
+    <message>
+        <source>The name is not valid text.</source>
+        <translation>Имя не является допустимым текстом.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
+        <translation>Имя не может содержать \ / : * ? &quot; &lt; &gt; | и управляющие символы.</translation>
+    </message>
+    <message>
+        <source>The name must be in capitals.</source>
+        <translation>Имя должно быть написано заглавными буквами.</translation>
+    </message>
+    <message>
+        <source>The name cannot begin or end with a dot or a space.</source>
+        <translation>Имя не может начинаться или заканчиваться точкой или пробелом.</translation>
+    </message>
+    <message>
+        <source>Windows keeps that name for a device.</source>
+        <translation>Windows резервирует это имя для устройства.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a folder nor an archive.</source>
+        <translation>&quot;%1&quot; — не папка и не архив.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2.</source>
+        <translation>Не удаётся прочитать &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds too many files to be a channel set.</source>
+        <translation>В папке &quot;%1&quot; слишком много файлов для набора канала.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
+        <translation>В &quot;%1&quot; %2 встречается более одного раза; оставьте нужный и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
+        <translation>%1 в &quot;%2&quot; больше 64 МиБ; таких больших файлов канала не бывает.</translation>
+    </message>
+    <message>
+        <source>The set&apos;s files in &quot;%1&quot; come to more than 256 MiB.</source>
+        <translation>Файлы набора в &quot;%1&quot; занимают в сумме больше 256 МиБ.</translation>
+    </message>
+    <message>
+        <source>%1 in &quot;%2&quot; is empty; a channel file holds graphics.</source>
+        <translation>%1 в &quot;%2&quot; пуст; файл канала содержит графику.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an archive KESTRO can read (it reads .zip, .rar and .7z).</source>
+        <translation>&quot;%1&quot; — не архив, который KESTRO может прочитать (он читает .zip, .rar и .7z).</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is encrypted; unpack it with its password first.</source>
+        <translation>Архив &quot;%1&quot; зашифрован; сначала распакуйте его с паролем.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; is damaged: %2.</source>
+        <translation>Архив &quot;%1&quot; повреждён: %2.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds more than 1 GiB to unpack on the way to the set&apos;s files; unpack it first and add the folder.</source>
+        <translation>В архиве &quot;%1&quot; до файлов набора нужно распаковать больше 1 ГиБ; сначала распакуйте его и добавьте папку.</translation>
+    </message>
+    <message>
+        <source>The archive &quot;%1&quot; holds more than 20,000 entries; unpack it first and add the folder.</source>
+        <translation>В архиве &quot;%1&quot; больше 20&#xa0;000 элементов; сначала распакуйте его и добавьте папку.</translation>
+    </message>
+    <message>
+        <source>Adding the channel set was stopped; nothing was added.</source>
+        <translation>Добавление набора канала остановлено; ничего не добавлено.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 was added, with %2.</source>
+        <translation>Набор канала %1 добавлен, файлы: %2.</translation>
+    </message>
+    <message>
+        <source>It takes the place of the %1 set that came with KESTRO.</source>
+        <translation>Он заменяет набор %1, поставляемый с KESTRO.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <translation>
+            <numerusform>Пропущен %n элемент, который был ссылкой, устройством, был зашифрован или имел &quot;..&quot; в пути.</numerusform>
+            <numerusform>Пропущено %n элемента, которые были ссылками, устройствами, были зашифрованы или имели &quot;..&quot; в пути.</numerusform>
+            <numerusform>Пропущено %n элементов, которые были ссылками, устройствами, были зашифрованы или имели &quot;..&quot; в пути.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The channel set %1 was removed.</source>
+        <translation>Набор канала %1 удалён.</translation>
+    </message>
+    <message>
+        <source>The %1 set that came with KESTRO is back.</source>
+        <translation>Набор %1, поставляемый с KESTRO, снова на месте.</translation>
+    </message>
+    <message>
+        <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
+        <translation>У вас уже есть набор канала с именем %1. Сначала удалите его или дайте этому другое имя.</translation>
+    </message>
+    <message>
+        <source>You have no channel set named %1.</source>
+        <translation>У вас нет набора канала с именем %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
+        <translation>В &quot;%1&quot; нет ни одного файла канала игры (Misc16.fsh, misc8.fsh, popups.abg или popups.big) ни в корне, ни в DATA/ENVIRO и DATA/POPUPS.</translation>
+    </message>
+    <message>
+        <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
+        <translation>Некоторые элементы с такими именами пропущены: ссылки, устройства, зашифрованные файлы или пути с &quot;..&quot;.</translation>
+    </message>
+    <message>
+        <source>The folder for your channel sets cannot be used: %1.</source>
+        <translation>Папку для ваших наборов каналов нельзя использовать: %1.</translation>
+    </message>
+    <message>
+        <source>KESTRO is adding or removing a channel set already.</source>
+        <translation>KESTRO уже добавляет или удаляет набор канала.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be written into your channel sets: %2.</source>
+        <translation>Набор канала %1 не удаётся записать к вашим наборам каналов: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>%1 cannot be read: it is a link, not a plain file</source>
+        <translation>не удаётся прочитать %1: это ссылка, а не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a plain file</source>
+        <translation>не удаётся прочитать %1: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is larger than 64 KiB</source>
+        <translation>не удаётся прочитать %1: он больше 64 КиБ</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a settings file (damaged or binary)</source>
+        <translation>не удаётся прочитать %1: это не файл настроек (повреждён или двоичный)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>не удаётся записать %1</translation>
+    </message>
+    <message>
+        <source>%1 is a link to another place; KESTRO does not write through links</source>
+        <translation>%1 — ссылка на другое место; KESTRO не записывает через ссылки</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 не является обычным файлом</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::AddSetDialog</name>
+    <message>
+        <source>Add Channel Set</source>
+        <translation>Добавление набора канала</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Папка...</translation>
+    </message>
+    <message>
+        <source>&amp;Archive...</source>
+        <translation>&amp;Архив...</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
+        <translation>Из него копируются Misc16.fsh, misc8.fsh, popups.abg, popups.big и preview.jpg, где бы они ни лежали; больше ничего. Набор с именем одного из семи (например, FOX) заменяет его для вас.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Откуда:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Folder of a channel set</source>
+        <translation>Папка набора канала</translation>
+    </message>
+    <message>
+        <source>Archive of a channel set</source>
+        <translation>Архив набора канала</translation>
+    </message>
+    <message>
+        <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
+        <translation>Архивы (*.zip *.rar *.7z);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::FindGameDialog</name>
+    <message>
+        <source>Find Game Folder</source>
+        <translation>Поиск папки игры</translation>
+    </message>
+    <message>
+        <source>None of the places where the game is usually installed is on this computer.</source>
+        <translation>На этом компьютере нет ни одного из мест, куда обычно устанавливают игру.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 и ещё %2</translation>
+    </message>
+    <message>
+        <source>Looked in %1 (%2 folders).</source>
+        <translation>Просмотрено: %1 (папок: %2).</translation>
+    </message>
+    <message>
+        <source>The search stopped early: some places were not searched.</source>
+        <translation>Поиск остановлен раньше времени: некоторые места не просмотрены.</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>Не удалось прочитать %1.</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was not found.</source>
+        <translation>VARNEX 2001 не найдена.</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in:</source>
+        <translation>VARNEX 2001 найдена здесь:</translation>
+    </message>
+    <message>
+        <source>Game folders found</source>
+        <translation>Найденные папки игры</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Found in</source>
+        <translation>Где найдена</translation>
+    </message>
+    <message>
+        <source>%1 (in use)</source>
+        <translation>%1 (используется)</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in %1. Use this folder?</source>
+        <translation>VARNEX 2001 найдена в %1. Использовать эту папку?</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::Form1</name>
+    <message>
+        <source>The stored game folder cannot be read: %1
+
+Choose the game folder again.</source>
+        <translation>Не удаётся прочитать сохранённую папку игры: %1
+
+Выберите папку игры заново.</translation>
+    </message>
+    <message>
+        <source>Installed in the game folder now</source>
+        <translation>Сейчас установлен в папке игры</translation>
+    </message>
+    <message>
+        <source>%1 is empty and is left out</source>
+        <translation>%1 пуст и пропускается</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Чтение %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Remove Channel Set</source>
+        <translation>Удаление набора канала</translation>
+    </message>
+    <message>
+        <source>You have added no channel sets. The seven that come with KESTRO cannot be removed.</source>
+        <translation>Вы не добавили ни одного набора канала. Семь наборов, поставляемых с KESTRO, удалить нельзя.</translation>
+    </message>
+    <message>
+        <source>Channel set to remove:</source>
+        <translation>Удаляемый набор канала:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Remove the channel set %1? Its files are deleted from your channel sets folder.</source>
+        <translation>Удалить набор канала %1? Его файлы будут удалены из папки ваших наборов каналов.</translation>
+    </message>
+    <message>
+        <source>Add Channel Set</source>
+        <translation>Добавление набора канала</translation>
+    </message>
+    <message>
+        <source>%1 cannot be added: only a folder or a .zip, .rar or .7z archive holds a channel set.</source>
+        <translation>%1 нельзя добавить: набор канала может быть только в папке или архиве .zip, .rar или .7z.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: no web browser or mail program answered.</source>
+        <translation>Не удалось открыть %1: не ответил ни браузер, ни почтовая программа.</translation>
+    </message>
+</context>
+<context>
+    <name>kestro::seleccion</name>
+    <message>
+        <source>Drive</source>
+        <translation>Диск</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Папки</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Отмена</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened.</source>
+        <translation>Не удаётся открыть папку %1.</translation>
+    </message>
+    <message>
+        <source>The drive %1 is not ready.</source>
+        <translation>Диск %1 не готов.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>kestro: no display was found to open the window on; &apos;kestro --help&apos; lists what works without one.</source>
+        <translation>kestro: не найден дисплей, на котором можно открыть окно; &apos;kestro --help&apos; покажет, что работает без него.</translation>
+    </message>
+</context>
+</TS>
