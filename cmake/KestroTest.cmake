@@ -16,7 +16,9 @@ function(kestro_add_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    # The player's own channel sets are looked for in a folder of the test's.
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/data-${name}"
+    # The player's own channel sets are looked for in a folder of the test's. The texts
+    # compared are the program's own words, whatever language the one running the tests
+    # reads.
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/tests/data-${name};LC_ALL=C.UTF-8"
     TIMEOUT 300)
 endfunction()

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's translations: every catalogue finished, every translation filling in what
+// its source fills in and keeping its keyboard accelerator; and the program speaking the
+// player's language, or exactly its own words in the C and English locales.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kTranslations = QStringLiteral(KESTRO_TRANSLATIONS_DIR);
+
+// The numbers filled in, each once: "%1", "%n", "%L2".
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("%(n|L?[1-9][0-9]?)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& m : number.globalMatch(text)) found << m.captured();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// Accelerators marked: a single '&' before a letter ("&&" is an ampersand shown as it is).
+int accelerators(const QString& text) {
+    static const QRegularExpression mark(QStringLiteral("&(?:&|(\\w))"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    int count = 0;
+    for (const QRegularExpressionMatch& m : mark.globalMatch(text)) count += m.hasCaptured(1);
+    return count;
+}
+
+// What is wrong with one message's translation, or nothing.
+QString problem(const QString& source, const QStringList& forms, bool numerus, int pluralForms) {
+    if (numerus && forms.size() != pluralForms)
+        return QStringLiteral("%1 plural forms, not %2").arg(forms.size()).arg(pluralForms);
+    for (const QString& form : forms) {
+        if (form.isEmpty()) return QStringLiteral("empty");
+        if (placeholders(form) != placeholders(source))
+            return QStringLiteral("fills in %1").arg(placeholders(form).join(u' '));
+        if (accelerators(form) != qMin(accelerators(source), 1))
+            return QStringLiteral("%1 accelerators").arg(accelerators(form));
+    }
+    return {};
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void catalogueIsComplete_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("pluralForms");
+        QTest::newRow("ro") << QStringLiteral("ro_RO") << 3;  // 1, 2-19, 20 de...
+        QTest::newRow("ru") << QStringLiteral("ru_RU") << 3;  // 1/21, 2-4/22-24, 5-20
+        QTest::newRow("pl") << QStringLiteral("pl_PL") << 3;  // 1, 2-4/22-24, 5-21
+        QTest::newRow("pt") << QStringLiteral("pt_PT") << 2;
+        QTest::newRow("es") << QStringLiteral("es_ES") << 2;
+    }
+    void catalogueIsComplete() {
+        QFETCH(QString, language);
+        QFETCH(int, pluralForms);
+        QFile file(kTranslations + QStringLiteral("/kestro_%1.ts").arg(QTest::currentDataTag()));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        QStringList forms;
+        bool numerus = false, unfinished = false;
+        int messages = 0;
+        QStringList wrong;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement() && xml.name() == u"message") {
+                ++messages;
+                const QString why = unfinished ? QStringLiteral("unfinished")
+                                               : problem(source, forms, numerus, pluralForms);
+                if (!why.isEmpty()) wrong << context + u' ' + source + QStringLiteral(": ") + why;
+                continue;
+            }
+            if (!xml.isStartElement()) continue;
+            if (xml.name() == u"TS") {
+                QCOMPARE(xml.attributes().value(QLatin1String("language")).toString(), language);
+            } else if (xml.name() == u"name") {
+                context = xml.readElementText();
+            } else if (xml.name() == u"message") {
+                numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+                forms.clear();
+            } else if (xml.name() == u"source") {
+                source = xml.readElementText();
+            } else if (xml.name() == u"translation") {
+                unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+                if (!numerus) forms << xml.readElementText();
+            } else if (xml.name() == u"numerusform") {
+                forms << xml.readElementText();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 100);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // Every catalogue in the folder is one of the rows above.
+    void everyCatalogueIsChecked() {
+        const QStringList files = QDir(kTranslations).entryList({QStringLiteral("*.ts")});
+        QCOMPARE(files, QStringList({QStringLiteral("kestro_es.ts"), QStringLiteral("kestro_pl.ts"),
+                                     QStringLiteral("kestro_pt.ts"), QStringLiteral("kestro_ro.ts"),
+                                     QStringLiteral("kestro_ru.ts")}));
+    }
+
+    void programSpeaks_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("said");
+        const QString unknown = QStringLiteral("--frobnicate");
+        const QString english = QStringLiteral(
+            "kestro: Unknown option 'frobnicate'.\n"
+            "Try 'kestro --help'.\n");
+        QTest::newRow("C") << QStringList{"LANG=C"} << unknown << english;
+        QTest::newRow("C, LANGUAGE ignored")
+            << QStringList{"LANG=C.UTF-8", "LANGUAGE=ro"} << unknown << english;
+        QTest::newRow("English") << QStringList{"LANG=en_GB.UTF-8"} << unknown << english;
+        QTest::newRow("English first in LANGUAGE")
+            << QStringList{"LANG=ro_RO.UTF-8", "LANGUAGE=en:ro"} << unknown << english;
+        QTest::newRow("Romanian, with Qt's texts")
+            << QStringList{"LANG=ro_RO.UTF-8"} << unknown
+            << QStringLiteral(
+                   "kestro: Opțiune necunoscută 'frobnicate'.\n"
+                   "Încercați 'kestro --help'.\n");
+        QTest::newRow("first spoken language in LANGUAGE")
+            << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=fr:es"} << unknown
+            << QStringLiteral(
+                   "kestro: Opción desconocida 'frobnicate'.\n"
+                   "Pruebe 'kestro --help'.\n");
+        QTest::newRow("LC_MESSAGES over LANG")
+            << QStringList{"LANG=C", "LC_MESSAGES=ru_RU.UTF-8"} << QStringLiteral("--nothing")
+            << QStringLiteral(
+                   "kestro: Неизвестный параметр 'nothing'.\n"
+                   "Попробуйте 'kestro --help'.\n");
+        // The usage line keeps one word before the program's name, which the help replaces.
+        QTest::newRow("Polish help") << QStringList{"LANG=pl_PL.UTF-8"} << QStringLiteral("--help")
+                                     << QStringLiteral("Użycie: kestro [opcje]\n");
+        QTest::newRow("Brazilian Portuguese")
+            << QStringList{"LANG=pt_BR.UTF-8"} << QStringLiteral("--name")
+            << QStringLiteral("kestro: Falta um valor depois de '--name'.\n");
+    }
+    void programSpeaks() {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, option);
+        QFETCH(QString, said);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(variable));
+        for (const QString& setting : environment)
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QProcess kestro;
+        kestro.setProcessEnvironment(env);
+        kestro.start(QStringLiteral(KESTRO_EXECUTABLE), {option});
+        QVERIFY(kestro.waitForFinished(30000));
+        const QString out =
+            QString::fromUtf8(kestro.readAllStandardOutput() + kestro.readAllStandardError());
+        QVERIFY2(out.startsWith(said), qPrintable(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationsTest)
+#include "translations_test.moc"
