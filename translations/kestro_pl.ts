@@ -416,9 +416,9 @@ Not replaced:%2
 Replaced:%3</source>
         <translation>Kanał %1 nie został zainstalowany w całości.
 
-Niezastąpione:%2
+Nie zastąpiono:%2
 
-Zastąpione:%3</translation>
+Zastąpiono:%3</translation>
     </message>
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
@@ -438,15 +438,15 @@ Zastąpione:%3</translation>
 Left as they are:%1</source>
         <translation>Nie wszystkie pliki udało się przywrócić; to, co zachowano, zostaje w &quot;KESTRO backup&quot;.
 
-Pozostawione bez zmian:%1</translation>
+Pozostawiono bez zmian:%1</translation>
     </message>
     <message>
         <source>Restored:%1</source>
-        <translation>Przywrócone:%1</translation>
+        <translation>Przywrócono:%1</translation>
     </message>
     <message>
         <source>Removed (added by channel installs):%1</source>
-        <translation>Usunięte (dodane przez instalacje kanałów):%1</translation>
+        <translation>Usunięto (dodane przez instalacje kanałów):%1</translation>
     </message>
     <message>
         <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>

@@ -235,7 +235,7 @@ Este folosit până la închiderea programului.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anulează</translation>
+        <translation>Renunță</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -806,7 +806,7 @@ Alegeți din nou folderul jocului.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Anulează</translation>
+        <translation>Renunță</translation>
     </message>
     <message>
         <source>Remove Channel Set</source>
@@ -857,7 +857,7 @@ Alegeți din nou folderul jocului.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Anulează</translation>
+        <translation>&amp;Renunță</translation>
     </message>
     <message>
         <source>The folder %1 cannot be opened.</source>
