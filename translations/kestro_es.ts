@@ -78,10 +78,6 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation> (instalado)</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty and is left out</source>
-        <translation>su paquete %1: %2 está vacío y se deja fuera</translation>
-    </message>
-    <message>
         <source>unknown channel &apos;%1&apos;</source>
         <translation>canal desconocido &apos;%1&apos;</translation>
     </message>
@@ -132,6 +128,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
     <message>
         <source>--game-folder goes with --list, --install or --restore</source>
         <translation>--game-folder va con --list, --install o --restore</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
+        <translation>su paquete %1: %2 está vacío u ocupa más de 64 MiB y se deja fuera</translation>
     </message>
 </context>
 <context>
@@ -647,6 +647,26 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>No se puede escribir el paquete de canal %1 entre sus paquetes de canal: %2.</translation>
     </message>
+    <message>
+        <source>its state file was cut short or changed by hand</source>
+        <translation>su archivo de estado se cortó o se modificó a mano</translation>
+    </message>
+    <message>
+        <source>where its kept %1 belongs there is a link, a folder or the like</source>
+        <translation>en el lugar de su %1 guardado hay un enlace, una carpeta o algo parecido</translation>
+    </message>
+    <message>
+        <source>its state file notes %1 being put back, but not as the copy it keeps</source>
+        <translation>su archivo de estado indica que %1 se está restaurando, pero no como la copia que guarda</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
+        <translation>Para continuar, borre &quot;kestro.lock&quot; dentro de ella.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of it.</source>
+        <translation>Para continuar, mueva %1 fuera de ella.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -796,10 +816,6 @@ Elija de nuevo la carpeta del juego.</translation>
         <translation>Instalado ahora en la carpeta del juego</translation>
     </message>
     <message>
-        <source>%1 is empty and is left out</source>
-        <translation>%1 está vacío y se deja fuera</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Leyendo %1...</translation>
     </message>
@@ -838,6 +854,10 @@ Elija de nuevo la carpeta del juego.</translation>
     <message>
         <source>%1 could not be opened: no web browser or mail program answered.</source>
         <translation>No se pudo abrir %1: no respondió ningún navegador web ni programa de correo.</translation>
+    </message>
+    <message>
+        <source>%1 is empty or larger than 64 MiB, and is left out</source>
+        <translation>%1 está vacío u ocupa más de 64 MiB y se deja fuera</translation>
     </message>
 </context>
 <context>

@@ -78,10 +78,6 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation> (zainstalowany)</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty and is left out</source>
-        <translation>twój zestaw %1: %2 jest pusty i zostaje pominięty</translation>
-    </message>
-    <message>
         <source>unknown channel &apos;%1&apos;</source>
         <translation>nieznany kanał &apos;%1&apos;</translation>
     </message>
@@ -132,6 +128,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
     <message>
         <source>--game-folder goes with --list, --install or --restore</source>
         <translation>--game-folder działa tylko z --list, --install lub --restore</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
+        <translation>twój zestaw %1: %2 jest pusty lub większy niż 64 MiB i zostaje pominięty</translation>
     </message>
 </context>
 <context>
@@ -648,6 +648,26 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Nie można zapisać zestawu kanału %1 wśród twoich zestawów kanałów: %2.</translation>
     </message>
+    <message>
+        <source>its state file was cut short or changed by hand</source>
+        <translation>jego plik stanu został ucięty lub zmieniony ręcznie</translation>
+    </message>
+    <message>
+        <source>where its kept %1 belongs there is a link, a folder or the like</source>
+        <translation>w miejscu zachowanego %1 jest dowiązanie, folder lub coś podobnego</translation>
+    </message>
+    <message>
+        <source>its state file notes %1 being put back, but not as the copy it keeps</source>
+        <translation>jego plik stanu odnotowuje przywracanie %1, ale nie jako kopii, którą przechowuje</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
+        <translation>Aby kontynuować, usuń z niego &quot;kestro.lock&quot;.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of it.</source>
+        <translation>Aby kontynuować, przenieś %1 poza niego.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -797,10 +817,6 @@ Wybierz folder gry ponownie.</translation>
         <translation>Obecnie zainstalowany w folderze gry</translation>
     </message>
     <message>
-        <source>%1 is empty and is left out</source>
-        <translation>%1 jest pusty i zostaje pominięty</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Odczytywanie %1...</translation>
     </message>
@@ -839,6 +855,10 @@ Wybierz folder gry ponownie.</translation>
     <message>
         <source>%1 could not be opened: no web browser or mail program answered.</source>
         <translation>Nie można otworzyć %1: nie odpowiedziała żadna przeglądarka ani program pocztowy.</translation>
+    </message>
+    <message>
+        <source>%1 is empty or larger than 64 MiB, and is left out</source>
+        <translation>%1 jest pusty lub większy niż 64 MiB i zostaje pominięty</translation>
     </message>
 </context>
 <context>

@@ -78,10 +78,6 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation> (instalado)</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty and is left out</source>
-        <translation>o seu pacote %1: %2 está vazio e fica de fora</translation>
-    </message>
-    <message>
         <source>unknown channel &apos;%1&apos;</source>
         <translation>canal desconhecido &apos;%1&apos;</translation>
     </message>
@@ -132,6 +128,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
     <message>
         <source>--game-folder goes with --list, --install or --restore</source>
         <translation>--game-folder usa-se com --list, --install ou --restore</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
+        <translation>o seu pacote %1: %2 está vazio ou tem mais de 64 MiB e fica de fora</translation>
     </message>
 </context>
 <context>
@@ -647,6 +647,26 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>O pacote de canal %1 não pode ser escrito nos seus pacotes de canal: %2.</translation>
     </message>
+    <message>
+        <source>its state file was cut short or changed by hand</source>
+        <translation>o seu ficheiro de estado foi cortado ou alterado manualmente</translation>
+    </message>
+    <message>
+        <source>where its kept %1 belongs there is a link, a folder or the like</source>
+        <translation>no lugar do %1 guardado há uma ligação, uma pasta ou algo semelhante</translation>
+    </message>
+    <message>
+        <source>its state file notes %1 being put back, but not as the copy it keeps</source>
+        <translation>o seu ficheiro de estado indica que %1 está a ser reposto, mas não como a cópia que guarda</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
+        <translation>Para continuar, apague &quot;kestro.lock&quot; dentro dela.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of it.</source>
+        <translation>Para continuar, mova %1 para fora dela.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -796,10 +816,6 @@ Escolha a pasta do jogo novamente.</translation>
         <translation>Instalado agora na pasta do jogo</translation>
     </message>
     <message>
-        <source>%1 is empty and is left out</source>
-        <translation>%1 está vazio e fica de fora</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Leitura de %1...</translation>
     </message>
@@ -838,6 +854,10 @@ Escolha a pasta do jogo novamente.</translation>
     <message>
         <source>%1 could not be opened: no web browser or mail program answered.</source>
         <translation>Não foi possível abrir %1: nenhum navegador nem programa de correio respondeu.</translation>
+    </message>
+    <message>
+        <source>%1 is empty or larger than 64 MiB, and is left out</source>
+        <translation>%1 está vazio ou tem mais de 64 MiB e fica de fora</translation>
     </message>
 </context>
 <context>

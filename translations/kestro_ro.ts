@@ -78,10 +78,6 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation> (instalat)</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty and is left out</source>
-        <translation>pachetul propriu %1: %2 este gol și este lăsat deoparte</translation>
-    </message>
-    <message>
         <source>unknown channel &apos;%1&apos;</source>
         <translation>canal necunoscut &apos;%1&apos;</translation>
     </message>
@@ -132,6 +128,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
     <message>
         <source>--game-folder goes with --list, --install or --restore</source>
         <translation>--game-folder se folosește cu --list, --install sau --restore</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
+        <translation>pachetul propriu %1: %2 este gol sau mai mare de 64 MiB și este lăsat deoparte</translation>
     </message>
 </context>
 <context>
@@ -648,6 +648,26 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Pachetul de canal %1 nu poate fi scris printre pachetele de canal proprii: %2.</translation>
     </message>
+    <message>
+        <source>its state file was cut short or changed by hand</source>
+        <translation>fișierul său de stare a fost trunchiat sau modificat manual</translation>
+    </message>
+    <message>
+        <source>where its kept %1 belongs there is a link, a folder or the like</source>
+        <translation>în locul copiei păstrate a lui %1 se află o legătură, un folder sau ceva asemănător</translation>
+    </message>
+    <message>
+        <source>its state file notes %1 being put back, but not as the copy it keeps</source>
+        <translation>fișierul său de stare notează că %1 este pus la loc, dar nu ca în copia pe care o păstrează</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
+        <translation>Pentru a continua, ștergeți &quot;kestro.lock&quot; din el.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of it.</source>
+        <translation>Pentru a continua, mutați %1 în afara lui.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -797,10 +817,6 @@ Alegeți din nou folderul jocului.</translation>
         <translation>Instalat acum în folderul jocului</translation>
     </message>
     <message>
-        <source>%1 is empty and is left out</source>
-        <translation>%1 este gol și este lăsat deoparte</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Se citește %1...</translation>
     </message>
@@ -839,6 +855,10 @@ Alegeți din nou folderul jocului.</translation>
     <message>
         <source>%1 could not be opened: no web browser or mail program answered.</source>
         <translation>%1 nu a putut fi deschis: niciun navigator web sau program de e-mail nu a răspuns.</translation>
+    </message>
+    <message>
+        <source>%1 is empty or larger than 64 MiB, and is left out</source>
+        <translation>%1 este gol sau mai mare de 64 MiB și este lăsat deoparte</translation>
     </message>
 </context>
 <context>

@@ -78,10 +78,6 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation> (установлен)</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty and is left out</source>
-        <translation>ваш набор %1: %2 пуст и пропускается</translation>
-    </message>
-    <message>
         <source>unknown channel &apos;%1&apos;</source>
         <translation>неизвестный канал &apos;%1&apos;</translation>
     </message>
@@ -132,6 +128,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
     <message>
         <source>--game-folder goes with --list, --install or --restore</source>
         <translation>--game-folder используется вместе с --list, --install или --restore</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
+        <translation>ваш набор %1: %2 пуст или больше 64 МиБ и пропускается</translation>
     </message>
 </context>
 <context>
@@ -648,6 +648,26 @@ The files that channel installs added are removed.</source>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Набор канала %1 не удаётся записать к вашим наборам каналов: %2.</translation>
     </message>
+    <message>
+        <source>its state file was cut short or changed by hand</source>
+        <translation>её файл состояния обрезан или изменён вручную</translation>
+    </message>
+    <message>
+        <source>where its kept %1 belongs there is a link, a folder or the like</source>
+        <translation>на месте сохранённого %1 находится ссылка, папка или что-то подобное</translation>
+    </message>
+    <message>
+        <source>its state file notes %1 being put back, but not as the copy it keeps</source>
+        <translation>по её файлу состояния %1 возвращается, но не в виде сохранённой в ней копии</translation>
+    </message>
+    <message>
+        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
+        <translation>Чтобы продолжить, удалите в ней &quot;kestro.lock&quot;.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of it.</source>
+        <translation>Чтобы продолжить, переместите %1 из неё.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -797,10 +817,6 @@ Choose the game folder again.</source>
         <translation>Сейчас установлен в папке игры</translation>
     </message>
     <message>
-        <source>%1 is empty and is left out</source>
-        <translation>%1 пуст и пропускается</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Чтение %1...</translation>
     </message>
@@ -839,6 +855,10 @@ Choose the game folder again.</source>
     <message>
         <source>%1 could not be opened: no web browser or mail program answered.</source>
         <translation>Не удалось открыть %1: не ответил ни браузер, ни почтовая программа.</translation>
+    </message>
+    <message>
+        <source>%1 is empty or larger than 64 MiB, and is left out</source>
+        <translation>%1 пуст или больше 64 МиБ и пропускается</translation>
     </message>
 </context>
 <context>
