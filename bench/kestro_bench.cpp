@@ -34,8 +34,8 @@
 #include "modal.h"
 #include "paint_quit.h"
 #include "platform.h"
-#include "settings.h"
 #include "seams.h"
+#include "settings.h"
 #include "startup.h"
 
 namespace fs = std::filesystem;

@@ -283,8 +283,9 @@ Error renameEntry(Place at, const std::string& from, Place into, const std::stri
         }) != 0) {
         const int code = errno;
         // Permission is a folder's: name the one that may not be changed.
-        const bool source = (code == EACCES || code == EPERM) &&
-                            ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
+        const bool source =
+            (code == EACCES || code == EPERM) &&
+            ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
         return fail(code, source ? at.path : into.path / to);
     }
     return {};

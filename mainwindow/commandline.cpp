@@ -253,11 +253,11 @@ QString helpText() {
     Options options;
     QString text = options.parser.helpText();
     // The usage line names the program as a player types it, wherever it was started from.
-    const qsizetype end = text.indexOf(u'\n');
-    const QString first = text.left(end);
-    const qsizetype at = first.indexOf(u' ');
-    const qsizetype after = first.indexOf(u' ', at + 1);
-    return first.left(at + 1) + QStringLiteral("kestro") + first.mid(after) + text.mid(end);
+    const QString program = QCoreApplication::arguments().value(0);
+    const qsizetype at =
+        program.isEmpty() ? -1 : text.left(text.indexOf(u'\n')).lastIndexOf(program);
+    if (at >= 0) text.replace(at, program.size(), QStringLiteral("kestro"));
+    return text;
 }
 
 Command parseCommandLine(const QStringList& arguments) {
