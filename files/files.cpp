@@ -292,15 +292,6 @@ Error moveFile(const Folder& from, std::string_view name, const Folder& to, std:
     return {};
 }
 
-Error linkFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as) {
-    beforeDiskChange();
-    const platform::Place source{from.handle(), from.path()}, target{to.handle(), to.path()};
-    if (Error e = platform::linkEntry(source, std::string(name), target, std::string(as)); !e.ok())
-        return e;
-    to.forgetListing();
-    return {};
-}
-
 Error removeFile(const Folder& folder, std::string_view name) {
     const platform::Place at{folder.handle(), folder.path()};
     if (folder.info(name).kind == EntryKind::Folder)

@@ -119,8 +119,6 @@ Error writeWhole(const Folder& folder, std::string_view name, std::string_view c
 // Moves a file to another name in the same or another folder of one disk, replacing a
 // file there; Other with the system's code when the disk differs.
 Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as);
-// Gives a file a second name (a hard link), where the disk allows it.
-Error linkFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as);
 // Removes a file: a link itself, never a folder.
 Error removeFile(const Folder& folder, std::string_view name);
 

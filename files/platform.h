@@ -48,8 +48,6 @@ Error closeFile(Native file);
 void closeQuietly(Native file);
 // Renames `from` in `at` to `to` in `into`, replacing a file there.
 Error renameEntry(Place at, const std::string& from, Place into, const std::string& to);
-// Makes `to` in `into` a second name of the file `from` in `at`.
-Error linkEntry(Place at, const std::string& from, Place into, const std::string& to);
 // Removes a file (never a folder; a link itself, not what it leads to).
 Error removeEntry(Place at, const std::string& name);
 // Makes the folder's changes (names made, renamed, removed) reach the disk.

@@ -291,15 +291,6 @@ Error renameEntry(Place at, const std::string& from, Place into, const std::stri
     return {};
 }
 
-Error linkEntry(Place at, const std::string& from, Place into, const std::string& to) {
-    if (sys(SystemCall::Link, [&] {
-            return ::linkat(static_cast<int>(at.folder), from.c_str(),
-                            static_cast<int>(into.folder), to.c_str(), 0);
-        }) != 0)
-        return fail(errno, into.path / to);
-    return {};
-}
-
 Error removeEntry(Place at, const std::string& name) {
     if (sys(SystemCall::Unlink,
             [&] { return ::unlinkat(static_cast<int>(at.folder), name.c_str(), 0); }) != 0)

@@ -289,13 +289,6 @@ Error renameEntry(Place at, const std::string& from, Place into, const std::stri
     return {};
 }
 
-Error linkEntry(Place at, const std::string& from, Place into, const std::string& to) {
-    const fs::path target = entry(into, to);
-    if (!CreateHardLinkW(wide(target).c_str(), wide(entry(at, from)).c_str(), nullptr))
-        return lastError(target);
-    return {};
-}
-
 Error removeEntry(Place at, const std::string& name) {
     const fs::path path = entry(at, name);
     const DWORD a = GetFileAttributesW(wide(path).c_str());

@@ -23,7 +23,6 @@ enum class SystemCall {
     Flush,
     Close,
     Rename,
-    Link,
     Unlink,
     MakeFolder,
     Lock,

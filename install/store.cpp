@@ -468,8 +468,6 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     Result<Folder> keptIn = keptFolder(slot, true);
     if (!keptIn.ok()) return keptIn.error;
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
-    if (keptIn.value.info(keptName).kind == EntryKind::Folder)
-        return failure(ErrorCode::IsFolder, 0, utf8Text(keptIn.value.path() / utf8Path(keptName)));
     Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
     if (!copy.ok()) return copy.error;
     record.intent = Record::Intent{Op::Keep, copy.value.digest()};

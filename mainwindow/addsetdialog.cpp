@@ -24,6 +24,8 @@ AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
     source_->setMinimumWidth(320);
     auto* folder = new QPushButton(tr("&Folder..."));
     auto* archive = new QPushButton(tr("&Archive..."));
+    folder->setObjectName(QStringLiteral("folder"));
+    archive->setObjectName(QStringLiteral("archive"));
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("name"));
     name_->setMaxLength(static_cast<int>(kMaxSetName));

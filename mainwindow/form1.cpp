@@ -216,7 +216,6 @@ void Form1::addSet(AddSetDialog& dialog) {
     // has got and can stop it; a stopped add leaves nothing behind.
     QProgressDialog reading(tr("Reading %1...").arg(source), tr("Cancel"), 0, 0, this);
     reading.setWindowTitle(dialog.windowTitle());
-    reading.setObjectName(QStringLiteral("reading"));
     std::atomic<bool> stop = false;
     SetOutcome outcome;
     QThread* worker = QThread::create([&] {

@@ -26,10 +26,12 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
         ASSERT_EQ(wineDrives().size(), 2u);
         EXPECT_EQ(wineDrives()[1].letter, 'd');  // "D:" counts, in lower case
     }
-    const long listed = fileLayerCounts().listings;
+    const long listed = fileLayerCounts().driveListings;
     WinePrefix wine;
-    for (int i = 0; i < 3; ++i) resolvePath("C:\\Games");
-    EXPECT_EQ(fileLayerCounts().listings, listed + 1);  // its drives listed once a run
+    fs::create_symlink("../nowhere", wine.path() / "dosdevices/C:");  // "c:" is Wine's own
+    for (const char* text : {"C:\\Games\\varnex 2001", "c:\\games\\VARNEX 2001"})
+        EXPECT_EQ(resolvePath(text).value, wine.path() / "dosdevices/c:/Games/VARNEX 2001") << text;
+    EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);  // its drives listed once a run
     ::unsetenv("HOME");  // then the account's own home, and never a crash
     EXPECT_NO_THROW(winePrefix());
 }
@@ -89,6 +91,12 @@ TEST(Staged, IsAllOrNothing) {
     EXPECT_EQ(staged.value.digest().size, 12u);
     EXPECT_EQ(fs::status(tmp.path() / "game.fsh").permissions(),
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // Names it has just made or removed are found letter case aside, as any other.
+    EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
+    ASSERT_TRUE(writeWhole(folder, "New.fsh", "x").ok());
+    EXPECT_EQ(folder.find("NEW.FSH"), "New.fsh");
+    ASSERT_TRUE(removeFile(folder, "New.fsh").ok());
+    EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
 }
 
 // What a healthy disk never does, through the file layer's seam: a system call failing,

@@ -87,8 +87,10 @@ class TestGameFolder : public QObject {
         QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=\n"));
         // Any text comes back as it went in: quotes, accents, control characters.
         const QString odd = QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01");
-        QVERIFY(GameFolderSetting::write(odd, nullptr));
-        QCOMPARE(GameFolderSetting::read().folder, odd);
+        for (const QString& text : {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"), odd}) {
+            QVERIFY(GameFolderSetting::write(text, nullptr));
+            QCOMPARE(GameFolderSetting::read().folder, text);
+        }
         QSettings::SettingsMap map;  // and so does the file, read afresh
         QFile again(scratch.file());
         QVERIFY(again.open(QIODevice::ReadOnly) && readIni(again, map));
@@ -198,6 +200,8 @@ class TestGameFolder : public QObject {
         d.Dir1->setCurrentRow(d.rows().indexOf(QStringLiteral("Grandchild")));
         QTest::keyClick(d.Dir1, Qt::Key_Return);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child/Grandchild"));
+        QTest::keyClick(d.Dir1, Qt::Key_Tab);  // the folders first, then the drives
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(d.Drive1));
         QTest::keyClick(d.dialog.get(), Qt::Key_Escape);
         d.OK->setFocus();
         QTest::keyClick(d.OK, Qt::Key_Return);

@@ -35,8 +35,10 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
-    for (const auto& [name, text] : snapshot(gameDir()))
+    for (const auto& [name, text] : snapshot(gameDir())) {  // nothing half done, or noted so
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
+        EXPECT_EQ(text.find("intent="), std::string::npos) << text;
+    }
     const Report& report = lastReport();
     const Error& error = c.stage == S::None ? report.refusal : report.files.at(0).error;
     EXPECT_EQ(error.code, c.error);
@@ -51,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<StoreFaultCase>{
         {"disk_full_copying", false, Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
         {"disk_full_keeping", false, Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
+        {"keeping_not_noted", false, Rename, EROFS, 0, ErrorCode::ReadOnlyDisk, S::Keep},
+        {"kept_folder_refused", false, MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"not_noted", false, Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},  // after keeping
         {"in_use", false, Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
         {"store_read_only", false, MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,7 @@ class TestMainWindow : public QObject {
         Window w;
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
+        QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.list()));
         QVERIFY(w.list()->selectedItems().isEmpty());
         for (int i = 0; i < 10; ++i) {  // the invisible transfer controls are never reached
@@ -277,11 +279,21 @@ class TestMainWindow : public QObject {
         QCOMPARE(answers.boxes.size(), 2);  // asked at each start with nothing stored
         QVERIFY(answers.boxes[0].text.contains(found));
         QCOMPARE(GameFolderSetting::read().folder, cwd);
+        {  // Configuration > Find Game Folder... offers it too, and OK takes it
+            Form1 form(kChannels);
+            form.Form_Load();
+            answers.answerDialog = [](QDialog& d) {
+                d.accept();
+                return d.result();
+            };
+            form.findChild<QAction*>(QStringLiteral("mnuFindGame"))->trigger();
+            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Ubicacion"))->text(), found);
+        }
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
-        answers.yesOrNo = QMessageBox::Yes;  // and Yes takes it, with no dialog
+        answers.yesOrNo = QMessageBox::Yes;  // and Yes at start-up takes it, with no dialog
         Form1 form(kChannels);
         form.Form_Load();
-        QCOMPARE(answers.dialogs, 2);
+        QCOMPARE(answers.dialogs, 3);
         QCOMPARE(GameFolderSetting::read().folder, found);
     }
 
@@ -289,6 +301,7 @@ class TestMainWindow : public QObject {
         LinkRecorder links;
         Window w;
         QWidget* label = w.get("Label4");
+        QCOMPARE(label->cursor().shape(), Qt::UpArrowCursor);
         QTest::mouseClick(label, Qt::RightButton);
         QTest::mousePress(label, Qt::LeftButton);
         QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));  // dragged off
@@ -444,7 +457,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(offeredSets, QStringList{typedName});
         QCOMPARE(removeButton, QStringLiteral("Remove"));
         QCOMPARE(w.list()->count(), 7);
-        QVERIFY(w.text("Text1")->text().isEmpty() && !w.get("Command1")->isEnabled());
+        QVERIFY(w.text("Text1")->text().isEmpty() && !w.text("Text1")->isEnabled() &&
+                !w.get("Command1")->isEnabled());
 
         typedName.clear();
         for (const QString& dropped :
@@ -470,7 +484,22 @@ class TestMainWindow : public QObject {
 
     // The name follows the source, in capitals, until the player types one; Add needs both.
     void addSetDialogNamesTheSetUntilTold() {
+        ScratchSettings settings;  // the scratch home, with its Downloads
+        const QString downloads = QFileInfo(settings.file()).path() + QStringLiteral("/Downloads");
+        QVERIFY(QDir().mkpath(downloads));
+        ModalAnswers answers;
+        QString opened, filter;
+        answers.answerDialog = [&](QDialog& chooser) {
+            opened = static_cast<QFileDialog&>(chooser).directory().path();
+            filter = static_cast<QFileDialog&>(chooser).nameFilters().value(0);
+            return int(QDialog::Rejected);
+        };
         AddSetDialog d;
+        auto* archive = d.findChild<QPushButton*>(QStringLiteral("archive"));
+        QVERIFY(archive);
+        archive->click();  // packs come from the web: the chooser starts in Downloads
+        QCOMPARE(opened, downloads);
+        QVERIFY(filter.contains(QStringLiteral("*.7z")));
         auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
         auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
         auto* add = d.findChild<QPushButton*>(QStringLiteral("add"));
@@ -550,6 +579,8 @@ class TestMainWindow : public QObject {
              "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
             {report(A::Restore, K::NothingToRestore), Reports::Where::Window,
              "There is nothing to restore"},
+            {report(A::Restore, K::Done, {}, {file(O::Removed)}), Reports::Where::Window,
+             "Removed (added by channel installs):\n  \\DATA"},
             {report(A::Install, K::Done, {},
                     {file(O::Replaced, {}, {}, "\\KESTRO backup\\x.set-aside")}),
              Reports::Where::Window,

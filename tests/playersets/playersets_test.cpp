@@ -69,11 +69,29 @@ INSTANTIATE_TEST_SUITE_P(
                       AddCase{"long-walk.7z", What::SourceProblem, Source::WalkTooLong, 0},
                       AddCase{"streamed.zip", What::SourceProblem, Source::WalkTooLong, 0},
                       AddCase{"twice.zip", What::SourceProblem, Source::FileTwice, 0},
+                      AddCase{"toolarge.7z", What::SourceProblem, Source::SetTooLarge, 0},
                       AddCase{"damaged.zip", What::SourceProblem, Source::Damaged, 0},
                       AddCase{"none.zip", What::NoGameFiles, Source::None, 0},
                       AddCase{"not-an-archive.zip", What::SourceProblem, Source::UnknownArchive, 0},
                       AddCase{"missing", What::SourceProblem, Source::NotASource, 0}),
     [](const auto& info) { return rowName(info.index, info.param.source); });
+
+// The player's own sets are kept in their data folder, and with no home there are none.
+TEST(SetsFolder, IsInThePlayersDataFolder) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const std::string saved = data ? data : "";
+    ::setenv("HOME", "/home/ana", 1);
+    for (const char* xdg : {"/data", "relative", ""}) {
+        ::setenv("XDG_DATA_HOME", xdg, 1);
+        EXPECT_EQ(PlayerSets::forThisUser().folder(),
+                  fs::path(*xdg == '/' ? "/data" : "/home/ana/.local/share") / "KESTRO/channels");
+    }
+    ::unsetenv("HOME");
+    EXPECT_TRUE(PlayerSets::forThisUser().folder().empty());
+    ::setenv("HOME", home.c_str(), 1);
+    data ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
+}
 
 TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "CON TV", "COM0",

@@ -102,14 +102,6 @@ class TranslationsTest : public QObject {
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
-    // Every catalogue in the folder is one of the rows above.
-    void everyCatalogueIsChecked() {
-        const QStringList files = QDir(kTranslations).entryList({QStringLiteral("*.ts")});
-        QCOMPARE(files, QStringList({QStringLiteral("kestro_es.ts"), QStringLiteral("kestro_pl.ts"),
-                                     QStringLiteral("kestro_pt.ts"), QStringLiteral("kestro_ro.ts"),
-                                     QStringLiteral("kestro_ru.ts")}));
-    }
-
     void programSpeaks_data() {
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<QString>("option");
