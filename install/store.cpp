@@ -641,34 +641,37 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         Digest digest;
         back = file.ok() && digestOf(file.value, digest).ok() && digest == *record.kept;
     }
+    if (!back && now.kind == EntryKind::File && !ours) {
+        if (!record.authorUnknown) {
+            out.kind = Kind::LeftChanged;
+            return out;
+        }
+        // Whose it is is not known: it is kept apart, and the original goes back.
+        Result<ReadFile> file = ReadFile::open(folder.value, name);
+        if (!file.ok()) return fail(Stage::Keep, file.error);
+        if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
+            return fail(Stage::Keep, e);
+    }
+    // Noted first, whether the kept copy is to be put back or is only left to tidy: with
+    // it gone, the state must not say it is kept.
+    record.intent = Record::Intent{Op::PutBack, *record.kept};
+    if (Error e = save(); !e.ok()) {
+        record.intent.reset();
+        return fail(Stage::Note, e);
+    }
+    Stage stage = back ? Stage::Tidy : Stage::PutBack;
+    Error e;
     if (back) {
         Result<Folder> keptIn = keptFolder(slot, false);
-        if (!keptIn.ok()) return fail(Stage::Tidy, keptIn.error);
-        if (Error e = removeFile(keptIn.value, keptIn.value.find(kGameFiles[slot].name)); !e.ok())
-            return fail(Stage::Tidy, e);
+        e = keptIn.ok() ? removeFile(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
+                        : keptIn.error;
     } else {
-        if (now.kind == EntryKind::File && !ours) {
-            if (!record.authorUnknown) {
-                out.kind = Kind::LeftChanged;
-                return out;
-            }
-            // Whose it is is not known: it is kept apart, and the original goes back.
-            Result<ReadFile> file = ReadFile::open(folder.value, name);
-            if (!file.ok()) return fail(Stage::Keep, file.error);
-            if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
-                return fail(Stage::Keep, e);
-        }
-        record.intent = Record::Intent{Op::PutBack, *record.kept};
-        if (Error e = save(); !e.ok()) {
-            record.intent.reset();
-            return fail(Stage::Note, e);
-        }
-        Stage stage = Stage::PutBack;
-        if (Error e = putBack(slot, folder.value, name, stage); !e.ok()) {
-            record.intent.reset();
-            dirty_ = true;
-            return fail(stage, e);
-        }
+        e = putBack(slot, folder.value, name, stage);
+    }
+    if (!e.ok()) {
+        record.intent.reset();
+        dirty_ = true;
+        return fail(stage, e);
     }
     record = {};
     dirty_ = true;

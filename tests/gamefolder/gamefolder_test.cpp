@@ -105,38 +105,26 @@ class TestGameFolder : public QObject {
         QTest::addColumn<QString>("reads");
         QTest::addColumn<QString>("problem");
         const QByteArray line("[GENERAL]\nPATH=C:\\x\n");
-        const QString damaged = QStringLiteral("not a settings file");
-        QTest::newRow("names in any case")
-            << QByteArray("; by hand\r\n[general]\r\n  path = E:\\Juegos  \r\n") << "E:\\Juegos"
-            << "";
-        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + line << "C:\\x"
-                                    << "";
-        QTest::newRow("escapes") << QByteArray("[GENERAL]\nPATH=\"C:\\\\a\\x41\\t\"\n")
-                                 << "C:\\aA\t"
-                                 << "";
-        QTest::newRow("64 KiB") << line + QByteArray(65536 - line.size(), ';') << "C:\\x"
-                                << "";
-        QTest::newRow("one byte more") << line + QByteArray(65537 - line.size(), ';') << ""
-                                       << "larger than 64 KiB";
+        const QString damaged = QStringLiteral("not a settings file"), none;
+        // clang-format off
+        QTest::newRow("names in any case") << QByteArray("; by hand\r\n[general]\r\n  path = E:\\Juegos  \r\n") << "E:\\Juegos" << none;
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + line << "C:\\x" << none;
+        QTest::newRow("escapes") << QByteArray("[GENERAL]\nPATH=\"C:\\\\a\\x41\\t\"\n") << "C:\\aA\t" << none;
+        QTest::newRow("64 KiB") << line + QByteArray(65536 - line.size(), ';') << "C:\\x" << none;
+        QTest::newRow("one byte more") << line + QByteArray(65537 - line.size(), ';') << "" << "larger than 64 KiB";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << "" << damaged;
         QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "" << damaged;
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "" << damaged;
-        QTest::newRow("short escape")
-            << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
+        QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "" << damaged;
-        QTest::newRow("broken section")
-            << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
+        QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
         QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "" << damaged;
-        QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x"
-                                        << "";
-        QTest::newRow("key with a slash")
-            << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "" << damaged;
-        QTest::newRow("a NUL byte")
-            << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "" << damaged;
-        QTest::newRow("a pipe") << QByteArray("<pipe>") << ""
-                                << "not a plain file";
-        QTest::newRow("a link") << QByteArray("<link>") << ""
-                                << "a link";
+        QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x" << none;
+        QTest::newRow("key with a slash") << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "" << damaged;
+        QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "" << damaged;
+        QTest::newRow("a pipe") << QByteArray("<pipe>") << "" << "not a plain file";
+        QTest::newRow("a link") << QByteArray("<link>") << "" << "a link";
+        // clang-format on
     }
     void settingFromAnyFile() {
         QFETCH(QByteArray, contents);
@@ -238,15 +226,12 @@ class TestGameFolder : public QObject {
         QTest::addColumn<QString>("line");
         const QStringList two{"~/Games|Lutris prefix ~/Games/x",
                               "C:\\Games\\VARNEX 2001|Wine prefix ~/.wine"};
-        QTest::newRow("nothing") << QStringList() << "" << false << -1
-                                 << "Looked in place 0, place 1, place 2, place 3 and 2 more "
-                                    "(9 folders).";
-        QTest::newRow("in use by its other name")
-            << two << "~/Games/VARNEX 2001" << false << 1 << "";
-        QTest::newRow("none in use, stopped early")
-            << two << "C:\\VARNEX" << true << -1
-            << "The search stopped early: some places were not searched. Could not read ~/x: "
-               "permission denied.";
+        // clang-format off
+        QTest::newRow("nothing") << QStringList() << "" << false << -1 << "Looked in place 0, place 1, place 2, place 3 and 2 more (9 folders).";
+        QTest::newRow("in use by its other name") << two << "~/Games/VARNEX 2001" << false << 1 << "";
+        QTest::newRow("none in use, stopped early") << two << "C:\\VARNEX" << true << -1
+            << "The search stopped early: some places were not searched. Could not read ~/x: permission denied.";
+        // clang-format on
     }
     void findGameDialog() {
         QFETCH(QStringList, found);
@@ -278,27 +263,6 @@ class TestGameFolder : public QObject {
                  found.isEmpty()
                      ? QString()
                      : QString::fromStdString(report.found[std::max(marked, 0)].folder));
-    }
-
-    void askToUseTheOneFound_data() {
-        QTest::addColumn<QStringList>("found");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("use");
-        QTest::newRow("one, Yes") << QStringList{"C:\\G|x"} << true << "C:\\G";
-        QTest::newRow("one, No") << QStringList{"C:\\G|x"} << false << "";
-        QTest::newRow("two") << QStringList{"C:\\G|x", "/g|y"} << true << "";
-    }
-    void askToUseTheOneFound() {
-        QFETCH(QStringList, found);
-        QFETCH(bool, yes);
-        QFETCH(QString, use);
-        ModalAnswers answers;
-        answers.yesOrNo = yes ? QMessageBox::Yes : QMessageBox::No;
-        QCOMPARE(askToUseFoundGame(nullptr, reportOf(found)).value_or(QString()), use);
-        QCOMPARE(answers.boxes.size(), found.size() == 1 ? 1 : 0);
-        if (found.size() == 1)
-            QCOMPARE(answers.boxes[0].text,
-                     QStringLiteral("VARNEX 2001 was found in C:\\G. Use this folder?"));
     }
 };
 

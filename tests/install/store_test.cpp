@@ -31,10 +31,9 @@ enum Kind {
     PlayersSet,   // P: the player adds, replaces or removes a set of their own
     StateLost,    // S: the player deletes state.txt, as README says they may
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
-    Damages,      // X: a state file that is no state file, or a second copy holding the lock
     Links,        // L: a link where one of the program's folders belongs
 };
-constexpr std::string_view kLetters = "IRWDPSCXL";
+constexpr std::string_view kLetters = "IRWDPSCL";
 struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
@@ -50,13 +49,17 @@ struct Model {
     std::array<std::set<std::string>, 4> history;
     std::array<bool, 4> lost{}, forgotten{};
     std::set<std::string> setFiles;  // every file a set of the player's ever held
-    // What the program put in place there, and whether the player's latest version is
-    // byte for byte one of those (the program then takes it for its own, by its record).
+    // What the program put in place there or was about to, and whether the player's latest
+    // version is byte for byte one of those (the program then takes it for its own, by its
+    // record).
     std::array<std::set<std::string>, 4> programWrote;
     std::array<bool, 4> sameAsOurs{};
     // The program told the player it kept two versions apart, not knowing whose the one in
     // place was; which of them it puts back is then its best guess.
     std::array<bool, 4> setAside{};
+    // What the program, knowing nothing, found in place and kept as the player's: its own
+    // file for all it could tell, which a restore may then put back as "the original".
+    std::array<std::set<std::string>, 4> adopted;
     std::array<size_t, 4> asideCount{};
 };
 
@@ -135,9 +138,15 @@ class ModelCheck : public Install {
         crashedLast = false;
         switch (s.kind) {
             case InstallStep:
-            case RestoreStep:
-                runProgram(s, key);
+            case RestoreStep: {
+                std::array<std::optional<std::string>, 4> before;
+                for (size_t i = 0; i < 4; ++i) before[i] = contents(file(i));
+                const bool refused = runProgram(s, key);
+                for (size_t i = 0; i < 4; ++i)
+                    if (s.kind == InstallStep && !refused && model.forgotten[i] && before[i])
+                        model.adopted[i].insert(*before[i]);
                 break;
+            }
             case GameWrites: {
                 // Now and then byte for byte a file a pack ships: packs carry stock files.
                 const std::set<std::string> packs = channelContents();
@@ -185,7 +194,6 @@ class ModelCheck : public Install {
                 forget();
                 break;
             case Contradicts:
-            case Damages:
             case Links:
                 if (auto broken = refusedStep(s, key, random)) return broken;
         }
@@ -200,8 +208,7 @@ class ModelCheck : public Install {
         const fs::path state = store() / "state.txt";
         const size_t slot = static_cast<size_t>(s.arg) % 4;
         std::optional<fs::path> aside;  // a real folder moved away for a link in its place
-        std::optional<FileLock> other;
-        if (s.kind == Contradicts) {  // well-formed, as the program writes it, but untrue
+        if (s.kind == Contradicts) {    // well-formed, as the program writes it, but untrue
             int line = 0;
             auto records = fs::exists(state) ? parseState(readFile(state), line) : std::nullopt;
             if (!records) return std::nullopt;  // nothing to contradict
@@ -229,18 +236,6 @@ class ModelCheck : public Install {
                     record.intent = Record::Intent{Record::Intent::Op::PutBack, other};
             }
             writeFile(state, formatState(*records));
-        } else if (s.kind == Damages) {
-            fs::create_directories(store());
-            if (fs::exists(state)) fs::rename(state, gameDir() / "state.saved");
-            if (s.arg % 3 == 0) {
-                other.emplace();
-                if (!other->lock(Folder::open(store()).value, "kestro.lock").ok())
-                    return "a second copy could not take the lock";
-            } else if (s.arg % 3 == 1) {
-                writeFile(state, "Misc16.fsh.before=maybe\n");
-            } else {
-                fs::create_directories(state);
-            }
         } else {
             const fs::path place = gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5];
             if (!fs::exists(place.parent_path())) return std::nullopt;
@@ -265,17 +260,10 @@ class ModelCheck : public Install {
             if (aside) fs::rename(*aside, gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5]);
             return std::nullopt;
         }
-        if (!refused) return "a contradicting or damaged store was not refused";
+        if (!refused) return "a contradicting store was not refused";
         if (unlocked() != held) return "a refused run changed the game folder";
-        // The player does as they are told: the state file goes (or comes back from
-        // where they had saved it).
-        other.reset();
-        fs::remove_all(state);
-        if (fs::exists(gameDir() / "state.saved") && random() % 2)
-            fs::rename(gameDir() / "state.saved", state);
-        else
-            forget();
-        fs::remove(gameDir() / "state.saved");
+        fs::remove(state);  // the player does as they are told
+        forget();
         return std::nullopt;
     }
 
@@ -297,7 +285,8 @@ class ModelCheck : public Install {
             model.asideCount[i] = aside;
             if (!ran || s.kind != RestoreStep) continue;
             const bool aVersionOfItsOwn = !model.own[i] && (!now || model.history[i].count(*now));
-            const bool inDoubt = model.forgotten[i] || model.setAside[i] || model.sameAsOurs[i];
+            const bool inDoubt = model.forgotten[i] || model.setAside[i] || model.sameAsOurs[i] ||
+                                 (now && model.adopted[i].count(*now));
             if (said(K::Done) && now != model.own[i] && !aVersionOfItsOwn && !inDoubt)
                 return "restore said all is back, but " + name + " is not";
             if (said(K::NothingToRestore) && fs::exists(file(i, true)))
@@ -305,12 +294,11 @@ class ModelCheck : public Install {
         }
         if (readFile(gameDir() / "VARNEX.EXE") != "the game itself")
             return "a file not ours changed";
-        if (s.kind == InstallStep) {  // cut short or not, what reached the game's files
+        if (s.kind == InstallStep) {  // cut short or not: what it wrote, or was about to
             const Catalogue catalogue = this->catalogue();
             for (const ChannelSet::File& f :
                  catalogue.sets()[static_cast<size_t>(s.arg) % catalogue.sets().size()].files)
-                if (contents(file(f.slot)) == readFile(f.source.path))
-                    model.programWrote[f.slot].insert(readFile(f.source.path));
+                model.programWrote[f.slot].insert(readFile(f.source.path));
         }
         if (!ran) return std::nullopt;
         if (said(K::Refused))  // nothing but the players' own doings: never a reason to refuse
@@ -351,7 +339,7 @@ class ModelCheck : public Install {
     static std::vector<Step> sequence(std::mt19937& random) {
         std::vector<Step> steps(3 + random() % 16);
         for (Step& s : steps) {
-            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCXXLL";
+            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLL";
             s.kind = static_cast<Kind>(kLetters.find(kinds[random() % kinds.size()]));
             s.arg = static_cast<int>(random() % 10);
             const bool program = s.kind == InstallStep || s.kind == RestoreStep;
@@ -407,41 +395,21 @@ struct Breach {
     K last;                                      // and the last report says so
 };
 
+// clang-format off
 const Breach kBreaches[] = {
-    {"AFileTheGameRepairedSurvivesRestore",
-     "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore",
-     "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
-    {"APackShippingTheGamesOwnFileKeepsIt",
-     "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;"
-     "drop ../sets/MINE/popups.abg;restore",
-     "DATA/POPUPS/popups.abg", "stock", K::Done},
-    {"AnInstallCutShortAfterAddingAFileIsUndone",
-     "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr,
-     K::Done},
-    {"AStateSayingAbsentBesideAKeptCopyIsDamage",
-     "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore",
-     "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
-    {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA",
-     "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
-    {"AFileAlreadyBackIsOnlyTidied",
-     "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore",
-     "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
-    {"AStateOfTheFirstFormatIsRead",
-     "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore",
-     "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
-    {"ACrashsTemporaryIsNoOriginal",
-     "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1=half;restore",
-     "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
-    {"ADataFolderLinkedElsewhereIsNotWrittenThrough",
-     "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
-    {"ATemporaryBehindALinkIsNotTidied",
-     "write ../elsewhere/.Misc16.fsh.kestro-x1=not ours;drop DATA/ENVIRO;"
-     "link DATA/ENVIRO=../../elsewhere;install FOX",
-     "../elsewhere/.Misc16.fsh.kestro-x1", "not ours", K::Refused},
-    {"AStateFileLinkedElsewhereIsNotFollowed",
-     "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore",
-     "../outside.txt", "not the game's", K::Refused},
+    {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
+    {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
+    {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
+    {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
+    {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
+    {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
+    {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
+    {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
+    {"ADataFolderLinkedElsewhereIsNotWrittenThrough", "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
+    {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1", "not ours", K::Refused},
+    {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused},
 };
+// clang-format on
 
 class Breaches : public Install, public ::testing::WithParamInterface<Breach> {};
 
