@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"disk_full_copying", false, Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
         {"disk_full_keeping", false, Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
         {"keeping_not_noted", false, Rename, EROFS, 0, ErrorCode::ReadOnlyDisk, S::Keep},
+        {"kept_copy_not_put", false, Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"kept_folder_refused", false, MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"not_noted", false, Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},  // after keeping
         {"in_use", false, Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
