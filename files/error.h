@@ -36,6 +36,7 @@ enum class ErrorCode {
     Locked,     // another copy of the program holds the folder
     Cancelled,  // the player stopped it
     Damaged,    // a record the program keeps is not what it wrote (the store says how)
+    KeptChanged,  // a kept copy no longer holds what was kept
     Other,
 };
 

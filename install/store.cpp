@@ -652,6 +652,17 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
             return fail(Stage::Keep, e);
     }
+    // Only the copy that was kept goes back: one changed since is not the original.
+    if (!back) {
+        Result<Folder> keptIn = keptFolder(slot, false);
+        Result<ReadFile> kept =
+            keptIn.ok() ? ReadFile::open(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
+                        : Result<ReadFile>(keptIn.error);
+        Digest digest;
+        if (Error e = kept.ok() ? digestOf(kept.value, digest) : kept.error; !e.ok())
+            return fail(Stage::PutBack, e);
+        if (digest != *record.kept) return fail(Stage::PutBack, failure(ErrorCode::KeptChanged));
+    }
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
     record.intent = Record::Intent{Op::PutBack, *record.kept};

@@ -86,6 +86,10 @@ QString Reports::describe(const Error& error) {
             return tr("it was stopped");
         case ErrorCode::Damaged:
             return tr("\"KESTRO backup\" is damaged");
+        case ErrorCode::KeptChanged:
+            return tr(
+                "its copy in \"KESTRO backup\" was changed since it was kept, so it was "
+                "left as it is");
         case ErrorCode::Other:
             break;
     }

@@ -34,6 +34,16 @@ SetOutcome outcome(What what, std::string name, Error error = {}) {
     return o;
 }
 
+// The sets folder itself, never through a link (the folders above it are the player's
+// own, links and all); made first with `create`.
+Result<Folder> openSets(const fs::path& path, bool create) {
+    if (path.empty()) return failure(ErrorCode::FolderMissing);
+    std::error_code ec;
+    if (create) fs::create_directories(path.parent_path(), ec);
+    Result<Folder> parent = Folder::open(path.parent_path());
+    return parent.ok() ? parent.value.child(utf8Text(path.filename()), create) : parent;
+}
+
 // The sets folder, made if need be and locked; tidies what an add or a remove cut short
 // left behind.
 struct LockedSets {
@@ -42,15 +52,8 @@ struct LockedSets {
     Error error;
 
     explicit LockedSets(const fs::path& path) {
-        if (path.empty()) {
-            error = failure(ErrorCode::FolderMissing);
-            return;
-        }
-        std::error_code ec;  // the folders above are the player's own, links and all
-        fs::create_directories(path.parent_path(), ec);
-        Result<Folder> parent = Folder::open(path.parent_path());
-        Result<Folder> sets = parent.ok() ? parent.value.child(utf8Text(path.filename()), true)
-                                          : Result<Folder>(parent.error);
+        std::error_code ec;
+        Result<Folder> sets = openSets(path, true);
         if (!sets.ok()) {
             error = sets.error;
             return;
@@ -119,7 +122,7 @@ std::string defaultSetName(std::string_view source) {
 std::vector<std::string> PlayerSets::names() const {
     std::vector<std::string> names;
     if (folder_.empty()) return names;
-    Result<Folder> sets = Folder::open(folder_);
+    Result<Folder> sets = openSets(folder_, false);
     const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
     for (const std::string& name : all.value)
         if (setNameProblem(name) == NameProblem::None &&
@@ -131,7 +134,7 @@ std::vector<std::string> PlayerSets::names() const {
 std::vector<ChannelSet> PlayerSets::read() const {
     std::vector<ChannelSet> sets;
     if (folder_.empty()) return sets;
-    Result<Folder> root = Folder::open(folder_);
+    Result<Folder> root = openSets(folder_, false);
     if (!root.ok()) return sets;
     for (const std::string& name : names()) {
         Result<Folder> folder = root.value.child(name);

@@ -667,6 +667,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>To go on, move %1 out of it.</source>
         <translation>Para continuar, mueva %1 fuera de ella.</translation>
     </message>
+    <message>
+        <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
+        <translation>su copia en &quot;KESTRO backup&quot; cambió después de guardarse, así que se dejó como está</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

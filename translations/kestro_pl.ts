@@ -668,6 +668,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>To go on, move %1 out of it.</source>
         <translation>Aby kontynuować, przenieś %1 poza niego.</translation>
     </message>
+    <message>
+        <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
+        <translation>jego kopia w &quot;KESTRO backup&quot; została zmieniona po zachowaniu, więc pozostawiono go bez zmian</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

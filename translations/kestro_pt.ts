@@ -667,6 +667,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <source>To go on, move %1 out of it.</source>
         <translation>Para continuar, mova %1 para fora dela.</translation>
     </message>
+    <message>
+        <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
+        <translation>a sua cópia em &quot;KESTRO backup&quot; foi alterada depois de guardada, por isso ficou como está</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

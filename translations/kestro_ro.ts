@@ -668,6 +668,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <source>To go on, move %1 out of it.</source>
         <translation>Pentru a continua, mutați %1 în afara lui.</translation>
     </message>
+    <message>
+        <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
+        <translation>copia sa din &quot;KESTRO backup&quot; a fost schimbată după ce a fost păstrată, așa că a fost lăsat cum este</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -668,6 +668,10 @@ The files that channel installs added are removed.</source>
         <source>To go on, move %1 out of it.</source>
         <translation>Чтобы продолжить, переместите %1 из неё.</translation>
     </message>
+    <message>
+        <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
+        <translation>его копия в &quot;KESTRO backup&quot; изменена после сохранения, поэтому он оставлен как есть</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

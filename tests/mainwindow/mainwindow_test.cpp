@@ -522,84 +522,55 @@ class TestMainWindow : public QObject {
         using A = Report::Action;
         using K = Report::Kind;
         using O = FileOutcome::Kind;
+        using D = StoreDamage::What;
         const Catalogue catalogue{std::filesystem::path()};
-        const auto file = [](O kind, Error e = {}, FileOutcome::Stage stage = {},
-                             std::string aside = {}) {
-            return FileOutcome{kind,         0,     "\\DATA\\ENVIRO\\Misc16.fsh",
-                               std::move(e), stage, std::move(aside)};
+        const auto file = [](O kind, Error e = {}, std::string aside = {}) {
+            return FileOutcome{kind,
+                               0,
+                               "\\DATA\\ENVIRO\\Misc16.fsh",
+                               std::move(e),
+                               FileOutcome::Stage::Keep,
+                               std::move(aside)};
         };
         const auto report = [&](A action, K kind, Error why = {},
-                                std::vector<FileOutcome> files = {}, StoreDamage damage = {}) {
+                                std::vector<FileOutcome> files = {}, D damage = {}) {
             return Report{
-                action,         kind,  "C:\\VARNEX 2001", catalogue.find("FOX"), std::move(files),
-                std::move(why), damage};
+                action,           kind,           "C:\\VARNEX 2001", catalogue.find("FOX"),
+                std::move(files), std::move(why), {damage, 0, 0, {}}};
         };
-        const Error full = failure(ErrorCode::DiskFull);
-        const struct {
-            Report report;
-            Reports::Where where;
-            const char* says;
-        } rows[] = {
-            {report(A::Install, K::Done), Reports::Where::Window,
-             "Instalacion de Canal Completada con Éxito"},
-            {report(A::Install, K::Refused, failure(ErrorCode::Locked)), Reports::Where::Window,
-             "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
-            {report(A::Restore, K::Refused, failure(ErrorCode::Locked)), Reports::Where::Window,
-             "No game file was put back."},
-            {report(A::Restore, K::Refused,
-                    failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup")),
-             Reports::Where::Window,
-             "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
-            {report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA")),
-             Reports::Where::Window,
-             "\\DATA is a link to another place; KESTRO does not write through links"},
-            {report(A::Install, K::Refused, failure(ErrorCode::Damaged), {},
-                    {StoreDamage::What::KeptNotRecorded, 0, 0, {}}),
-             Reports::Where::Window,
-             "holds a kept Misc16.fsh, but its state file says the game had none"},
-            {report(A::Install, K::Refused, failure(ErrorCode::Damaged), {},
-                    {StoreDamage::What::StoreNotAFolder, 0, 0, {}}),
-             Reports::Where::Window, "move \"KESTRO backup\" somewhere safe"},
-            {report(A::Install, K::Refused, failure(ErrorCode::FolderMissing)),
-             Reports::Where::Window, "with the \"...\" button"},
-            {report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)),
-             Reports::Where::CommandLine,
-             "the drive is not available.\n\nNo game file was put back. Give the game folder with "
-             "--game-folder."},
-            {report(A::Install, K::Incomplete, {},
-                    {file(O::NotReplaced, full, FileOutcome::Stage::Keep)}),
-             Reports::Where::Window,
-             "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it "
-             "was"},
-            {report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)}), Reports::Where::Window,
-             "changed it since the last install"},
-            {report(A::Restore, K::Done, {},
-                    {file(O::Restored, {}, {},
-                          "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside")}),
-             Reports::Where::Window,
-             "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
-            {report(A::Restore, K::NothingToRestore), Reports::Where::Window,
-             "There is nothing to restore"},
-            {report(A::Restore, K::Done, {}, {file(O::Removed)}), Reports::Where::Window,
-             "Removed (added by channel installs):\n  \\DATA"},
-            {report(A::Install, K::Done, {},
-                    {file(O::Replaced, {}, {}, "\\KESTRO backup\\x.set-aside")}),
-             Reports::Where::Window,
-             "Instalacion de Canal Completada con Éxito\n\nFiles whose owner"},
-            {report(A::Install, K::Refused, failure(ErrorCode::Damaged), {},
-                    {StoreDamage::What::LockNotAFile, 0, 0, {}}),
-             Reports::Where::Window, "delete \"kestro.lock\" in it."},
+        const Error damaged = failure(ErrorCode::Damaged);
+        const std::string aside = "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside";
+        const bool window = true, script = false;
+        // clang-format off
+        const struct { Report report; bool window; const char* says; } rows[] = {
+            {report(A::Install, K::Done), window, "Instalacion de Canal Completada con Éxito"},
+            {report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)}), window, "Instalacion de Canal Completada con Éxito\n\nFiles whose owner"},
+            {report(A::Install, K::Refused, failure(ErrorCode::Locked)), window, "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
+            {report(A::Restore, K::Refused, failure(ErrorCode::Locked)), window, "No game file was put back."},
+            {report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup")), window, "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
+            {report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA")), window, "\\DATA is a link to another place; KESTRO does not write through links"},
+            {report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded), window, "holds a kept Misc16.fsh, but its state file says the game had none"},
+            {report(A::Install, K::Refused, damaged, {}, D::StoreNotAFolder), window, "move \"KESTRO backup\" somewhere safe"},
+            {report(A::Install, K::Refused, damaged, {}, D::LockNotAFile), window, "delete \"kestro.lock\" in it."},
+            {report(A::Install, K::Refused, failure(ErrorCode::FolderMissing)), window, "with the \"...\" button"},
+            {report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)), script, "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
+            {report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))}), window, "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
+            {report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)}), window, "changed it since the last install"},
+            {report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)}), window, "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
+            {report(A::Restore, K::Done, {}, {file(O::Removed)}), window, "Removed (added by channel installs):\n  \\DATA"},
+            {report(A::Restore, K::NothingToRestore), window, "There is nothing to restore"},
         };
+        // clang-format on
         for (const auto& row : rows) {
-            const QString text = Reports::report(row.report, row.where);
+            const QString text = Reports::report(
+                row.report, row.window ? Reports::Where::Window : Reports::Where::CommandLine);
             QVERIFY2(text.contains(QString::fromUtf8(row.says)), qPrintable(text));
         }
-        SetOutcome added{SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true};
-        QVERIFY(Reports::setOutcome(added, {}).contains(QStringLiteral(
-            "with Misc16.fsh, preview.jpg. It takes the place of the FOX set that came "
-            "with KESTRO. Passed over: 2 entries")));
-        const SourceProblem walk{SourceProblem::What::WalkTooLong, 0, {}, {}};
-        QVERIFY(Reports::sourceProblem(walk, QStringLiteral("x.7z"))
+        const SetOutcome added{SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true};
+        QVERIFY(Reports::setOutcome(added, {}).contains(
+            QStringLiteral("with Misc16.fsh, preview.jpg. It takes the place of the FOX set that "
+                           "came with KESTRO. Passed over: 2 entries")));
+        QVERIFY(Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {})
                     .contains(QStringLiteral("more than 1 GiB")));
         QVERIFY(
             Reports::nameProblem(NameProblem::TooLong).contains(QStringLiteral("32 characters")));
