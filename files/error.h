@@ -33,9 +33,9 @@ enum class ErrorCode {
     TooLarge,
     InUse,  // the game (or something else) holds the file
     PathTooLong,
-    Locked,     // another copy of the program holds the folder
-    Cancelled,  // the player stopped it
-    Damaged,    // a record the program keeps is not what it wrote (the store says how)
+    Locked,       // another copy of the program holds the folder
+    Cancelled,    // the player stopped it
+    Damaged,      // a record the program keeps is not what it wrote (the store says how)
     KeptChanged,  // a kept copy no longer holds what was kept
     Other,
 };
