@@ -189,14 +189,6 @@ Staged::Staged(Staged&& other) noexcept
       temporary_(std::exchange(other.temporary_, {})),
       digest_(other.digest_) {}
 
-Staged& Staged::operator=(Staged&& other) noexcept {
-    std::swap(folder_, other.folder_);
-    std::swap(name_, other.name_);
-    std::swap(temporary_, other.temporary_);
-    std::swap(digest_, other.digest_);
-    return *this;
-}
-
 namespace {
 
 // Writes a temporary file beside `name` with `fill` (which writes through the given

@@ -97,7 +97,7 @@ class Staged {
     Staged() = default;
     ~Staged();
     Staged(Staged&& other) noexcept;
-    Staged& operator=(Staged&& other) noexcept;
+    Staged& operator=(Staged&&) = delete;
     // Copies `source` to its end, hashing what is written.
     static Result<Staged> copy(ReadFile& source, const Folder& folder, std::string_view name,
                                std::uint32_t mode);

@@ -29,9 +29,11 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
     const long listed = fileLayerCounts().driveListings;
     WinePrefix wine;
     fs::create_symlink("../nowhere", wine.path() / "dosdevices/C:");  // "c:" is Wine's own
+    fs::create_symlink("../drive_c", wine.path() / "dosdevices/ab");  // and this no drive
     for (const char* text : {"C:\\Games\\varnex 2001", "c:\\games\\VARNEX 2001"})
         EXPECT_EQ(resolvePath(text).value, wine.path() / "dosdevices/c:/Games/VARNEX 2001") << text;
     EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);  // its drives listed once a run
+    EXPECT_EQ(wineDrives().size(), 2u);
     ::unsetenv("HOME");  // then the account's own home, and never a crash
     EXPECT_NO_THROW(winePrefix());
 }

@@ -14,7 +14,7 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    bool restoring;  // after an install; else the install itself
+    const char* run;  // "install", or "restore" or "reinstall" after an install
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -28,10 +28,11 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     writeFile(gameFile(0), "game's own");
     fs::create_directories(gameDir() / "DATA/POPUPS");
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
-    if (c.restoring) install("CANAL+");
+    const std::string run = c.run;
+    if (run != "install") install("CANAL+");
     {
         Injecting faults({{c.call, c.code}}, c.callsToPass);
-        c.restoring ? (void)restore() : (void)install("CANAL+");
+        run == "restore" ? (void)restore() : (void)install("CANAL+");
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
@@ -51,18 +52,19 @@ using enum SystemCall;
 INSTANTIATE_TEST_SUITE_P(
     Calls, StoreFault,
     ::testing::ValuesIn(std::vector<StoreFaultCase>{
-        {"disk_full_copying", false, Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
-        {"disk_full_keeping", false, Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
-        {"keeping_not_noted", false, Rename, EROFS, 0, ErrorCode::ReadOnlyDisk, S::Keep},
-        {"kept_copy_not_put", false, Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
-        {"kept_folder_refused", false, MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
-        {"not_noted", false, Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},  // after keeping
-        {"in_use", false, Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
-        {"store_read_only", false, MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
-        {"lock_refused", true, Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
-        {"state_unreadable", true, Read, EIO, 0, ErrorCode::Damaged, S::None},
-        {"put_back_refused", true, Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
-        {"game_file_unreadable", true, Read, EIO, 2, ErrorCode::Other, S::PutBack}}),
+        {"disk_full_copying", "install", Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
+        {"disk_full_keeping", "install", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
+        {"keeping_not_noted", "install", Rename, EROFS, 0, ErrorCode::ReadOnlyDisk, S::Keep},
+        {"kept_copy_not_put", "install", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
+        {"kept_folder_refused", "install", MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
+        {"kept_not_noted", "install", Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},
+        {"in_use", "install", Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
+        {"game_file_unreadable_again", "reinstall", Read, EIO, 4, ErrorCode::Other, S::Keep},
+        {"store_read_only", "install", MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
+        {"lock_refused", "restore", Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
+        {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},
+        {"put_back_refused", "restore", Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
+        {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace
