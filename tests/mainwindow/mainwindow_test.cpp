@@ -94,10 +94,14 @@ class Window {
                           list()->visualItemRect(found.first()).center());
     }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
-    QStringList marked() {  // the channels shown as installed
+    QStringList marked() {  // the channels shown as installed: their icon and a note
+        const QImage mark = QIcon(QStringLiteral(":/icons/installed.png")).pixmap(16).toImage();
         QStringList keys;
-        for (int i = 0; i < list()->count(); ++i)
-            if (!list()->item(i)->toolTip().isEmpty()) keys << list()->item(i)->text();
+        for (int i = 0; i < list()->count(); ++i) {
+            const QListWidgetItem* item = list()->item(i);
+            if (item->icon().pixmap(16).toImage() == mark && !item->toolTip().isEmpty())
+                keys << item->text();
+        }
         return keys;
     }
 
@@ -328,8 +332,9 @@ class TestMainWindow : public QObject {
     // again, and what cannot be done is said, on standard error with the program's name
     // first, with an exit status a script can test. Each row on a game folder of its own.
     void commandLine_data() {
-        QTest::addColumn<QString>("before");     // run first, when not empty
-        QTest::addColumn<QString>("arguments");  // "@" the game folder, "''" an empty value
+        QTest::addColumn<QString>("before");  // run first, when not empty
+        QTest::addColumn<QString>(
+            "arguments");  // "@" the game folder, "%" it from here, "''" empty
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
@@ -338,6 +343,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("version") << "" << "--version" << 0 << "1.0\nCopyright (C)" << false;
         QTest::newRow("help") << "" << "--help" << 0 << "Usage: kestro [options]" << false;
         QTest::newRow("install") << "" << fox << 0 << "con Éxito" << true;
+        QTest::newRow("from here") << "" << "--install FOX --game-folder %" << 0 << "con Éxito" << true;
         QTest::newRow("the stored folder") << "" << "--install FOX" << 0 << "con Éxito" << true;
         QTest::newRow("list") << fox << "--list --game-folder @" << 0 << "TELEON\nFOX (installed)\n" << true;
         QTest::newRow("restore") << fox << "--restore --game-folder @" << 0 << "are back" << false;
@@ -393,7 +399,9 @@ class TestMainWindow : public QObject {
             kestro.setWorkingDirectory(home.path());
             QStringList args = line.split(u' ');
             for (QString& arg : args)
-                arg = arg == QStringLiteral("''") ? QString() : arg.replace(u'@', game);
+                arg = arg == QStringLiteral("''")  ? QString()
+                      : arg == QStringLiteral("%") ? QStringLiteral("VARNEX 2001")
+                                                   : arg.replace(u'@', game);
             kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
             return kestro.waitForFinished(20000);
         };

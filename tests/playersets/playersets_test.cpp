@@ -126,9 +126,10 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
         Injecting full({{SystemCall::Write, ENOSPC}});
         EXPECT_EQ(add(kArchives / "Pack", "MY TV").error.code, ErrorCode::DiskFull);
     }
-    EXPECT_EQ(
-        sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return false; }).source.what,
-        Source::Cancelled);
+    for (const char* source : {"Pack", "set.7z"})
+        EXPECT_EQ(
+            sets.add(kArchives / source, "MY TV", [](std::uint64_t) { return false; }).source.what,
+            Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
@@ -151,6 +152,10 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
         const SetOutcome added = add(tmp_.path() / "pack", "PACK");
         EXPECT_EQ(added.source.what, Source::Unreadable);
         EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / "pack/a"));
+    }
+    {
+        Injecting unreadable({{SystemCall::Open, EACCES}});
+        EXPECT_EQ(add(tmp_.path() / "pack", "PACK").source.what, Source::Unreadable);
     }
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");

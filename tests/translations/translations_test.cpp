@@ -110,7 +110,8 @@ class TranslationsTest : public QObject {
         const QString english = QStringLiteral(
             "kestro: Unknown option 'frobnicate'.\n"
             "Try 'kestro --help'.\n");
-        QTest::newRow("C") << QStringList{"LANG=C"} << unknown << english;
+        QTest::newRow("C") << QStringList{"LANG=C", "LANGUAGE=ro"} << unknown << english;
+        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX", "LANGUAGE=ro"} << unknown << english;
         QTest::newRow("C, LANGUAGE ignored")
             << QStringList{"LANG=C.UTF-8", "LANGUAGE=ro"} << unknown << english;
         QTest::newRow("Romanian, with Qt's texts")
