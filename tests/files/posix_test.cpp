@@ -34,6 +34,8 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
         EXPECT_EQ(resolvePath(text).value, wine.path() / "dosdevices/c:/Games/VARNEX 2001") << text;
     EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);  // its drives listed once a run
     EXPECT_EQ(wineDrives().size(), 2u);
+    for (const char* gone : {"D:\\Games", "E:\\Games"})  // a drive to nowhere, and none
+        EXPECT_EQ(resolvePath(gone).error.code, ErrorCode::DriveMissing) << gone;
     ::unsetenv("HOME");  // then the account's own home, and never a crash
     EXPECT_NO_THROW(winePrefix());
 }

@@ -87,7 +87,8 @@ class TestGameFolder : public QObject {
         QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=\n"));
         // Any text comes back as it went in: quotes, accents, control characters.
         const QString odd = QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01");
-        for (const QString& text : {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"), odd}) {
+        for (const QString& text : {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"),
+                                    QStringLiteral(" C:\\x"), QStringLiteral("\"C:\\x\""), odd}) {
             QVERIFY(GameFolderSetting::write(text, nullptr));
             QCOMPARE(GameFolderSetting::read().folder, text);
         }
@@ -95,6 +96,10 @@ class TestGameFolder : public QObject {
         QFile again(scratch.file());
         QVERIFY(again.open(QIODevice::ReadOnly) && readIni(again, map));
         QCOMPARE(map.value(QStringLiteral("GENERAL/PATH")).toString(), odd);
+        // A first run, before the settings' folder exists: it is made.
+        GameFolderSetting::setLocation(QFileInfo(scratch.file()).path() + "/new/KESTRO.ini");
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\x"), nullptr));
+        QCOMPARE(GameFolderSetting::read().folder, QStringLiteral("C:\\x"));
     }
 
     // Files written by hand or damaged: read as written, or as nothing stored with the
@@ -216,6 +221,10 @@ class TestGameFolder : public QObject {
         seleccion there;
         QCOMPARE(there.findChild<QComboBox*>(QStringLiteral("Drive1"))->currentText(),
                  QStringLiteral("c: [drive_c]"));
+        there.show();
+        QTest::mouseClick(there.findChild<QPushButton*>(QStringLiteral("Command2")),
+                          Qt::LeftButton);
+        QVERIFY(!there.isVisible() && there.result() == QDialog::Rejected);  // Cancel
     }
 
     void findGameDialog_data() {
@@ -253,9 +262,11 @@ class TestGameFolder : public QObject {
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(list && where && buttons);
         QCOMPARE(list->topLevelItemCount(), found.size());
-        for (int row = 0; row < found.size(); ++row)
+        for (int row = 0; row < found.size(); ++row) {
             QCOMPARE(list->topLevelItem(row)->text(1).endsWith(QStringLiteral("(in use)")),
                      row == marked);
+            QCOMPARE(list->topLevelItem(row)->toolTip(0), list->topLevelItem(row)->text(0));
+        }
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
         buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
         QCOMPARE(dialog.result(), int(found.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
