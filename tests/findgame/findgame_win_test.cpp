@@ -39,13 +39,13 @@ TEST_P(UninstallEntry, LeadsToTheGameFolder) {
                "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KESTRO test\"");
     key = '"' + key + " /f";
     ASSERT_EQ(std::system(("reg add " + key + " /v DisplayName /d \"" + c.displayName +
-                           "\" > NUL && reg add " + key + " /v InstallLocation /d \"" +
-                           std::regex_replace(c.location, std::regex("~"), game) + "\" > NUL")
+                           "\" && reg add " + key + " /v InstallLocation /d \"" +
+                           std::regex_replace(c.location, std::regex("~"), game) + "\"")
                               .c_str()),
               0);
 
     const SearchReport report = findGame(searchForThisUser());
-    std::system(("reg delete " + key + " > NUL").c_str());
+    std::system(("reg delete " + key).c_str());
     fs::remove_all(test::fromUtf8(kOnDrive));
     std::vector<std::string> found;
     for (const FoundGame& g : report.found)
