@@ -18,8 +18,6 @@ constexpr std::string_view kStateFile = "state.txt";
 constexpr std::string_view kLockFile = "kestro.lock";
 constexpr std::string_view kSetAside = ".set-aside";
 constexpr size_t kStateLimit = 64 * 1024;
-constexpr std::string_view kStateHeader =
-    "# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n";
 // A state file that begins so ends with a line "end" and the hash of all before it, so
 // that one cut short, or changed by hand, is told from one the program wrote.
 constexpr std::string_view kSealedHeader =
