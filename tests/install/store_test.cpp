@@ -387,9 +387,9 @@ TEST_F(ModelCheck, RandomSequencesKeepEveryInvariant) {
 }
 
 // The breaches once found, each as it was reproduced: steps separated by ';' of
-// "install KEY", "restore", "write PATH=TEXT", "drop PATH", "link PATH=TARGET", "state
-// FROM=TO" (a line of state.txt from FROM on replaced), "crash PATH" (the next install dies at its
-// first change once PATH is there); paths below the game folder, sets in ../sets.
+// "install KEY", "restore", "write PATH=TEXT", "drop PATH", "move PATH=PATH", "link PATH=TARGET",
+// "state FROM=TO" (a line of state.txt from FROM on replaced), "crash PATH" (the next install dies
+// at its first change once PATH is there); paths below the game folder, sets in ../sets.
 struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
     K last;                                      // and the last report says so
@@ -401,6 +401,7 @@ const Breach kBreaches[] = {
     {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
+    {"AnInstallCutShortIsUndoneOnceALinkInTheWayIsGone", "crash DATA/POPUPS/popups.big;install TELEON;move DATA/POPUPS=aside;link DATA/POPUPS=../aside;restore;drop DATA/POPUPS;move aside=DATA/POPUPS;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
@@ -430,6 +431,7 @@ TEST_P(Breaches, AreMended) {
         if (verb == "restore") restore();
         if (verb == "write") writeFile(gameDir() / what, text);
         if (verb == "drop") fs::remove_all(gameDir() / what);
+        if (verb == "move") fs::rename(gameDir() / what, gameDir() / text);
         if (verb == "link")
             fs::remove(gameDir() / what), fs::create_symlink(text, gameDir() / what, ec);
         if (verb == "state") {
