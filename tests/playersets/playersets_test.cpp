@@ -133,9 +133,12 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
+    EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
+    EXPECT_TRUE(PlayerSets(tmp_.path() / "none").names().empty());  // listing makes nothing
+    EXPECT_FALSE(fs::exists(tmp_.path() / "none"));
     EXPECT_EQ(sets.read().size(), 1u);
     EXPECT_EQ(sets.remove("VIA LINK").what, What::NoSuchSet);
     EXPECT_TRUE(sets.remove("EMPTY").ok());
