@@ -377,8 +377,8 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                         tr("It takes the place of the %1 set that came with KESTRO.").arg(name);
             if (o.passedOver)
                 text += QLatin1Char(' ') +
-                        tr("Passed over: %n entries that were links, devices, encrypted, "
-                           "or had \"..\" in their path.",
+                        tr("Entries passed over (links, devices, encrypted, or with \"..\" in "
+                           "their path): %n.",
                            nullptr, o.passedOver);
             return text;
         }

@@ -605,7 +605,7 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>Ocupa el lugar del paquete %1 que viene con KESTRO.</translation>
     </message>
     <message numerus="yes">
-        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <source>Entries passed over (links, devices, encrypted, or with &quot;..&quot; in their path): %n.</source>
         <translation>
             <numerusform>Se omitió %n entrada que era un enlace, un dispositivo, estaba cifrada o tenía &quot;..&quot; en su ruta.</numerusform>
             <numerusform>Se omitieron %n entradas que eran enlaces, dispositivos, estaban cifradas o tenían &quot;..&quot; en su ruta.</numerusform>

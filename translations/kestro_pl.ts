@@ -605,7 +605,7 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Zastępuje zestaw %1 dostarczony z KESTRO.</translation>
     </message>
     <message numerus="yes">
-        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <source>Entries passed over (links, devices, encrypted, or with &quot;..&quot; in their path): %n.</source>
         <translation>
             <numerusform>Pominięto %n wpis, który był dowiązaniem, urządzeniem, był zaszyfrowany lub miał &quot;..&quot; w ścieżce.</numerusform>
             <numerusform>Pominięto %n wpisy, które były dowiązaniami, urządzeniami, były zaszyfrowane lub miały &quot;..&quot; w ścieżce.</numerusform>

@@ -605,7 +605,7 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>Toma o lugar do pacote %1 que vem com o KESTRO.</translation>
     </message>
     <message numerus="yes">
-        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <source>Entries passed over (links, devices, encrypted, or with &quot;..&quot; in their path): %n.</source>
         <translation>
             <numerusform>Foi ignorada %n entrada que era uma ligação, um dispositivo, estava encriptada ou tinha &quot;..&quot; no caminho.</numerusform>
             <numerusform>Foram ignoradas %n entradas que eram ligações, dispositivos, estavam encriptadas ou tinham &quot;..&quot; no caminho.</numerusform>

@@ -605,7 +605,7 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Îi ia locul pachetului %1 care vine cu KESTRO.</translation>
     </message>
     <message numerus="yes">
-        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <source>Entries passed over (links, devices, encrypted, or with &quot;..&quot; in their path): %n.</source>
         <translation>
             <numerusform>A fost omisă %n intrare care era o legătură, un dispozitiv, era criptată sau avea &quot;..&quot; în cale.</numerusform>
             <numerusform>Au fost omise %n intrări care erau legături, dispozitive, erau criptate sau aveau &quot;..&quot; în cale.</numerusform>

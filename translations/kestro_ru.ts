@@ -605,7 +605,7 @@ The files that channel installs added are removed.</source>
         <translation>Он заменяет набор %1, поставляемый с KESTRO.</translation>
     </message>
     <message numerus="yes">
-        <source>Passed over: %n entries that were links, devices, encrypted, or had &quot;..&quot; in their path.</source>
+        <source>Entries passed over (links, devices, encrypted, or with &quot;..&quot; in their path): %n.</source>
         <translation>
             <numerusform>Пропущен %n элемент, который был ссылкой, устройством, был зашифрован или имел &quot;..&quot; в пути.</numerusform>
             <numerusform>Пропущено %n элемента, которые были ссылками, устройствами, были зашифрованы или имели &quot;..&quot; в пути.</numerusform>
