@@ -639,25 +639,25 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         Digest digest;
         back = file.ok() && digestOf(file.value, digest).ok() && digest == *record.kept;
     }
-    if (!back && now.kind == EntryKind::File && !ours) {
-        if (!record.authorUnknown) {
-            out.kind = Kind::LeftChanged;
-            return out;
-        }
-        // Whose it is is not known: it is kept apart, and the original goes back.
-        Result<ReadFile> file = ReadFile::open(folder.value, name);
-        if (!file.ok()) return fail(Stage::Keep, file.error);
-        if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
-            return fail(Stage::Keep, e);
-    }
-    // Only the copy that was kept goes back: one changed since is not the original.
     if (!back) {
+        if (now.kind == EntryKind::File && !ours) {
+            if (!record.authorUnknown) {
+                out.kind = Kind::LeftChanged;
+                return out;
+            }
+            // Whose it is is not known: it is kept apart, and the original goes back.
+            Result<ReadFile> file = ReadFile::open(folder.value, name);
+            if (!file.ok()) return fail(Stage::Keep, file.error);
+            if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
+                return fail(Stage::Keep, e);
+        }
+        // Only the copy that was kept goes back: one changed since is not the original.
         Result<Folder> keptIn = keptFolder(slot, false);
-        Result<ReadFile> kept =
+        Result<ReadFile> copy =
             keptIn.ok() ? ReadFile::open(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
                         : Result<ReadFile>(keptIn.error);
         Digest digest;
-        if (Error e = kept.ok() ? digestOf(kept.value, digest) : kept.error; !e.ok())
+        if (Error e = copy.ok() ? digestOf(copy.value, digest) : copy.error; !e.ok())
             return fail(Stage::PutBack, e);
         if (digest != *record.kept) return fail(Stage::PutBack, failure(ErrorCode::KeptChanged));
     }

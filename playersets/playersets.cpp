@@ -52,7 +52,6 @@ struct LockedSets {
     Error error;
 
     explicit LockedSets(const fs::path& path) {
-        std::error_code ec;
         Result<Folder> sets = openSets(path, true);
         if (!sets.ok()) {
             error = sets.error;
@@ -64,6 +63,7 @@ struct LockedSets {
             return;
         }
         const auto names = folder.list();
+        std::error_code ec;
         for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
             if (name.starts_with(kAdding) || name.starts_with(kRemoving))
                 fs::remove_all(folder.path() / utf8Path(name), ec);  // removes links, never follows
