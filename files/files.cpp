@@ -18,6 +18,20 @@ std::string temporaryPrefix(std::string_view name) {
     return "." + std::string(name) + ".kestro-";
 }
 
+// Only the exact names createUnique makes: a player's own dot-file that merely shares the
+// start is not ours to remove.
+bool isTemporaryOf(std::string_view entry, std::string_view name, bool longerNames) {
+    const std::string_view marker = ".kestro-";
+    if (entry.size() < marker.size() + 8) return false;
+    const std::string_view tail = entry.substr(entry.size() - 8);
+    const std::string_view start = entry.substr(0, entry.size() - 8 - marker.size());
+    for (const char c : tail)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+    return entry.substr(start.size(), marker.size()) == marker && start.size() > name.size() &&
+           start[0] == '.' && start.substr(1, name.size()) == name &&
+           (longerNames || start.size() == name.size() + 1);
+}
+
 }  // namespace
 
 std::string utf8Text(const fs::path& path) {
@@ -295,15 +309,13 @@ Error removeFile(const Folder& folder, std::string_view name) {
     return {};
 }
 
-void removeTemporaries(const Folder& folder, std::string_view name) {
-    const std::string start = "." + std::string(name);
+void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames) {
     const auto names = folder.list();
     if (!names.ok()) return;
     const platform::Place at{folder.handle(), folder.path()};
     bool removed = false;
     for (const std::string& entry : names.value)
-        if (entry.starts_with(start) && entry.find(".kestro-", start.size()) != std::string::npos &&
-            folder.info(entry).kind == EntryKind::File)
+        if (isTemporaryOf(entry, name, longerNames) && folder.info(entry).kind == EntryKind::File)
             removed |= platform::removeEntry(at, entry).ok();
     if (removed) folder.forgetListing();
 }

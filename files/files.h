@@ -122,11 +122,12 @@ Error moveFile(const Folder& from, std::string_view name, const Folder& to, std:
 // Removes a file: a link itself, never a folder.
 Error removeFile(const Folder& folder, std::string_view name);
 
-// The temporary files a Staged of `name`, or of a name that begins with it, cut short
-// (power cut, killed process) left.
+// The temporary files a Staged of `name` (with `longerNames`, also of any name that begins
+// with it) cut short (power cut, killed process) left. Only names exactly of the shape a
+// Staged makes go: a player's file that merely looks alike stays.
 // Only the holder of the folder's lock may remove them, so that no running copy
 // loses its own.
-void removeTemporaries(const Folder& folder, std::string_view name);
+void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames = false);
 
 // An advisory lock on a file, held until destruction or the end of the process.
 class FileLock {

@@ -219,7 +219,7 @@ Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Nati
     static std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (int attempt = 0;; ++attempt) {
-        name = prefix;
+        name = prefix;  // the tidy-up recognises exactly this shape
         for (int i = 0; i < 8; ++i) name += letters[random() % 36];
         const int fd = sys(SystemCall::Open, [&] {
             return ::openat(static_cast<int>(at.folder), name.c_str(),

@@ -202,8 +202,11 @@ Error openReadPath(const fs::path& path, bool follow, Native& file, FileInfo& in
 
 Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Native& file,
                    std::string& name) {
+    static std::mt19937_64 random(std::random_device{}() ^ GetCurrentProcessId());
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     for (unsigned attempt = 0;; ++attempt) {
-        name = prefix + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(attempt);
+        name = prefix;  // the tidy-up recognises exactly this shape
+        for (int i = 0; i < 8; ++i) name += letters[random() % 36];
         HANDLE h =
             CreateFileW(wide(entry(at, name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);

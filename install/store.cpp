@@ -390,7 +390,7 @@ Error Store::open(bool create) {
             removeTemporaries(f.value, f.value.find(kGameFiles[slot].name));
         if (Result<Folder> f = keptFolder(slot, false); f.ok()) {
             const std::string name = f.value.find(kGameFiles[slot].name);
-            removeTemporaries(f.value, name);
+            removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
             // Should it stay, the state says it is kept, and the next restore tidies it.
             if (stale_[slot] && f.value.info(name).kind == EntryKind::File &&
                 !removeFile(f.value, name).ok())

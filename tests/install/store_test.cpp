@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <regex>
 #include <set>
 
 #include "install_fixture.h"
@@ -407,9 +408,10 @@ const Breach kBreaches[] = {
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
-    {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
+    {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1y2z3w4=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"ADataFolderLinkedElsewhereIsNotWrittenThrough", "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
-    {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1", "not ours", K::Refused},
+    {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1y2z3w4=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1y2z3w4", "not ours", K::Refused},
+    {"APlayersOwnDotFileIsNotTidied", "write DATA/ENVIRO/.Misc16.fsh.kestro-notes=mine;install FOX;restore", "DATA/ENVIRO/.Misc16.fsh.kestro-notes", "mine", K::Done},
     {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused},
 };
 // clang-format on
@@ -457,8 +459,9 @@ TEST_P(Breaches, AreMended) {
                   GetParam().expected);
     else
         EXPECT_FALSE(fs::exists(file));
+    const std::regex temporary(R"(.*/\.[^/]+\.kestro-[a-z0-9]{8})");
     for (const auto& [name, text] : snapshot(gameDir()))
-        EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
+        EXPECT_FALSE(std::regex_match(name, temporary)) << name;
     EXPECT_EQ(lastReport().kind, GetParam().last);
 }
 
