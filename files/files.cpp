@@ -236,6 +236,13 @@ Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t 
     return std::move(staged);
 }
 
+// The file in place is still the one seen before: checked after the seam, just before the
+// change, so that the window in which another program can slip in is as short as it gets.
+Error stillAsSeen(const Folder& folder, std::string_view name, const FileInfo* seen) {
+    if (!seen || folder.info(name).sameAs(*seen)) return {};
+    return failure(ErrorCode::InUse, 0, utf8Text(folder.path() / utf8Path(name)));
+}
+
 }  // namespace
 
 Result<Staged> Staged::copy(ReadFile& source, const Folder& folder, std::string_view name,
@@ -266,8 +273,9 @@ Result<Staged> Staged::write(std::string_view contents, const Folder& folder, st
         staged, staged.temporary_, staged.digest_);
 }
 
-Error Staged::commit() {
+Error Staged::commit(const FileInfo* over) {
     beforeDiskChange();
+    if (Error e = stillAsSeen(folder_, name_, over); !e.ok()) return e;
     const platform::Place at{folder_.handle(), folder_.path()};
     if (Error e = platform::renameEntry(at, temporary_, at, name_); !e.ok()) {
         if (e.subject.empty()) e.subject = utf8Text(folder_.path() / utf8Path(name_));
@@ -285,8 +293,10 @@ Error writeWhole(const Folder& folder, std::string_view name, std::string_view c
     return staged.ok() ? staged.value.commit() : staged.error;
 }
 
-Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as) {
+Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as,
+               const FileInfo* over) {
     beforeDiskChange();
+    if (Error e = stillAsSeen(to, as, over); !e.ok()) return e;
     const platform::Place source{from.handle(), from.path()}, target{to.handle(), to.path()};
     if (Error e = platform::renameEntry(source, std::string(name), target, std::string(as));
         !e.ok())
@@ -298,11 +308,12 @@ Error moveFile(const Folder& from, std::string_view name, const Folder& to, std:
     return {};
 }
 
-Error removeFile(const Folder& folder, std::string_view name) {
+Error removeFile(const Folder& folder, std::string_view name, const FileInfo* seen) {
     const platform::Place at{folder.handle(), folder.path()};
     if (folder.info(name).kind == EntryKind::Folder)
         return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
     beforeDiskChange();
+    if (Error e = stillAsSeen(folder, name, seen); !e.ok()) return e;
     if (Error e = platform::removeEntry(at, std::string(name)); !e.ok()) return e;
     folder.forgetListing();
     platform::syncFolder(at);

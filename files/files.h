@@ -24,6 +24,15 @@ struct FileInfo {
     std::uint64_t size = 0;
     std::uint32_t mode = 0644;  // permission bits; on Windows only the owner's write bit
     std::uint64_t links = 1;    // names the file has
+    std::uint64_t id = 0;       // which file it is on its disk
+    std::int64_t modified = 0;  // last written, in the system's own units
+
+    // Still the file seen earlier, as far as its entry tells: another program that replaced
+    // or rewrote it in between has changed at least one of these.
+    bool sameAs(const FileInfo& earlier) const {
+        return kind == earlier.kind && size == earlier.size && id == earlier.id &&
+               modified == earlier.modified;
+    }
 };
 
 // A path as UTF-8 text, and back, the same on every platform.
@@ -104,8 +113,9 @@ class Staged {
     static Result<Staged> write(std::string_view contents, const Folder& folder,
                                 std::string_view name, std::uint32_t mode = 0644);
     const Digest& digest() const { return digest_; }
-    // Renames it over `name` and makes that reach the disk.
-    Error commit();
+    // Renames it over `name` and makes that reach the disk; with `over`, only while the
+    // file there is still the one seen then (else InUse: another program changed it).
+    Error commit(const FileInfo* over = nullptr);
 
   private:
     Folder folder_;
@@ -117,10 +127,11 @@ class Staged {
 Error writeWhole(const Folder& folder, std::string_view name, std::string_view contents);
 
 // Moves a file to another name in the same or another folder of one disk, replacing a
-// file there; Other with the system's code when the disk differs.
-Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as);
-// Removes a file: a link itself, never a folder.
-Error removeFile(const Folder& folder, std::string_view name);
+// file there; Other with the system's code when the disk differs. `over` as for commit().
+Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as,
+               const FileInfo* over = nullptr);
+// Removes a file: a link itself, never a folder. `seen` as commit()'s `over`.
+Error removeFile(const Folder& folder, std::string_view name, const FileInfo* seen = nullptr);
 
 // The temporary files a Staged of `name` (with `longerNames`, also of any name that begins
 // with it) cut short (power cut, killed process) left. Only names exactly of the shape a

@@ -79,13 +79,19 @@ FileInfo infoOfPath(const fs::path& path) {
                                                    : EntryKind::File;
     info.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     info.mode = (a & FILE_ATTRIBUTE_READONLY) ? 0444 : 0644;
+    info.modified = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+        data.ftLastWriteTime.dwLowDateTime);
     if (info.kind == EntryKind::File) {
         HANDLE h = CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         BY_HANDLE_FILE_INFORMATION about;
-        if (h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &about))
+        if (h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &about)) {
             info.links = about.nNumberOfLinks;
+            info.id = (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) |
+                      about.nFileIndexLow;
+        }
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
     return info;
@@ -137,6 +143,7 @@ Error openReadAt(const fs::path& path, bool follow, Native& file, FileInfo& info
     info.kind = EntryKind::File;
     info.size = (static_cast<std::uint64_t>(about.nFileSizeHigh) << 32) | about.nFileSizeLow;
     info.links = about.nNumberOfLinks;
+    info.id = (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
     return {};
 }
 

@@ -537,7 +537,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
         dirty_ = true;
         return fail(Stage::Note, e);
     }
-    if (Error e = staged.value.commit(); !e.ok()) {
+    // A file another program (the game, the player) put there meanwhile is theirs: the
+    // rename must not take it.
+    if (Error e = staged.value.commit(&now); !e.ok()) {
         record.intent.reset();
         dirty_ = true;
         return fail(Stage::Copy, e);
@@ -561,7 +563,8 @@ bool Store::anythingToRestore() const {
                        [](const Record& r) { return r.before != Before::Unknown; });
 }
 
-Error Store::putBack(size_t slot, const Folder& folder, const std::string& name, Stage& stage) {
+Error Store::putBack(size_t slot, const Folder& folder, const std::string& name,
+                     const FileInfo& now, Stage& stage) {
     Result<Folder> keptIn = keptFolder(slot, false);
     if (!keptIn.ok()) return keptIn.error;
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
@@ -569,14 +572,14 @@ Error Store::putBack(size_t slot, const Folder& folder, const std::string& name,
     // Moved back, on the same disk, so that its data are not copied again; but a copy
     // that has other names as well is copied, so that no file outside is tied to the game's.
     if (kept.links == 1) {
-        const Error moved = moveFile(keptIn.value, keptName, folder, name);
+        const Error moved = moveFile(keptIn.value, keptName, folder, name, &now);
         if (moved.ok() || moved.code != ErrorCode::Other) return moved;
     }
     Result<ReadFile> file = ReadFile::open(keptIn.value, keptName);
     if (!file.ok()) return file.error;
     Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
     if (!copy.ok()) return copy.error;
-    if (Error e = copy.value.commit(); !e.ok()) return e;
+    if (Error e = copy.value.commit(&now); !e.ok()) return e;
     stage = Stage::Tidy;  // the original is back; only its kept copy is left
     return removeFile(keptIn.value, keptName);
 }
@@ -624,7 +627,7 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
             out.kind = Kind::LeftChanged;
             return out;
         }
-        if (Error e = removeFile(folder.value, name); !e.ok()) return fail(Stage::Tidy, e);
+        if (Error e = removeFile(folder.value, name, &now); !e.ok()) return fail(Stage::Tidy, e);
         record = {};
         dirty_ = true;
         out.kind = Kind::Removed;
@@ -675,7 +678,7 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         e = keptIn.ok() ? removeFile(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
                         : keptIn.error;
     } else {
-        e = putBack(slot, folder.value, name, stage);
+        e = putBack(slot, folder.value, name, now, stage);
     }
     if (!e.ok()) {
         record.intent.reset();

@@ -19,7 +19,10 @@ using K = Report::Kind;
 struct Crash {};
 int changesLeft = 0;              // the change to the disk at which the program "dies"; 0: never
 std::function<bool()> crashWhen;  // or the first change once this holds
+int meddleAt = 0;                 // the change before which another program writes a file
+std::function<void()> meddle;
 void countChange() {
+    if (meddleAt > 0 && --meddleAt == 0) meddle();
     if ((changesLeft > 0 && --changesLeft == 0) || (crashWhen && crashWhen())) throw Crash{};
 }
 
@@ -33,12 +36,13 @@ enum Kind {
     StateLost,    // S: the player deletes state.txt, as README says they may
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
     Links,        // L: a link where one of the program's folders belongs
+    Meanwhile,    // M: the game or the player replaces its file while a run is at work
 };
-constexpr std::string_view kLetters = "IRWDPSCL";
+constexpr std::string_view kLetters = "IRWDPSCLM";
 struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
-    int crash;  // die at this change to the disk (0: run to the end)
+    int crash;  // die (M: the file is replaced) at this change to the disk (0: run to the end)
 };
 
 // The reference model, per game file, from history alone: the player's latest version
@@ -104,6 +108,12 @@ class ModelCheck : public Install {
         return all;
     }
     bool said(K kind) const { return !seen_.reports.empty() && seen_.reports.back().kind == kind; }
+    void gameWrote(size_t slot, const std::string& text) {
+        model.own[slot] = text;
+        model.history[slot].insert(text);
+        model.lost[slot] = model.forgotten[slot] = model.setAside[slot] = false;
+        model.sameAsOurs[slot] = model.programWrote[slot].count(text) > 0;
+    }
     void forget() {  // the records are gone: what the program added is the player's now
         for (size_t i = 0; i < 4; ++i) model.forgotten[i] = true;
     }
@@ -129,6 +139,18 @@ class ModelCheck : public Install {
         return said(K::Refused);
     }
 
+    // An install that knew nothing keeps what it finds as the player's: its own file, for all
+    // it can tell, which a restore may then put back as "the original".
+    void runAndAdopt(const Step& s, const std::string& key) {
+        std::array<std::optional<std::string>, 4> before;
+        for (size_t i = 0; i < 4; ++i) before[i] = contents(file(i));
+        const bool installs = s.kind == InstallStep || (s.kind != RestoreStep && s.arg % 2 == 0);
+        const bool refused = runProgram(s, key);
+        for (size_t i = 0; i < 4; ++i)
+            if (installs && !refused && model.forgotten[i] && before[i])
+                model.adopted[i].insert(*before[i]);
+    }
+
     // Runs one step on the disk and the model; a text when an invariant broke.
     std::optional<std::string> apply(const Step& s, std::mt19937& random) {
         const size_t slot = static_cast<size_t>(s.arg) % 4;
@@ -139,15 +161,9 @@ class ModelCheck : public Install {
         crashedLast = false;
         switch (s.kind) {
             case InstallStep:
-            case RestoreStep: {
-                std::array<std::optional<std::string>, 4> before;
-                for (size_t i = 0; i < 4; ++i) before[i] = contents(file(i));
-                const bool refused = runProgram(s, key);
-                for (size_t i = 0; i < 4; ++i)
-                    if (s.kind == InstallStep && !refused && model.forgotten[i] && before[i])
-                        model.adopted[i].insert(*before[i]);
+            case RestoreStep:
+                runAndAdopt(s, key);
                 break;
-            }
             case GameWrites: {
                 // Now and then byte for byte a file a pack ships: packs carry stock files.
                 const std::set<std::string> packs = channelContents();
@@ -155,10 +171,20 @@ class ModelCheck : public Install {
                 if (random() % 4 == 0 && !packs.empty())
                     text = *std::next(packs.begin(), static_cast<long>(random() % packs.size()));
                 writeFile(file(slot), text);
-                model.own[slot] = text;
-                model.history[slot].insert(text);
-                model.lost[slot] = model.forgotten[slot] = model.setAside[slot] = false;
-                model.sameAsOurs[slot] = model.programWrote[slot].count(text) > 0;
+                gameWrote(slot, text);
+                break;
+            }
+            case Meanwhile: {  // as updaters do: a new file renamed over the old
+                const std::string text = fresh(random);
+                meddle = [&] {
+                    writeFile(file(slot) += ".new", text);
+                    fs::rename(file(slot) += ".new", file(slot));
+                };
+                meddleAt = s.crash;
+                runAndAdopt({s.kind, s.arg, 0}, key);
+                if (meddleAt > 0) meddle();  // the run was over sooner
+                meddleAt = 0;
+                gameWrote(slot, text);
                 break;
             }
             case GameDeletes:  // what the program kept while it knew nothing stays in doubt
@@ -340,11 +366,13 @@ class ModelCheck : public Install {
     static std::vector<Step> sequence(std::mt19937& random) {
         std::vector<Step> steps(3 + random() % 16);
         for (Step& s : steps) {
-            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLL";
+            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLLMM";
             s.kind = static_cast<Kind>(kLetters.find(kinds[random() % kinds.size()]));
             s.arg = static_cast<int>(random() % 10);
             const bool program = s.kind == InstallStep || s.kind == RestoreStep;
-            s.crash = program && random() % 3 == 0 ? 1 + static_cast<int>(random() % 14) : 0;
+            s.crash = (program && random() % 3 == 0) || s.kind == Meanwhile
+                          ? 1 + static_cast<int>(random() % 14)
+                          : 0;
         }
         return steps;
     }
