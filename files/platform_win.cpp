@@ -7,6 +7,7 @@
 #endif
 #include <windows.h>
 
+#include <random>
 #include <string>
 
 #include "platform.h"
