@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
              "\"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" "
              "{ \"path\" \"~/lib2\" } }",
              ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
-             "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"1\" \"~/lib4\" \"path\" \"lib3\" } "
+             "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" \"path\" \"lib3\" } "
              "\"path\" \"~/li",
              ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
              "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
@@ -139,9 +139,14 @@ INSTANTIATE_TEST_SUITE_P(
                   ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
                   ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/",
                   "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
-                  ".wine/drive_c/Games/W" + kGame},
+                  ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/", ".steam/steam/steamapps!",
+                  ".local/share/Steam/steamapps/compatdata/",
+                  ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
-                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied"}},
+                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied",
+                  "~/.local/share/Steam/steamapps/compatdata: permission denied",
+                  "~/.steam/steam/steamapps/libraryfolders.vdf: permission denied",
+                  "~/.steam/steam/steamapps: permission denied"}},
         HomeCase{.name = "a bound of 50,000 folders",
                  .tree = {"Games/varnex/drive_c/VARNEX" + kGame},
                  .stopped = true},

@@ -137,6 +137,8 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
+    EXPECT_EQ(PlayerSets(tmp_.path() / "linked").add(kArchives / "Pack", "X").what,
+              What::SetsFolder);
     EXPECT_TRUE(PlayerSets(tmp_.path() / "none").names().empty());  // listing makes nothing
     EXPECT_FALSE(fs::exists(tmp_.path() / "none"));
     EXPECT_EQ(sets.read().size(), 1u);
@@ -171,6 +173,9 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     }
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
+    writeFile(tmp_.path() / "deep/1/2/3/4/5/misc8.fsh", "8");  // five folders down at most
+    writeFile(tmp_.path() / "deep/1/2/3/4/5/6/Misc16.fsh", "16");
+    EXPECT_EQ(add(tmp_.path() / "deep", "DEEP").files, std::vector<size_t>{1});
 }
 
 }  // namespace
