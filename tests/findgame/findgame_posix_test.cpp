@@ -115,23 +115,23 @@ INSTANTIATE_TEST_SUITE_P(
              "prefix ~/.PlayOnLinux/wineprefix/P",
              "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C",
              "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
-        HomeCase{
-            "Steam libraries, each once, from lists old, new and damaged",
-            {".steam/steam -> ../.local/share/Steam",
-             ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { "
-             "\"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" "
-             "{ \"path\" \"~/lib2\" } }",
-             ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
-             "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" \"path\" \"lib3\" } "
-             "\"path\" \"~/li",
-             ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
-             "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
-             "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame,
-             "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
-            {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam "
-             "(compatdata 1234)",
-             "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)",
-             "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"}},
+        HomeCase{"Steam libraries, each once, from lists old, new and damaged",
+                 {".steam/steam -> ../.local/share/Steam",
+                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { "
+                  "\"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" "
+                  "{ \"path\" \"~/lib2\" } }",
+                  ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
+                  "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" "
+                  "\"path\" \"lib3\" } "
+                  "\"path\" \"~/li",
+                  ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
+                  "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
+                  "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame,
+                  "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
+                 {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam "
+                  "(compatdata 1234)",
+                  "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)",
+                  "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"}},
         HomeCase{"links and locked folders are not entered; a locked prefix is named",
                  {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame,
                   ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
@@ -139,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                   ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
                   ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/",
                   "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
-                  ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/", ".steam/steam/steamapps!",
-                  ".local/share/Steam/steamapps/compatdata/",
+                  ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/",
+                  ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/",
                   ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
                  {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied",

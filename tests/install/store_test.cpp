@@ -176,14 +176,17 @@ class ModelCheck : public Install {
             }
             case Meanwhile: {  // as updaters do: a new file renamed over the old
                 const std::string text = fresh(random);
+                bool replaced = false;
                 meddle = [&] {
+                    std::error_code held;  // Windows refuses while the program has it open
                     writeFile(file(slot) += ".new", text);
-                    fs::rename(file(slot) += ".new", file(slot));
+                    fs::rename(file(slot) += ".new", file(slot), held);
+                    if (!(replaced = !held)) fs::remove(file(slot) += ".new");
                 };
                 meddleAt = s.crash;
                 runAndAdopt({s.kind, s.arg, 0}, key);
-                if (meddleAt > 0) meddle();  // the run was over sooner
                 meddleAt = 0;
+                if (!replaced) writeFile(file(slot), text);  // once the run is over
                 gameWrote(slot, text);
                 break;
             }
