@@ -92,7 +92,8 @@ FileInfo infoFrom(const struct stat& st) {
     info.mode = st.st_mode & 07777;
     info.links = st.st_nlink;
     info.id = static_cast<std::uint64_t>(st.st_ino);
-    info.modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    info.modified =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     return info;
 }
 

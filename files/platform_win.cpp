@@ -90,8 +90,8 @@ FileInfo infoOfPath(const fs::path& path) {
         BY_HANDLE_FILE_INFORMATION about;
         if (h != INVALID_HANDLE_VALUE && GetFileInformationByHandle(h, &about)) {
             info.links = about.nNumberOfLinks;
-            info.id = (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) |
-                      about.nFileIndexLow;
+            info.id =
+                (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
         }
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }

@@ -36,8 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"C:\\a\\.\\b\\..\\..\\..\\c", 'c', {"c"}, E::None},
         ParseCase{"", 0, {}, E::PathEmpty}, ParseCase{"DATA\\ENVIRO", 0, {}, E::PathRelative},
         ParseCase{"C:", 'c', {}, E::None}, ParseCase{"C:DATA", 0, {}, E::PathRelative},
-        ParseCase{"1:\\x", 0, {}, E::PathRelative}, ParseCase{"a:\\x", 'a', {"x"}, E::None}, ParseCase{"Z:\\x", 'z', {"x"}, E::None},
-        ParseCase{"A:\\x", 'a', {"x"}, E::None}, ParseCase{"z:\\x", 'z', {"x"}, E::None},
+        ParseCase{"1:\\x", 0, {}, E::PathRelative}, ParseCase{"a:\\x", 'a', {"x"}, E::None},
+        ParseCase{"Z:\\x", 'z', {"x"}, E::None}, ParseCase{"A:\\x", 'a', {"x"}, E::None},
+        ParseCase{"z:\\x", 'z', {"x"}, E::None},
         ParseCase{{"C:\\a\0\\b", 7}, 0, {}, E::PathInvalid}),  // a name the system would cut
     [](const auto& info) { return test::rowName(info.index, info.param.text); });
 
