@@ -49,22 +49,21 @@ class Install : public ::testing::Test {
     Catalogue catalogue() const { return Catalogue(programDir(), PlayerSets(setsDir()).read()); }
 
     // As the window does: the folder text resolved once, then the request.
+    template <typename Run>
+    bool inFolder(Report::Action action, Run run) {
+        Result<GameFolder> folder = GameFolder::open(game_);
+        if (!folder.ok()) seen_.finished(unusableFolder(action, game_, folder.error));
+        return folder.ok() && run(folder.value);
+    }
     bool install(const std::string& key) {
         sets_ = catalogue();  // read afresh, as the window does after a change
-        Result<GameFolder> folder = GameFolder::open(game_);
-        if (!folder.ok()) {
-            seen_.finished(unusableFolder(Report::Action::Install, game_, folder.error));
-            return false;
-        }
-        return kestro::install({key, folder.value}, sets_, seen_) != nullptr;
+        return inFolder(Report::Action::Install, [&](const GameFolder& folder) {
+            return kestro::install({key, folder}, sets_, seen_) != nullptr;
+        });
     }
     bool restore() {
-        Result<GameFolder> folder = GameFolder::open(game_);
-        if (!folder.ok()) {
-            seen_.finished(unusableFolder(Report::Action::Restore, game_, folder.error));
-            return false;
-        }
-        return kestro::restore(folder.value, seen_);
+        return inFolder(Report::Action::Restore,
+                        [&](const GameFolder& folder) { return kestro::restore(folder, seen_); });
     }
     const Report& lastReport() const { return seen_.reports.back(); }
 
