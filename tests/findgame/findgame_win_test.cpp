@@ -38,11 +38,12 @@ TEST_P(UninstallEntry, LeadsToTheGameFolder) {
     key.insert(4, /* after "HKCU" or "HKLM" */
                "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KESTRO test\"");
     key = '"' + key + " /f";
-    ASSERT_EQ(std::system(("reg add " + key + " /v DisplayName /d \"" + c.displayName +
-                           "\" && reg add " + key + " /v InstallLocation /d \"" +
-                           std::regex_replace(c.location, std::regex("~"), game) + "\"")
-                              .c_str()),
-              0);
+    // One command each: Wine's cmd now and then fails to parse two joined by "&&".
+    for (const std::string& value :
+         {" /v DisplayName /d \"" + std::string(c.displayName) + "\"",
+          " /v InstallLocation /d \"" + std::regex_replace(c.location, std::regex("~"), game) +
+              "\""})
+        ASSERT_EQ(std::system(("reg add " + key + value).c_str()), 0) << value;
 
     const SearchReport report = findGame(searchForThisUser());
     std::system(("reg delete " + key).c_str());
