@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Answers the program's modal questions in tests: records each message box and
-// hands dialogs to a test's own answer, so no test ever blocks.
+// What the window tests share: answers to the program's modal questions (each message
+// box recorded, dialogs handed to a test's own answer, so no test ever blocks), scratch
+// settings, and small helpers for children and files.
 #pragma once
 
 #include <QDialog>
@@ -21,13 +22,34 @@ struct SeenBox {
     QMessageBox::StandardButton defaultButton;
 };
 
+// The child of that name; a test cannot go on without it.
+template <typename T = QWidget>
+T* child(const QObject& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found) qFatal("there is no %s", name);
+    return found;
+}
+
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeFile(const QString& path, const QByteArray& contents) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size();
+}
+
 class ModalAnswers {
   public:
-    // How to answer a dialog that is not a message box; by default, reject it.
-    std::function<int(QDialog&)> answerDialog = [](QDialog& d) {
-        d.reject();
+    // A dialog answered as OK or Cancel would.
+    static int answer(QDialog& d, bool ok) {
+        ok ? d.accept() : d.reject();
         return d.result();
-    };
+    }
+    static int accept(QDialog& d) { return answer(d, true); }
+    // How to answer a dialog that is not a message box; by default, reject it.
+    std::function<int(QDialog&)> answerDialog = [](QDialog& d) { return answer(d, false); };
     // Runs while a message box is open, e.g. to look at the window behind it.
     std::function<void(const SeenBox&)> whileOpen;
 
@@ -51,8 +73,7 @@ class ModalAnswers {
         });
     }
     ~ModalAnswers() { setModalRunner(previous_); }
-    ModalAnswers(const ModalAnswers&) = delete;
-    ModalAnswers& operator=(const ModalAnswers&) = delete;
+    Q_DISABLE_COPY(ModalAnswers)
 
   private:
     ModalRunner previous_;
@@ -73,6 +94,7 @@ class ScratchSettings {
         qputenv("HOME", home_);
     }
     QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
+    QString home() const { return dir_.path(); }
 
   private:
     QTemporaryDir dir_;

@@ -34,9 +34,9 @@ struct OpenDialog {
             root.mkpath(QString::fromLatin1(folder));
         QDir::setCurrent(root.filePath(QStringLiteral("game")));
         dialog = std::make_unique<seleccion>();
-        Drive1 = dialog->findChild<QComboBox*>(QStringLiteral("Drive1"));
-        Dir1 = dialog->findChild<DirListBox*>(QStringLiteral("Dir1"));
-        OK = dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+        Drive1 = child<QComboBox>(*dialog, "Drive1");
+        Dir1 = child<DirListBox>(*dialog, "Dir1");
+        OK = child<QPushButton>(*dialog, "Command1");
     }
     ~OpenDialog() { QDir::setCurrent(old); }
     QString start() const {
@@ -47,7 +47,8 @@ struct OpenDialog {
         for (int row = 0; row < Dir1->count(); ++row) texts << Dir1->item(row)->text();
         return texts;
     }
-    bool open(const QString& name) { return Dir1->openRow(rows().indexOf(name)); }
+    int row(const QString& name) const { return rows().indexOf(name); }
+    bool open(const QString& name) { return Dir1->openRow(row(name)); }
 
     QString old = QDir::currentPath();
     WinePrefix wine;
@@ -57,15 +58,6 @@ struct OpenDialog {
     DirListBox* Dir1;
     QPushButton* OK;
 };
-
-// A search's report from "folder|place" texts, "~" standing for `driveC`.
-SearchReport reportOf(const QStringList& found, const QString& driveC = {}) {
-    SearchReport report;
-    for (const QString& game : found)
-        report.found.push_back({game.section(u'|', 0, 0).replace(u'~', driveC).toStdString(),
-                                game.section(u'|', 1).toStdString()});
-    return report;
-}
 
 }  // namespace
 
@@ -78,13 +70,9 @@ class TestGameFolder : public QObject {
         QCOMPARE(GameFolderSetting::read().folder, QString());
         QVERIFY(!QFile::exists(scratch.file()));  // reading never creates the store
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
-        QFile file(scratch.file());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=C:\\VARNEX 2001\n"));
-        file.close();
+        QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=C:\\VARNEX 2001\n"));
         QVERIFY(GameFolderSetting::write(QString(), nullptr));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("[GENERAL]\nPATH=\n"));
+        QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=\n"));
         // Any text comes back as it went in: quotes, accents, control characters.
         const QString odd = QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01");
         for (const QString& text : {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"),
@@ -97,7 +85,7 @@ class TestGameFolder : public QObject {
         QVERIFY(again.open(QIODevice::ReadOnly) && readIni(again, map));
         QCOMPARE(map.value(QStringLiteral("GENERAL/PATH")).toString(), odd);
         // A first run, before the settings' folder exists: it is made.
-        GameFolderSetting::setLocation(QFileInfo(scratch.file()).path() + "/new/KESTRO.ini");
+        GameFolderSetting::setLocation(scratch.home() + "/new/KESTRO.ini");
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\x"), nullptr));
         QCOMPARE(GameFolderSetting::read().folder, QStringLiteral("C:\\x"));
     }
@@ -142,8 +130,7 @@ class TestGameFolder : public QObject {
         } else if (contents == "<link>") {
             QCOMPARE(::symlink("/etc/hostname", path.constData()), 0);
         } else {
-            QFile file(scratch.file());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+            QVERIFY(writeFile(scratch.file(), contents));
         }
         const GameFolderSetting::Stored stored = GameFolderSetting::read();
         QCOMPARE(stored.folder, reads);
@@ -169,7 +156,6 @@ class TestGameFolder : public QObject {
         QVERIFY(!d.open(QStringLiteral("New")));  // gone meanwhile: said, nothing changes
         QCOMPARE(answers.boxes.size(), 1);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child"));
-        QVERIFY(!d.Dir1->openRow(d.Dir1->count()));
         QVERIFY(d.Dir1->openRow(above.size()));  // back up: the old children are gone
         QCOMPARE(d.rows().size(), above.size() + 4);
         d.Dir1->setCurrentRow(0);
@@ -182,15 +168,14 @@ class TestGameFolder : public QObject {
         d.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(d.dialog.get()));
         const QPoint at =
-            d.Dir1->visualItemRect(d.Dir1->item(d.rows().indexOf(QStringLiteral("Child"))))
-                .center();
+            d.Dir1->visualItemRect(d.Dir1->item(d.row(QStringLiteral("Child")))).center();
         QTest::mouseClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(d.Dir1->path(), d.start());  // highlighted only
         QTest::mouseDClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child"));
         QVERIFY(!d.Dir1->openRow(d.Dir1->count()));
         // Enter opens the highlighted folder too, and does not close the dialog.
-        d.Dir1->setCurrentRow(d.rows().indexOf(QStringLiteral("Grandchild")));
+        d.Dir1->setCurrentRow(d.row(QStringLiteral("Grandchild")));
         QTest::keyClick(d.Dir1, Qt::Key_Return);
         QCOMPARE(d.Dir1->path(), d.start() + QStringLiteral("/Child/Grandchild"));
         QTest::keyClick(d.Dir1, Qt::Key_Tab);  // the folders first, then the drives
@@ -219,16 +204,14 @@ class TestGameFolder : public QObject {
         // A dialog opened inside the prefix starts on the drive that holds the folder.
         QDir::setCurrent(QString::fromStdString((d.wine.driveC() / "Games").string()));
         seleccion there;
-        QCOMPARE(there.findChild<QComboBox*>(QStringLiteral("Drive1"))->currentText(),
-                 QStringLiteral("c: [drive_c]"));
+        QCOMPARE(child<QComboBox>(there, "Drive1")->currentText(), QStringLiteral("c: [drive_c]"));
         there.show();
-        QTest::mouseClick(there.findChild<QPushButton*>(QStringLiteral("Command2")),
-                          Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(there, "Command2"), Qt::LeftButton);
         QVERIFY(!there.isVisible() && there.result() == QDialog::Rejected);  // Cancel
     }
 
     void findGameDialog_data() {
-        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QStringList>("found");  // "folder|place", "~" standing for drive C:
         QTest::addColumn<QString>("inUse");
         QTest::addColumn<bool>("stopped");
         QTest::addColumn<int>("marked");  // row, or -1
@@ -250,17 +233,20 @@ class TestGameFolder : public QObject {
         QFETCH(QString, line);
         WinePrefix wine;
         const QString driveC = QString::fromStdString(wine.driveC().string());
-        SearchReport report = reportOf(found, driveC);
+        SearchReport report;
+        for (const QString& game : found)
+            report.found.push_back({game.section(u'|', 0, 0).replace(u'~', driveC).toStdString(),
+                                    game.section(u'|', 1).toStdString()});
         for (int i = 0; i < 6; ++i) report.looked.push_back("place " + std::to_string(i));
         report.folders = 9;
         report.stoppedEarly = stopped;
         if (stopped) report.skipped = {"~/x: permission denied"};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Find Game Folder"));
-        auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("found"));
-        auto* where = dialog.findChild<QLabel*>(QStringLiteral("looked"));
+        auto* list = child<QTreeWidget>(dialog, "found");
+        auto* where = child<QLabel>(dialog, "looked");
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
-        QVERIFY(list && where && buttons);
+        QVERIFY(buttons);
         QCOMPARE(list->topLevelItemCount(), found.size());
         for (int row = 0; row < found.size(); ++row) {
             QCOMPARE(list->topLevelItem(row)->text(1).endsWith(QStringLiteral("(in use)")),
@@ -270,10 +256,8 @@ class TestGameFolder : public QObject {
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
         buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
         QCOMPARE(dialog.result(), int(found.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
-        QCOMPARE(dialog.chosenFolder(),
-                 found.isEmpty()
-                     ? QString()
-                     : QString::fromStdString(report.found[std::max(marked, 0)].folder));
+        const std::string chosen = found.isEmpty() ? "" : report.found[std::max(marked, 0)].folder;
+        QCOMPARE(dialog.chosenFolder(), QString::fromStdString(chosen));
     }
 };
 

@@ -13,7 +13,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +22,6 @@
 #include "form1.h"
 #include "modal_answers.h"
 #include "reports.h"
-#include "seleccion.h"
 #include "startup.h"
 
 using namespace kestro;
@@ -32,22 +30,6 @@ using namespace kestro::test;
 namespace {
 
 const QString kChannels = QStringLiteral(KESTRO_CHANNELS_DIR);
-
-QByteArray readAll(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A copy of the channel sets that a test may change.
-class ScratchProgram {
-  public:
-    ScratchProgram() { copyChannels(QFile::encodeName(path()).toStdString()); }
-    QString path() const { return dir_.filePath(QStringLiteral("program")); }
-    QString file(const QString& relative) const { return path() + u'/' + relative; }
-
-  private:
-    QTemporaryDir dir_;
-};
 
 // Records what the desktop launcher was asked to open.
 class LinkRecorder : public QObject {
@@ -80,9 +62,7 @@ class Window {
     }
     template <typename T = QWidget>
     T* get(const char* name) {
-        T* control = form.findChild<T*>(QString::fromLatin1(name));
-        if (!control) qFatal("the window has no %s", name);  // a test cannot go on without it
-        return control;
+        return child<T>(form, name);
     }
     QLineEdit* text(const char* name) { return get<QLineEdit>(name); }
     QListWidget* list() { return get<QListWidget>("ListView1"); }
@@ -150,12 +130,11 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, empty);
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
         QCOMPARE(w.list()->selectedItems().size(), 1);
-        w.list()->setCurrentRow(0);  // and the keyboard chooses as a click does
-        QTest::keyClick(w.list(), Qt::Key_Return);
-        QCOMPARE(w.text("Text1")->text(), w.list()->item(0)->text());
-        w.list()->setCurrentRow(1);  // Space too
-        QTest::keyClick(w.list(), Qt::Key_Space);
-        QCOMPARE(w.text("Text1")->text(), w.list()->item(1)->text());
+        for (const int row : {0, 1}) {  // and Enter or Space chooses as a click does
+            w.list()->setCurrentRow(row);
+            QTest::keyClick(w.list(), row ? Qt::Key_Space : Qt::Key_Return);
+            QCOMPARE(w.text("Text1")->text(), w.list()->item(row)->text());
+        }
     }
 
     void badPreviewNeverCrashesOrShowsAnotherPicture_data() {
@@ -178,19 +157,19 @@ class TestMainWindow : public QObject {
     void badPreviewNeverCrashesOrShowsAnotherPicture() {
         QFETCH(QByteArray, contents);
         QFETCH(bool, showsPicture);
-        ScratchProgram program;
-        const QString preview = program.file(QStringLiteral("ntv/preview.jpg"));
+        QTemporaryDir scratch;  // a copy of the channel sets that the test may change
+        const QString program = scratch.filePath(QStringLiteral("program"));
+        copyChannels(QFile::encodeName(program).toStdString());
+        const QString preview = program + QStringLiteral("/ntv/preview.jpg");
         QFile::remove(preview);
         if (contents == "<pipe>") {  // would block a plain open for ever
             QCOMPARE(::mkfifo(QFile::encodeName(preview).constData(), 0644), 0);
         } else if (contents == "<link>") {
-            QVERIFY(QFile::link(program.file(QStringLiteral("fox/preview.jpg")), preview));
+            QVERIFY(QFile::link(program + QStringLiteral("/fox/preview.jpg"), preview));
         } else if (!contents.isEmpty()) {
-            QFile f(preview);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(contents);
+            QVERIFY(writeFile(preview, contents));
         }
-        Window w(QStringLiteral("C:\\VARNEX 2001"), program.path());
+        Window w(QStringLiteral("C:\\VARNEX 2001"), program);
         w.click(QStringLiteral("FOX"));
         const QImage fox = w.shown();
         QVERIFY(!fox.isNull());
@@ -203,9 +182,9 @@ class TestMainWindow : public QObject {
     // after a restore.
     void theInstalledChannelIsMarked() {
         QTemporaryDir game;
+        const QString misc = game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh"));
         QDir().mkpath(game.filePath(QStringLiteral("DATA/ENVIRO")));
-        QFile::copy(kChannels + QStringLiteral("/canal+/misc16.fsh"),
-                    game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
+        QFile::copy(kChannels + QStringLiteral("/canal+/misc16.fsh"), misc);
         Window w(game.path());
         QCOMPARE(w.marked(), QStringList{QStringLiteral("CANAL+")});
 
@@ -213,33 +192,25 @@ class TestMainWindow : public QObject {
         QTemporaryDir other;
         const QString old = QDir::currentPath();
         QDir::setCurrent(other.path());
-        answers.answerDialog = [](QDialog& d) {
-            d.accept();
-            return d.result();
-        };
+        answers.answerDialog = ModalAnswers::accept;
         QTest::mouseClick(w.get("Command2"), Qt::LeftButton);
         QDir::setCurrent(old);
         QCOMPARE(w.marked(), QStringList());
         QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);  // a long folder shows its start
         QCOMPARE(GameFolderSetting::read().folder, QFileInfo(other.path()).canonicalFilePath());
 
-        QFile::remove(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
-        QFile own(game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh")));
-        QVERIFY(own.open(QIODevice::WriteOnly) && own.write("game's own") == 10);
-        own.close();
+        QVERIFY(QFile::remove(misc) && writeFile(misc, "game's own"));
         Window back(game.path());
         QCOMPARE(back.marked(), QStringList());
         back.click(QStringLiteral("NTV"));
+        const QProgressBar* bar = back.get<QProgressBar>("ProgressBar1");
         int barWhileOpen = -1;
-        answers.whileOpen = [&](const SeenBox&) {
-            barWhileOpen = back.get<QProgressBar>("ProgressBar1")->value();
-        };
+        answers.whileOpen = [&](const SeenBox&) { barWhileOpen = bar->value(); };
         QTest::mouseClick(back.get("Command1"), Qt::LeftButton);
-        answers.whileOpen = nullptr;
         QCOMPARE(answers.boxes.last().text, QStringLiteral("Installation: All OK!"));
         QCOMPARE(answers.boxes.last().icon, QMessageBox::NoIcon);
         QCOMPARE(barWhileOpen, 99);
-        QCOMPARE(back.get<QProgressBar>("ProgressBar1")->value(), 0);
+        QCOMPARE(bar->value(), 0);
         QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
         answers.yesOrNo = QMessageBox::No;
         back.trigger("mnuRestore");
@@ -249,7 +220,7 @@ class TestMainWindow : public QObject {
         back.trigger("mnuRestore");
         QVERIFY(answers.boxes.last().text.startsWith(QStringLiteral("The game's original")));
         QCOMPARE(back.marked(), QStringList());
-        QCOMPARE(readAll(own.fileName()), QByteArray("game's own"));
+        QCOMPARE(readAll(misc), QByteArray("game's own"));
     }
 
     // With nothing (or an empty text) stored, the folder dialog comes before the window:
@@ -260,10 +231,9 @@ class TestMainWindow : public QObject {
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         const QString cwd = QFileInfo(QDir::currentPath()).canonicalFilePath();
         // The game where players put it, in the scratch home: asked about first.
-        const QString found =
-            QFileInfo(settings.file()).path() + QStringLiteral("/Games/VARNEX 2001");
+        const QString found = settings.home() + QStringLiteral("/Games/VARNEX 2001");
         QVERIFY(QDir().mkpath(found + QStringLiteral("/DATA/ENVIRO")));
-        QFile(found + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")).open(QIODevice::WriteOnly);
+        QVERIFY(writeFile(found + QStringLiteral("/DATA/ENVIRO/Misc16.fsh"), {}));
         ModalAnswers answers;
         answers.yesOrNo = QMessageBox::No;
         bool windowVisible = true;
@@ -271,12 +241,11 @@ class TestMainWindow : public QObject {
             Form1 form(kChannels);
             answers.answerDialog = [&](QDialog& d) {
                 windowVisible = form.isVisible();
-                confirm ? d.accept() : d.reject();
-                return d.result();
+                return ModalAnswers::answer(d, confirm);
             };
             form.Form_Load();
             QVERIFY(!windowVisible);
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Ubicacion"))->text(),
+            QCOMPARE(child<QLineEdit>(form, "Ubicacion")->text(),
                      confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
         }
         QCOMPARE(answers.dialogs, 2);
@@ -284,16 +253,12 @@ class TestMainWindow : public QObject {
         QCOMPARE(answers.boxes[0].text,
                  QStringLiteral("VARNEX 2001 was found in %1. Use this folder?").arg(found));
         QCOMPARE(GameFolderSetting::read().folder, cwd);
-        {  // Configuration > Find Game Folder... offers it too, and OK takes it
-            Form1 form(kChannels);
-            form.Form_Load();
-            answers.answerDialog = [](QDialog& d) {
-                d.accept();
-                return d.result();
-            };
-            form.findChild<QAction*>(QStringLiteral("mnuFindGame"))->trigger();
-            QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Ubicacion"))->text(), found);
-        }
+        // Configuration > Find Game Folder... offers it too, and OK takes it.
+        Form1 finder(kChannels);
+        finder.Form_Load();
+        answers.answerDialog = ModalAnswers::accept;
+        child<QAction>(finder, "mnuFindGame")->trigger();
+        QCOMPARE(child<QLineEdit>(finder, "Ubicacion")->text(), found);
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         answers.yesOrNo = QMessageBox::Yes;  // and Yes at start-up takes it, with no dialog
         Form1 form(kChannels);
@@ -371,45 +336,33 @@ class TestMainWindow : public QObject {
         QFETCH(bool, foxThere);
         QTemporaryDir home;
         const QString game = home.filePath(QStringLiteral("VARNEX 2001"));
-        QDir().mkpath(game);
-        QDir().mkpath(home.filePath(QStringLiteral("pack")));
-        QFile pack(home.filePath(QStringLiteral("pack/Misc16.fsh")));
-        QVERIFY(pack.open(QIODevice::WriteOnly) && pack.write("real FOX") == 8);
-        pack.close();
+        QVERIFY(QDir().mkpath(game) && QDir(home.path()).mkpath(QStringLiteral("pack")));
+        QVERIFY(writeFile(home.filePath(QStringLiteral("pack/Misc16.fsh")), "real FOX"));
         const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
-        if (before == QStringLiteral("<game>"))  // where players put it, in the scratch home
-            QVERIFY(
-                QDir().mkpath(home.filePath(QStringLiteral("Games/VARNEX 2001/KESTRO backup"))));
-        if (before == QStringLiteral("<pipe>")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
-        } else {
-            QFile file(ini);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(setting) == setting.size());
-        }
+        if (before == u"<game>")  // where players put it, in the scratch home
+            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Games/VARNEX 2001/KESTRO backup")));
+        QVERIFY(before == u"<pipe>" ? ::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0
+                                    : writeFile(ini, setting));
         const auto run = [&](const QString& line, QProcess& kestro) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                env.remove(QString::fromLatin1(display));
-            env.remove(QStringLiteral("WINEPREFIX"));
-            env.insert(QStringLiteral("HOME"), home.path());
-            env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-            env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPREFIX"})
+                env.remove(QString::fromLatin1(name));
+            for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+                env.insert(QString::fromLatin1(name), home.path());
             kestro.setProcessEnvironment(env);
             kestro.setWorkingDirectory(home.path());
             QStringList args = line.split(u' ');
             for (QString& arg : args)
-                arg = arg == QStringLiteral("''")  ? QString()
-                      : arg == QStringLiteral("%") ? QStringLiteral("VARNEX 2001")
-                                                   : arg.replace(u'@', game);
+                arg = arg == u"''"  ? QString()
+                      : arg == u"%" ? QStringLiteral("VARNEX 2001")
+                                    : arg.replace(u'@', game);
             kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
             return kestro.waitForFinished(20000);
         };
-        if (!before.isEmpty() && !before.startsWith(u'<')) {
-            QProcess first;
+        QProcess first, kestro;
+        if (!before.isEmpty() && !before.startsWith(u'<'))
             QVERIFY(run(before, first) && first.exitCode() == 0);
-        }
-        QProcess kestro;
         QVERIFY(run(arguments, kestro));
         const QString out = QString::fromUtf8(kestro.readAllStandardOutput());
         const QString err = QString::fromUtf8(kestro.readAllStandardError());
@@ -417,7 +370,7 @@ class TestMainWindow : public QObject {
         QVERIFY2((status ? err : out).contains(says), qPrintable(out + err));
         QVERIFY2(err.isEmpty() || err.startsWith(QStringLiteral("kestro: ")), qPrintable(err));
         QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
-        if (before != QStringLiteral("<pipe>")) QCOMPARE(readAll(ini), setting);  // never stored
+        if (before != u"<pipe>") QCOMPARE(readAll(ini), setting);  // never stored
     }
 
     // A set of the player's: added from the menu under a name typed, or by dropping a pack
@@ -428,9 +381,9 @@ class TestMainWindow : public QObject {
         Window w;
         w.click(QStringLiteral("FOX"));
         ModalAnswers answers;
-        QString offeredSource, offeredName, typedName = QStringLiteral("SUPERSPORT EXTRA HD 2002");
+        QString offeredSource, offeredName, removeButton;
+        QString typedName = QStringLiteral("SUPERSPORT EXTRA HD 2002");
         QStringList offeredSets;
-        QString removeButton;
         answers.answerDialog = [&](QDialog& d) {
             auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
             auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
@@ -444,8 +397,7 @@ class TestMainWindow : public QObject {
                 offeredSets = choice->comboBoxItems();
                 removeButton = choice->okButtonText();
             }
-            d.accept();
-            return d.result();
+            return ModalAnswers::accept(d);
         };
         w.trigger("mnuAddSet");
         QCOMPARE(offeredName, QStringLiteral("SET"));
@@ -454,8 +406,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
         const int column = w.list()->visualItemRect(w.list()->item(0)).center().x();
-        for (int row = 1; row < w.list()->count();
-             ++row)  // the icons in one column, whatever the name
+        for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column
             QCOMPARE(w.list()->visualItemRect(w.list()->item(row)).center().x(), column);
         w.click(typedName);
         QLineEdit* chosen = w.text("Text1");
@@ -474,11 +425,10 @@ class TestMainWindow : public QObject {
              {QStringLiteral("/etc/hostname"), QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")}) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(dropped)});
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                                  Qt::NoModifier);
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&w.form, &enter);
             QVERIFY(enter.isAccepted());
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&w.form, &drop);
         }
         QVERIFY(answers.boxes[3].text.contains(QStringLiteral("only a folder or a .zip")));
@@ -494,7 +444,7 @@ class TestMainWindow : public QObject {
     // The name follows the source, in capitals, until the player types one; Add needs both.
     void addSetDialogNamesTheSetUntilTold() {
         ScratchSettings settings;  // the scratch home, with its Downloads
-        const QString downloads = QFileInfo(settings.file()).path() + QStringLiteral("/Downloads");
+        const QString downloads = settings.home() + QStringLiteral("/Downloads");
         QVERIFY(QDir().mkpath(downloads));
         ModalAnswers answers;
         QString opened, filter;
@@ -504,15 +454,13 @@ class TestMainWindow : public QObject {
             return int(QDialog::Rejected);
         };
         AddSetDialog d;
-        auto* archive = d.findChild<QPushButton*>(QStringLiteral("archive"));
-        QVERIFY(archive);
-        archive->click();  // packs come from the web: the chooser starts in Downloads
+        child<QPushButton>(d, "archive")->click();  // packs come from the web: from Downloads
         QCOMPARE(opened, downloads);
         QVERIFY(filter.contains(QStringLiteral("*.7z")));
-        auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
-        auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
-        auto* add = d.findChild<QPushButton*>(QStringLiteral("add"));
-        QVERIFY(source && name && add && !add->isEnabled());
+        auto* source = child<QLineEdit>(d, "source");
+        auto* name = child<QLineEdit>(d, "name");
+        auto* add = child<QPushButton>(d, "add");
+        QVERIFY(!add->isEnabled());
         source->setText(QStringLiteral("/downloads/Polsat Sport.zip"));
         QCOMPARE(name->text(), QStringLiteral("POLSAT SPORT"));
         QVERIFY(add->isEnabled());
@@ -531,58 +479,44 @@ class TestMainWindow : public QObject {
         using K = Report::Kind;
         using O = FileOutcome::Kind;
         using D = StoreDamage::What;
+        using S = FileOutcome::Stage;
+        using W = Reports::Where;
         const Catalogue catalogue{std::filesystem::path()};
-        const auto file = [](O kind, Error e = {}, std::string aside = {}) {
-            return FileOutcome{kind,
-                               0,
-                               "\\DATA\\ENVIRO\\Misc16.fsh",
-                               std::move(e),
-                               FileOutcome::Stage::Keep,
-                               std::move(aside)};
+        const auto file = [](O o, Error e = {}, std::string aside = {}) {
+            return FileOutcome{o, 0, "\\DATA\\ENVIRO\\Misc16.fsh", e, S::Keep, aside};
         };
-        const auto report = [&](A action, K kind, Error why = {},
-                                std::vector<FileOutcome> files = {}, D damage = {}) {
-            return Report{
-                action,           kind,           "C:\\VARNEX 2001", catalogue.find("FOX"),
-                std::move(files), std::move(why), {damage, 0, 0, {}}};
+        const auto report = [&](A a, K k, Error e = {}, std::vector<FileOutcome> f = {}, D d = {}) {
+            return Report{a, k, "C:\\VARNEX 2001", catalogue.find("FOX"), f, e, {d, 0, 0, {}}};
         };
         const Error damaged = failure(ErrorCode::Damaged);
         const std::string aside = "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside";
-        const bool window = true, script = false;
+        const auto window = [](const Report& r) { return Reports::report(r, W::Window); };
+        const auto script = [](const Report& r) { return Reports::report(r, W::CommandLine); };
         // clang-format off
-        const struct { Report report; bool window; const char* says; } rows[] = {
-            {report(A::Install, K::Done), window, "Instalacion de Canal Completada con Éxito"},
-            {report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)}), window, "Instalacion de Canal Completada con Éxito\n\nFiles whose owner"},
-            {report(A::Install, K::Refused, failure(ErrorCode::Locked)), window, "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
-            {report(A::Restore, K::Refused, failure(ErrorCode::Locked)), window, "No game file was put back."},
-            {report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup")), window, "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
-            {report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA")), window, "\\DATA is a link to another place; KESTRO does not write through links"},
-            {report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded), window, "holds a kept Misc16.fsh, but its state file says the game had none"},
-            {report(A::Install, K::Refused, damaged, {}, D::StoreNotAFolder), window, "move \"KESTRO backup\" somewhere safe"},
-            {report(A::Install, K::Refused, damaged, {}, D::LockNotAFile), window, "delete \"kestro.lock\" in it."},
-            {report(A::Install, K::Refused, failure(ErrorCode::FolderMissing)), window, "with the \"...\" button"},
-            {report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)), script, "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
-            {report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))}), window, "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
-            {report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)}), window, "changed it since the last install"},
-            {report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)}), window, "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
-            {report(A::Restore, K::Done, {}, {file(O::Removed)}), window, "Removed (added by channel installs):\n  \\DATA"},
-            {report(A::Restore, K::NothingToRestore), window, "There is nothing to restore"},
+        const struct { QString text; const char* says; } rows[] = {
+            {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
+            {window(report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)})), "Instalacion de Canal Completada con Éxito\n\nFiles whose owner"},
+            {window(report(A::Install, K::Refused, failure(ErrorCode::Locked))), "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
+            {window(report(A::Restore, K::Refused, failure(ErrorCode::Locked))), "No game file was put back."},
+            {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
+            {window(report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA"))), "\\DATA is a link to another place; KESTRO does not write through links"},
+            {window(report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded)), "holds a kept Misc16.fsh, but its state file says the game had none"},
+            {window(report(A::Install, K::Refused, damaged, {}, D::StoreNotAFolder)), "move \"KESTRO backup\" somewhere safe"},
+            {window(report(A::Install, K::Refused, damaged, {}, D::LockNotAFile)), "delete \"kestro.lock\" in it."},
+            {window(report(A::Install, K::Refused, failure(ErrorCode::FolderMissing))), "with the \"...\" button"},
+            {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
+            {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
+            {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
+            {window(report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)})), "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
+            {window(report(A::Restore, K::Done, {}, {file(O::Removed)})), "Removed (added by channel installs):\n  \\DATA"},
+            {window(report(A::Restore, K::NothingToRestore)), "There is nothing to restore"},
+            {Reports::setOutcome({SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true}, {}), "with Misc16.fsh, preview.jpg. It takes the place of the FOX set that came with KESTRO. Entries passed over (links, devices, encrypted, or with \"..\" in their path): 2."},
+            {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
+            {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
         };
         // clang-format on
-        for (const auto& row : rows) {
-            const QString text = Reports::report(
-                row.report, row.window ? Reports::Where::Window : Reports::Where::CommandLine);
-            QVERIFY2(text.contains(QString::fromUtf8(row.says)), qPrintable(text));
-        }
-        const SetOutcome added{SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true};
-        QVERIFY(Reports::setOutcome(added, {}).contains(QStringLiteral(
-            "with Misc16.fsh, preview.jpg. It takes the place of the FOX set that "
-            "came with KESTRO. Entries passed over (links, devices, encrypted, or with "
-            "\"..\" in their path): 2.")));
-        QVERIFY(Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {})
-                    .contains(QStringLiteral("more than 1 GiB")));
-        QVERIFY(
-            Reports::nameProblem(NameProblem::TooLong).contains(QStringLiteral("32 characters")));
+        for (const auto& row : rows)
+            QVERIFY2(row.text.contains(QString::fromUtf8(row.says)), qPrintable(row.text));
     }
 
     void exitClosesAtOnce() {

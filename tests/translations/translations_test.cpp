@@ -67,10 +67,9 @@ class TranslationsTest : public QObject {
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
         QString context, source;
-        QStringList forms;
+        QStringList forms, wrong;
         bool numerus = false, unfinished = false;
         int messages = 0;
-        QStringList wrong;
         while (!xml.atEnd()) {
             xml.readNext();
             if (xml.isEndElement() && xml.name() == u"message") {
@@ -103,41 +102,28 @@ class TranslationsTest : public QObject {
     }
 
     void programSpeaks_data() {
-        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("environment");  // "NAME=value ...", the others unset
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("said");
-        const QString unknown = QStringLiteral("--frobnicate");
-        const QString english = QStringLiteral(
-            "kestro: Unknown option 'frobnicate'.\n"
-            "Try 'kestro --help'.\n");
-        QTest::newRow("C") << QStringList{"LANG=C", "LANGUAGE=ro"} << unknown << english;
-        QTest::newRow("POSIX") << QStringList{"LC_ALL=POSIX", "LANGUAGE=ro"} << unknown << english;
-        QTest::newRow("C, LANGUAGE ignored")
-            << QStringList{"LANG=C.UTF-8", "LANGUAGE=ro"} << unknown << english;
-        QTest::newRow("Romanian, with Qt's texts")
-            << QStringList{"LANG=ro_RO.UTF-8"} << unknown
-            << QStringLiteral(
-                   "kestro: Opțiune necunoscută 'frobnicate'.\n"
-                   "Încercați 'kestro --help'.\n");
-        QTest::newRow("first spoken language in LANGUAGE")
-            << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=fr:es"} << unknown
-            << QStringLiteral(
-                   "kestro: Opción desconocida 'frobnicate'.\n"
-                   "Pruebe 'kestro --help'.\n");
-        QTest::newRow("Polish help") << QStringList{"LANG=pl_PL.UTF-8"} << QStringLiteral("--help")
-                                     << QStringLiteral("Użycie: kestro [opcje]\n");
-        QTest::newRow("Brazilian Portuguese")
-            << QStringList{"LANG=pt_BR.UTF-8"} << QStringLiteral("--name")
-            << QStringLiteral("kestro: Falta um valor depois de '--name'.\n");
+        const QString english("kestro: Unknown option 'frobnicate'.\nTry 'kestro --help'.\n");
+        // clang-format off
+        QTest::newRow("C") << "LANG=C LANGUAGE=ro" << "--frobnicate" << english;
+        QTest::newRow("POSIX") << "LC_ALL=POSIX LANGUAGE=ro" << "--frobnicate" << english;
+        QTest::newRow("C, LANGUAGE ignored") << "LANG=C.UTF-8 LANGUAGE=ro" << "--frobnicate" << english;
+        QTest::newRow("Romanian, with Qt's texts") << "LANG=ro_RO.UTF-8" << "--frobnicate" << "kestro: Opțiune necunoscută 'frobnicate'.\nÎncercați 'kestro --help'.\n";
+        QTest::newRow("first spoken language in LANGUAGE") << "LANG=en_US.UTF-8 LANGUAGE=fr:es" << "--frobnicate" << "kestro: Opción desconocida 'frobnicate'.\nPruebe 'kestro --help'.\n";
+        QTest::newRow("Polish help") << "LANG=pl_PL.UTF-8" << "--help" << "Użycie: kestro [opcje]\n";
+        QTest::newRow("Brazilian Portuguese") << "LANG=pt_BR.UTF-8" << "--name" << "kestro: Falta um valor depois de '--name'.\n";
+        // clang-format on
     }
     void programSpeaks() {
-        QFETCH(QStringList, environment);
+        QFETCH(QString, environment);
         QFETCH(QString, option);
         QFETCH(QString, said);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* variable : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             env.remove(QString::fromLatin1(variable));
-        for (const QString& setting : environment)
+        for (const QString& setting : environment.split(u' '))
             env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
         QProcess kestro;
         kestro.setProcessEnvironment(env);
