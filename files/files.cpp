@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <random>
 #include <utility>
 
 #include "names.h"
@@ -16,6 +17,15 @@ namespace {
 
 std::string temporaryPrefix(std::string_view name) {
     return "." + std::string(name) + ".kestro-";
+}
+
+// A temporary's name for `name`: the tidy-up recognises exactly this shape.
+std::string temporaryName(std::string_view name) {
+    static std::mt19937_64 random(std::random_device{}());
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string text = temporaryPrefix(name);
+    for (int i = 0; i < 8; ++i) text += letters[random() % 36];
+    return text;
 }
 
 // Only the exact names createUnique makes: a player's own dot-file that merely shares the
@@ -215,7 +225,9 @@ Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t 
     beforeDiskChange();
     platform::Native out = platform::kNoHandle;
     const platform::Place at{folder.handle(), folder.path()};
-    if (Error e = platform::createUnique(at, temporaryPrefix(name), mode, out, temporary); !e.ok())
+    if (Error e = platform::createUnique(
+            at, [name] { return temporaryName(name); }, mode, out, temporary);
+        !e.ok())
         return e;
     DigestBuilder builder;
     Error error = fill([&](const char* data, std::size_t size) {
@@ -236,11 +248,37 @@ Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t 
     return std::move(staged);
 }
 
+Error inUse(const Folder& folder, std::string_view name) {
+    return failure(ErrorCode::InUse, 0, utf8Text(folder.path() / utf8Path(name)));
+}
+
 // The file in place is still the one seen before: checked after the seam, just before the
 // change, so that the window in which another program can slip in is as short as it gets.
 Error stillAsSeen(const Folder& folder, std::string_view name, const FileInfo* seen) {
-    if (!seen || folder.info(name).sameAs(*seen)) return {};
-    return failure(ErrorCode::InUse, 0, utf8Text(folder.path() / utf8Path(name)));
+    return !seen || folder.info(name).sameAs(*seen) ? Error{} : inUse(folder, name);
+}
+
+// Puts `from` (in `source`) at `to` (in `target`), replacing what is there; with `seen`,
+// only while that is the file seen then. Where the system can, that window is closed: with
+// none seen, it goes in only while there is none; else the two are exchanged, and the one
+// taken out, now at `from`, goes back if it is not the one seen, and else away (a temporary
+// that cannot go is left to the tidy-up).
+Error replaceSeen(const Folder& source, const std::string& from, const Folder& target,
+                  const std::string& to, const FileInfo* seen, bool temporary) {
+    const platform::Place src{source.handle(), source.path()}, dst{target.handle(), target.path()};
+    if (Error e = stillAsSeen(target, to, seen); !e.ok()) return e;
+    const bool exchange = seen && seen->kind != EntryKind::Missing;
+    Error e;
+    if (!seen || !platform::renameAtomically(src, from, dst, to, exchange, e))
+        return platform::renameEntry(src, from, dst, to);
+    if (e.code == ErrorCode::AlreadyExists) return inUse(target, to);
+    if (!e.ok() || !exchange) return e;
+    if (source.info(from).sameFile(*seen)) {
+        e = platform::removeEntry(src, from);
+        return temporary ? Error{} : e;
+    }
+    platform::renameAtomically(src, from, dst, to, true, e);
+    return inUse(target, to);
 }
 
 }  // namespace
@@ -275,9 +313,8 @@ Result<Staged> Staged::write(std::string_view contents, const Folder& folder, st
 
 Error Staged::commit(const FileInfo* over) {
     beforeDiskChange();
-    if (Error e = stillAsSeen(folder_, name_, over); !e.ok()) return e;
     const platform::Place at{folder_.handle(), folder_.path()};
-    if (Error e = platform::renameEntry(at, temporary_, at, name_); !e.ok()) {
+    if (Error e = replaceSeen(folder_, temporary_, folder_, name_, over, true); !e.ok()) {
         if (e.subject.empty()) e.subject = utf8Text(folder_.path() / utf8Path(name_));
         return e;
     }
@@ -296,10 +333,8 @@ Error writeWhole(const Folder& folder, std::string_view name, std::string_view c
 Error moveFile(const Folder& from, std::string_view name, const Folder& to, std::string_view as,
                const FileInfo* over) {
     beforeDiskChange();
-    if (Error e = stillAsSeen(to, as, over); !e.ok()) return e;
     const platform::Place source{from.handle(), from.path()}, target{to.handle(), to.path()};
-    if (Error e = platform::renameEntry(source, std::string(name), target, std::string(as));
-        !e.ok())
+    if (Error e = replaceSeen(from, std::string(name), to, std::string(as), over, false); !e.ok())
         return e;
     from.forgetListing();
     to.forgetListing();
@@ -314,7 +349,24 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
         return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
     beforeDiskChange();
     if (Error e = stillAsSeen(folder, name, seen); !e.ok()) return e;
-    if (Error e = platform::removeEntry(at, std::string(name)); !e.ok()) return e;
+    // With `seen`, first moved out of the way under a temporary's name where the system can
+    // do so in one step, and looked at there: a file another program put in place meanwhile
+    // goes back rather than away.
+    std::string gone(name);
+    if (seen) {
+        const std::string aside = temporaryName(name);
+        Error e;
+        if (platform::renameAtomically(at, gone, at, aside, false, e)) {
+            if (!e.ok()) return e;
+            if (!folder.info(aside).sameFile(*seen)) {
+                platform::renameAtomically(at, aside, at, gone, false, e);
+                folder.forgetListing();
+                return inUse(folder, name);
+            }
+            gone = aside;
+        }
+    }
+    if (Error e = platform::removeEntry(at, gone); !e.ok()) return e;
     folder.forgetListing();
     platform::syncFolder(at);
     return {};

@@ -26,12 +26,17 @@ struct FileInfo {
     std::uint64_t links = 1;    // names the file has
     std::uint64_t id = 0;       // which file it is on its disk
     std::int64_t modified = 0;  // last written, in the system's own units
+    std::int64_t changed = 0;   // its entry last changed (POSIX), which no program can set
 
-    // Still the file seen earlier, as far as its entry tells: another program that replaced
-    // or rewrote it in between has changed at least one of these.
-    bool sameAs(const FileInfo& earlier) const {
+    // The same file, unwritten since, as far as its entry tells: another program that
+    // replaced or rewrote it in between has changed at least one of these.
+    bool sameFile(const FileInfo& earlier) const {
         return kind == earlier.kind && size == earlier.size && id == earlier.id &&
                modified == earlier.modified;
+    }
+    // ... and nothing at all done to its entry since (a rename changes it, too).
+    bool sameAs(const FileInfo& earlier) const {
+        return sameFile(earlier) && changed == earlier.changed;
     }
 };
 

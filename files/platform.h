@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +36,10 @@ FileInfo infoOf(Place at, const std::string& name);
 // Opens a plain file to read without blocking on a pipe; a link only with `follow`.
 Error openRead(Place at, const std::string& name, bool follow, Native& file, FileInfo& info);
 Error openReadPath(const std::filesystem::path& path, bool follow, Native& file, FileInfo& info);
-// Creates a new file of its own in `at`, named `prefix` and a unique ending, with `mode`.
-Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Native& file,
-                   std::string& name);
+// Creates a new file of its own in `at`, with `mode`, under the first name `nextName`
+// gives that is not taken.
+Error createUnique(Place at, const std::function<std::string()>& nextName, std::uint32_t mode,
+                   Native& file, std::string& name);
 // Reads or writes some bytes: how many, or -1 with `error` set. Interruptions are retried.
 long long readSome(Native file, char* data, std::size_t size, Error& error);
 long long writeSome(Native file, const char* data, std::size_t size, Error& error);
@@ -48,6 +50,11 @@ Error closeFile(Native file);
 void closeQuietly(Native file);
 // Renames `from` in `at` to `to` in `into`, replacing a file there.
 Error renameEntry(Place at, const std::string& from, Place into, const std::string& to);
+// As renameEntry, in one step: only where nothing is at `to` (AlreadyExists if something
+// is), or, with `exchange`, swapping the two entries. False, with `error` untouched, where
+// the system or its file system cannot; the caller then does without.
+bool renameAtomically(Place at, const std::string& from, Place into, const std::string& to,
+                      bool exchange, Error& error);
 // Removes a file (never a folder; a link itself, not what it leads to).
 Error removeEntry(Place at, const std::string& name);
 // Makes the folder's changes (names made, renamed, removed) reach the disk.

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <random>
+#include <cstdio>
 
 #include "platform.h"
 #include "seams.h"
@@ -94,6 +94,8 @@ FileInfo infoFrom(const struct stat& st) {
     info.id = static_cast<std::uint64_t>(st.st_ino);
     info.modified =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    info.changed =
+        static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
     return info;
 }
 
@@ -217,13 +219,10 @@ Error openReadPath(const fs::path& path, bool follow, Native& file, FileInfo& in
     return finishOpen(fd, info, path);
 }
 
-Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Native& file,
-                   std::string& name) {
-    static std::mt19937_64 random(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+Error createUnique(Place at, const std::function<std::string()>& nextName, std::uint32_t mode,
+                   Native& file, std::string& name) {
     for (int attempt = 0;; ++attempt) {
-        name = prefix;  // the tidy-up recognises exactly this shape
-        for (int i = 0; i < 8; ++i) name += letters[random() % 36];
+        name = nextName();
         const int fd = sys(SystemCall::Open, [&] {
             return ::openat(static_cast<int>(at.folder), name.c_str(),
                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -279,17 +278,37 @@ void closeQuietly(Native file) {
     if (file >= 0) ::close(static_cast<int>(file));
 }
 
+namespace {
+
+Error renameFailure(Place at, Place into, const std::string& to) {
+    const int code = errno;
+    // Permission is a folder's: name the one that may not be changed.
+    const bool source = (code == EACCES || code == EPERM) &&
+                        ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
+    return fail(code, source ? at.path : into.path / to);
+}
+
+}  // namespace
+
+bool renameAtomically(Place at, const std::string& from, Place into, const std::string& to,
+                      bool exchange, Error& error) {
+    if (sys(SystemCall::Rename, [&] {
+            return ::renameat2(static_cast<int>(at.folder), from.c_str(),
+                               static_cast<int>(into.folder), to.c_str(),
+                               exchange ? RENAME_EXCHANGE : RENAME_NOREPLACE);
+        }) == 0)
+        return true;
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) return false;
+    error = renameFailure(at, into, to);
+    return true;
+}
+
 Error renameEntry(Place at, const std::string& from, Place into, const std::string& to) {
     if (sys(SystemCall::Rename, [&] {
             return ::renameat(static_cast<int>(at.folder), from.c_str(),
                               static_cast<int>(into.folder), to.c_str());
         }) != 0) {
-        const int code = errno;
-        // Permission is a folder's: name the one that may not be changed.
-        const bool source =
-            (code == EACCES || code == EPERM) &&
-            ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
-        return fail(code, source ? at.path : into.path / to);
+        return renameFailure(at, into, to);
     }
     return {};
 }

@@ -7,7 +7,6 @@
 #endif
 #include <windows.h>
 
-#include <random>
 #include <string>
 
 #include "platform.h"
@@ -93,6 +92,10 @@ FileInfo infoOfPath(const fs::path& path) {
             info.id =
                 (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
         }
+        FILE_BASIC_INFO basic;
+        if (h != INVALID_HANDLE_VALUE &&
+            GetFileInformationByHandleEx(h, FileBasicInfo, &basic, sizeof basic))
+            info.changed = basic.ChangeTime.QuadPart;
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
     return info;
@@ -208,13 +211,10 @@ Error openReadPath(const fs::path& path, bool follow, Native& file, FileInfo& in
     return openReadAt(path, follow, file, info);
 }
 
-Error createUnique(Place at, const std::string& prefix, std::uint32_t mode, Native& file,
-                   std::string& name) {
-    static std::mt19937_64 random(std::random_device{}() ^ GetCurrentProcessId());
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+Error createUnique(Place at, const std::function<std::string()>& nextName, std::uint32_t mode,
+                   Native& file, std::string& name) {
     for (unsigned attempt = 0;; ++attempt) {
-        name = prefix;  // the tidy-up recognises exactly this shape
-        for (int i = 0; i < 8; ++i) name += letters[random() % 36];
+        name = nextName();
         HANDLE h =
             CreateFileW(wide(entry(at, name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -282,6 +282,12 @@ Error closeFile(Native file) {
 
 void closeQuietly(Native file) {
     if (file != kNoHandle) CloseHandle(reinterpret_cast<HANDLE>(file));
+}
+
+// Windows has no such rename; its sharing rules keep a file another program holds open
+// from being replaced at all.
+bool renameAtomically(Place, const std::string&, Place, const std::string&, bool, Error&) {
+    return false;
 }
 
 Error renameEntry(Place at, const std::string& from, Place into, const std::string& to) {

@@ -4,6 +4,8 @@
 // and where.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "install_fixture.h"
 
 namespace kestro {
@@ -66,6 +68,40 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_refused", "restore", Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
         {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Another program (the game, an updater) replaces the file in the moment between the last
+// look at it and the rename that would take its place: its file stays, and is not reported
+// as replaced, put back or removed.
+std::function<bool()> raceNow;  // at the next rename once this holds
+std::function<void()> race;
+int racing(SystemCall call) {
+    if (call == SystemCall::Rename && raceNow && raceNow()) raceNow = nullptr, race();
+    return 0;
+}
+
+class Race : public Install, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Race, TheOtherProgramsFileStays) {
+    const std::string run = GetParam();
+    if (run != "removal") writeFile(gameFile(0), "game's own");
+    if (run != "install") install("FOX");
+    const fs::path state = gameDir() / "KESTRO backup/state.txt";
+    const std::string intent = run == "install" ? "intent=write" : "intent=put-back";
+    raceNow = [&] { return run == "removal" || readFile(state).find(intent) != std::string::npos; };
+    race = [&] {
+        writeFile(gameFile(0) += ".new", "another program's");
+        fs::rename(gameFile(0) += ".new", gameFile(0));
+    };
+    setCallFaultHook(racing);
+    run == "install" ? install("FOX") : restore();
+    setCallFaultHook(nullptr);
+    EXPECT_EQ(raceNow, nullptr) << "the race never came";
+    EXPECT_EQ(readFile(gameFile(0)), "another program's");
+    EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
+    if (run != "removal") EXPECT_EQ(readFile(keptFile(0)), "game's own");
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, Race, ::testing::Values("install", "put_back", "removal"));
 
 }  // namespace
 }  // namespace kestro

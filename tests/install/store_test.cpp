@@ -174,11 +174,21 @@ class ModelCheck : public Install {
                 gameWrote(slot, text);
                 break;
             }
-            case Meanwhile: {  // as updaters do: a new file renamed over the old
-                const std::string text = fresh(random);
+            case Meanwhile: {  // as updaters do: a new file renamed over the old, or a tool
+                               // that rewrites it in place and sets its time back
+                std::string text = fresh(random);
+                const bool inPlace = random() % 2;
                 bool replaced = false;
                 meddle = [&] {
                     std::error_code held;  // Windows refuses while the program has it open
+                    const auto before = fs::last_write_time(file(slot), held);
+                    if (inPlace && !held) {
+                        text.resize(fs::file_size(file(slot)), '.');
+                        writeFile(file(slot), text);
+                        fs::last_write_time(file(slot), before);
+                        replaced = true;
+                        return;
+                    }
                     writeFile(file(slot) += ".new", text);
                     fs::rename(file(slot) += ".new", file(slot), held);
                     if (!(replaced = !held)) fs::remove(file(slot) += ".new");
@@ -324,7 +334,8 @@ class ModelCheck : public Install {
         }
         if (readFile(gameDir() / "VARNEX.EXE") != "the game itself")
             return "a file not ours changed";
-        if (s.kind == InstallStep) {  // cut short or not: what it wrote, or was about to
+        // Cut short or not: what an install wrote, or was about to.
+        if (s.kind == InstallStep || (s.kind == Meanwhile && s.arg % 2 == 0)) {
             const Catalogue catalogue = this->catalogue();
             for (const ChannelSet::File& f :
                  catalogue.sets()[static_cast<size_t>(s.arg) % catalogue.sets().size()].files)
