@@ -366,7 +366,11 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
             gone = aside;
         }
     }
-    if (Error e = platform::removeEntry(at, gone); !e.ok()) return e;
+    if (Error e = platform::removeEntry(at, gone); !e.ok()) {
+        if (gone != name) platform::renameAtomically(at, gone, at, std::string(name), false, e);
+        folder.forgetListing();
+        return e;
+    }
     folder.forgetListing();
     platform::syncFolder(at);
     return {};

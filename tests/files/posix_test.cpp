@@ -109,12 +109,13 @@ TEST(Staged, IsAllOrNothing) {
 // file as it was, with no temporary behind; an interruption or a short transfer only
 // makes the work take longer.
 using Operation = Error (*)(const Folder& in, Digest& digest);
-const Operation copy = [](const Folder& in, Digest& d) {
+const Operation copy = [](const Folder& in, Digest& d) {  // over the file looked at
+    const FileInfo seen = in.info("dst.fsh");
     Result<ReadFile> source = ReadFile::open(in, "src.fsh");
     if (!source.ok()) return source.error;
     Result<Staged> staged = Staged::copy(source.value, in, "dst.fsh", 0644);
     d = staged.value.digest();
-    return staged.ok() ? staged.value.commit() : staged.error;
+    return staged.ok() ? staged.value.commit(&seen) : staged.error;
 };
 const Operation write = [](const Folder& in, Digest&) {
     return writeWhole(in, "dst.fsh", "new contents");
@@ -122,7 +123,10 @@ const Operation write = [](const Folder& in, Digest&) {
 const Operation move = [](const Folder& in, Digest&) {
     return moveFile(in, "src.fsh", in, "dst.fsh");
 };
-const Operation remove = [](const Folder& in, Digest&) { return removeFile(in, "dst.fsh"); };
+const Operation remove = [](const Folder& in, Digest&) {
+    const FileInfo seen = in.info("dst.fsh");
+    return removeFile(in, "dst.fsh", &seen);
+};
 const Operation makeFolder = [](const Folder& in, Digest&) { return in.child("new", true).error; };
 const Operation list = [](const Folder& in, Digest&) { return in.list().error; };
 const Operation lock = [](const Folder& in, Digest&) { return FileLock().lock(in, "dst.fsh"); };
@@ -181,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"flush_fails", copy, {{Flush, EIO}}, ErrorCode::Other},
         {"close_fails", copy, {{Close, EDQUOT}}, ErrorCode::DiskFull},
         {"rename_fails", copy, {{Rename, EBUSY}}, ErrorCode::InUse},
+        {"no_one_step_rename", copy, {{Rename, EINVAL}}, ErrorCode::None},  // then as before
+        {"no_one_step_removal", remove, {{Rename, ENOSYS}}, ErrorCode::None},
         {"write_fails", write, {{Write, EFBIG}}, ErrorCode::TooLarge},
         {"moved", move, {}, ErrorCode::None},
         {"move_across_disks", move, {{Rename, EXDEV}}, ErrorCode::Other},
