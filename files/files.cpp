@@ -277,7 +277,8 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
         e = platform::removeEntry(src, from);
         return temporary ? Error{} : e;
     }
-    platform::renameAtomically(src, from, dst, to, true, e);
+    if (!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok())
+        platform::renameEntry(src, from, dst, to);  // theirs back in place, whatever it takes
     return inUse(target, to);
 }
 
