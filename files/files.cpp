@@ -269,6 +269,7 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
     if (Error e = stillAsSeen(target, to, seen); !e.ok()) return e;
     const bool exchange = seen && seen->kind != EntryKind::Missing;
     Error e;
+    const FileInfo mine = source.info(from);
     if (!seen || !platform::renameAtomically(src, from, dst, to, exchange, e))
         return platform::renameEntry(src, from, dst, to);
     if (e.code == ErrorCode::AlreadyExists) return inUse(target, to);
@@ -279,6 +280,11 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
     }
     if (!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok())
         platform::renameEntry(src, from, dst, to);  // theirs back in place, whatever it takes
+    // Replaced once more meanwhile: what came back is not ours either, and must not go with
+    // the temporary's name.
+    if (temporary && source.info(from).kind != EntryKind::Missing &&
+        !source.info(from).sameFile(mine))
+        platform::renameEntry(src, from, src, from + "-theirs");
     return inUse(target, to);
 }
 

@@ -627,7 +627,8 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
             out.kind = Kind::LeftChanged;
             return out;
         }
-        if (Error e = removeFile(folder.value, name, &now); !e.ok()) return fail(Stage::Tidy, e);
+        // Nothing was kept, so nothing is "back": the removal itself failed.
+        if (Error e = removeFile(folder.value, name, &now); !e.ok()) return fail(Stage::PutBack, e);
         record = {};
         dirty_ = true;
         out.kind = Kind::Removed;

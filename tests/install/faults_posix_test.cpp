@@ -98,6 +98,7 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
     EXPECT_EQ(readFile(gameFile(0)), "another program's");
     EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
+    EXPECT_EQ(lastReport().files.at(0).stage, run == "install" ? S::Copy : S::PutBack);
     if (run != "removal") EXPECT_EQ(readFile(keptFile(0)), "game's own");
 }
 
