@@ -261,8 +261,7 @@ Error stillAsSeen(const Folder& folder, std::string_view name, const FileInfo* s
 // Puts `from` (in `source`) at `to` (in `target`), replacing what is there; with `seen`,
 // only while that is the file seen then. Where the system can, that window is closed: with
 // none seen, it goes in only while there is none; else the two are exchanged, and the one
-// taken out, now at `from`, goes back if it is not the one seen, and else away (a temporary
-// that cannot go is left to the tidy-up).
+// taken out, now at `from`, goes back if it is not the one seen, and else away.
 Error replaceSeen(const Folder& source, const std::string& from, const Folder& target,
                   const std::string& to, const FileInfo* seen, bool temporary) {
     const platform::Place src{source.handle(), source.path()}, dst{target.handle(), target.path()};
@@ -275,8 +274,9 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
     if (e.code == ErrorCode::AlreadyExists) return inUse(target, to);
     if (!e.ok() || !exchange) return e;
     if (source.info(from).sameFile(*seen)) {
-        e = platform::removeEntry(src, from);
-        return temporary ? Error{} : e;
+        // Should it not go, it is left to the tidy-up under a temporary's name.
+        if (platform::removeEntry(src, from).ok() || temporary) return {};
+        return platform::renameEntry(src, from, src, temporaryName(from));
     }
     if (!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok())
         platform::renameEntry(src, from, dst, to);  // theirs back in place, whatever it takes

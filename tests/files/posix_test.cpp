@@ -123,6 +123,10 @@ const Operation write = [](const Folder& in, Digest&) {
 const Operation move = [](const Folder& in, Digest&) {
     return moveFile(in, "src.fsh", in, "dst.fsh");
 };
+const Operation moveOver = [](const Folder& in, Digest&) {
+    const FileInfo seen = in.info("dst.fsh");
+    return moveFile(in, "src.fsh", in, "dst.fsh", &seen);
+};
 const Operation remove = [](const Folder& in, Digest&) {
     const FileInfo seen = in.info("dst.fsh");
     return removeFile(in, "dst.fsh", &seen);
@@ -190,6 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"write_fails", write, {{Write, EFBIG}}, ErrorCode::TooLarge},
         {"moved", move, {}, ErrorCode::None},
         {"move_across_disks", move, {{Rename, EXDEV}}, ErrorCode::Other},
+        {"moved_over_what_was_seen", moveOver, {{Unlink, EIO}}, ErrorCode::None},  // old one left
         {"remove_fails", remove, {{Unlink, ETXTBSY}}, ErrorCode::InUse},
         {"folder_fails", makeFolder, {{MakeFolder, EACCES}}, ErrorCode::PermissionDenied},
         {"listing_fails", list, {{List, EMFILE}}, ErrorCode::Other},

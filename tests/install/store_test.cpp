@@ -449,6 +449,7 @@ const Breach kBreaches[] = {
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
+    {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
     {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1y2z3w4=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"ADataFolderLinkedElsewhereIsNotWrittenThrough", "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
