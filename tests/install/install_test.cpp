@@ -78,6 +78,15 @@ TEST_F(Install, ReplacesKeepsAndPutsBack) {
     EXPECT_EQ(lastReport().kind, K::NothingToRestore);
 }
 
+// A key that names no channel changes nothing but the data folders, says nothing, and
+// leaves the bar at its start.
+TEST_F(Install, AnUnknownChannelOnlyMakesTheDataFolders) {
+    EXPECT_FALSE(install("ZDF"));
+    EXPECT_EQ(seen_.bar, std::vector<float>{0});
+    EXPECT_TRUE(seen_.reports.empty());
+    EXPECT_TRUE(fs::is_directory(gameDir() / "DATA/POPUPS"));
+}
+
 // A game folder given as a Linux path is reported with its files' real names.
 TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     if (!game_.starts_with('/')) GTEST_SKIP() << "a Linux path";

@@ -173,6 +173,10 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     }
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
+    fs::create_directories(tmp_.path() / "many");  // a folder too big to be a pack's
+    for (int i = 0; i <= kMaxFolderEntries; ++i)
+        std::ofstream(tmp_.path() / "many" / std::to_string(i));
+    EXPECT_EQ(add(tmp_.path() / "many", "MANY").source.what, Source::TooManyEntries);
     writeFile(tmp_.path() / "deep/1/2/3/4/5/misc8.fsh", "8");  // five folders down at most
     writeFile(tmp_.path() / "deep/1/2/3/4/5/6/Misc16.fsh", "16");
     EXPECT_EQ(add(tmp_.path() / "deep", "DEEP").files, std::vector<size_t>{1});
