@@ -60,10 +60,7 @@ class ModalAnswers {
     ModalAnswers() {
         previous_ = setModalRunner([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-                const QPushButton* def = box->defaultButton();
-                boxes.append({box->text(), box->icon(),
-                              def ? box->standardButton(const_cast<QPushButton*>(def))
-                                  : QMessageBox::NoButton});
+                boxes.append({box->text(), box->icon(), box->standardButton(box->defaultButton())});
                 if (whileOpen) whileOpen(boxes.back());
                 return int(box->standardButtons().testFlag(QMessageBox::Yes) ? yesOrNo
                                                                              : QMessageBox::Ok);

@@ -55,7 +55,7 @@ class Window {
     explicit Window(const QString& stored = QStringLiteral("C:\\VARNEX 2001"),
                     const QString& program = kChannels)
         : form(program) {
-        if (!stored.isNull()) GameFolderSetting::write(stored, nullptr);
+        GameFolderSetting::write(stored, nullptr);
         form.Form_Load();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -86,6 +86,7 @@ class Window {
     }
 
     ScratchSettings settings;  // before the window: start-up reads it
+    ModalAnswers answers;      // and any question it asks is recorded, never waited for
     Form1 form;
 };
 
@@ -95,7 +96,9 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
-    void initialStateBeforeAnyChoice() {
+    // Nothing can be installed before a choice; a click, Enter or Space chooses a channel
+    // and shows its preview; Exit then closes at once, for nothing was installed.
+    void choosingAChannelAndLeaving() {
         FontWarmUp fonts;  // may be waited for more than once
         fonts.wait();
         fonts.wait();
@@ -109,10 +112,6 @@ class TestMainWindow : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget() != w.get("Copia"));
         }
-    }
-
-    void clickingAChannelChoosesItAndShowsItsPreview() {
-        Window w;
         w.click(QStringLiteral("SPORTTV"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
         QVERIFY(w.text("Text1")->isEnabled() && w.get("Command1")->isEnabled());
@@ -121,13 +120,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.shown().convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(w.get("Image1")->size(), expected.size());  // not stretched
-        // A click on empty space beside the items keeps the choice and its highlight.
-        QPoint empty(-1, -1);
-        for (int y = 0; y < w.list()->viewport()->height() && empty.x() < 0; y += 2)
-            for (int x = 0; x < w.list()->viewport()->width() && empty.x() < 0; x += 2)
-                if (!w.list()->indexAt(QPoint(x, y)).isValid()) empty = QPoint(x, y);
-        QVERIFY(empty.x() >= 0);
-        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, empty);
+        // A click on empty space (the list's corner) keeps the choice and its highlight.
+        QVERIFY(!w.list()->indexAt(QPoint(0, 0)).isValid());
+        QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, QPoint(0, 0));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
         QCOMPARE(w.list()->selectedItems().size(), 1);
         for (const int row : {0, 1}) {  // and Enter or Space chooses as a click does
@@ -135,6 +130,10 @@ class TestMainWindow : public QObject {
             QTest::keyClick(w.list(), row ? Qt::Key_Space : Qt::Key_Return);
             QCOMPARE(w.text("Text1")->text(), w.list()->item(row)->text());
         }
+        w.text("Text1")->setFocus();  // Ctrl+X there is Exit, not Cut
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(!w.form.isVisible());
+        QVERIFY(w.answers.boxes.isEmpty());
     }
 
     void badPreviewNeverCrashesOrShowsAnotherPicture_data() {
@@ -188,11 +187,10 @@ class TestMainWindow : public QObject {
         Window w(game.path());
         QCOMPARE(w.marked(), QStringList{QStringLiteral("CANAL+")});
 
-        ModalAnswers answers;
         QTemporaryDir other;
         const QString old = QDir::currentPath();
         QDir::setCurrent(other.path());
-        answers.answerDialog = ModalAnswers::accept;
+        w.answers.answerDialog = ModalAnswers::accept;
         QTest::mouseClick(w.get("Command2"), Qt::LeftButton);
         QDir::setCurrent(old);
         QCOMPARE(w.marked(), QStringList());
@@ -205,20 +203,20 @@ class TestMainWindow : public QObject {
         back.click(QStringLiteral("NTV"));
         const QProgressBar* bar = back.get<QProgressBar>("ProgressBar1");
         int barWhileOpen = -1;
-        answers.whileOpen = [&](const SeenBox&) { barWhileOpen = bar->value(); };
+        back.answers.whileOpen = [&](const SeenBox&) { barWhileOpen = bar->value(); };
         QTest::mouseClick(back.get("Command1"), Qt::LeftButton);
-        QCOMPARE(answers.boxes.last().text, QStringLiteral("Installation: All OK!"));
-        QCOMPARE(answers.boxes.last().icon, QMessageBox::NoIcon);
+        QCOMPARE(back.answers.boxes.last().text, QStringLiteral("Installation: All OK!"));
+        QCOMPARE(back.answers.boxes.last().icon, QMessageBox::NoIcon);
         QCOMPARE(barWhileOpen, 99);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
-        answers.yesOrNo = QMessageBox::No;
+        back.answers.yesOrNo = QMessageBox::No;
         back.trigger("mnuRestore");
-        QCOMPARE(answers.boxes.last().defaultButton, QMessageBox::No);
+        QCOMPARE(back.answers.boxes.last().defaultButton, QMessageBox::No);
         QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
-        answers.yesOrNo = QMessageBox::Yes;
+        back.answers.yesOrNo = QMessageBox::Yes;
         back.trigger("mnuRestore");
-        QVERIFY(answers.boxes.last().text.startsWith(QStringLiteral("The game's original")));
+        QVERIFY(back.answers.boxes.last().text.startsWith(QStringLiteral("The game's original")));
         QCOMPARE(back.marked(), QStringList());
         QCOMPARE(readAll(misc), QByteArray("game's own"));
     }
@@ -285,21 +283,20 @@ class TestMainWindow : public QObject {
         // A launcher that answers nothing is said, and the window carries on.
         QObject nobody;
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &nobody, "noSuchMethod");
-        ModalAnswers answers;
         QTest::ignoreMessage(
             QtWarningMsg, "QMetaObject::invokeMethod: No such method QObject::noSuchMethod(QUrl)");
         QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(answers.boxes.size(), 1);
-        QVERIFY(answers.boxes[0].text.contains(QStringLiteral("could not be opened")));
+        QCOMPARE(w.answers.boxes.size(), 1);
+        QVERIFY(w.answers.boxes[0].text.contains(QStringLiteral("could not be opened")));
     }
 
     // The real program, with no display at all: the channels' files go in and come out
     // again, and what cannot be done is said, on standard error with the program's name
     // first, with an exit status a script can test. Each row on a game folder of its own.
+    // In the arguments "@" is the game folder, "%" it from here, "''" an empty value.
     void commandLine_data() {
         QTest::addColumn<QString>("before");  // run first, when not empty
-        QTest::addColumn<QString>(
-            "arguments");  // "@" the game folder, "%" it from here, "''" empty
+        QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
@@ -380,11 +377,10 @@ class TestMainWindow : public QObject {
     void aPlayersSetFromTheMenuOrADrop() {
         Window w;
         w.click(QStringLiteral("FOX"));
-        ModalAnswers answers;
         QString offeredSource, offeredName, removeButton;
         QString typedName = QStringLiteral("SUPERSPORT EXTRA HD 2002");
         QStringList offeredSets;
-        answers.answerDialog = [&](QDialog& d) {
+        w.answers.answerDialog = [&](QDialog& d) {
             auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
             auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
             if (source && name) {
@@ -401,7 +397,7 @@ class TestMainWindow : public QObject {
         };
         w.trigger("mnuAddSet");
         QCOMPARE(offeredName, QStringLiteral("SET"));
-        QVERIFY2(w.list()->count() == 8, qPrintable(answers.boxes.value(0).text));
+        QVERIFY2(w.list()->count() == 8, qPrintable(w.answers.boxes.value(0).text));
         QCOMPARE(w.list()->item(7)->text(), typedName);
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
@@ -431,14 +427,14 @@ class TestMainWindow : public QObject {
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&w.form, &drop);
         }
-        QVERIFY(answers.boxes[3].text.contains(QStringLiteral("only a folder or a .zip")));
+        QVERIFY(w.answers.boxes[3].text.contains(QStringLiteral("only a folder or a .zip")));
         QCOMPARE(offeredSource,
                  QDir::toNativeSeparators(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")));
         QCOMPARE(w.list()->item(7)->text(), QStringLiteral("SET"));
-        w.trigger("mnuUbicaciones");        // the menu's way to the folder dialog
-        QCOMPARE(answers.dialogs, 6);       // add, its progress, remove, add, its progress, folder
-        QCOMPARE(answers.boxes.size(), 5);  // added; remove?; removed; refused; added
-        QCOMPARE(answers.boxes[0].icon, QMessageBox::Information);
+        w.trigger("mnuUbicaciones");     // the menu's way to the folder dialog
+        QCOMPARE(w.answers.dialogs, 6);  // add, its progress, remove, add, its progress, folder
+        QCOMPARE(w.answers.boxes.size(), 5);  // added; remove?; removed; refused; added
+        QCOMPARE(w.answers.boxes[0].icon, QMessageBox::Information);
     }
 
     // The name follows the source, in capitals, until the player types one; Add needs both.
@@ -517,16 +513,6 @@ class TestMainWindow : public QObject {
         // clang-format on
         for (const auto& row : rows)
             QVERIFY2(row.text.contains(QString::fromUtf8(row.says)), qPrintable(row.text));
-    }
-
-    void exitClosesAtOnce() {
-        Window w;
-        w.click(QStringLiteral("FOX"));  // chosen, never installed: no prompt
-        ModalAnswers answers;
-        w.text("Text1")->setFocus();  // Ctrl+X there is Exit, not Cut
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
-        QVERIFY(!w.form.isVisible());
-        QVERIFY(answers.boxes.isEmpty());
     }
 };
 
