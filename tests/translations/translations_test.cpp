@@ -2,10 +2,10 @@
 // The program's translations: every catalogue finished, every translation filling in what
 // its source fills in and keeping its keyboard accelerator; and the program speaking the
 // player's language, or exactly its own words in the C and English locales.
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -14,12 +14,10 @@ namespace {
 const QString kTranslations = QStringLiteral(KESTRO_TRANSLATIONS_DIR);
 
 // The numbers filled in, each once: "%1", "%n", "%L2".
-QStringList placeholders(const QString& text) {
+QSet<QString> placeholders(const QString& text) {
     static const QRegularExpression number(QStringLiteral("%(n|L?[1-9][0-9]?)"));
-    QStringList found;
+    QSet<QString> found;
     for (const QRegularExpressionMatch& m : number.globalMatch(text)) found << m.captured();
-    found.sort();
-    found.removeDuplicates();
     return found;
 }
 
@@ -39,7 +37,7 @@ QString problem(const QString& source, const QStringList& forms, bool numerus, i
     for (const QString& form : forms) {
         if (form.isEmpty()) return QStringLiteral("empty");
         if (placeholders(form) != placeholders(source))
-            return QStringLiteral("fills in %1").arg(placeholders(form).join(u' '));
+            return QStringLiteral("fills in %1").arg(placeholders(form).values().join(u' '));
         if (accelerators(form) != qMin(accelerators(source), 1))
             return QStringLiteral("%1 accelerators").arg(accelerators(form));
     }
@@ -67,33 +65,28 @@ class TranslationsTest : public QObject {
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
         QString context, source;
-        QStringList forms, wrong;
-        bool numerus = false, unfinished = false;
+        QStringList wrong;
+        bool numerus = false;
         int messages = 0;
         while (!xml.atEnd()) {
-            xml.readNext();
-            if (xml.isEndElement() && xml.name() == u"message") {
-                ++messages;
-                const QString why = unfinished ? QStringLiteral("unfinished")
-                                               : problem(source, forms, numerus, pluralForms);
-                if (!why.isEmpty()) wrong << context + u' ' + source + QStringLiteral(": ") + why;
-                continue;
-            }
-            if (!xml.isStartElement()) continue;
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
             if (xml.name() == u"TS") {
                 QCOMPARE(xml.attributes().value(QLatin1String("language")).toString(), language);
             } else if (xml.name() == u"name") {
                 context = xml.readElementText();
             } else if (xml.name() == u"message") {
                 numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-                forms.clear();
             } else if (xml.name() == u"source") {
                 source = xml.readElementText();
-            } else if (xml.name() == u"translation") {
-                unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            } else if (xml.name() == u"translation") {  // a message's last part: judged here
+                ++messages;
+                const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+                QStringList forms;
+                while (numerus && xml.readNextStartElement()) forms << xml.readElementText();
                 if (!numerus) forms << xml.readElementText();
-            } else if (xml.name() == u"numerusform") {
-                forms << xml.readElementText();
+                const QString why = unfinished ? QStringLiteral("unfinished")
+                                               : problem(source, forms, numerus, pluralForms);
+                if (!why.isEmpty()) wrong << context + u' ' + source + QStringLiteral(": ") + why;
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
