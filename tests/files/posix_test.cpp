@@ -14,16 +14,15 @@ namespace kestro {
 namespace {
 
 using namespace test;
+using E = ErrorCode;
 
 TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
     for (const bool asHome : {false, true}) {
         WinePrefix wine(asHome);
-        const Result<fs::path> r = resolvePath("c:\\GAMES\\VARNEX 2001\\DATA");
-        ASSERT_TRUE(r.ok());
-        EXPECT_EQ(fs::weakly_canonical(r.value),
+        EXPECT_EQ(fs::weakly_canonical(resolvePath("c:\\GAMES\\VARNEX 2001\\DATA").value),
                   fs::weakly_canonical(wine.driveC() / "Games/VARNEX 2001/DATA"));
-        EXPECT_EQ(resolvePath("E:\\VARNEX 2001").error.code, ErrorCode::DriveMissing);
-        EXPECT_EQ(resolvePath("d:\\").error.code, ErrorCode::DriveMissing);  // a link to nowhere
+        EXPECT_EQ(resolvePath("E:\\VARNEX 2001").error.code, E::DriveMissing);
+        EXPECT_EQ(resolvePath("d:\\").error.code, E::DriveMissing);  // a link to nowhere
         ASSERT_EQ(wineDrives().size(), 2u);
         EXPECT_EQ(wineDrives()[1].letter, 'd');  // "D:" counts, in lower case
     }
@@ -36,7 +35,7 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
     EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);  // its drives listed once a run
     EXPECT_EQ(wineDrives().size(), 2u);
     for (const char* gone : {"D:\\Games", "E:\\Games"})  // a drive to nowhere, and none
-        EXPECT_EQ(resolvePath(gone).error.code, ErrorCode::DriveMissing) << gone;
+        EXPECT_EQ(resolvePath(gone).error.code, E::DriveMissing) << gone;
     ::unsetenv("WINEPREFIX"), ::unsetenv("HOME");  // then the account's own home
     EXPECT_EQ(winePrefix(), fs::path(::getpwuid(::getuid())->pw_dir) / ".wine");
 }
@@ -51,17 +50,10 @@ TEST(Folders, NeverGoThroughALink) {
     fs::create_directory_symlink(tmp.path() / "real", tmp.path() / "linked");
     ASSERT_EQ(::mkfifo((tmp.path() / "pipe").c_str(), 0600), 0);
     const Folder folder = Folder::open(tmp.path()).value;
-    std::string text;
-    using E = ErrorCode;
-    const std::pair<const char*, E> reads[] = {{"none", E::Missing},
-                                               {"real", E::IsFolder},
-                                               {"link", E::Link},
-                                               {"pipe", E::NotAFile},
-                                               {"file", E::None}};
-    for (const auto& [name, expected] : reads) {
-        Result<ReadFile> file = ReadFile::open(folder, name);
-        EXPECT_EQ(file.error.code, expected) << name;
-    }
+    for (const auto& [name, expected] :
+         {std::pair{"none", E::Missing}, std::pair{"real", E::IsFolder}, std::pair{"link", E::Link},
+          std::pair{"pipe", E::NotAFile}, std::pair{"file", E::None}})
+        EXPECT_EQ(ReadFile::open(folder, name).error.code, expected) << name;
     EXPECT_EQ(folder.child("linked").error.code, E::Link);
     EXPECT_EQ(folder.child("file").error.code, E::NotAFolder);
     EXPECT_EQ(folder.child("none").error.code, E::FolderMissing);
@@ -73,6 +65,7 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_TRUE(removeFile(folder, "link").ok());  // the link, not what it leads to
     EXPECT_EQ(readFile(tmp.path() / "file"), "plain");
     Result<ReadFile> small = ReadFile::open(folder, "file");
+    std::string text;
     EXPECT_EQ(readSmall(small.value, 4, text).code, E::TooLarge);
     EXPECT_EQ(folder.find("FILE"), "file");  // letter case aside
     EXPECT_EQ(readSmallFile(tmp.path() / "linked/inside", 100, text, true).code, E::None);
@@ -84,10 +77,7 @@ TEST(Staged, IsAllOrNothing) {
     TempFolder tmp;
     writeFile(tmp.path() / "game.fsh", "old game file");
     const Folder folder = Folder::open(tmp.path()).value;
-    {
-        Result<Staged> abandoned = Staged::write("never", folder, "game.fsh", 0444);
-        ASSERT_TRUE(abandoned.ok());
-    }
+    ASSERT_TRUE(Staged::write("never", folder, "game.fsh", 0444).ok());  // never put in place
     EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
     Result<Staged> staged = Staged::write("new contents", folder, "game.fsh", 0444);
     EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "old game file");
@@ -176,32 +166,29 @@ using enum SystemCall;
 INSTANTIATE_TEST_SUITE_P(
     Calls, CallFault,
     ::testing::ValuesIn(std::vector<CallFaultCase>{
-        {"interrupted", copy, {{Read, EINTR}, {Write, EINTR}}, ErrorCode::None},
-        {"short_transfers",
-         copy,
-         {{Read, kShortTransfer}, {Write, kShortTransfer}},
-         ErrorCode::None},
-        {"disk_full", copy, {{Write, ENOSPC}}, ErrorCode::DiskFull},
-        {"read_fails", copy, {{Read, EIO}}, ErrorCode::Other},
-        {"source_unreadable", copy, {{Stat, EIO}}, ErrorCode::Other},
-        {"no_temporary", write, {{Open, EROFS}}, ErrorCode::ReadOnlyDisk},
-        {"mode_refused", copy, {{Chmod, EPERM}}, ErrorCode::PermissionDenied},
-        {"flush_fails", copy, {{Flush, EIO}}, ErrorCode::Other},
-        {"close_fails", copy, {{Close, EDQUOT}}, ErrorCode::DiskFull},
-        {"rename_fails", copy, {{Rename, EBUSY}}, ErrorCode::InUse},
-        {"no_one_step_rename", copy, {{Rename, EINVAL}}, ErrorCode::None},  // then as before
-        {"no_one_step_removal", remove, {{Rename, ENOSYS}}, ErrorCode::None},
-        {"write_fails", write, {{Write, EFBIG}}, ErrorCode::TooLarge},
-        {"moved", move, {}, ErrorCode::None},
-        {"move_across_disks", move, {{Rename, EXDEV}}, ErrorCode::Other},
-        {"moved_over_what_was_seen", moveOver, {{Unlink, EIO}}, ErrorCode::None},  // old one left
-        {"remove_fails", remove, {{Unlink, ETXTBSY}}, ErrorCode::InUse},
-        {"folder_fails", makeFolder, {{MakeFolder, EACCES}}, ErrorCode::PermissionDenied},
-        {"listing_fails", list, {{List, EMFILE}}, ErrorCode::Other},
-        {"lock_taken", lock, {{Lock, EWOULDBLOCK}}, ErrorCode::Locked},
-        {"lock_fails", lock, {{Lock, ENOLCK}}, ErrorCode::Other},
-        {"lock_unopened", lock, {{Open, ENAMETOOLONG}}, ErrorCode::PathTooLong},
-        {"digest_fails", digest, {{Read, EIO}}, ErrorCode::Other}}),
+        {"interrupted", copy, {{Read, EINTR}, {Write, EINTR}}, E::None},
+        {"short_transfers", copy, {{Read, kShortTransfer}, {Write, kShortTransfer}}, E::None},
+        {"disk_full", copy, {{Write, ENOSPC}}, E::DiskFull},
+        {"read_fails", copy, {{Read, EIO}}, E::Other},
+        {"source_unreadable", copy, {{Stat, EIO}}, E::Other},
+        {"no_temporary", write, {{Open, EROFS}}, E::ReadOnlyDisk},
+        {"mode_refused", copy, {{Chmod, EPERM}}, E::PermissionDenied},
+        {"flush_fails", copy, {{Flush, EIO}}, E::Other},
+        {"close_fails", copy, {{Close, EDQUOT}}, E::DiskFull},
+        {"rename_fails", copy, {{Rename, EBUSY}}, E::InUse},
+        {"no_one_step_rename", copy, {{Rename, EINVAL}}, E::None},  // then as before
+        {"no_one_step_removal", remove, {{Rename, ENOSYS}}, E::None},
+        {"write_fails", write, {{Write, EFBIG}}, E::TooLarge},
+        {"moved", move, {}, E::None},
+        {"move_across_disks", move, {{Rename, EXDEV}}, E::Other},
+        {"moved_over_what_was_seen", moveOver, {{Unlink, EIO}}, E::None},  // old one left
+        {"remove_fails", remove, {{Unlink, ETXTBSY}}, E::InUse},
+        {"folder_fails", makeFolder, {{MakeFolder, EACCES}}, E::PermissionDenied},
+        {"listing_fails", list, {{List, EMFILE}}, E::Other},
+        {"lock_taken", lock, {{Lock, EWOULDBLOCK}}, E::Locked},
+        {"lock_fails", lock, {{Lock, ENOLCK}}, E::Other},
+        {"lock_unopened", lock, {{Open, ENAMETOOLONG}}, E::PathTooLong},
+        {"digest_fails", digest, {{Read, EIO}}, E::Other}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 }  // namespace

@@ -122,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "{ \"path\" \"~/lib2\" } }",
                   ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
                   "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" "
-                  "\"path\" \"lib3\" } "
-                  "\"path\" \"~/li",
+                  "\"path\" \"lib3\" } \"path\" \"~/li",
                   ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
                   "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
                   "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame,

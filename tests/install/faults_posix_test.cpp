@@ -16,7 +16,7 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    const char* run;  // "install", or "restore" or "reinstall" after an install
+    std::string_view run;  // "install", or "restore" or "reinstall" after an install
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -30,11 +30,10 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     writeFile(gameFile(0), "game's own");
     fs::create_directories(gameDir() / "DATA/POPUPS");
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
-    const std::string run = c.run;
-    if (run != "install") install("CANAL+");
+    if (c.run != "install") install("CANAL+");
     {
         Injecting faults({{c.call, c.code}}, c.callsToPass);
-        run == "restore" ? (void)restore() : (void)install("CANAL+");
+        c.run == "restore" ? (void)restore() : (void)install("CANAL+");
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
@@ -99,7 +98,7 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_EQ(readFile(gameFile(0)), "another program's");
     EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
     EXPECT_EQ(lastReport().files.at(0).stage, run == "install" ? S::Copy : S::PutBack);
-    if (run != "removal") EXPECT_EQ(readFile(keptFile(0)), "game's own");
+    EXPECT_EQ(readFile(keptFile(0)), run == "removal" ? "" : "game's own");  // none to keep
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, Race, ::testing::Values("install", "put_back", "removal"));

@@ -25,13 +25,6 @@ class Recorder : public InstallObserver {
     bool confirmRestore(const std::string&) override { return answer; }
 };
 
-// A path of the catalogue ("\fox\misc16.fsh") below `root`.
-inline fs::path below(const fs::path& root, std::string_view relative) {
-    std::string rel(relative.substr(1));
-    std::replace(rel.begin(), rel.end(), '\\', '/');
-    return root / fromUtf8(rel);
-}
-
 class Install : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -41,31 +34,30 @@ class Install : public ::testing::Test {
     }
     fs::path programDir() const { return tmp_.path() / "program"; }
     fs::path gameDir() const { return tmp_.path() / "VARNEX 2001"; }
-    fs::path gameFile(size_t slot) const { return below(gameDir(), kGameFiles[slot].path); }
-    fs::path keptFile(size_t slot) const {
-        return below(gameDir() / "KESTRO backup", kGameFiles[slot].path);
-    }
+    fs::path gameFile(size_t slot) const { return inData(gameDir(), slot); }
+    fs::path keptFile(size_t slot) const { return inData(gameDir() / "KESTRO backup", slot); }
     fs::path setsDir() const { return tmp_.path() / "sets"; }
     Catalogue catalogue() const { return Catalogue(programDir(), PlayerSets(setsDir()).read()); }
 
-    // As the window does: the folder text resolved once, then the request.
-    template <typename Run>
-    bool inFolder(Report::Action action, Run run) {
-        Result<GameFolder> folder = GameFolder::open(game_);
-        if (!folder.ok()) seen_.finished(unusableFolder(action, game_, folder.error));
-        return folder.ok() && run(folder.value);
-    }
     bool install(const std::string& key) {
         sets_ = catalogue();  // read afresh, as the window does after a change
-        return inFolder(Report::Action::Install, [&](const GameFolder& folder) {
-            return kestro::install({key, folder}, sets_, seen_) != nullptr;
-        });
+        const Result<GameFolder> folder = openFolder(Report::Action::Install);
+        return folder.ok() && kestro::install({key, folder.value}, sets_, seen_) != nullptr;
     }
     bool restore() {
-        return inFolder(Report::Action::Restore,
-                        [&](const GameFolder& folder) { return kestro::restore(folder, seen_); });
+        const Result<GameFolder> folder = openFolder(Report::Action::Restore);
+        return folder.ok() && kestro::restore(folder.value, seen_);
+    }
+    // As the window does: the folder text resolved once, the player told if it is unusable.
+    Result<GameFolder> openFolder(Report::Action action) {
+        Result<GameFolder> folder = GameFolder::open(game_);
+        if (!folder.ok()) seen_.finished(unusableFolder(action, game_, folder.error));
+        return folder;
     }
     const Report& lastReport() const { return seen_.reports.back(); }
+    static fs::path inData(const fs::path& root, size_t slot) {
+        return root / "DATA" / kGameFiles[slot].folder / kGameFiles[slot].name;
+    }
 
     TempFolder tmp_;
     std::string game_;

@@ -13,7 +13,6 @@ namespace {
 using namespace test;
 using K = Report::Kind;
 using O = FileOutcome::Kind;
-using S = FileOutcome::Stage;
 
 // What must always hold of the catalogue, for the seven and a player's set alike.
 TEST(Catalogue, EveryEntryIsWhole) {
@@ -123,9 +122,8 @@ struct BadFolderCase {
 class InstallIntoBadFolder : public Install, public ::testing::WithParamInterface<BadFolderCase> {};
 
 TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
-    std::string text = GetParam().text;
-    if (auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, utf8(tmp_.path()));
-    game_ = text;
+    game_ = GetParam().text;
+    if (auto at = game_.find('@'); at != std::string::npos) game_.replace(at, 1, utf8(tmp_.path()));
     const auto before = snapshot(tmp_.path());
     EXPECT_FALSE(install("FOX"));
     EXPECT_FALSE(restore());  // nor does a restore

@@ -97,19 +97,15 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "CON TV", "COM0",
                              "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
         EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
-    const std::pair<const char*, NameProblem> bad[] = {
-        {"", NameProblem::Empty},
-        {"fox", NameProblem::NotCapitals},
-        {"A/B", NameProblem::BadCharacter},
-        {"A:B", NameProblem::BadCharacter},
-        {"\x01", NameProblem::BadCharacter},
-        {"NUL.TXT", NameProblem::Device},
-        {"COM1", NameProblem::Device},
-        {".X", NameProblem::DotOrSpaceEnd},
-        {"X ", NameProblem::DotOrSpaceEnd},
-        {"TV\xC3(", NameProblem::NotText},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", NameProblem::TooLong}};
-    for (const auto& [name, problem] : bad) EXPECT_EQ(setNameProblem(name), problem) << name;
+    using P = NameProblem;
+    for (const auto& [name, problem] :
+         {std::pair{"", P::Empty}, std::pair{"fox", P::NotCapitals},
+          std::pair{"A/B", P::BadCharacter}, std::pair{"A:B", P::BadCharacter},
+          std::pair{"\x01", P::BadCharacter}, std::pair{"NUL.TXT", P::Device},
+          std::pair{"COM1", P::Device}, std::pair{".X", P::DotOrSpaceEnd},
+          std::pair{"X ", P::DotOrSpaceEnd}, std::pair{"TV\xC3(", P::NotText},
+          std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
+        EXPECT_EQ(setNameProblem(name), problem) << name;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
     EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");
 }
@@ -126,10 +122,9 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
         Injecting full({{SystemCall::Write, ENOSPC}});
         EXPECT_EQ(add(kArchives / "Pack", "MY TV").error.code, ErrorCode::DiskFull);
     }
+    const auto cancel = [](std::uint64_t) { return false; };
     for (const char* source : {"Pack", "set.7z"})
-        EXPECT_EQ(
-            sets.add(kArchives / source, "MY TV", [](std::uint64_t) { return false; }).source.what,
-            Source::Cancelled);
+        EXPECT_EQ(sets.add(kArchives / source, "MY TV", cancel).source.what, Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
