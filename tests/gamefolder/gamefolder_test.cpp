@@ -74,7 +74,8 @@ class TestGameFolder : public QObject {
         // Any text comes back as it went in: quotes, accents, control characters.
         for (const QString& text :
              {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"), QStringLiteral(" C:\\x"),
-              QStringLiteral("\"C:\\x\""), QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01")}) {
+              QStringLiteral("C:\\x\ny"), QStringLiteral("\"C:\\x\""),
+              QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01")}) {
             QVERIFY(GameFolderSetting::write(text, nullptr));
             QCOMPARE(GameFolderSetting::read().folder, text);
         }
