@@ -69,8 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // Another program (the game, an updater) replaces the file in the moment between the last
-// look at it and the rename that would take its place: its file stays, and is not reported
-// as replaced, put back or removed.
+// look at it and the rename that would take its place, or ("_early") just before that look:
+// its file stays, and is not reported as replaced, put back or removed.
 std::function<bool()> raceNow;  // at the next rename once this holds
 std::function<void()> race;
 int racing(SystemCall call) {
@@ -81,7 +81,7 @@ int racing(SystemCall call) {
 class Race : public Install, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(Race, TheOtherProgramsFileStays) {
-    const std::string run = GetParam();
+    const std::string moment = GetParam(), run = moment.substr(0, moment.find("_early"));
     if (run != "removal") writeFile(gameFile(0), "game's own");
     if (run != "install") install("FOX");
     const fs::path state = gameDir() / "KESTRO backup/state.txt";
@@ -91,9 +91,13 @@ TEST_P(Race, TheOtherProgramsFileStays) {
         writeFile(gameFile(0) += ".new", "another program's");
         fs::rename(gameFile(0) += ".new", gameFile(0));
     };
-    setCallFaultHook(racing);
+    if (run == moment)
+        setCallFaultHook(racing);
+    else
+        setFaultHook([] { racing(SystemCall::Rename); });  // before the look, not the rename
     run == "install" ? install("FOX") : restore();
     setCallFaultHook(nullptr);
+    setFaultHook(nullptr);
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
     EXPECT_EQ(readFile(gameFile(0)), "another program's");
     EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
@@ -101,7 +105,9 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_EQ(readFile(keptFile(0)), run == "removal" ? "" : "game's own");  // none to keep
 }
 
-INSTANTIATE_TEST_SUITE_P(Moments, Race, ::testing::Values("install", "put_back", "removal"));
+INSTANTIATE_TEST_SUITE_P(Moments, Race,
+                         ::testing::Values("install", "put_back", "removal", "install_early",
+                                           "put_back_early", "removal_early"));
 
 }  // namespace
 }  // namespace kestro
