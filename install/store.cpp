@@ -24,6 +24,9 @@ constexpr std::string_view kSealedHeader =
     "# KESTRO 2001 store 2: the game's own channel files before installs, and what installs "
     "wrote.\n";
 constexpr std::string_view kEnd = "end ";
+// The first store's header: its states are read still.
+constexpr std::string_view kFirstHeader =
+    "# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n";
 
 std::string sealOf(std::string_view text) {
     DigestBuilder builder;
@@ -135,6 +138,13 @@ std::string formatState(const StoreState& state) {
 }
 
 std::optional<StoreState> parseState(std::string_view text, int& badLine) {
+    // Every state the program wrote began with a whole header line: one that stops before its
+    // end (or is empty) was cut short, and must not read as a store that knows nothing.
+    if (kSealedHeader.starts_with(text) ||
+        (text.size() < kFirstHeader.size() && kFirstHeader.starts_with(text))) {
+        badLine = 0;
+        return std::nullopt;
+    }
     if (text.starts_with(kSealedHeader)) {
         // Only the whole of what the program wrote is read; anything else is not its own.
         const size_t end = text.rfind(kEnd);

@@ -446,6 +446,7 @@ const Breach kBreaches[] = {
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AnInstallCutShortIsUndoneOnceALinkInTheWayIsGone", "crash DATA/POPUPS/popups.big;install TELEON;move DATA/POPUPS=aside;link DATA/POPUPS=../aside;restore;drop DATA/POPUPS;move aside=DATA/POPUPS;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
+    {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused},
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
@@ -524,13 +525,14 @@ TEST(StateFile, ReadsOnlyWhatTheProgramWrites) {
     const std::string written = formatState(state);
     EXPECT_EQ(parseState(written, line), state);
     // What the program wrote is read only whole and as written.
-    for (const size_t cut : {written.rfind("end"), written.find("popups.big")}) {
+    for (const size_t cut : {size_t{30}, written.rfind("end"), written.find("popups.big")}) {
         EXPECT_FALSE(parseState(written.substr(0, cut), line)) << cut;
         EXPECT_EQ(line, 0);
     }
     std::string edited = written;
     edited[edited.find("absent")] = 'A';
     EXPECT_FALSE(parseState(edited, line));
+    EXPECT_FALSE(parseState("# KESTRO 2001: the game's own", line));  // the first store's, cut
     EXPECT_EQ(parseState("Misc16.fsh.before=kept\r\n# note\n\n", line).value()[0].before,
               Record::Before::Kept);
     const char* damaged[] = {"Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice
