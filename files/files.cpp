@@ -278,8 +278,10 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
         if (platform::removeEntry(src, from).ok() || temporary) return {};
         return platform::renameEntry(src, from, src, temporaryName(from));
     }
-    if (!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok())
-        platform::renameEntry(src, from, dst, to);  // theirs back in place, whatever it takes
+    // Theirs back in place, whatever it takes, over a temporary of the program's; but a kept
+    // copy just put back is the game's original: never renamed over, theirs left where it is.
+    if ((!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok()) && temporary)
+        platform::renameEntry(src, from, dst, to);
     // Replaced once more meanwhile: what came back is not ours either, and must not go with
     // the temporary's name.
     if (temporary && source.info(from).kind != EntryKind::Missing &&
@@ -366,7 +368,9 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
         if (platform::renameAtomically(at, gone, at, aside, false, e)) {
             if (!e.ok()) return e;
             if (!folder.info(aside).sameFile(*seen)) {
-                platform::renameAtomically(at, aside, at, gone, false, e);
+                // Theirs back; failing that, under a name the tidy-up never takes.
+                if (!platform::renameAtomically(at, aside, at, gone, false, e) || !e.ok())
+                    platform::renameEntry(at, aside, at, aside + "-theirs");
                 folder.forgetListing();
                 return inUse(folder, name);
             }

@@ -573,25 +573,22 @@ bool Store::anythingToRestore() const {
                        [](const Record& r) { return r.before != Before::Unknown; });
 }
 
-Error Store::putBack(size_t slot, const Folder& folder, const std::string& name,
-                     const FileInfo& now, Stage& stage) {
-    Result<Folder> keptIn = keptFolder(slot, false);
-    if (!keptIn.ok()) return keptIn.error;
-    const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
-    const FileInfo kept = keptIn.value.info(keptName);
+Error Store::putBack(const Folder& keptIn, const std::string& keptName, const Folder& folder,
+                     const std::string& name, const FileInfo& now, Stage& stage) {
+    const FileInfo kept = keptIn.info(keptName);
     // Moved back, on the same disk, so that its data are not copied again; but a copy
     // that has other names as well is copied, so that no file outside is tied to the game's.
     if (kept.links == 1) {
-        const Error moved = moveFile(keptIn.value, keptName, folder, name, &now);
+        const Error moved = moveFile(keptIn, keptName, folder, name, &now);
         if (moved.ok() || moved.code != ErrorCode::Other) return moved;
     }
-    Result<ReadFile> file = ReadFile::open(keptIn.value, keptName);
+    Result<ReadFile> file = ReadFile::open(keptIn, keptName);
     if (!file.ok()) return file.error;
     Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
     if (!copy.ok()) return copy.error;
     if (Error e = copy.value.commit(&now); !e.ok()) return e;
     stage = Stage::Tidy;  // the original is back; only its kept copy is left
-    return removeFile(keptIn.value, keptName);
+    return removeFile(keptIn, keptName);
 }
 
 std::optional<FileOutcome> Store::restoreOne(size_t slot) {
@@ -653,28 +650,30 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         Digest digest;
         back = file.ok() && digestOf(file.value, digest).ok() && digest == *record.kept;
     }
-    if (!back) {
-        if (now.kind == EntryKind::File && !ours) {
-            if (!record.authorUnknown) {
-                out.kind = Kind::LeftChanged;
-                return out;
-            }
-            // Whose it is is not known: it is kept apart, and the original goes back.
-            Result<ReadFile> file = ReadFile::open(folder.value, name);
-            if (!file.ok()) return fail(Stage::Keep, file.error);
-            if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
-                return fail(Stage::Keep, e);
+    if (!back && now.kind == EntryKind::File && !ours) {
+        if (!record.authorUnknown) {
+            out.kind = Kind::LeftChanged;
+            return out;
         }
-        // Only the copy that was kept goes back: one changed since is not the original.
-        Result<Folder> keptIn = keptFolder(slot, false);
-        Result<ReadFile> copy =
-            keptIn.ok() ? ReadFile::open(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
-                        : Result<ReadFile>(keptIn.error);
+        // Whose it is is not known: it is kept apart, and the original goes back.
+        Result<ReadFile> file = ReadFile::open(folder.value, name);
+        if (!file.ok()) return fail(Stage::Keep, file.error);
+        if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
+            return fail(Stage::Keep, e);
+    }
+    // Only the copy that was kept goes back, or away: one changed since is not the original,
+    // and may be another program's file that a failing disk left there.
+    Stage stage = back ? Stage::Tidy : Stage::PutBack;
+    Result<Folder> keptIn = keptFolder(slot, false);
+    if (!keptIn.ok()) return fail(stage, keptIn.error);
+    const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+    {
+        Result<ReadFile> copy = ReadFile::open(keptIn.value, keptName);
         Digest digest;
         if (Error e = copy.ok() ? digestOf(copy.value, digest) : copy.error; !e.ok())
-            return fail(Stage::PutBack, e);
-        if (digest != *record.kept) return fail(Stage::PutBack, failure(ErrorCode::KeptChanged));
-    }
+            return fail(stage, e);
+        if (digest != *record.kept) return fail(stage, failure(ErrorCode::KeptChanged));
+    }  // closed before it is moved
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
     record.intent = Record::Intent{Op::PutBack, *record.kept};
@@ -682,15 +681,8 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         record.intent.reset();
         return fail(Stage::Note, e);
     }
-    Stage stage = back ? Stage::Tidy : Stage::PutBack;
-    Error e;
-    if (back) {
-        Result<Folder> keptIn = keptFolder(slot, false);
-        e = keptIn.ok() ? removeFile(keptIn.value, keptIn.value.find(kGameFiles[slot].name))
-                        : keptIn.error;
-    } else {
-        e = putBack(slot, folder.value, name, now, stage);
-    }
+    const Error e = back ? removeFile(keptIn.value, keptName)
+                         : putBack(keptIn.value, keptName, folder.value, name, now, stage);
     if (!e.ok()) {
         record.intent.reset();
         dirty_ = true;

@@ -134,8 +134,8 @@ class Store {
     Error keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
                std::string& setAside);
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
-    Error putBack(size_t slot, const Folder& folder, const std::string& name, const FileInfo& now,
-                  FileOutcome::Stage& stage);
+    Error putBack(const Folder& keptIn, const std::string& keptName, const Folder& folder,
+                  const std::string& name, const FileInfo& now, FileOutcome::Stage& stage);
     std::optional<FileOutcome> restoreOne(size_t slot);
     Error readState();
     void recover(size_t slot);

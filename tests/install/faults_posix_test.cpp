@@ -4,7 +4,10 @@
 // and where.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
+#include <utility>
 
 #include "install_fixture.h"
 
@@ -69,29 +72,35 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.label); });
 
 // Another program (the game, an updater) replaces the file in the moment between the last
-// look at it and the rename that would take its place, or ("_early") just before that look:
-// its file stays, and is not reported as replaced, put back or removed.
+// look at it and the rename that would take its place, or ("_early") just before that look,
+// or ("_twice") once more as its file is given back: its file stays, a second one is never
+// taken for the program's temporary, and neither is reported as replaced, put back or removed.
 std::function<bool()> raceNow;  // at the next rename once this holds
 std::function<void()> race;
+bool failNextRename = false;
 int racing(SystemCall call) {
-    if (call == SystemCall::Rename && raceNow && raceNow()) raceNow = nullptr, race();
+    if (call != SystemCall::Rename) return 0;
+    if (std::exchange(failNextRename, false)) return EIO;
+    if (raceNow && raceNow()) raceNow = nullptr, race();
     return 0;
 }
 
 class Race : public Install, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(Race, TheOtherProgramsFileStays) {
-    const std::string moment = GetParam(), run = moment.substr(0, moment.find("_early"));
+    const std::string moment = GetParam(), run = moment.substr(0, moment.find('_'));
     if (run != "removal") writeFile(gameFile(0), "game's own");
     if (run != "install") install("FOX");
     const fs::path state = gameDir() / "KESTRO backup/state.txt";
     const std::string intent = run == "install" ? "intent=write" : "intent=put-back";
     raceNow = [&] { return run == "removal" || readFile(state).find(intent) != std::string::npos; };
+    int races = 0;
     race = [&] {
-        writeFile(gameFile(0) += ".new", "another program's");
+        writeFile(gameFile(0) += ".new", ++races == 1 ? "another program's" : "theirs again");
         fs::rename(gameFile(0) += ".new", gameFile(0));
+        if (moment.ends_with("_twice") && races == 1) raceNow = [] { return true; };
     };
-    if (run == moment)
+    if (!moment.ends_with("_early"))
         setCallFaultHook(racing);
     else
         setFaultHook([] { racing(SystemCall::Rename); });  // before the look, not the rename
@@ -103,11 +112,42 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
     EXPECT_EQ(lastReport().files.at(0).stage, run == "install" ? S::Copy : S::PutBack);
     EXPECT_EQ(readFile(keptFile(0)), run == "removal" ? "" : "game's own");  // none to keep
+    const auto again = [](const auto& entry) { return entry.second == "theirs again"; };
+    EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
 }
 
+// ... and the disk then fails the rename that would give its file back: neither its file nor
+// the game's own is lost, then or by the restore after.
+class RaceOnFailingDisk : public Race {};
+
+TEST_P(RaceOnFailingDisk, LosesNeitherFile) {
+    const std::string run = GetParam();
+    if (run == "put_back") writeFile(gameFile(0), "game's own");
+    install("FOX");
+    const fs::path state = gameDir() / "KESTRO backup/state.txt";
+    raceNow = [&] {
+        return run == "removal" || readFile(state).find("intent=") != std::string::npos;
+    };
+    race = [&] {
+        writeFile(gameFile(0) += ".new", "game's new");  // as long as its own
+        fs::rename(gameFile(0) += ".new", gameFile(0));
+        failNextRename = true;
+    };
+    setCallFaultHook(racing);
+    restore();
+    setCallFaultHook(nullptr);
+    EXPECT_EQ(raceNow, nullptr) << "the race never came";
+    restore();
+    std::multiset<std::string> texts;
+    for (const auto& [name, text] : snapshot(gameDir())) texts.insert(text);
+    EXPECT_EQ(texts.count("game's new"), 1u);
+    EXPECT_EQ(texts.count("game's own"), run == "put_back" ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Restores, RaceOnFailingDisk, ::testing::Values("put_back", "removal"));
 INSTANTIATE_TEST_SUITE_P(Moments, Race,
                          ::testing::Values("install", "put_back", "removal", "install_early",
-                                           "put_back_early", "removal_early"));
+                                           "put_back_early", "removal_early", "install_twice"));
 
 }  // namespace
 }  // namespace kestro
