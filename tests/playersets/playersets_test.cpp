@@ -168,9 +168,11 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     }
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
-    fs::create_directories(tmp_.path() / "many");  // a folder too big to be a pack's
-    for (int i = 0; i <= kMaxFolderEntries; ++i)
+    fs::create_directories(tmp_.path() / "many");  // 20,000 entries at most: then too many
+    for (int i = 0; i < kMaxFolderEntries; ++i)
         std::ofstream(tmp_.path() / "many" / std::to_string(i));
+    EXPECT_EQ(add(tmp_.path() / "many", "MANY").what, What::NoGameFiles);
+    std::ofstream(tmp_.path() / "many/misc8.fsh");
     EXPECT_EQ(add(tmp_.path() / "many", "MANY").source.what, Source::TooManyEntries);
     writeFile(tmp_.path() / "deep/1/2/3/4/5/misc8.fsh", "8");  // five folders down at most
     writeFile(tmp_.path() / "deep/1/2/3/4/5/6/Misc16.fsh", "16");
