@@ -401,9 +401,17 @@ Error Store::open(bool create) {
         if (Result<Folder> f = keptFolder(slot, false); f.ok()) {
             const std::string name = f.value.find(kGameFiles[slot].name);
             removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
-            // Should it stay, the state says it is kept, and the next restore tidies it.
-            if (stale_[slot] && f.value.info(name).kind == EntryKind::File &&
-                !removeFile(f.value, name).ok())
+            if (!stale_[slot] || f.value.info(name).kind != EntryKind::File) continue;
+            // Only the copy that was kept goes; anything else there is kept apart. Should it
+            // stay, the state says it is kept, and the next restore tidies it.
+            bool kept = false;
+            {
+                Result<ReadFile> copy = ReadFile::open(f.value, name);
+                Digest digest;
+                kept = copy.ok() && digestOf(copy.value, digest).ok() && digest == stale_[slot];
+            }  // closed before it goes
+            std::string shown;
+            if (!(kept ? removeFile(f.value, name) : keepApart(slot, f.value, name, shown)).ok())
                 state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
         }
     }
@@ -440,21 +448,41 @@ Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::s
     return digest == *record.written;
 }
 
+// A free name for a file kept apart beside the kept copy, and the text that names it.
+std::string Store::asideName(const Folder& folder, size_t slot) const {
+    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
+    std::string name = base;
+    for (int n = 2; folder.info(name).kind != EntryKind::Missing; ++n)
+        name = base + "-" + std::to_string(n);
+    return name;
+}
+
+std::string Store::shownInStore(size_t slot, const Folder& folder, const std::string& name) const {
+    return game_.show("\\" + std::string(kStoreFolder) + "\\DATA\\" +
+                          std::string(kGameFiles[slot].folder) + "\\" + name,
+                      utf8Text((folder.path() / utf8Path(name))
+                                   .lexically_relative(game_.root().path())
+                                   .generic_u8string()));
+}
+
 Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown) {
     Result<Folder> folder = keptFolder(slot, true);
     if (!folder.ok()) return folder.error;
-    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
-    std::string name = base;
-    for (int n = 2; folder.value.info(name).kind != EntryKind::Missing; ++n)
-        name = base + "-" + std::to_string(n);
+    const std::string name = asideName(folder.value, slot);
     Result<Staged> copy = Staged::copy(file, folder.value, name, info.mode);
     if (!copy.ok()) return copy.error;
     if (Error e = copy.value.commit(); !e.ok()) return e;
-    shown = game_.show("\\" + std::string(kStoreFolder) + "\\DATA\\" +
-                           std::string(kGameFiles[slot].folder) + "\\" + name,
-                       utf8Text((folder.value.path() / utf8Path(name))
-                                    .lexically_relative(game_.root().path())
-                                    .generic_u8string()));
+    shown = shownInStore(slot, folder.value, name);
+    return {};
+}
+
+// What lies under the kept copy's name but is not the copy kept (another program's file a
+// failing disk left there, say) is nobody's to delete: it is renamed apart.
+Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
+                       std::string& shown) {
+    const std::string name = asideName(keptIn, slot);
+    if (Error e = moveFile(keptIn, keptName, keptIn, name); !e.ok()) return e;
+    shown = shownInStore(slot, keptIn, name);
     return {};
 }
 
@@ -573,13 +601,19 @@ bool Store::anythingToRestore() const {
                        [](const Record& r) { return r.before != Before::Unknown; });
 }
 
-Error Store::putBack(const Folder& keptIn, const std::string& keptName, const Folder& folder,
-                     const std::string& name, const FileInfo& now, Stage& stage) {
+Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
+                     const Folder& folder, const std::string& name, const FileInfo& now,
+                     FileOutcome& out) {
     const FileInfo kept = keptIn.info(keptName);
     // Moved back, on the same disk, so that its data are not copied again; but a copy
     // that has other names as well is copied, so that no file outside is tied to the game's.
     if (kept.links == 1) {
         const Error moved = moveFile(keptIn, keptName, folder, name, &now);
+        // A file another program put in place meanwhile could not be given back: the
+        // original is in place after all, and theirs lies under the kept copy's name.
+        if (moved.code == ErrorCode::InUse && folder.info(name).sameFile(kept) &&
+            !keptIn.info(keptName).sameFile(kept))
+            return keepApart(slot, keptIn, keptName, out.setAside);
         if (moved.ok() || moved.code != ErrorCode::Other) return moved;
     }
     Result<ReadFile> file = ReadFile::open(keptIn, keptName);
@@ -587,7 +621,7 @@ Error Store::putBack(const Folder& keptIn, const std::string& keptName, const Fo
     Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
     if (!copy.ok()) return copy.error;
     if (Error e = copy.value.commit(&now); !e.ok()) return e;
-    stage = Stage::Tidy;  // the original is back; only its kept copy is left
+    out.stage = Stage::Tidy;  // the original is back; only its kept copy is left
     return removeFile(keptIn, keptName);
 }
 
@@ -661,18 +695,21 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         if (Error e = setAside(slot, file.value, now, out.setAside); !e.ok())
             return fail(Stage::Keep, e);
     }
-    // Only the copy that was kept goes back, or away: one changed since is not the original,
-    // and may be another program's file that a failing disk left there.
-    Stage stage = back ? Stage::Tidy : Stage::PutBack;
+    // Only the copy that was kept goes back: one changed since is not the original. With the
+    // original back, it is not the program's to delete either (it may be another program's
+    // file that a failing disk left there), and is kept apart.
+    const Stage stage = back ? Stage::Tidy : Stage::PutBack;
     Result<Folder> keptIn = keptFolder(slot, false);
     if (!keptIn.ok()) return fail(stage, keptIn.error);
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+    bool changed = false;
     {
         Result<ReadFile> copy = ReadFile::open(keptIn.value, keptName);
         Digest digest;
         if (Error e = copy.ok() ? digestOf(copy.value, digest) : copy.error; !e.ok())
             return fail(stage, e);
-        if (digest != *record.kept) return fail(stage, failure(ErrorCode::KeptChanged));
+        changed = digest != *record.kept;
+        if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
     }  // closed before it is moved
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
@@ -681,13 +718,16 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         record.intent.reset();
         return fail(Stage::Note, e);
     }
-    const Error e = back ? removeFile(keptIn.value, keptName)
-                         : putBack(keptIn.value, keptName, folder.value, name, now, stage);
+    out.stage = stage;
+    const Error e = !back     ? putBack(slot, keptIn.value, keptName, folder.value, name, now, out)
+                    : changed ? keepApart(slot, keptIn.value, keptName, out.setAside)
+                              : removeFile(keptIn.value, keptName);
     if (!e.ok()) {
         record.intent.reset();
         dirty_ = true;
-        return fail(stage, e);
+        return fail(out.stage, e);
     }
+    out.stage = Stage::None;
     record = {};
     dirty_ = true;
     out.kind = Kind::Restored;

@@ -133,9 +133,14 @@ class Store {
                               const FileInfo& info) const;
     Error keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
                std::string& setAside);
+    std::string asideName(const Folder& folder, size_t slot) const;
+    std::string shownInStore(size_t slot, const Folder& folder, const std::string& name) const;
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
-    Error putBack(const Folder& keptIn, const std::string& keptName, const Folder& folder,
-                  const std::string& name, const FileInfo& now, FileOutcome::Stage& stage);
+    Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
+                    std::string& shown);
+    Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
+                  const Folder& folder, const std::string& name, const FileInfo& now,
+                  FileOutcome& out);
     std::optional<FileOutcome> restoreOne(size_t slot);
     Error readState();
     void recover(size_t slot);

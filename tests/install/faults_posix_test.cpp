@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <functional>
 #include <set>
-#include <utility>
 
 #include "install_fixture.h"
 
@@ -77,10 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
 // taken for the program's temporary, and neither is reported as replaced, put back or removed.
 std::function<bool()> raceNow;  // at the next rename once this holds
 std::function<void()> race;
-bool failNextRename = false;
+int failingRenames = 0;
 int racing(SystemCall call) {
     if (call != SystemCall::Rename) return 0;
-    if (std::exchange(failNextRename, false)) return EIO;
+    if (failingRenames > 0) return --failingRenames, EIO;
     if (raceNow && raceNow()) raceNow = nullptr, race();
     return 0;
 }
@@ -116,35 +115,55 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
 }
 
-// ... and the disk then fails the rename that would give its file back: neither its file nor
-// the game's own is lost, then or by the restore after.
-class RaceOnFailingDisk : public Race {};
+// ... and the disk then fails the rename that would give its file back (or every rename
+// after, as a crash would leave it): neither its file nor the game's own is lost, whatever
+// the player runs next, and the restore after that finishes.
+struct FailingDiskCase {
+    const char* label;
+    std::string_view run;  // "put_back" or "removal"
+    const char* theirs;    // the other program's file
+    int failing;           // renames that fail after the race
+    const char* then;      // what the player runs next: a channel to install, or "" to restore
+};
+
+class RaceOnFailingDisk : public Install, public ::testing::WithParamInterface<FailingDiskCase> {};
 
 TEST_P(RaceOnFailingDisk, LosesNeitherFile) {
-    const std::string run = GetParam();
-    if (run == "put_back") writeFile(gameFile(0), "game's own");
+    const FailingDiskCase& c = GetParam();
+    if (c.run == "put_back") writeFile(gameFile(0), "game's own");
     install("FOX");
     const fs::path state = gameDir() / "KESTRO backup/state.txt";
     raceNow = [&] {
-        return run == "removal" || readFile(state).find("intent=") != std::string::npos;
+        return c.run == "removal" || readFile(state).find("intent=") != std::string::npos;
     };
     race = [&] {
-        writeFile(gameFile(0) += ".new", "game's new");  // as long as its own
+        writeFile(gameFile(0) += ".new", c.theirs);
         fs::rename(gameFile(0) += ".new", gameFile(0));
-        failNextRename = true;
+        failingRenames = c.failing;
     };
     setCallFaultHook(racing);
     restore();
     setCallFaultHook(nullptr);
+    failingRenames = 0;
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
+    *c.then ? install(c.then) : restore();
     restore();
+    EXPECT_NE(lastReport().kind, Report::Kind::Incomplete);
     std::multiset<std::string> texts;
     for (const auto& [name, text] : snapshot(gameDir())) texts.insert(text);
-    EXPECT_EQ(texts.count("game's new"), 1u);
-    EXPECT_EQ(texts.count("game's own"), run == "put_back" ? 1u : 0u);
+    EXPECT_EQ(texts.count(c.theirs), 1u);
+    EXPECT_EQ(texts.count("game's own"), c.run == "put_back" ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Restores, RaceOnFailingDisk, ::testing::Values("put_back", "removal"));
+INSTANTIATE_TEST_SUITE_P(Restores, RaceOnFailingDisk,
+                         ::testing::ValuesIn(std::vector<FailingDiskCase>{
+                             {"put_back", "put_back", "game's new", 1, ""},  // as long as its own
+                             {"put_back_longer", "put_back", "the game's newer file", 1, ""},
+                             {"put_back_then_install", "put_back", "game's new", 1, "NTV"},
+                             {"put_back_fails_twice", "put_back", "game's new", 2, ""},
+        {"put_back_cut_short", "put_back", "game's new", 99, ""},
+                             {"removal", "removal", "game's new", 1, ""}}),
+                         [](const auto& info) { return std::string(info.param.label); });
 INSTANTIATE_TEST_SUITE_P(Moments, Race,
                          ::testing::Values("install", "put_back", "removal", "install_early",
                                            "put_back_early", "removal_early", "install_twice"));
