@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(Restores, RaceOnFailingDisk,
                              {"put_back_longer", "put_back", "the game's newer file", 1, ""},
                              {"put_back_then_install", "put_back", "game's new", 1, "NTV"},
                              {"put_back_fails_twice", "put_back", "game's new", 2, ""},
-        {"put_back_cut_short", "put_back", "game's new", 99, ""},
+                             {"put_back_cut_short", "put_back", "game's new", 99, ""},
                              {"removal", "removal", "game's new", 1, ""}}),
                          [](const auto& info) { return std::string(info.param.label); });
 INSTANTIATE_TEST_SUITE_P(Moments, Race,
