@@ -115,6 +115,17 @@ bool parseLine(std::string_view line, StoreState& state, std::array<std::array<b
     return false;
 }
 
+// Whether the file `name` (of `info`) holds exactly `digest`; only a file of its size is read.
+Result<bool> holdsDigest(const Folder& folder, const std::string& name, const FileInfo& info,
+                         const Digest& digest) {
+    if (info.kind != EntryKind::File || info.size != digest.size) return false;
+    Result<ReadFile> file = ReadFile::open(folder, name);
+    Digest read;
+    const Error e = file.ok() ? digestOf(file.value, read) : file.error;
+    if (!e.ok()) return e;
+    return read == digest;
+}
+
 }  // namespace
 
 std::string formatState(const StoreState& state) {
@@ -404,14 +415,11 @@ Error Store::open(bool create) {
             if (!stale_[slot] || f.value.info(name).kind != EntryKind::File) continue;
             // Only the copy that was kept goes; anything else there is kept apart. Should it
             // stay, the state says it is kept, and the next restore tidies it.
-            bool kept = false;
-            {
-                Result<ReadFile> copy = ReadFile::open(f.value, name);
-                Digest digest;
-                kept = copy.ok() && digestOf(copy.value, digest).ok() && digest == stale_[slot];
-            }  // closed before it goes
+            const Result<bool> kept = holdsDigest(f.value, name, f.value.info(name), *stale_[slot]);
             std::string shown;
-            if (!(kept ? removeFile(f.value, name) : keepApart(slot, f.value, name, shown)).ok())
+            const Error e = kept.ok() && kept.value ? removeFile(f.value, name)
+                                                    : keepApart(slot, f.value, name, shown);
+            if (!e.ok())
                 state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
         }
     }
@@ -438,14 +446,7 @@ Error Store::makeDataFolders() {
 Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::string& name,
                                  const FileInfo& info) const {
     const Record& record = state_[slot];
-    // Only a file of the size noted can be what was noted: no other is read.
-    if (!record.written || info.kind != EntryKind::File || info.size != record.written->size)
-        return false;
-    Result<ReadFile> file = ReadFile::open(folder, name);
-    Digest digest;
-    const Error e = file.ok() ? digestOf(file.value, digest) : file.error;
-    if (!e.ok()) return e;
-    return digest == *record.written;
+    return record.written ? holdsDigest(folder, name, info, *record.written) : false;
 }
 
 // A free name for a file kept apart beside the kept copy, and the text that names it.
@@ -489,18 +490,18 @@ Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& kep
 Error Store::keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
                   std::string& shownAside) {
     Record& record = state_[slot];
-    Result<ReadFile> file = ReadFile::open(folder, name);
-    if (!file.ok()) return file.error;
     if (record.authorUnknown && record.before == Before::Kept) {
         // Nothing says whose this file is, and the kept original is the only copy of the
         // player's file: the one in place is kept apart rather than over it.
-        Digest digest;
-        if (Error e = digestOf(file.value, digest); !e.ok()) return e;
-        if (digest == record.kept) return {};  // a copy of the original: nothing to keep
-        file = ReadFile::open(folder, name);
+        const Result<bool> original = holdsDigest(folder, name, info, *record.kept);
+        if (!original.ok()) return original.error;
+        if (original.value) return {};  // a copy of the original: nothing to keep
+        Result<ReadFile> file = ReadFile::open(folder, name);
         if (!file.ok()) return file.error;
         return setAside(slot, file.value, info, shownAside);
     }
+    Result<ReadFile> file = ReadFile::open(folder, name);
+    if (!file.ok()) return file.error;
     Result<Folder> keptIn = keptFolder(slot, true);
     if (!keptIn.ok()) return keptIn.error;
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
@@ -678,12 +679,8 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
 
     // Already back (a restore cut short after putting it back, or the same bytes anyway):
     // only the kept copy is left to tidy. The file in place is read for that alone.
-    bool back = false;
-    if (now.kind == EntryKind::File && !ours && now.size == record.kept->size) {
-        Result<ReadFile> file = ReadFile::open(folder.value, name);
-        Digest digest;
-        back = file.ok() && digestOf(file.value, digest).ok() && digest == *record.kept;
-    }
+    const Result<bool> original = ours ? false : holdsDigest(folder.value, name, now, *record.kept);
+    const bool back = original.ok() && original.value;
     if (!back && now.kind == EntryKind::File && !ours) {
         if (!record.authorUnknown) {
             out.kind = Kind::LeftChanged;
@@ -702,15 +699,11 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     Result<Folder> keptIn = keptFolder(slot, false);
     if (!keptIn.ok()) return fail(stage, keptIn.error);
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
-    bool changed = false;
-    {
-        Result<ReadFile> copy = ReadFile::open(keptIn.value, keptName);
-        Digest digest;
-        if (Error e = copy.ok() ? digestOf(copy.value, digest) : copy.error; !e.ok())
-            return fail(stage, e);
-        changed = digest != *record.kept;
-        if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
-    }  // closed before it is moved
+    const Result<bool> keptHolds =
+        holdsDigest(keptIn.value, keptName, keptIn.value.info(keptName), *record.kept);
+    if (!keptHolds.ok()) return fail(stage, keptHolds.error);
+    const bool changed = !keptHolds.value;
+    if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
     record.intent = Record::Intent{Op::PutBack, *record.kept};
