@@ -413,13 +413,13 @@ Error Store::open(bool create) {
             const std::string name = f.value.find(kGameFiles[slot].name);
             removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
             if (!stale_[slot] || f.value.info(name).kind != EntryKind::File) continue;
-            // Only the copy that was kept goes; anything else there is kept apart. Should it
-            // stay, the state says it is kept, and the next restore tidies it.
+            // Only the copy that was kept goes; anything else there is kept apart. Should the
+            // copy stay, the state says it is kept, and the next restore tidies it.
             const Result<bool> kept = holdsDigest(f.value, name, f.value.info(name), *stale_[slot]);
             std::string shown;
-            const Error e = kept.ok() && kept.value ? removeFile(f.value, name)
-                                                    : keepApart(slot, f.value, name, shown);
-            if (!e.ok())
+            if (!kept.ok() || !kept.value)
+                keepApart(slot, f.value, name, shown);
+            else if (!removeFile(f.value, name).ok())
                 state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
         }
     }
@@ -478,11 +478,22 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
-// failing disk left there, say) is nobody's to delete: it is renamed apart.
+// failing disk left there, say) is nobody's to delete or write over: it is renamed apart.
+// Failing that, it is taken for the kept copy, of unknown authorship: nothing then takes it
+// for the original, and a restore or an install keeps both.
 Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                        std::string& shown) {
     const std::string name = asideName(keptIn, slot);
-    if (Error e = moveFile(keptIn, keptName, keptIn, name); !e.ok()) return e;
+    const FileInfo none;  // a file put there meanwhile is not replaced either
+    if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) {
+        Result<ReadFile> file = ReadFile::open(keptIn, keptName);
+        Digest digest;
+        if (file.ok() && digestOf(file.value, digest).ok()) {
+            state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
+            dirty_ = true;
+        }
+        return e;
+    }
     shown = shownInStore(slot, keptIn, name);
     return {};
 }
@@ -505,6 +516,14 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     Result<Folder> keptIn = keptFolder(slot, true);
     if (!keptIn.ok()) return keptIn.error;
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+    // A newer version replaces the kept one, but never what lies there in its place.
+    if (record.before == Before::Kept) {
+        const FileInfo there = keptIn.value.info(keptName);
+        const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
+        if (!kept.ok()) return kept.error;
+        if (!kept.value && there.kind != EntryKind::Missing)
+            if (Error e = keepApart(slot, keptIn.value, keptName, shownAside); !e.ok()) return e;
+    }
     Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
     if (!copy.ok()) return copy.error;
     record.intent = Record::Intent{Op::Keep, copy.value.digest()};

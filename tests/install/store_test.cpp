@@ -452,6 +452,7 @@ const Breach kBreaches[] = {
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
     {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
+    {"AKeptCopyChangedSinceIsNotWrittenOver", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", "game's own Misc1X", K::Done},
     {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1y2z3w4=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"ADataFolderLinkedElsewhereIsNotWrittenThrough", "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
     {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1y2z3w4=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1y2z3w4", "not ours", K::Refused},
