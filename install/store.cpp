@@ -296,8 +296,14 @@ void Store::recover(size_t slot) {
     Result<ReadFile> file = ReadFile::open(folder.value, name);
     Digest digest;
     if (file.error.code == ErrorCode::Missing ||
-        (file.ok() && file.value.info().size != intent.digest.size))
+        (file.ok() && file.value.info().size != intent.digest.size)) {
+        // A kept copy gone under a keep: the program set apart what was no longer the one kept.
+        if (kept && file.error.code == ErrorCode::Missing && record.before == Before::Kept) {
+            record.before = Before::Unknown;
+            record.kept.reset();
+        }
         return forget();  // it never happened: what was there is there still
+    }
     if (!file.ok() || !digestOf(file.value, digest).ok()) return;
     forget();
     if (digest != intent.digest) return;
@@ -418,7 +424,7 @@ Error Store::open(bool create) {
             const Result<bool> kept = holdsDigest(f.value, name, f.value.info(name), *stale_[slot]);
             std::string shown;
             if (!kept.ok() || !kept.value)
-                keepApart(slot, f.value, name, shown);
+                keepApart(slot, f.value, name, shown, true);
             else if (!removeFile(f.value, name).ok())
                 state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
         }
@@ -479,13 +485,16 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
 // failing disk left there, say) is nobody's to delete or write over: it is renamed apart.
-// Failing that, it is taken for the kept copy, of unknown authorship: nothing then takes it
-// for the original, and a restore or an install keeps both.
+// Failing that, with `adopt` (the original is already back in place) it is taken for the
+// kept copy, of unknown authorship: nothing then takes it for the original, and a restore or
+// an install keeps both. Without, it stays as it is, never put back, and the next run tries
+// again.
 Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
-                       std::string& shown) {
+                       std::string& shown, bool adopt) {
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
     if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) {
+        if (!adopt) return e;
         Result<ReadFile> file = ReadFile::open(keptIn, keptName);
         Digest digest;
         if (file.ok() && digestOf(file.value, digest).ok()) {
@@ -516,20 +525,32 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     Result<Folder> keptIn = keptFolder(slot, true);
     if (!keptIn.ok()) return keptIn.error;
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
-    // A newer version replaces the kept one, but never what lies there in its place.
-    if (record.before == Before::Kept) {
-        const FileInfo there = keptIn.value.info(keptName);
-        const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
-        if (!kept.ok()) return kept.error;
-        if (!kept.value && there.kind != EntryKind::Missing)
-            if (Error e = keepApart(slot, keptIn.value, keptName, shownAside); !e.ok()) return e;
-    }
     Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
     if (!copy.ok()) return copy.error;
     record.intent = Record::Intent{Op::Keep, copy.value.digest()};
     if (Error e = save(); !e.ok()) {
         record.intent.reset();
         return e;
+    }
+    // A newer version replaces the kept one, but never what lies there in its place. That is
+    // set apart only once the keep is noted, so a run cut short after finds the kept copy
+    // gone under a keep (recover), and nothing is kept until the new copy is.
+    if (record.before == Before::Kept) {
+        const FileInfo there = keptIn.value.info(keptName);
+        const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
+        Error e = kept.error;
+        if (kept.ok() && !kept.value && there.kind != EntryKind::Missing) {
+            e = keepApart(slot, keptIn.value, keptName, shownAside, false);
+            if (e.ok()) {
+                record.before = Before::Unknown;
+                record.kept.reset();
+            }
+        }
+        if (!e.ok()) {
+            record.intent.reset();
+            dirty_ = true;
+            return e;
+        }
     }
     if (Error e = copy.value.commit(); !e.ok()) {
         record.intent.reset();  // the next run forgets it too: the copy is not there
@@ -633,7 +654,7 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
         // original is in place after all, and theirs lies under the kept copy's name.
         if (moved.code == ErrorCode::InUse && folder.info(name).sameFile(kept) &&
             !keptIn.info(keptName).sameFile(kept))
-            return keepApart(slot, keptIn, keptName, out.setAside);
+            return keepApart(slot, keptIn, keptName, out.setAside, true);
         if (moved.ok() || moved.code != ErrorCode::Other) return moved;
     }
     Result<ReadFile> file = ReadFile::open(keptIn, keptName);
@@ -732,7 +753,7 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     }
     out.stage = stage;
     const Error e = !back     ? putBack(slot, keptIn.value, keptName, folder.value, name, now, out)
-                    : changed ? keepApart(slot, keptIn.value, keptName, out.setAside)
+                    : changed ? keepApart(slot, keptIn.value, keptName, out.setAside, false)
                               : removeFile(keptIn.value, keptName);
     if (!e.ok()) {
         record.intent.reset();

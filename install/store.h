@@ -137,7 +137,7 @@ class Store {
     std::string shownInStore(size_t slot, const Folder& folder, const std::string& name) const;
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
-                    std::string& shown);
+                    std::string& shown, bool adopt);
     Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
                   const Folder& folder, const std::string& name, const FileInfo& now,
                   FileOutcome& out);

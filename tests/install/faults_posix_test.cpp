@@ -168,6 +168,30 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_cut_short", "put_back", "game's new", 99, ""},
         {"removal", "removal", "game's new", 1, ""}}),
     [](const auto& info) { return std::string(info.param.label); });
+// A kept copy changed since (as long as the one kept) that the disk will not rename apart,
+// whichever rename fails: never put back over the player's file, by the runs after either.
+class SetApartFails : public Install, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
+    const std::string then = GetParam();  // a channel installed twice, or "" for two restores
+    const std::string mine = then.empty() ? "game's own" : "patched";  // in place from now on
+    for (int pass = 0; pass < 4; ++pass) {
+        fs::remove_all(gameDir());
+        writeFile(gameFile(0), "game's own");
+        install("FOX");
+        writeFile(keptFile(0), "another's!");
+        writeFile(gameFile(0), mine);
+        {
+            Injecting faults({{SystemCall::Rename, EIO}}, pass);
+            then.empty() ? restore() : install(then);
+        }
+        then.empty() ? restore() : install(then);
+        restore();
+        EXPECT_EQ(readFile(gameFile(0)), mine) << pass;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SetApartFails, ::testing::Values("", "NTV"));
 INSTANTIATE_TEST_SUITE_P(Moments, Race,
                          ::testing::Values("install", "put_back", "removal", "install_early",
                                            "put_back_early", "removal_early", "install_twice"));

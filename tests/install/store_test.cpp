@@ -457,6 +457,7 @@ const Breach kBreaches[] = {
     {"ADataFolderLinkedElsewhereIsNotWrittenThrough", "drop DATA;link DATA=../elsewhere;install FOX", "../elsewhere/ENVIRO", nullptr, K::Refused},
     {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1y2z3w4=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1y2z3w4", "not ours", K::Refused},
     {"APlayersOwnDotFileIsNotTidied", "write DATA/ENVIRO/.Misc16.fsh.kestro-notes=mine;install FOX;restore", "DATA/ENVIRO/.Misc16.fsh.kestro-notes", "mine", K::Done},
+    {"AKeptCopySetApartThenCutShortIsRecovered", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;crash KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside;install NTV;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused},
 };
 // clang-format on
