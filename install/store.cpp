@@ -156,7 +156,8 @@ std::optional<StoreState> parseState(std::string_view text, int& badLine) {
         badLine = 0;
         return std::nullopt;
     }
-    if (text.starts_with(kSealedHeader)) {
+    const bool sealed = text.starts_with(kSealedHeader);
+    if (sealed) {
         // Only the whole of what the program wrote is read; anything else is not its own.
         const size_t end = text.rfind(kEnd);
         if (end == std::string_view::npos || (end > 0 && text[end - 1] != '\n') ||
@@ -179,6 +180,12 @@ std::optional<StoreState> parseState(std::string_view text, int& badLine) {
             return std::nullopt;
         }
     }
+    // The first store noted a file kept before the channel's was written, and what it wrote
+    // only after: with nothing written noted, a run cut short between may have left the
+    // program's file in place, so whose it is, is not known.
+    if (!sealed)
+        for (Record& record : state)
+            if (record.before == Before::Kept && !record.written) record.authorUnknown = true;
     return state;
 }
 

@@ -449,7 +449,7 @@ const Breach kBreaches[] = {
     {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused},
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
-    {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
+    {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
     {"AKeptCopyChangedSinceIsNotWrittenOver", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", "game's own Misc1X", K::Done},
