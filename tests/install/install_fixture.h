@@ -20,8 +20,17 @@ class Recorder : public InstallObserver {
 
     void progress(float value) override { bar.push_back(value); }
     void fileStarted(const std::string&, const std::string&) override {}
-    void fileDone(const FileOutcome& outcome) override { files.push_back(outcome); }
-    void finished(const Report& report) override { reports.push_back(report); }
+    // What is left as it was, or refused, always says why.
+    void fileDone(const FileOutcome& outcome) override {
+        using enum FileOutcome::Kind;
+        if (outcome.kind == NotReplaced || outcome.kind == NotRestored)
+            EXPECT_FALSE(outcome.error.ok()) << outcome.shown;
+        files.push_back(outcome);
+    }
+    void finished(const Report& report) override {
+        if (report.kind == Report::Kind::Refused) EXPECT_FALSE(report.refusal.ok());
+        reports.push_back(report);
+    }
     bool confirmRestore(const std::string&) override { return answer; }
 };
 

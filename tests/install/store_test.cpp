@@ -15,6 +15,7 @@ namespace {
 
 using namespace test;
 using K = Report::Kind;
+using D = StoreDamage::What;
 
 struct Crash {};
 int changesLeft = 0;              // the change to the disk at which the program "dies"; 0: never
@@ -436,6 +437,7 @@ TEST_F(ModelCheck, RandomSequencesKeepEveryInvariant) {
 struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
     K last;                                      // and the last report says so
+    StoreDamage::What damage = {};               // with this damage, when refused
 };
 
 // clang-format off
@@ -445,12 +447,12 @@ const Breach kBreaches[] = {
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AnInstallCutShortIsUndoneOnceALinkInTheWayIsGone", "crash DATA/POPUPS/popups.big;install TELEON;move DATA/POPUPS=aside;link DATA/POPUPS=../aside;restore;drop DATA/POPUPS;move aside=DATA/POPUPS;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
-    {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
-    {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused},
-    {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused},
+    {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotUnderstood},
+    {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused, D::StateNotUnderstood},
+    {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused, D::StateNotUnderstood},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
-    {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused},
+    {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::RecordedNotKept},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
     {"AKeptCopyChangedSinceIsNotWrittenOver", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", "game's own Misc1X", K::Done},
     {"ACrashsTemporaryIsNoOriginal", "install CANAL+;write KESTRO backup/DATA/ENVIRO/.Misc16.fsh.kestro-x1y2z3w4=half;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
@@ -458,7 +460,10 @@ const Breach kBreaches[] = {
     {"ATemporaryBehindALinkIsNotTidied", "write ../elsewhere/.Misc16.fsh.kestro-x1y2z3w4=not ours;drop DATA/ENVIRO;link DATA/ENVIRO=../../elsewhere;install FOX", "../elsewhere/.Misc16.fsh.kestro-x1y2z3w4", "not ours", K::Refused},
     {"APlayersOwnDotFileIsNotTidied", "write DATA/ENVIRO/.Misc16.fsh.kestro-notes=mine;install FOX;restore", "DATA/ENVIRO/.Misc16.fsh.kestro-notes", "mine", K::Done},
     {"AKeptCopySetApartThenCutShortIsRecovered", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;crash KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside;install NTV;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
-    {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused},
+    {"AGameFileLinkedElsewhereIsNotWrittenThrough", "link DATA/ENVIRO/Misc16.fsh=../../../outside.txt;install FOX", "../outside.txt", "not the game's", K::Incomplete},
+    {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
+    {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
+    {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused, D::StateNotAFile},
 };
 // clang-format on
 
@@ -509,6 +514,7 @@ TEST_P(Breaches, AreMended) {
     for (const auto& [name, text] : snapshot(gameDir()))
         EXPECT_FALSE(std::regex_match(name, temporary)) << name;
     EXPECT_EQ(lastReport().kind, GetParam().last);
+    EXPECT_EQ(lastReport().damage.what, GetParam().damage);
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),
