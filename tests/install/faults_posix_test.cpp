@@ -18,7 +18,7 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    std::string_view run;  // "install", or "restore" or "reinstall" after an install
+    std::string_view run;  // "install", or "restore", "reinstall" or "in_doubt" after one
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -33,6 +33,10 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     fs::create_directories(gameDir() / "DATA/POPUPS");
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
     if (c.run != "install") install("CANAL+");
+    if (c.run == "in_doubt") {  // the records lost, and a file of the player's in place
+        fs::remove(gameDir() / "KESTRO backup/state.txt");
+        writeFile(gameFile(0), "game's new");  // as long as its own
+    }
     {
         Injecting faults({{c.call, c.code}}, c.callsToPass);
         c.run == "restore" ? (void)restore() : (void)install("CANAL+");
@@ -63,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"kept_not_noted", "install", Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Note},
         {"in_use", "install", Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
         {"game_file_unreadable_again", "reinstall", Read, EIO, 4, ErrorCode::Other, S::Keep},
+        {"in_doubt_unreadable", "in_doubt", Read, EIO, 4, ErrorCode::Other, S::Keep},
         {"store_read_only", "install", MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
         {"lock_refused", "restore", Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
         {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},
