@@ -79,6 +79,10 @@ class TestGameFolder : public QObject {
             QVERIFY(GameFolderSetting::write(text, nullptr));
             QCOMPARE(GameFolderSetting::read().folder, text);
         }
+        // What else a player wrote there stays.
+        QVERIFY(writeFile(scratch.file(), "[GENERAL]\nPATH=C:\\x\n[MINE]\nA=1\n"));
+        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\y"), nullptr));
+        QVERIFY(readAll(scratch.file()).contains("[MINE]\nA=1\n"));
         // A first run, before the settings' folder exists: it is made.
         GameFolderSetting::setLocation(scratch.home() + "/new/KESTRO.ini");
         QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\x"), nullptr));
@@ -104,6 +108,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "" << damaged;
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "" << damaged;
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
+        QTest::newRow("escaped closing quote") << QByteArray("[GENERAL]\nPATH=\"C:\\\"\n") << "" << damaged;
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "" << damaged;
         QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
         QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "" << damaged;
@@ -139,6 +144,7 @@ class TestGameFolder : public QObject {
         OpenDialog d;
         QCOMPARE(d.dialog->focusWidget(), static_cast<QWidget*>(d.Dir1));
         const QStringList above = d.start.split(u'/', Qt::SkipEmptyParts);
+        QCOMPARE(d.rows().mid(1, above.size()), above);  // the way down from the root
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Zeta", ".hidden"}));
         QVERIFY(d.open(QStringLiteral("Child")));
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Grandchild"}));
