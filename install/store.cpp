@@ -427,12 +427,20 @@ Error Store::open(bool create) {
             removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
             if (!stale_[slot] || f.value.info(name).kind != EntryKind::File) continue;
             // Only the copy that was kept goes; anything else there is kept apart. Should the
-            // copy stay, the state says it is kept, and the next restore tidies it.
-            const Result<bool> kept = holdsDigest(f.value, name, f.value.info(name), *stale_[slot]);
+            // copy stay, the state says it is kept, and the next restore tidies it. So it says
+            // too of one as long as the copy kept that stays (changed since, say): never put
+            // back, it is set apart by a later run. Only one of another size, which the state
+            // could not call kept, is taken over.
+            const FileInfo there = f.value.info(name);
+            const Result<bool> kept = holdsDigest(f.value, name, there, *stale_[slot]);
+            const bool asLong = there.size == stale_[slot]->size;
             std::string shown;
-            if (!kept.ok() || !kept.value)
-                keepApart(slot, f.value, name, shown, true);
-            else if (!removeFile(f.value, name).ok())
+            bool stays = false;
+            if (kept.ok() && kept.value)
+                stays = !removeFile(f.value, name).ok();
+            else
+                stays = !keepApart(slot, f.value, name, shown, !asLong).ok() && asLong;
+            if (stays)
                 state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
         }
     }
@@ -459,6 +467,11 @@ Error Store::makeDataFolders() {
 Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::string& name,
                                  const FileInfo& info) const {
     const Record& record = state_[slot];
+    // A write noted by a run cut short, that this run could not read back: it may be in place.
+    if (record.intent && record.intent->op == Op::Write)
+        if (const Result<bool> pending = holdsDigest(folder, name, info, record.intent->digest);
+            !pending.ok() || pending.value)
+            return pending;
     return record.written ? holdsDigest(folder, name, info, *record.written) : false;
 }
 

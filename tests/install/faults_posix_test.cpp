@@ -174,11 +174,20 @@ INSTANTIATE_TEST_SUITE_P(
         {"removal", "removal", "game's new", 1, ""}}),
     [](const auto& info) { return std::string(info.param.label); });
 // A kept copy changed since (as long as the one kept) that the disk will not rename apart,
-// whichever rename fails: never put back over the player's file, by the runs after either.
-class SetApartFails : public Install, public ::testing::WithParamInterface<const char*> {};
+// whichever renames fail (`failing` in a row, this run's and the next's): never put back over
+// the player's file, by the runs after either.
+struct SetApartCase {
+    const char* then;  // a channel installed twice, or "" for two restores
+    int failing;
+};
+int renames = 0, failFrom = 0, failCount = 0;
+int failRenames(SystemCall call) {
+    return call == SystemCall::Rename && renames++ >= failFrom && failCount-- > 0 ? EIO : 0;
+}
+class SetApartFails : public Install, public ::testing::WithParamInterface<SetApartCase> {};
 
 TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
-    const std::string then = GetParam();  // a channel installed twice, or "" for two restores
+    const std::string then = GetParam().then;
     const std::string mine = then.empty() ? "game's own" : "patched";  // in place from now on
     for (int pass = 0; pass < 4; ++pass) {
         fs::remove_all(gameDir());
@@ -186,17 +195,37 @@ TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
         install("FOX");
         writeFile(keptFile(0), "another's!");
         writeFile(gameFile(0), mine);
-        {
-            Injecting faults({{SystemCall::Rename, EIO}}, pass);
-            then.empty() ? restore() : install(then);
-        }
+        std::tie(renames, failFrom, failCount) = std::tuple(0, pass, GetParam().failing);
+        setCallFaultHook(failRenames);
         then.empty() ? restore() : install(then);
+        then.empty() ? restore() : install(then);
+        setCallFaultHook(nullptr);
         restore();
         EXPECT_EQ(readFile(gameFile(0)), mine) << pass;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, SetApartFails, ::testing::Values("", "NTV"));
+INSTANTIATE_TEST_SUITE_P(Runs, SetApartFails,
+                         ::testing::Values(SetApartCase{"", 1}, SetApartCase{"NTV", 1},
+                                           SetApartCase{"", 3}));
+// A write noted but never confirmed (the run's last notes failing, as a crash would leave
+// it), which the next run cannot read back at first: the channel's file is not kept over
+// the player's own version.
+TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
+    writeFile(gameFile(0), "game's own");
+    install("FOX");
+    writeFile(gameFile(0), "patched");
+    std::tie(renames, failFrom, failCount) = std::tuple(0, 4, 9);
+    setCallFaultHook(failRenames);
+    install("CANAL+");
+    setCallFaultHook(nullptr);
+    {
+        Injecting faults({{SystemCall::Read, EIO}}, 2);
+        install("FOX");
+    }
+    restore();
+    EXPECT_EQ(readFile(gameFile(0)), "patched");
+}
 INSTANTIATE_TEST_SUITE_P(Moments, Race,
                          ::testing::Values("install", "put_back", "removal", "install_early",
                                            "put_back_early", "removal_early", "install_twice"));

@@ -23,12 +23,15 @@ class Recorder : public InstallObserver {
     // What is left as it was, or refused, always says why.
     void fileDone(const FileOutcome& outcome) override {
         using enum FileOutcome::Kind;
-        if (outcome.kind == NotReplaced || outcome.kind == NotRestored)
+        if (outcome.kind == NotReplaced || outcome.kind == NotRestored) {
             EXPECT_FALSE(outcome.error.ok()) << outcome.shown;
+        }
         files.push_back(outcome);
     }
     void finished(const Report& report) override {
-        if (report.kind == Report::Kind::Refused) EXPECT_FALSE(report.refusal.ok());
+        if (report.kind == Report::Kind::Refused) {
+            EXPECT_FALSE(report.refusal.ok());
+        }
         reports.push_back(report);
     }
     bool confirmRestore(const std::string&) override { return answer; }
