@@ -106,6 +106,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
+        QVERIFY(w.get("Frame11")->isVisible() && w.get("Label6")->font().bold());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.list()));
         QVERIFY(w.list()->selectedItems().isEmpty());
         for (int i = 0; i < 10; ++i) {  // the invisible transfer controls are never reached
@@ -317,12 +318,14 @@ class TestMainWindow : public QObject {
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
         QTest::newRow("no such channel") << "" << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
         QTest::newRow("no folder") << "" << "--install FOX --game-folder @/none" << 1 << "kestro: The game folder" << false;
+        QTest::newRow("list, no folder") << "" << "--list --game-folder @/none" << 1 << "kestro: The game folder" << false;
         QTest::newRow("unknown option") << "" << "--fox" << 2 << "kestro: Unknown option" << false;
         QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
         QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
         QTest::newRow("find nothing") << "" << "--find-game" << 1 << "" << false;
+        QTest::newRow("the window, with no display") << "" << "" << 1 << "kestro: no display was found" << false;
         // clang-format on
     }
     void commandLine() {
@@ -349,7 +352,7 @@ class TestMainWindow : public QObject {
                 env.insert(QString::fromLatin1(name), home.path());
             kestro.setProcessEnvironment(env);
             kestro.setWorkingDirectory(home.path());
-            QStringList args = line.split(u' ');
+            QStringList args = line.split(u' ', Qt::SkipEmptyParts);
             for (QString& arg : args)
                 arg = arg == u"''"  ? QString()
                       : arg == u"%" ? QStringLiteral("VARNEX 2001")
