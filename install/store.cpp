@@ -180,12 +180,13 @@ std::optional<StoreState> parseState(std::string_view text, int& badLine) {
             return std::nullopt;
         }
     }
-    // The first store noted a file kept before the channel's was written, and what it wrote
-    // only after: with nothing written noted, a run cut short between may have left the
-    // program's file in place, so whose it is, is not known.
+    // The first store noted what it wrote only after writing it (and took any channel's file
+    // for its own): a run cut short between, or whose note failed, may have left the
+    // program's file in place with nothing or an earlier write noted, so whose it is, is not
+    // known.
     if (!sealed)
         for (Record& record : state)
-            if (record.before == Before::Kept && !record.written) record.authorUnknown = true;
+            if (record.before == Before::Kept) record.authorUnknown = true;
     return state;
 }
 
@@ -236,10 +237,12 @@ Error Store::readState() {
         damage_ = {what, 0, 0, std::move(error)};
         return failure(ErrorCode::Damaged);
     };
-    if (file.error.code == ErrorCode::Missing) {
-        // Lost (deleted as the player was told to, say): the kept files say what was kept,
-        // and nothing says whose the files in place are.
+    // Lost (deleted as the player was told to, say): the kept files say what was kept, and
+    // nothing says whose the files in place are. So too for a kept copy the first store
+    // forgot: it noted a restore done before removing the copy, and ignored a failed removal.
+    const auto fromKeptFiles = [&](bool all) {
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+            if (!all && state_[slot].before != Before::Unknown) continue;
             Result<Folder> folder = keptFolder(slot, false);
             if (!folder.ok()) continue;
             const std::string name = folder.value.find(kGameFiles[slot].name);
@@ -248,8 +251,9 @@ Error Store::readState() {
             if (!kept.ok() || !digestOf(kept.value, digest).ok()) continue;
             state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
         }
-        return {};
-    }
+        return Error{};
+    };
+    if (file.error.code == ErrorCode::Missing) return fromKeptFiles(true);
     if (!file.ok()) {
         const ErrorCode code = file.error.code;
         const bool odd =
@@ -267,7 +271,7 @@ Error Store::readState() {
         return failure(ErrorCode::Damaged);
     }
     state_ = *state;
-    return {};
+    return text.starts_with(kSealedHeader) ? Error{} : fromKeptFiles(false);
 }
 
 // Completes or forgets what a run cut short was doing to `slot`, by what is there now.
