@@ -256,6 +256,8 @@ class TestGameFolder : public QObject {
         QCOMPARE(dialog.result(), int(found.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
         const std::string chosen = found.isEmpty() ? "" : report.found[std::max(marked, 0)].folder;
         QCOMPARE(dialog.chosenFolder(), QString::fromStdString(chosen));
+        buttons->button(QDialogButtonBox::Cancel)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 };
 

@@ -18,7 +18,8 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    std::string_view run;  // "install", or "restore", "reinstall" or "in_doubt" after one
+    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked"),
+                           // "reinstall" or "in_doubt"
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -33,13 +34,14 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     fs::create_directories(gameDir() / "DATA/POPUPS");
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
     if (c.run != "install") install("CANAL+");
+    if (c.run == "restore_linked") fs::create_hard_link(keptFile(0), tmp_.path() / "linked");
     if (c.run == "in_doubt") {  // the records lost, and a file of the player's in place
         fs::remove(gameDir() / "KESTRO backup/state.txt");
         writeFile(gameFile(0), "game's new");  // as long as its own
     }
     {
         Injecting faults({{c.call, c.code}}, c.callsToPass);
-        c.run == "restore" ? (void)restore() : (void)install("CANAL+");
+        c.run.starts_with("restore") ? (void)restore() : (void)install("CANAL+");
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
@@ -72,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"lock_refused", "restore", Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
         {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},
         {"put_back_refused", "restore", Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
-        {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack}}),
+        {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack},
+        {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Another program (the game, an updater) replaces the file in the moment between the last
@@ -201,6 +204,7 @@ TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
         then.empty() ? restore() : install(then);
         setCallFaultHook(nullptr);
         restore();
+        EXPECT_NE(lastReport().kind, Report::Kind::Refused) << pass;
         EXPECT_EQ(readFile(gameFile(0)), mine) << pass;
     }
 }

@@ -465,6 +465,7 @@ const Breach kBreaches[] = {
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
     {"AFirstStoreWriteNeverNotedIsNotKept", "install FOX;state end =;state # KESTRO=#;state Misc16.fsh.before=Misc16.fsh.before=kept;move ../program/ntv/Misc16.fsh=DATA/ENVIRO/Misc16.fsh;install CANAL+;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
+    {"AFirstStoreWriteNotedIsItsOwn", "install FOX;state end =;state # KESTRO=#;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
     {"AFirstStoreRestoreNotTidiedIsTidied", "write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc16;write KESTRO backup/state.txt=# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n;install FOX;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
     {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused, D::StateNotAFile},
 };
