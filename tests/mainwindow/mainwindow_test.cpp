@@ -131,6 +131,9 @@ class TestMainWindow : public QObject {
             QTest::keyClick(w.list(), row ? Qt::Key_Space : Qt::Key_Return);
             QCOMPARE(w.text("Text1")->text(), w.list()->item(row)->text());
         }
+        w.list()->setCurrentRow(3);
+        QTest::keyClick(w.list(), Qt::Key_Down);  // the arrows only move
+        QCOMPARE(w.text("Text1")->text(), w.list()->item(1)->text());
         w.text("Text1")->setFocus();  // Ctrl+X there is Exit, not Cut
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(!w.form.isVisible());
@@ -258,6 +261,7 @@ class TestMainWindow : public QObject {
         answers.answerDialog = ModalAnswers::accept;
         child<QAction>(finder, "mnuFindGame")->trigger();
         QCOMPARE(child<QLineEdit>(finder, "Ubicacion")->text(), found);
+        QVERIFY(!QApplication::overrideCursor());  // the wait is over
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         answers.yesOrNo = QMessageBox::Yes;  // and Yes at start-up takes it, with no dialog
         Form1 form(kChannels);
@@ -447,15 +451,17 @@ class TestMainWindow : public QObject {
         QVERIFY(QDir().mkpath(downloads));
         ModalAnswers answers;
         QString opened, filter;
+        QFileDialog::FileMode mode{};
         answers.answerDialog = [&](QDialog& chooser) {
             opened = static_cast<QFileDialog&>(chooser).directory().path();
             filter = static_cast<QFileDialog&>(chooser).nameFilters().value(0);
+            mode = static_cast<QFileDialog&>(chooser).fileMode();
             return int(QDialog::Rejected);
         };
         AddSetDialog d;
         child<QPushButton>(d, "archive")->click();  // packs come from the web: from Downloads
         QCOMPARE(opened, downloads);
-        QVERIFY(filter.contains(QStringLiteral("*.7z")));
+        QVERIFY(filter.contains(QStringLiteral("*.7z")) && mode == QFileDialog::ExistingFile);
         auto* source = child<QLineEdit>(d, "source");
         auto* name = child<QLineEdit>(d, "name");
         auto* add = child<QPushButton>(d, "add");
