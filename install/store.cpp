@@ -243,17 +243,14 @@ Error Store::readState() {
     const auto fromKeptFiles = [&](bool all) {
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
             if (!all && state_[slot].before != Before::Unknown) continue;
-            Result<Folder> folder = keptFolder(slot, false);
-            if (!folder.ok()) continue;
-            const std::string name = folder.value.find(kGameFiles[slot].name);
-            Result<ReadFile> kept = ReadFile::open(folder.value, name);
-            Digest digest;
-            if (!kept.ok() || !digestOf(kept.value, digest).ok()) continue;
-            state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
+            if (Result<Folder> folder = keptFolder(slot, false); folder.ok())
+                takeUpKept(slot, folder.value, folder.value.find(kGameFiles[slot].name));
         }
-        return Error{};
     };
-    if (file.error.code == ErrorCode::Missing) return fromKeptFiles(true);
+    if (file.error.code == ErrorCode::Missing) {
+        fromKeptFiles(true);
+        return {};
+    }
     if (!file.ok()) {
         const ErrorCode code = file.error.code;
         const bool odd =
@@ -271,7 +268,18 @@ Error Store::readState() {
         return failure(ErrorCode::Damaged);
     }
     state_ = *state;
-    return text.starts_with(kSealedHeader) ? Error{} : fromKeptFiles(false);
+    if (!text.starts_with(kSealedHeader)) fromKeptFiles(false);
+    return {};
+}
+
+// Takes the file under the kept copy's name for the kept copy, of unknown authorship; false
+// when it cannot be read.
+bool Store::takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName) {
+    Result<ReadFile> kept = ReadFile::open(keptIn, keptName);
+    Digest digest;
+    if (!kept.ok() || !digestOf(kept.value, digest).ok()) return false;
+    state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
+    return true;
 }
 
 // Completes or forgets what a run cut short was doing to `slot`, by what is there now.
@@ -518,13 +526,7 @@ Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& kep
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
     if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) {
-        if (!adopt) return e;
-        Result<ReadFile> file = ReadFile::open(keptIn, keptName);
-        Digest digest;
-        if (file.ok() && digestOf(file.value, digest).ok()) {
-            state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
-            dirty_ = true;
-        }
+        if (adopt && takeUpKept(slot, keptIn, keptName)) dirty_ = true;
         return e;
     }
     shown = shownInStore(slot, keptIn, name);
