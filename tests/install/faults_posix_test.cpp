@@ -18,8 +18,8 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked"),
-                           // "reinstall" or "in_doubt"
+    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked", or
+                           // under a first store's state "_first"), "reinstall" or "in_doubt"
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -35,6 +35,8 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
     if (c.run != "install") install("CANAL+");
     if (c.run == "restore_linked") fs::create_hard_link(keptFile(0), tmp_.path() / "linked");
+    if (c.run == "restore_first")  // kept, with no digest to check the copy by
+        writeFile(gameDir() / "KESTRO backup/state.txt", "Misc16.fsh.before=kept\n");
     if (c.run == "in_doubt") {  // the records lost, and a file of the player's in place
         fs::remove(gameDir() / "KESTRO backup/state.txt");
         writeFile(gameFile(0), "game's new");  // as long as its own
@@ -75,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},
         {"put_back_refused", "restore", Rename, EACCES, 1, ErrorCode::PermissionDenied, S::PutBack},
         {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack},
+        {"first_store_copy_unreadable", "restore_first", Read, EIO, 2, ErrorCode::Damaged, S::None},
         {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 

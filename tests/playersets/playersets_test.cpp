@@ -123,7 +123,7 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
         EXPECT_EQ(add(kArchives / "Pack", "MY TV").error.code, ErrorCode::DiskFull);
     }
     const auto cancel = [](std::uint64_t) { return false; };
-    for (const char* source : {"Pack", "set.7z"})
+    for (const char* source : {"Pack", "set.7z", "twice.zip"})
         EXPECT_EQ(sets.add(kArchives / source, "MY TV", cancel).source.what, Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
