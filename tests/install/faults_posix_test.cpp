@@ -47,10 +47,13 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
+    std::set<std::string> held;
     for (const auto& [name, text] : snapshot(gameDir())) {  // nothing half done, or noted so
+        held.insert(text);
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
         EXPECT_EQ(text.find("intent="), std::string::npos) << text;
     }
+    if (c.run == "in_doubt") EXPECT_TRUE(held.contains("game's new"));  // the player's, still
     const Report& report = lastReport();
     const Error& error = c.stage == S::None ? report.refusal : report.files.at(0).error;
     EXPECT_EQ(error.code, c.error);
@@ -72,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"in_use", "install", Rename, EBUSY, 3, ErrorCode::InUse, S::Copy},
         {"game_file_unreadable_again", "reinstall", Read, EIO, 4, ErrorCode::Other, S::Keep},
         {"in_doubt_unreadable", "in_doubt", Read, EIO, 4, ErrorCode::Other, S::Keep},
+        {"in_doubt_disk_full", "in_doubt", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
         {"store_read_only", "install", MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
         {"lock_refused", "restore", Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
         {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},
