@@ -3,7 +3,7 @@
 # Makes the channel-set archives the tests read (tests/playersets/archives), from the
 # folder set "Pack" there: the same set as .zip, .7z and .rar, and the hostile ones.
 # Needs bsdtar (Debian: libarchive-tools) and python3. libarchive cannot write RAR, so
-# the .rar (RAR 4, stored) is put together by hand.
+# the .rar files (RAR 4 and RAR 5, stored) are put together by hand.
 set -euo pipefail
 cd "$(dirname "$0")/../tests/playersets/archives"
 tmp=$(mktemp -d)
@@ -67,5 +67,28 @@ for root, _, files in sorted(os.walk("Pack")):
         rar += entry(path.replace("/", "\\"), open(path, "rb").read())
 rar += block(b"\x7b" + struct.pack("<HH", 0x4000, 7))
 open("set.rar", "wb").write(rar)
+# RAR 5: sizes as variable-length integers, each header under a CRC-32 of its own.
+def vint(n):
+    out = b""
+    while True:
+        out += bytes([(n & 0x7F) | (0x80 if n > 0x7F else 0)])
+        n >>= 7
+        if not n:
+            return out
+def header(*fields):
+    body = b"".join(fields)
+    sized = vint(len(body)) + body
+    return struct.pack("<I", zlib.crc32(sized)) + sized
+rar5 = b"Rar!\x1a\x07\x01\x00" + header(vint(1), vint(0), vint(0))  # main header
+for root, _, files in sorted(os.walk("Pack")):
+    for f in sorted(files):
+        path = os.path.join(root, f)
+        data, name = open(path, "rb").read(), path.encode()
+        # A file with data and its CRC, stored, from Windows, attributes "archive".
+        rar5 += header(vint(2), vint(2), vint(len(data)), vint(4), vint(len(data)), vint(0x20),
+                       struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)),
+                       name) + data
+rar5 += header(vint(5), vint(0), vint(0))  # end of archive
+open("set5.rar", "wb").write(rar5)
 PY
 printf 'just text\n' > not-an-archive.zip

@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AddCase{"set.zip", What::Added, Source::None, 0},
                       AddCase{"set.7z", What::Added, Source::None, 0},
                       AddCase{"set.rar", What::Added, Source::None, 0},
+                      AddCase{"set5.rar", What::Added, Source::None, 0},
                       AddCase{"climb.zip", What::NoGameFiles, Source::None, 1},
                       AddCase{"link.zip", What::NoGameFiles, Source::None, 1},
                       AddCase{"encrypted.zip", What::NoGameFiles, Source::None, 1},
