@@ -9,7 +9,6 @@
 namespace kestro {
 namespace {
 
-constexpr int kLevelRole = Qt::UserRole + 1;
 constexpr int kIndent = 8;
 
 // Draws each folder indented by its depth, as a tree flattened into a list.
@@ -19,7 +18,7 @@ class IndentDelegate : public QStyledItemDelegate {
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem indented = option;
-        indented.rect.adjust(index.data(kLevelRole).toInt() * kIndent, 0, 0, 0);
+        indented.rect.adjust(index.data(DirListBox::LevelRole).toInt() * kIndent, 0, 0, 0);
         QStyledItemDelegate::paint(painter, indented, index);
     }
 };
@@ -61,7 +60,7 @@ bool DirListBox::open(const Drive& drive, const QStringList& components) {
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     auto add = [&](const QString& text, const QIcon& icon, int level) {
         auto* item = new QListWidgetItem(icon, text, this);
-        item->setData(kLevelRole, level);
+        item->setData(DirListBox::LevelRole, level);
     };
     add(drive.shownRoot, openIcon, 0);
     for (int i = 0; i < components.size(); ++i) add(components[i], openIcon, i + 1);

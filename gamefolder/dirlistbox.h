@@ -16,6 +16,9 @@ class DirListBox : public QListWidget {
   public:
     explicit DirListBox(QWidget* parent = nullptr);
 
+    // A row's depth below the drive's root, which sets how far in it is drawn.
+    static constexpr int LevelRole = Qt::UserRole + 1;
+
     // Opens the folder `components` below the root of `drive`; false (and nothing
     // changed) when it cannot be listed.
     bool open(const Drive& drive, const QStringList& components);

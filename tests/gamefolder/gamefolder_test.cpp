@@ -146,6 +146,9 @@ class TestGameFolder : public QObject {
         const QStringList above = d.start.split(u'/', Qt::SkipEmptyParts);
         QCOMPARE(d.rows().mid(1, above.size()), above);  // the way down from the root
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Zeta", ".hidden"}));
+        for (int row = 0; row < d.Dir1->count(); ++row)  // each step down one further in
+            QCOMPARE(d.Dir1->item(row)->data(DirListBox::LevelRole).toInt(),
+                     std::min<int>(row, above.size() + 1));
         QVERIFY(d.open(QStringLiteral("Child")));
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Grandchild"}));
         QDir(d.start).mkpath(QStringLiteral("Child/New"));
