@@ -162,11 +162,16 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
     EXPECT_EQ(empty.source.what, Source::EmptyFile);
     EXPECT_EQ(empty.source.slot, 0u);
-    // Each file within its 64 MiB, all five together over the 256 MiB of a set.
+    // Each file within its 64 MiB: four game files make the whole 256 MiB of a set, and a
+    // preview's one byte more is too much.
     for (const std::string_view name : kSetFileNames) {
+        if (name == "preview.jpg") continue;
         writeFile(tmp_.path() / "big" / name, "x");
-        fs::resize_file(tmp_.path() / "big" / name, name == "preview.jpg" ? 1 : kMaxSetFileSize);
+        fs::resize_file(tmp_.path() / "big" / name, kMaxSetFileSize);
     }
+    EXPECT_TRUE(add(tmp_.path() / "big", "BIG").ok());
+    EXPECT_TRUE(PlayerSets(setsDir()).remove("BIG").ok());
+    writeFile(tmp_.path() / "big/preview.jpg", "x");
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
     fs::create_directories(tmp_.path() / "many");  // 20,000 entries at most: then too many
