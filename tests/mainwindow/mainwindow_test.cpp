@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -135,6 +136,12 @@ class TestMainWindow : public QObject {
         w.list()->setCurrentRow(3);
         QTest::keyClick(w.list(), Qt::Key_Down);  // the arrows only move
         QCOMPARE(w.text("Text1")->text(), w.list()->item(1)->text());
+        // It opens in the middle of the screen; moved, it stays where the player put it.
+        QCOMPARE(w.form.frameGeometry().center(), w.form.screen()->availableGeometry().center());
+        w.form.move(10, 20);
+        w.form.hide();
+        w.form.show();
+        QCOMPARE(w.form.pos(), QPoint(10, 20));
         w.text("Text1")->setFocus();  // Ctrl+X there is Exit, not Cut
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
         QVERIFY(!w.form.isVisible());
