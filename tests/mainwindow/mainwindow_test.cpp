@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "addsetdialog.h"
 #include "channels_copy.h"
 #include "form1.h"
+#include "look.h"
 #include "modal_answers.h"
 #include "reports.h"
 #include "startup.h"
@@ -108,6 +110,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
         for (const char* bold : {"Label6", "Frame5"}) QVERIFY(w.get(bold)->font().bold());
+        const QString installed = QFontDatabase::families().value(0);  // used as named
+        if (!installed.isEmpty()) QCOMPARE(vbFont(installed, 8).family(), installed);
         QVERIFY(w.get("Frame11")->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.list()));
         QVERIFY(w.list()->selectedItems().isEmpty());
