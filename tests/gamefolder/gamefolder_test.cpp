@@ -25,9 +25,11 @@ using namespace kestro::test;
 namespace {
 
 // The dialog opened in a scratch folder holding Child/Grandchild, a hidden folder and
-// a later-sorting one, with a Wine prefix of its own.
+// a later-sorting one, with a Wine prefix of its own whose z: is the whole disk, as Wine
+// makes it: the folder is shown as the system names it, not as Z:.
 struct OpenDialog {
     OpenDialog() {
+        std::filesystem::create_symlink("/", wine.path() / "dosdevices/z:");
         QDir root(dir.path());
         for (const char* folder : {"game/Child/Grandchild", "game/.hidden", "game/Zeta"})
             root.mkpath(QString::fromLatin1(folder));
