@@ -60,11 +60,12 @@ def entry(name, data):
     return block(b"\x74" + struct.pack("<HHIIBIIBBHI", 0x8000, 32 + len(n), len(data), len(data),
                                        0, zlib.crc32(data), 0x5A210000, 20, 0x30, len(n), 0x20)
                  + n) + data
+# The set's files in a fixed order, for both RAR versions.
+pack = [(os.path.join(root, f), open(os.path.join(root, f), "rb").read())
+        for root, _, files in sorted(os.walk("Pack")) for f in sorted(files)]
 rar = b"Rar!\x1a\x07\x00" + block(b"\x73" + struct.pack("<HH", 0, 13) + bytes(6))
-for root, _, files in sorted(os.walk("Pack")):
-    for f in sorted(files):
-        path = os.path.join(root, f)
-        rar += entry(path.replace("/", "\\"), open(path, "rb").read())
+for path, data in pack:
+    rar += entry(path.replace("/", "\\"), data)
 rar += block(b"\x7b" + struct.pack("<HH", 0x4000, 7))
 open("set.rar", "wb").write(rar)
 # RAR 5: sizes as variable-length integers, each header under a CRC-32 of its own.
@@ -80,14 +81,12 @@ def header(*fields):
     sized = vint(len(body)) + body
     return struct.pack("<I", zlib.crc32(sized)) + sized
 rar5 = b"Rar!\x1a\x07\x01\x00" + header(vint(1), vint(0), vint(0))  # main header
-for root, _, files in sorted(os.walk("Pack")):
-    for f in sorted(files):
-        path = os.path.join(root, f)
-        data, name = open(path, "rb").read(), path.encode()
-        # A file with data and its CRC, stored, from Windows, attributes "archive".
-        rar5 += header(vint(2), vint(2), vint(len(data)), vint(4), vint(len(data)), vint(0x20),
-                       struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)),
-                       name) + data
+for path, data in pack:
+    name = path.encode()
+    # A file with data and its CRC, stored, from Windows, attributes "archive".
+    rar5 += header(vint(2), vint(2), vint(len(data)), vint(4), vint(len(data)), vint(0x20),
+                   struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)),
+                   name) + data
 rar5 += header(vint(5), vint(0), vint(0))  # end of archive
 open("set5.rar", "wb").write(rar5)
 PY
