@@ -86,82 +86,68 @@ INSTANTIATE_TEST_SUITE_P(
         {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 
-// Another program (the game, an updater) replaces the file in the moment between the last
-// look at it and the rename that would take its place, or ("_early") just before that look,
-// or ("_twice") once more as its file is given back: its file stays, a second one is never
-// taken for the program's temporary, and neither is reported as replaced, put back or removed.
-std::function<bool()> raceNow;  // at the next rename once this holds
+// Renames as another program and a failing disk would have them: another program (the
+// game, an updater) replaces the file once `raceNow` holds, at a rename or ("early") just
+// before the last look at it, and the `failCount` renames after `failFrom` fail.
+std::function<bool()> raceNow;
 std::function<void()> race;
-int failingRenames = 0;
-int racing(SystemCall call) {
+int renames = 0, failFrom = 0, failCount = 0;
+int renaming(SystemCall call) {
     if (call != SystemCall::Rename) return 0;
-    if (failingRenames > 0) return --failingRenames, EIO;
     if (raceNow && raceNow()) raceNow = nullptr, race();
-    return 0;
+    return renames++ >= failFrom && failCount-- > 0 ? EIO : 0;
 }
 
-class Race : public Install, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(Race, TheOtherProgramsFileStays) {
-    const std::string moment = GetParam(), run = moment.substr(0, moment.find('_'));
-    if (run != "removal") writeFile(gameFile(0), "game's own");
-    if (run != "install") install("FOX");
-    const fs::path state = gameDir() / "KESTRO backup/state.txt";
-    const std::string intent = run == "install" ? "intent=write" : "intent=put-back";
-    raceNow = [&] { return run == "removal" || readFile(state).find(intent) != std::string::npos; };
-    int races = 0;
-    race = [&] {
-        writeFile(gameFile(0) += ".new", ++races == 1 ? "another program's" : "theirs again");
-        fs::rename(gameFile(0) += ".new", gameFile(0));
-        if (moment.ends_with("_twice") && races == 1) raceNow = [] { return true; };
-    };
-    if (!moment.ends_with("_early"))
-        setCallFaultHook(racing);
-    else
-        setFaultHook([] { racing(SystemCall::Rename); });  // before the look, not the rename
-    run == "install" ? install("FOX") : restore();
-    setCallFaultHook(nullptr);
-    setFaultHook(nullptr);
-    EXPECT_EQ(raceNow, nullptr) << "the race never came";
-    EXPECT_EQ(readFile(gameFile(0)), "another program's");
-    EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
-    EXPECT_EQ(lastReport().files.at(0).stage, run == "install" ? S::Copy : S::PutBack);
-    EXPECT_EQ(readFile(keptFile(0)), run == "removal" ? "" : "game's own");  // none to keep
-    const auto again = [](const auto& entry) { return entry.second == "theirs again"; };
-    EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
-}
-
-// ... and the disk then fails the rename that would give its file back (or every rename
-// after, as a crash would leave it): neither its file nor the game's own is lost, whatever
-// the player runs next, and the restore after that finishes.
-struct FailingDiskCase {
+struct RaceCase {
     const char* label;
-    std::string_view run;  // "put_back" or "removal"
-    const char* theirs;    // the other program's file
-    int failing;           // renames that fail after the race
-    const char* then;      // what the player runs next: a channel to install, or "" to restore
+    std::string_view run;  // "install", "put_back" or "removal", racing at `when`
+    std::string_view
+        when;            // "" at the rename, "early", or "twice" (again as its file is given back)
+    const char* theirs;  // the other program's file
+    int failing;         // renames that fail after the race
+    const char* then;    // what the player runs next: a channel, "" to restore, or nothing
 };
 
-class RaceOnFailingDisk : public Install, public ::testing::WithParamInterface<FailingDiskCase> {};
+class Race : public Install, public ::testing::WithParamInterface<RaceCase> {};
 
-TEST_P(RaceOnFailingDisk, LosesNeitherFile) {
-    const FailingDiskCase& c = GetParam();
-    if (c.run == "put_back") writeFile(gameFile(0), "game's own");
-    install("FOX");
+// Its file stays, a second one is never taken for the program's temporary, neither is
+// reported as replaced, put back or removed, and whatever the player runs next loses
+// neither its file nor the game's own, and the restore after that finishes.
+TEST_P(Race, TheOtherProgramsFileStays) {
+    const RaceCase& c = GetParam();
+    if (c.run != "removal") writeFile(gameFile(0), "game's own");
+    if (c.run != "install") install("FOX");
     const fs::path state = gameDir() / "KESTRO backup/state.txt";
+    const std::string intent = c.run == "install" ? "intent=write" : "intent=put-back";
     raceNow = [&] {
-        return c.run == "removal" || readFile(state).find("intent=") != std::string::npos;
+        return c.run == "removal" || readFile(state).find(intent) != std::string::npos;
     };
+    int races = 0;
     race = [&] {
-        writeFile(gameFile(0) += ".new", c.theirs);
+        writeFile(gameFile(0) += ".new", ++races == 1 ? c.theirs : "theirs again");
         fs::rename(gameFile(0) += ".new", gameFile(0));
-        failingRenames = c.failing;
+        if (c.when == "twice" && races == 1) raceNow = [] { return true; };
+        std::tie(failFrom, failCount) = std::tuple(renames + 1, c.failing);
     };
-    setCallFaultHook(racing);
-    restore();
+    renames = failCount = 0;
+    if (c.when != "early")
+        setCallFaultHook(renaming);
+    else
+        setFaultHook([] { renaming(SystemCall::Rename); });  // before the look, not the rename
+    c.run == "install" ? install("FOX") : restore();
     setCallFaultHook(nullptr);
-    failingRenames = 0;
+    setFaultHook(nullptr);
+    failCount = 0;
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
+    if (!c.then) {
+        EXPECT_EQ(readFile(gameFile(0)), c.theirs);
+        EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
+        EXPECT_EQ(lastReport().files.at(0).stage, c.run == "install" ? S::Copy : S::PutBack);
+        EXPECT_EQ(readFile(keptFile(0)), c.run == "removal" ? "" : "game's own");  // none kept
+        const auto again = [](const auto& entry) { return entry.second == "theirs again"; };
+        EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
+        return;
+    }
     *c.then ? install(c.then) : restore();
     restore();
     EXPECT_NE(lastReport().kind, Report::Kind::Incomplete);
@@ -172,44 +158,48 @@ TEST_P(RaceOnFailingDisk, LosesNeitherFile) {
     EXPECT_EQ(texts.count("game's own"), c.run == "put_back" ? 1u : 0u);
 }
 
+const char* const kRestore = "";
 INSTANTIATE_TEST_SUITE_P(
-    Restores, RaceOnFailingDisk,
-    ::testing::ValuesIn(std::vector<FailingDiskCase>{
-        {"put_back", "put_back", "game's new", 1, ""},  // as long as its own
-        {"put_back_longer", "put_back", "the game's newer file", 1, ""},
-        {"put_back_then_install", "put_back", "game's new", 1, "NTV"},
-        {"put_back_fails_twice", "put_back", "game's new", 2, ""},
-        {"put_back_fails_twice_then_install", "put_back", "game's new", 2, "NTV"},
-        {"put_back_longer_fails_twice", "put_back", "the game's newer file", 2, ""},
-        {"put_back_cut_short", "put_back", "game's new", 99, ""},
-        {"removal", "removal", "game's new", 1, ""}}),
+    Moments, Race,
+    ::testing::ValuesIn(std::vector<RaceCase>{
+        {"install", "install", "", "another program's", 0, nullptr},
+        {"put_back", "put_back", "", "another program's", 0, nullptr},
+        {"removal", "removal", "", "another program's", 0, nullptr},
+        {"install_early", "install", "early", "another program's", 0, nullptr},
+        {"put_back_early", "put_back", "early", "another program's", 0, nullptr},
+        {"removal_early", "removal", "early", "another program's", 0, nullptr},
+        {"install_twice", "install", "twice", "another program's", 0, nullptr},
+        // The disk then fails the rename that would give its file back (or every one after,
+        // as a crash would leave it); "game's new" is as long as the game's own.
+        {"put_back_failing", "put_back", "", "game's new", 1, kRestore},
+        {"put_back_longer_failing", "put_back", "", "the game's newer file", 1, kRestore},
+        {"put_back_failing_then_install", "put_back", "", "game's new", 1, "NTV"},
+        {"put_back_fails_twice", "put_back", "", "game's new", 2, kRestore},
+        {"put_back_fails_twice_then_install", "put_back", "", "game's new", 2, "NTV"},
+        {"put_back_longer_fails_twice", "put_back", "", "the game's newer file", 2, kRestore},
+        {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
+        {"removal_failing", "removal", "", "game's new", 1, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
+
 // A kept copy changed since (as long as the one kept) that the disk will not rename apart,
-// whichever renames fail (`failing` in a row, this run's and the next's): never put back over
-// the player's file, by the runs after either.
-struct SetApartCase {
-    const char* then;  // a channel installed twice, or "" for two restores
-    int failing;
-};
-int renames = 0, failFrom = 0, failCount = 0;
-int failRenames(SystemCall call) {
-    return call == SystemCall::Rename && renames++ >= failFrom && failCount-- > 0 ? EIO : 0;
-}
-class SetApartFails : public Install, public ::testing::WithParamInterface<SetApartCase> {};
+// whichever renames fail (`failing` in a row, this run's and the next's): never put back
+// over the player's file, by the runs after either.
+class SetApartFails : public Install,
+                      public ::testing::WithParamInterface<std::pair<const char*, int>> {};
 
 TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
-    const std::string then = GetParam().then;
-    const std::string mine = then.empty() ? "game's own" : "patched";  // in place from now on
+    const auto [then, failing] = GetParam();  // a channel installed twice, or two restores
+    const std::string mine = *then ? "patched" : "game's own";  // in place from now on
     for (int pass = 0; pass < 4; ++pass) {
         fs::remove_all(gameDir());
         writeFile(gameFile(0), "game's own");
         install("FOX");
         writeFile(keptFile(0), "another's!");
         writeFile(gameFile(0), mine);
-        std::tie(renames, failFrom, failCount) = std::tuple(0, pass, GetParam().failing);
-        setCallFaultHook(failRenames);
-        then.empty() ? restore() : install(then);
-        then.empty() ? restore() : install(then);
+        std::tie(renames, failFrom, failCount) = std::tuple(0, pass, failing);
+        setCallFaultHook(renaming);
+        *then ? install(then) : restore();
+        *then ? install(then) : restore();
         setCallFaultHook(nullptr);
         restore();
         EXPECT_NE(lastReport().kind, Report::Kind::Refused) << pass;
@@ -218,8 +208,9 @@ TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, SetApartFails,
-                         ::testing::Values(SetApartCase{"", 1}, SetApartCase{"NTV", 1},
-                                           SetApartCase{"", 3}));
+                         ::testing::Values(std::pair{"", 1}, std::pair{"NTV", 1},
+                                           std::pair{"", 3}));
+
 // A write noted but never confirmed (the run's last notes failing, as a crash would leave
 // it), which the next run cannot read back at first: the channel's file is not kept over
 // the player's own version.
@@ -228,7 +219,7 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     install("FOX");
     writeFile(gameFile(0), "patched");
     std::tie(renames, failFrom, failCount) = std::tuple(0, 4, 9);
-    setCallFaultHook(failRenames);
+    setCallFaultHook(renaming);
     install("CANAL+");
     setCallFaultHook(nullptr);
     {
@@ -238,9 +229,6 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     restore();
     EXPECT_EQ(readFile(gameFile(0)), "patched");
 }
-INSTANTIATE_TEST_SUITE_P(Moments, Race,
-                         ::testing::Values("install", "put_back", "removal", "install_early",
-                                           "put_back_early", "removal_early", "install_twice"));
 
 }  // namespace
 }  // namespace kestro
