@@ -107,27 +107,16 @@ const Operation copy = [](const Folder& in, Digest& d) {  // over the file looke
     d = staged.value.digest();
     return staged.ok() ? staged.value.commit(&seen) : staged.error;
 };
-const Operation write = [](const Folder& in, Digest&) {
-    return writeWhole(in, "dst.fsh", "new contents");
-};
-const Operation move = [](const Folder& in, Digest&) {
-    return moveFile(in, "src.fsh", in, "dst.fsh");
-};
-const Operation moveOver = [](const Folder& in, Digest&) {
-    const FileInfo seen = in.info("dst.fsh");
-    return moveFile(in, "src.fsh", in, "dst.fsh", &seen);
-};
-const Operation remove = [](const Folder& in, Digest&) {
-    const FileInfo seen = in.info("dst.fsh");
-    return removeFile(in, "dst.fsh", &seen);
-};
+// clang-format off
+const Operation write = [](const Folder& in, Digest&) { return writeWhole(in, "dst.fsh", "new contents"); };
+const Operation move = [](const Folder& in, Digest&) { return moveFile(in, "src.fsh", in, "dst.fsh"); };
+const Operation moveOver = [](const Folder& in, Digest&) { const FileInfo seen = in.info("dst.fsh"); return moveFile(in, "src.fsh", in, "dst.fsh", &seen); };
+const Operation remove = [](const Folder& in, Digest&) { const FileInfo seen = in.info("dst.fsh"); return removeFile(in, "dst.fsh", &seen); };
 const Operation makeFolder = [](const Folder& in, Digest&) { return in.child("new", true).error; };
 const Operation list = [](const Folder& in, Digest&) { return in.list().error; };
 const Operation lock = [](const Folder& in, Digest&) { return FileLock().lock(in, "dst.fsh"); };
-const Operation digest = [](const Folder& in, Digest& d) {
-    Result<ReadFile> file = ReadFile::open(in, "dst.fsh");
-    return file.ok() ? digestOf(file.value, d) : file.error;
-};
+const Operation digest = [](const Folder& in, Digest& d) { Result<ReadFile> file = ReadFile::open(in, "dst.fsh"); return file.ok() ? digestOf(file.value, d) : file.error; };
+// clang-format on
 
 struct CallFaultCase {
     const char* label;

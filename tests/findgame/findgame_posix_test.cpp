@@ -84,76 +84,46 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
 
 const std::string kGame = "/DATA/ENVIRO/Misc16.fsh";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Homes, FindGame,
     ::testing::Values(
         HomeCase{.name = "WINEPREFIX decides which prefix gives drive letters",
-                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big",
-                          "Games/varnex/dosdevices/d: -> ../drive_c",
-                          ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
-                 .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex",
-                           "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
+                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/d: -> ../drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
+                 .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex", "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
                  .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
                  .winePrefix = "Games/varnex"},
-        HomeCase{
-            "every launcher and plain folders, and what is not the game",
-            {"Games/varnex/drive_c/Games/VARNEX 2001/data/popups/POPUPS.ABG",
-             ".local/share/bottles/bottles/B/drive_c/GOG Games/V/DATA/ENVIRO/misc8.fsh",
-             ".var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V" + kGame,
-             ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/KESTRO backup/",
-             ".cxoffice/C/drive_c/Program Files/VARNEX 2001" + kGame, "games/VARNEX 2001" + kGame,
-             "Games/Football/VARNEX 2001" + kGame, "Games/A/B/VARNEX" + kGame,
-             ".cxoffice/C/drive_c/users/me/V" + kGame, ".cxoffice/C/drive_c/Games/A/B/V" + kGame,
-             ".cxoffice/C/drive_c/O/DATA/ENVIRO/o", ".cxoffice/C/drive_c/P/DATA/ENVIRO/popups.big",
-             ".cxoffice/C/drive_c/F/DATA/ENVIRO/Misc16.fsh/"},
-            {"~/Games/varnex/drive_c/Games/VARNEX 2001 | Lutris prefix ~/Games/varnex",
-             "~/.local/share/bottles/bottles/B/drive_c/GOG Games/V | Bottles bottle "
-             "~/.local/share/bottles/bottles/B",
-             "~/.var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V | Bottles "
-             "bottle ~/.var/app/com.usebottles.bottles/data/bottles/bottles/F",
-             "~/.PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V | PlayOnLinux "
-             "prefix ~/.PlayOnLinux/wineprefix/P",
-             "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C",
-             "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
+        HomeCase{"every launcher and plain folders, and what is not the game",
+                 {"Games/varnex/drive_c/Games/VARNEX 2001/data/popups/POPUPS.ABG", ".local/share/bottles/bottles/B/drive_c/GOG Games/V/DATA/ENVIRO/misc8.fsh",
+                  ".var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V" + kGame, ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/KESTRO backup/",
+                  ".cxoffice/C/drive_c/Program Files/VARNEX 2001" + kGame, "games/VARNEX 2001" + kGame, "Games/Football/VARNEX 2001" + kGame, "Games/A/B/VARNEX" + kGame,
+                  ".cxoffice/C/drive_c/users/me/V" + kGame, ".cxoffice/C/drive_c/Games/A/B/V" + kGame, ".cxoffice/C/drive_c/O/DATA/ENVIRO/o",
+                  ".cxoffice/C/drive_c/P/DATA/ENVIRO/popups.big", ".cxoffice/C/drive_c/F/DATA/ENVIRO/Misc16.fsh/"},
+                 {"~/Games/varnex/drive_c/Games/VARNEX 2001 | Lutris prefix ~/Games/varnex",
+                  "~/.local/share/bottles/bottles/B/drive_c/GOG Games/V | Bottles bottle ~/.local/share/bottles/bottles/B",
+                  "~/.var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V | Bottles bottle ~/.var/app/com.usebottles.bottles/data/bottles/bottles/F",
+                  "~/.PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V | PlayOnLinux prefix ~/.PlayOnLinux/wineprefix/P",
+                  "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C", "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
         HomeCase{"Steam libraries, each once, from lists old, new and damaged",
                  {".steam/steam -> ../.local/share/Steam",
-                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { "
-                  "\"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" "
-                  "{ \"path\" \"~/lib2\" } }",
-                  ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = "
-                  "\"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" "
-                  "\"path\" \"lib3\" } \"path\" \"~/li",
-                  ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame,
-                  "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
-                  "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame,
-                  "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
-                 {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam "
-                  "(compatdata 1234)",
-                  "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)",
-                  "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"}},
+                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~/lib2\" } }",
+                  ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = \"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" \"path\" \"lib3\" } \"path\" \"~/li",
+                  ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame, "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
+                  "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame, "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
+                 {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam (compatdata 1234)",
+                  "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)", "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"}},
         HomeCase{"links and locked folders are not entered; a locked prefix is named",
-                 {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame,
-                  ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
-                  ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA",
-                  ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
-                  ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/",
-                  "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
-                  ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/",
-                  ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/",
-                  ".local/share/Steam/steamapps/compatdata!"},
+                 {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame, ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
+                  ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA", ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
+                  ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/", "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
+                  ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/", ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/", ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
-                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied",
-                  "~/.local/share/Steam/steamapps/compatdata: permission denied",
-                  "~/.steam/steam/steamapps/libraryfolders.vdf: permission denied",
-                  "~/.steam/steam/steamapps: permission denied"}},
-        HomeCase{.name = "a bound of 50,000 folders",
-                 .tree = {"Games/varnex/drive_c/VARNEX" + kGame},
-                 .stopped = true},
-        HomeCase{.name = "a bound in time",
-                 .tree = {".wine/drive_c/VARNEX" + kGame},
-                 .stopped = true,
-                 .maxTime = 0ms}),
+                 {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
+                  "~/.steam/steam/steamapps/libraryfolders.vdf: permission denied", "~/.steam/steam/steamapps: permission denied"}},
+        HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
+        HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace kestro

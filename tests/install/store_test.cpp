@@ -547,16 +547,12 @@ TEST(StateFile, ReadsOnlyWhatTheProgramWrites) {
     EXPECT_FALSE(parseState("# KESTRO 2001: the game's own", line));  // the first store's, cut
     EXPECT_EQ(parseState("Misc16.fsh.before=kept\r\n# note\n\n", line).value()[0].before,
               Record::Before::Kept);
-    const char* damaged[] = {"Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n",  // twice
-                             "Misc16.fsh.before=maybe\n",
-                             "misc16.fsh.before=kept\n",
-                             "Misc16.fsh.after=kept\n",
-                             "Misc16.fsh\n",
-                             "Misc16.fsh.written=65\n",
-                             "Misc16.fsh.intent=copy 65 0123456789abcdef0123456789abcdef\n",
-                             "Misc16.fsh.written=6x 0123456789abcdef0123456789abcdef\n",
-                             "Misc16.fsh.written=65 0123456789abcdef0123456789abcde\n",
-                             "Misc16.fsh.written=65 0123456789abcdef0123456789abcdeg\n"};
+    // clang-format off
+    const char* damaged[] = {"Misc16.fsh.before=kept\nMisc16.fsh.before=absent\n", "Misc16.fsh.before=maybe\n", "misc16.fsh.before=kept\n",
+                             "Misc16.fsh.after=kept\n", "Misc16.fsh\n", "Misc16.fsh.written=65\n",
+                             "Misc16.fsh.intent=copy 65 0123456789abcdef0123456789abcdef\n", "Misc16.fsh.written=6x 0123456789abcdef0123456789abcdef\n",
+                             "Misc16.fsh.written=65 0123456789abcdef0123456789abcde\n", "Misc16.fsh.written=65 0123456789abcdef0123456789abcdeg\n"};
+    // clang-format on
     for (const char* text : damaged) {
         EXPECT_FALSE(parseState(std::string("#\n") + text, line)) << text;
         EXPECT_GE(line, 2) << text;
