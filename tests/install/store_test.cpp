@@ -26,6 +26,10 @@ void countChange() {
     if (meddleAt > 0 && --meddleAt == 0) meddle();
     if ((changesLeft > 0 && --changesLeft == 0) || (crashWhen && crashWhen())) throw Crash{};
 }
+int renames = 0, failFrom = 0, failCount = 0;  // a disk failing renames from the failFrom-th
+int failingRenames(SystemCall call) {
+    return call == SystemCall::Rename && ++renames >= failFrom && failCount-- > 0 ? EIO : 0;
+}
 
 // One letter per kind of step, in this order.
 enum Kind {
@@ -38,12 +42,17 @@ enum Kind {
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
     Links,        // L: a link where one of the program's folders belongs
     Meanwhile,    // M: the game or the player replaces its file while a run is at work
+    FailingDisk,  // F: a run on a disk that fails a few renames, or every one from then on
+    KeptChanged,  // K: another program rewrites a kept copy, keeping its size
 };
-constexpr std::string_view kLetters = "IRWDPSCLM";
+constexpr std::string_view kLetters = "IRWDPSCLMFK";
+constexpr bool runsMeanwhile(Kind k) {
+    return k == Meanwhile || k == FailingDisk;
+}
 struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
-    int crash;  // die (M: the file is replaced) at this change to the disk (0: run to the end)
+    int crash;  // die (M: the file is replaced; F: renames fail) at this change to the disk
 };
 
 // The reference model, per game file, from history alone: the player's latest version
@@ -67,6 +76,9 @@ struct Model {
     // file for all it could tell, which a restore may then put back as "the original".
     std::array<std::set<std::string>, 4> adopted;
     std::array<size_t, 4> asideCount{};
+    // What another program wrote into a kept copy; once the records are lost, nothing tells
+    // it from the copy the program kept, which a restore then rightly puts back.
+    std::array<std::set<std::string>, 4> strangers, trusted;
 };
 
 // How much of `text` from `at` on is left of its line.
@@ -115,8 +127,17 @@ class ModelCheck : public Install {
         model.lost[slot] = model.forgotten[slot] = model.setAside[slot] = false;
         model.sameAsOurs[slot] = model.programWrote[slot].count(text) > 0;
     }
+    // A kept copy destroyed by someone else: the player's version is lost unless it is still
+    // in place, and in bytes no run wrote there, which the program would take for its own.
+    void keptCopyGone(size_t slot) {
+        const auto now = contents(file(slot));
+        model.lost[slot] = now != model.own[slot] || (now && model.programWrote[slot].count(*now));
+    }
     void forget() {  // the records are gone: what the program added is the player's now
-        for (size_t i = 0; i < 4; ++i) model.forgotten[i] = true;
+        for (size_t i = 0; i < 4; ++i) {
+            model.forgotten[i] = true;
+            model.trusted[i].insert(model.strangers[i].begin(), model.strangers[i].end());
+        }
     }
     std::string fresh(std::mt19937& random) {
         std::string text = "the game's own, version " + std::to_string(++version);
@@ -165,6 +186,14 @@ class ModelCheck : public Install {
             case RestoreStep:
                 runAndAdopt(s, key);
                 break;
+            case FailingDisk:
+                failFrom = 1 + s.crash / 3;
+                failCount = s.arg < 8 ? 1 + s.arg / 3 : 99;
+                renames = 0;
+                setCallFaultHook(failingRenames);
+                runAndAdopt({s.kind, s.arg, 0}, key);
+                setCallFaultHook(nullptr);
+                break;
             case GameWrites: {
                 // Now and then byte for byte a file a pack ships: packs carry stock files.
                 const std::set<std::string> packs = channelContents();
@@ -199,6 +228,18 @@ class ModelCheck : public Install {
                 meddleAt = 0;
                 if (!replaced) writeFile(file(slot), text);  // once the run is over
                 gameWrote(slot, text);
+                break;
+            }
+            case KeptChanged: {  // between runs: work cut short is finished by the next one first
+                const auto kept = contents(file(slot, true));
+                if (kept && kept->size() > 8 &&
+                    contents(state).value_or("").find("intent=") == std::string::npos) {
+                    std::string text = std::to_string(++version) + " another's";
+                    text.resize(kept->size(), '!');
+                    writeFile(file(slot, true), text);
+                    (fs::exists(state) ? model.strangers : model.trusted)[slot].insert(text);
+                    keptCopyGone(slot);
+                }
                 break;
             }
             case GameDeletes:  // what the program kept while it knew nothing stays in doubt
@@ -266,7 +307,7 @@ class ModelCheck : public Install {
                         break;
                     }
                     fs::remove(file(slot, true));  // the player deletes a kept copy
-                    model.lost[slot] = contents(file(slot)) != model.own[slot];
+                    keptCopyGone(slot);
                     break;
                 case 1:  // it says "absent", or nothing, beside a kept copy
                     if (!there) return std::nullopt;
@@ -314,7 +355,8 @@ class ModelCheck : public Install {
         for (size_t i = 0; i < 4; ++i) {
             const auto now = contents(file(i));
             const std::string name(kGameFiles[i].name);
-            if (now && !model.history[i].count(*now) && !packs.count(*now))
+            if (now && !model.history[i].count(*now) && !packs.count(*now) &&
+                !model.trusted[i].count(*now))
                 return name +
                        " holds neither the game's nor a channel's file: " + now->substr(0, 40);
             if (model.own[i] && !model.lost[i] && !model.sameAsOurs[i] && now != model.own[i] &&
@@ -336,7 +378,7 @@ class ModelCheck : public Install {
         if (readFile(gameDir() / "VARNEX.EXE") != "the game itself")
             return "a file not ours changed";
         // Cut short or not: what an install wrote, or was about to.
-        if (s.kind == InstallStep || (s.kind == Meanwhile && s.arg % 2 == 0)) {
+        if (s.kind == InstallStep || (runsMeanwhile(s.kind) && s.arg % 2 == 0)) {
             const Catalogue catalogue = this->catalogue();
             for (const ChannelSet::File& f :
                  catalogue.sets()[static_cast<size_t>(s.arg) % catalogue.sets().size()].files)
@@ -381,11 +423,11 @@ class ModelCheck : public Install {
     static std::vector<Step> sequence(std::mt19937& random) {
         std::vector<Step> steps(3 + random() % 16);
         for (Step& s : steps) {
-            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLLMM";
+            static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLLMMFFFKK";
             s.kind = static_cast<Kind>(kLetters.find(kinds[random() % kinds.size()]));
             s.arg = static_cast<int>(random() % 10);
             const bool program = s.kind == InstallStep || s.kind == RestoreStep;
-            s.crash = (program && random() % 3 == 0) || s.kind == Meanwhile
+            s.crash = (program && random() % 3 == 0) || runsMeanwhile(s.kind)
                           ? 1 + static_cast<int>(random() % 14)
                           : 0;
         }
