@@ -100,12 +100,11 @@ int renaming(SystemCall call) {
 
 struct RaceCase {
     const char* label;
-    std::string_view run;  // "install", "put_back" or "removal", racing at `when`
-    std::string_view
-        when;            // "" at the rename, "early", or "twice" (again as its file is given back)
-    const char* theirs;  // the other program's file
-    int failing;         // renames that fail after the race
-    const char* then;    // what the player runs next: a channel, "" to restore, or nothing
+    std::string_view run;   // "install", "put_back" or "removal"
+    std::string_view when;  // racing at the rename, "early", or "twice" (as its file comes back)
+    const char* theirs;     // the other program's file
+    int failing;            // renames that fail after the race
+    const char* then;       // what the player runs next: a channel, "" to restore, or nothing
 };
 
 class Race : public Install, public ::testing::WithParamInterface<RaceCase> {};
