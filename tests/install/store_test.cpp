@@ -52,7 +52,8 @@ constexpr bool runsMeanwhile(Kind k) {
 struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
-    int crash;  // die (M: the file is replaced; F: renames fail) at this change to the disk
+    int crash;  // die at this change to the disk (0: run to the end); M: the file is replaced
+                // then; F: renames fail from the (crash / 3 + 1)-th on
 };
 
 // The reference model, per game file, from history alone: the player's latest version
