@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -101,6 +102,16 @@ class Injecting {
         return code;
     }
     inline static int toPass = 0;
+};
+
+// A disk that fails `count` renames in a row from the `from`-th of a run (counted from 0),
+// through the same seam: set `fail` as the hook.
+struct FailingRenames {
+    inline static int seen = 0, from = 0, count = 0;
+    static void start(int first, int howMany) { seen = 0, from = first, count = howMany; }
+    static int fail(SystemCall call) {
+        return call == SystemCall::Rename && seen++ >= from && count-- > 0 ? EIO : 0;
+    }
 };
 
 }  // namespace kestro::test

@@ -53,7 +53,9 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
         EXPECT_EQ(name.find(".kestro-"), std::string::npos) << name;
         EXPECT_EQ(text.find("intent="), std::string::npos) << text;
     }
-    if (c.run == "in_doubt") EXPECT_TRUE(held.contains("game's new"));  // the player's, still
+    if (c.run == "in_doubt") {
+        EXPECT_TRUE(held.contains("game's new"));  // the player's, still
+    }
     const Report& report = lastReport();
     const Error& error = c.stage == S::None ? report.refusal : report.files.at(0).error;
     EXPECT_EQ(error.code, c.error);
@@ -88,14 +90,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Renames as another program and a failing disk would have them: another program (the
 // game, an updater) replaces the file once `raceNow` holds, at a rename or ("early") just
-// before the last look at it, and the `failCount` renames after `failFrom` fail.
+// before the last look at it, and then the disk fails as FailingRenames has it.
 std::function<bool()> raceNow;
 std::function<void()> race;
-int renames = 0, failFrom = 0, failCount = 0;
 int renaming(SystemCall call) {
     if (call != SystemCall::Rename) return 0;
     if (raceNow && raceNow()) raceNow = nullptr, race();
-    return renames++ >= failFrom && failCount-- > 0 ? EIO : 0;
+    return FailingRenames::fail(call);
 }
 
 struct RaceCase {
@@ -126,9 +127,10 @@ TEST_P(Race, TheOtherProgramsFileStays) {
         writeFile(gameFile(0) += ".new", ++races == 1 ? c.theirs : "theirs again");
         fs::rename(gameFile(0) += ".new", gameFile(0));
         if (c.when == "twice" && races == 1) raceNow = [] { return true; };
-        std::tie(failFrom, failCount) = std::tuple(renames + 1, c.failing);
+        std::tie(FailingRenames::from, FailingRenames::count) =
+            std::tuple(FailingRenames::seen + 1, c.failing);
     };
-    renames = failCount = 0;
+    FailingRenames::start(0, 0);
     if (c.when != "early")
         setCallFaultHook(renaming);
     else
@@ -136,7 +138,7 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     c.run == "install" ? install("FOX") : restore();
     setCallFaultHook(nullptr);
     setFaultHook(nullptr);
-    failCount = 0;
+    FailingRenames::count = 0;
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
     if (!c.then) {
         EXPECT_EQ(readFile(gameFile(0)), c.theirs);
@@ -195,7 +197,7 @@ TEST_P(SetApartFails, TheChangedCopyIsNeverPutBack) {
         install("FOX");
         writeFile(keptFile(0), "another's!");
         writeFile(gameFile(0), mine);
-        std::tie(renames, failFrom, failCount) = std::tuple(0, pass, failing);
+        FailingRenames::start(pass, failing);
         setCallFaultHook(renaming);
         *then ? install(then) : restore();
         *then ? install(then) : restore();
@@ -217,7 +219,7 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     writeFile(gameFile(0), "game's own");
     install("FOX");
     writeFile(gameFile(0), "patched");
-    std::tie(renames, failFrom, failCount) = std::tuple(0, 4, 9);
+    FailingRenames::start(4, 9);
     setCallFaultHook(renaming);
     install("CANAL+");
     setCallFaultHook(nullptr);

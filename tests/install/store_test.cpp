@@ -26,10 +26,6 @@ void countChange() {
     if (meddleAt > 0 && --meddleAt == 0) meddle();
     if ((changesLeft > 0 && --changesLeft == 0) || (crashWhen && crashWhen())) throw Crash{};
 }
-int renames = 0, failFrom = 0, failCount = 0;  // a disk failing renames from the failFrom-th
-int failingRenames(SystemCall call) {
-    return call == SystemCall::Rename && ++renames >= failFrom && failCount-- > 0 ? EIO : 0;
-}
 
 // One letter per kind of step, in this order.
 enum Kind {
@@ -53,7 +49,7 @@ struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
     int crash;  // die at this change to the disk (0: run to the end); M: the file is replaced
-                // then; F: renames fail from the (crash / 3 + 1)-th on
+                // then; F: renames fail from the (crash / 3)-th on, counted from 0
 };
 
 // The reference model, per game file, from history alone: the player's latest version
@@ -188,10 +184,8 @@ class ModelCheck : public Install {
                 runAndAdopt(s, key);
                 break;
             case FailingDisk:
-                failFrom = 1 + s.crash / 3;
-                failCount = s.arg < 8 ? 1 + s.arg / 3 : 99;
-                renames = 0;
-                setCallFaultHook(failingRenames);
+                FailingRenames::start(s.crash / 3, s.arg < 8 ? 1 + s.arg / 3 : 99);
+                setCallFaultHook(FailingRenames::fail);
                 runAndAdopt({s.kind, s.arg, 0}, key);
                 setCallFaultHook(nullptr);
                 break;
