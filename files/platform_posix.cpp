@@ -234,8 +234,10 @@ Error createUnique(Place at, const std::function<std::string()>& nextName, std::
             return fail(code, at.path);
         }
         file = opened(fd);
-        // Set afterwards, so that the process's umask takes nothing away.
-        if (sys(SystemCall::Chmod, [&] { return ::fchmod(fd, static_cast<mode_t>(mode)); }) != 0) {
+        // Set afterwards, so that the process's umask takes nothing away; never the set-id
+        // bits, or a file another account could write would become a program run as us.
+        const auto bits = static_cast<mode_t>(mode & 0777);
+        if (sys(SystemCall::Chmod, [&] { return ::fchmod(fd, bits); }) != 0) {
             const int code = errno;
             ::close(fd);
             ::unlinkat(static_cast<int>(at.folder), name.c_str(), 0);

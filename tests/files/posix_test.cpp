@@ -92,6 +92,9 @@ TEST(Staged, IsAllOrNothing) {
     EXPECT_EQ(folder.find("NEW.FSH"), "New.fsh");
     ASSERT_TRUE(removeFile(folder, "New.fsh").ok());
     EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
+    // A game file's set-id bits are never carried over: the copy is no program of ours.
+    ASSERT_TRUE(Staged::write("x", folder, "setid.fsh", 06755).value.commit().ok());
+    EXPECT_EQ(fs::status(tmp.path() / "setid.fsh").permissions(), fs::perms(0755));
 }
 
 // What a healthy disk never does, through the file layer's seam: a system call failing,
