@@ -37,6 +37,7 @@ enum class ErrorCode {
     Cancelled,    // the player stopped it
     Damaged,      // a record the program keeps is not what it wrote (the store says how)
     KeptChanged,  // a kept copy no longer holds what was kept
+    InStore,      // the game folder is, or reaches into, the program's own store
     Other,
 };
 

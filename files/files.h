@@ -24,7 +24,8 @@ struct FileInfo {
     std::uint64_t size = 0;
     std::uint32_t mode = 0644;  // permission bits; on Windows only the owner's write bit
     std::uint64_t links = 1;    // names the file has
-    std::uint64_t id = 0;       // which file it is on its disk
+    std::uint64_t id = 0;       // which file it is on its disk (0: not known)
+    std::uint64_t disk = 0;     // which disk
     std::int64_t modified = 0;  // last written, in the system's own units
     std::int64_t changed = 0;   // its entry last changed (POSIX), which no program can set
 

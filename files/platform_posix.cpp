@@ -92,6 +92,7 @@ FileInfo infoFrom(const struct stat& st) {
     info.mode = st.st_mode & 07777;
     info.links = st.st_nlink;
     info.id = static_cast<std::uint64_t>(st.st_ino);
+    info.disk = static_cast<std::uint64_t>(st.st_dev);
     info.modified =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     info.changed =

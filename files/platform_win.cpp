@@ -91,6 +91,7 @@ FileInfo infoOfPath(const fs::path& path) {
             info.links = about.nNumberOfLinks;
             info.id =
                 (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
+            info.disk = about.dwVolumeSerialNumber;
         }
         FILE_BASIC_INFO basic;
         if (h != INVALID_HANDLE_VALUE &&
@@ -148,6 +149,7 @@ Error openReadAt(const fs::path& path, bool follow, Native& file, FileInfo& info
     info.size = (static_cast<std::uint64_t>(about.nFileSizeHigh) << 32) | about.nFileSizeLow;
     info.links = about.nNumberOfLinks;
     info.id = (static_cast<std::uint64_t>(about.nFileIndexHigh) << 32) | about.nFileIndexLow;
+    info.disk = about.dwVolumeSerialNumber;
     return {};
 }
 

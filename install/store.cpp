@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "names.h"
+
 namespace kestro {
 namespace {
 
@@ -124,6 +126,17 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     const Error e = file.ok() ? digestOf(file.value, read) : file.error;
     if (!e.ok()) return e;
     return read == digest;
+}
+
+// Whether `folder` is a store, or inside one, by its real path.
+bool inAStore(const std::filesystem::path& folder) {
+    std::error_code ec;
+    std::filesystem::path at = std::filesystem::weakly_canonical(folder, ec);
+    for (at = ec ? folder : at; !at.empty(); at = at.parent_path()) {
+        if (sameNameIgnoringCase(utf8Text(at.filename()), kStoreFolder)) return true;
+        if (at == at.parent_path()) break;
+    }
+    return false;
 }
 
 }  // namespace
@@ -385,6 +398,8 @@ bool Store::checkAgainstFiles() {
 }
 
 Error Store::open(bool create) {
+    // A folder of the store is never a game folder: its "game files" are the kept copies.
+    if (inAStore(game_.root().path())) return failure(ErrorCode::InStore);
     Result<Folder> store = game_.root().child(kStoreFolder, create);
     if (!store.ok()) {
         if (store.error.code == ErrorCode::FolderMissing && !create) return {};
@@ -407,13 +422,23 @@ Error Store::open(bool create) {
     }
     // A link where the kept files' folders belong is refused before anything is read.
     for (size_t slot : {size_t{0}, size_t{2}}) {
-        if (Result<Folder> f = keptFolder(slot, false);
-            !f.ok() && f.error.code != ErrorCode::FolderMissing) {
+        Result<Folder> f = keptFolder(slot, false);
+        if (!f.ok() && f.error.code != ErrorCode::FolderMissing) {
             if (f.error.code == ErrorCode::Link)
                 f.error.subject = "\\" + std::string(kStoreFolder) + "\\DATA" +
                                   (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
             return f.error;
         }
+        // So is one folder under both names (the one mounted on the other): a file kept
+        // there would be written over as the game's.
+        const Result<Folder> game = gameFolder(slot, false);
+        const FileInfo kept = f.ok() ? f.value.info(".") : FileInfo{};
+        const FileInfo there = game.ok() ? game.value.info(".") : FileInfo{};
+        if (kept.id != 0 && kept.id == there.id && kept.disk == there.disk)
+            return failure(ErrorCode::InStore, 0,
+                           game_.show("\\DATA\\" + std::string(kGameFiles[slot].folder),
+                                      utf8Text(data_->path().filename()) + "/" +
+                                          utf8Text(game.value.path().filename())));
     }
     if (Error e = readState(); !e.ok()) return e;
     // A put-back is only ever noted for the kept copy the state records.

@@ -90,6 +90,9 @@ QString Reports::describe(const Error& error) {
             return tr(
                 "its copy in \"KESTRO backup\" was changed since it was kept, so it was "
                 "left as it is");
+        case ErrorCode::InStore:
+            return tr("%1 is part of \"KESTRO backup\", where KESTRO keeps the game's own files")
+                .arg(subject.isEmpty() ? tr("it") : subject);
         case ErrorCode::Other:
             break;
     }
@@ -224,6 +227,7 @@ QString refusal(const Report& r, Reports::Where where) {
         case ErrorCode::Missing:
         case ErrorCode::FolderMissing:
         case ErrorCode::NotAFolder:
+        case ErrorCode::InStore:
             return Reports::tr("The game folder %1 cannot be used: %2.")
                        .arg(folder, Reports::describe(r.refusal)) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +

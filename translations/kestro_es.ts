@@ -425,6 +425,10 @@ Reemplazados:%3</translation>
         <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
     </message>
     <message>
+        <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
+        <translation>%1 forma parte de &quot;KESTRO backup&quot;, donde KESTRO guarda los archivos propios del juego</translation>
+    </message>
+    <message>
         <source>the game or you changed it since the last install, so it was left as it is</source>
         <translation>lo modificó el juego o usted después de la última instalación, así que se dejó como está</translation>
     </message>

@@ -425,6 +425,10 @@ Zastąpiono:%3</translation>
         <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
     </message>
     <message>
+        <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
+        <translation>%1 jest częścią &quot;KESTRO backup&quot;, gdzie KESTRO przechowuje własne pliki gry</translation>
+    </message>
+    <message>
         <source>the game or you changed it since the last install, so it was left as it is</source>
         <translation>został zmieniony przez grę lub przez ciebie od ostatniej instalacji, więc pozostawiono go bez zmian</translation>
     </message>

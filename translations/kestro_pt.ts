@@ -425,6 +425,10 @@ Substituídos:%3</translation>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
     </message>
     <message>
+        <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
+        <translation>%1 faz parte de &quot;KESTRO backup&quot;, onde o KESTRO guarda os ficheiros originais do jogo</translation>
+    </message>
+    <message>
         <source>the game or you changed it since the last install, so it was left as it is</source>
         <translation>foi alterado desde a última instalação (pelo jogo ou manualmente), por isso ficou como está</translation>
     </message>

@@ -425,6 +425,10 @@ Neînlocuite:%2
         <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
     </message>
     <message>
+        <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
+        <translation>%1 face parte din &quot;KESTRO backup&quot;, unde KESTRO păstrează fișierele proprii ale jocului</translation>
+    </message>
+    <message>
         <source>the game or you changed it since the last install, so it was left as it is</source>
         <translation>a fost modificat (de joc sau de dumneavoastră) după ultima instalare, așa că a fost lăsat cum este</translation>
     </message>

@@ -425,6 +425,10 @@ Replaced:%3</source>
         <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
     </message>
     <message>
+        <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
+        <translation>%1 входит в &quot;KESTRO backup&quot;, где KESTRO хранит собственные файлы игры</translation>
+    </message>
+    <message>
         <source>the game or you changed it since the last install, so it was left as it is</source>
         <translation>он изменён игрой или вами после последней установки, поэтому оставлен как есть</translation>
     </message>

@@ -3,6 +3,10 @@
 // version is never lost, nothing temporary is left, and the player is told what failed
 // and where.
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -229,6 +233,27 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     }
     restore();
     EXPECT_EQ(readFile(gameFile(0)), "patched");
+}
+
+// The store's folder mounted on the game's own (as root, or a namespace, can): a copy kept
+// there would be the game's file itself, so nothing is done.
+TEST_F(Install, AStoreMountedOnTheGameFolderIsRefused) {
+    writeFile(gameFile(0), "game's own");
+    fs::create_directories(keptFile(0).parent_path());
+    const pid_t child = ::fork();
+    if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mount
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(gameFile(0).parent_path().c_str(), keptFile(0).parent_path().c_str(), nullptr,
+                    MS_BIND, nullptr) != 0)
+            ::_exit(2);
+        const bool refused = !install("FOX") && lastReport().refusal.code == ErrorCode::InStore;
+        ::_exit(refused && readFile(gameFile(0)) == "game's own" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

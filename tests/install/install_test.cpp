@@ -113,6 +113,7 @@ class InstallIntoBadFolder : public Install, public ::testing::WithParamInterfac
 TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     game_ = GetParam().text;
     if (auto at = game_.find('@'); at != std::string::npos) game_.replace(at, 1, utf8(tmp_.path()));
+    fs::create_directories(gameDir() / "KESTRO backup/DATA");
     const auto before = snapshot(tmp_.path());
     EXPECT_FALSE(install("FOX"));
     EXPECT_FALSE(restore());  // nor does a restore
@@ -128,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
                          ::testing::ValuesIn(std::vector<BadFolderCase>{
                              {"empty", "", ErrorCode::PathEmpty}, {"relative", "VARNEX 2001", ErrorCode::PathRelative},
                              {"missing", "@/not installed", ErrorCode::FolderMissing}, {"a_file", "@/program/fox/misc16.fsh", ErrorCode::NotAFolder},
-                             {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing}}),
+                             {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing},
+                             {"the_store", "@/VARNEX 2001/KESTRO backup", ErrorCode::InStore}, {"in_the_store", "@/VARNEX 2001/KESTRO backup/DATA", ErrorCode::InStore}}),
                          [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
 
