@@ -165,6 +165,10 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
+    for (const size_t slot : r.channel->leftOut)
+        failed << Reports::tr(
+                      "%1 of your set: it is empty or larger than 64 MiB, so it was left out")
+                      .arg(toQString(std::string(kSetFileNames[slot])));
     // The channel's own message, as it always was; what was kept apart is never left unsaid.
     QString text = r.kind == Report::Kind::Done
                        ? toQString(std::string(r.channel->completionMessage))

@@ -425,6 +425,10 @@ Reemplazados:%3</translation>
         <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
     </message>
     <message>
+        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
+        <translation>%1 de su paquete: está vacío u ocupa más de 64 MiB, así que se dejó fuera</translation>
+    </message>
+    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 forma parte de &quot;KESTRO backup&quot;, donde KESTRO guarda los archivos propios del juego</translation>
     </message>

@@ -425,6 +425,10 @@ Zastąpiono:%3</translation>
         <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
     </message>
     <message>
+        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
+        <translation>%1 z twojego zestawu: jest pusty lub większy niż 64 MiB, więc został pominięty</translation>
+    </message>
+    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 jest częścią &quot;KESTRO backup&quot;, gdzie KESTRO przechowuje własne pliki gry</translation>
     </message>

@@ -425,6 +425,10 @@ Substituídos:%3</translation>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
     </message>
     <message>
+        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
+        <translation>%1 do seu pacote: está vazio ou tem mais de 64 MiB, por isso ficou de fora</translation>
+    </message>
+    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 faz parte de &quot;KESTRO backup&quot;, onde o KESTRO guarda os ficheiros originais do jogo</translation>
     </message>

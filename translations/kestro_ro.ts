@@ -425,6 +425,10 @@ Neînlocuite:%2
         <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
     </message>
     <message>
+        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
+        <translation>%1 din pachetul propriu: este gol sau mai mare de 64 MiB, așa că a fost lăsat deoparte</translation>
+    </message>
+    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 face parte din &quot;KESTRO backup&quot;, unde KESTRO păstrează fișierele proprii ale jocului</translation>
     </message>

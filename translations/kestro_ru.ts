@@ -425,6 +425,10 @@ Replaced:%3</source>
         <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
     </message>
     <message>
+        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
+        <translation>%1 из вашего набора: файл пуст или больше 64 МиБ, поэтому пропущен</translation>
+    </message>
+    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 входит в &quot;KESTRO backup&quot;, где KESTRO хранит собственные файлы игры</translation>
     </message>

@@ -100,6 +100,11 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     EXPECT_EQ(why, (std::vector<ErrorCode>{ErrorCode::SourceEmpty, ErrorCode::IsFolder,
                                            ErrorCode::SourceNotAFile, ErrorCode::SourceMissing}));
     EXPECT_FALSE(fs::exists(gameDir() / "KESTRO backup/DATA"));  // nothing was kept
+    // A file of the player's set left out (here empty) is not installed either.
+    writeFile(setsDir() / "MINE/misc8.fsh", "");
+    writeFile(setsDir() / "MINE/popups.abg", "mine");
+    EXPECT_FALSE(install("MINE"));
+    EXPECT_EQ(lastReport().kind, K::Incomplete);
 }
 
 struct BadFolderCase {
