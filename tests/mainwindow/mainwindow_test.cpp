@@ -108,8 +108,9 @@ class TestMainWindow : public QObject {
         Window w;
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
+        QCOMPARE(w.form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
-        for (const char* bold : {"Label6", "Frame5"}) QVERIFY(w.get(bold)->font().bold());
+        for (const char* bold : {"Label6", "Frame5", "Frame2"}) QVERIFY(w.get(bold)->font().bold());
         // Fonts as the layout names them where installed, else a metric twin that is.
         const QStringList families = QFontDatabase::families();
         if (!families.isEmpty()) QCOMPARE(vbFont(families[0], 8).family(), families[0]);
@@ -125,6 +126,7 @@ class TestMainWindow : public QObject {
         }
         w.click(QStringLiteral("SPORTTV"));
         QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
+        QCOMPARE(w.text("Text1")->alignment(), Qt::AlignCenter);
         QVERIFY(w.text("Text1")->isEnabled() && w.get("Command1")->isEnabled());
         QCOMPARE(w.list()->selectedItems().value(0)->text(), QStringLiteral("SPORTTV"));
         const QImage expected(kChannels + QStringLiteral("/ssporttv/preview.jpg"));
@@ -144,6 +146,7 @@ class TestMainWindow : public QObject {
         w.list()->setCurrentRow(3);
         QTest::keyClick(w.list(), Qt::Key_Down);  // the arrows only move
         QCOMPARE(w.text("Text1")->text(), w.list()->item(1)->text());
+        QCOMPARE(w.list()->currentRow(), 4);
         // It opens in the middle of the screen; moved, it stays where the player put it.
         QCOMPARE(w.form.frameGeometry().center(), w.form.screen()->availableGeometry().center());
         w.form.move(10, 20);
@@ -423,7 +426,8 @@ class TestMainWindow : public QObject {
         QVERIFY2(w.list()->count() == 8, qPrintable(w.answers.boxes.value(0).text));
         QCOMPARE(w.list()->item(7)->text(), typedName);
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
-        QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands
+        QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands, lit
+        QVERIFY(w.list()->currentItem() && w.list()->currentItem()->text() == u"FOX");
         const int column = w.list()->visualItemRect(w.list()->item(0)).center().x();
         for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column
             QCOMPARE(w.list()->visualItemRect(w.list()->item(row)).center().x(), column);
