@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cstdio>
 
-#include "names.h"
-
 namespace kestro {
 namespace {
 
@@ -128,15 +126,23 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
-// Whether `folder` is a store, or inside one, by its real path.
-bool inAStore(const std::filesystem::path& folder) {
-    std::error_code ec;
-    std::filesystem::path at = std::filesystem::weakly_canonical(folder, ec);
-    for (at = ec ? folder : at; !at.empty(); at = at.parent_path()) {
-        if (sameNameIgnoringCase(utf8Text(at.filename()), kStoreFolder)) return true;
-        if (at == at.parent_path()) break;
+// Whether `folder` is a store, or lies inside one: it or a folder above it holds a store's
+// lock. Asked of the open folder, whatever it is named or mounted as, never of its path,
+// which another program can change meanwhile.
+bool inAStore(const Folder& folder) {
+    FileInfo below;
+    std::string up;
+    for (int level = 0; level < 64; ++level, up += "../") {
+        if (folder.info(up + std::string(kLockFile)).kind != EntryKind::Missing) return true;
+        const FileInfo here = folder.info(up.empty() ? "." : up);
+        if (here.id != 0 && here.id == below.id && here.disk == below.disk) break;  // the top
+        below = here;
     }
     return false;
+}
+
+bool sameEntry(const FileInfo& a, const FileInfo& b) {
+    return a.id != 0 && a.id == b.id && a.disk == b.disk;
 }
 
 }  // namespace
@@ -397,9 +403,39 @@ bool Store::checkAgainstFiles() {
     return true;
 }
 
+// The store and the game's folders and files are apart: none is also the other under a
+// second name (a mount of one on the other, a hard link), which would make a kept copy the
+// game's file itself.
+Error Store::checkApart() {
+    std::vector<FileInfo> ours{store_.info("."), store_.info(kLockFile), store_.info(kStateFile)};
+    std::vector<std::pair<FileInfo, std::string>> game{{game_.root().info("."), ""}};
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        if (const std::optional<Folder>& kept = keptFolders_[folderOf(slot)])  // as opened
+            ours.insert(ours.end(),
+                        {kept->info("."), kept->info(kept->find(kGameFiles[slot].name))});
+        if (Result<Folder> in = gameFolder(slot, false); in.ok()) {
+            const std::string name = in.value.find(kGameFiles[slot].name);
+            game.push_back(
+                {in.value.info("."), game_.show("\\DATA\\" + std::string(kGameFiles[slot].folder),
+                                                utf8Text(data_->path().filename()) + "/" +
+                                                    utf8Text(in.value.path().filename()))});
+            game.push_back({in.value.info(name), shownGameFile(slot, in.value, name)});
+        }
+    }
+    // Either DATA, even with nothing in it yet.
+    if (storeData_) ours.push_back(storeData_->info("."));
+    if (data_)
+        game.push_back(
+            {data_->info("."), game_.show("\\DATA", utf8Text(data_->path().filename()))});
+    for (const auto& [info, shown] : game)
+        for (const FileInfo& kept : ours)
+            if (sameEntry(info, kept)) return failure(ErrorCode::InStore, 0, shown);
+    return {};
+}
+
 Error Store::open(bool create) {
     // A folder of the store is never a game folder: its "game files" are the kept copies.
-    if (inAStore(game_.root().path())) return failure(ErrorCode::InStore);
+    if (inAStore(game_.root())) return failure(ErrorCode::InStore);
     Result<Folder> store = game_.root().child(kStoreFolder, create);
     if (!store.ok()) {
         if (store.error.code == ErrorCode::FolderMissing && !create) return {};
@@ -412,6 +448,18 @@ Error Store::open(bool create) {
         return store.error;
     }
     store_ = store.value;
+    // A link where the kept files' folders belong is refused before anything is read, and
+    // before the store is written to.
+    for (size_t slot : {size_t{0}, size_t{2}}) {
+        if (Result<Folder> f = keptFolder(slot, false);
+            !f.ok() && f.error.code != ErrorCode::FolderMissing) {
+            if (f.error.code == ErrorCode::Link)
+                f.error.subject = "\\" + std::string(kStoreFolder) + "\\DATA" +
+                                  (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
+            return f.error;
+        }
+    }
+    if (Error e = checkApart(); !e.ok()) return e;
     if (Error e = lock_.lock(store_, kLockFile); !e.ok()) {
         if (e.code == ErrorCode::Link || e.code == ErrorCode::IsFolder ||
             e.code == ErrorCode::NotAFile) {
@@ -419,26 +467,6 @@ Error Store::open(bool create) {
             return failure(ErrorCode::Damaged);
         }
         return e;
-    }
-    // A link where the kept files' folders belong is refused before anything is read.
-    for (size_t slot : {size_t{0}, size_t{2}}) {
-        Result<Folder> f = keptFolder(slot, false);
-        if (!f.ok() && f.error.code != ErrorCode::FolderMissing) {
-            if (f.error.code == ErrorCode::Link)
-                f.error.subject = "\\" + std::string(kStoreFolder) + "\\DATA" +
-                                  (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
-            return f.error;
-        }
-        // So is one folder under both names (the one mounted on the other): a file kept
-        // there would be written over as the game's.
-        const Result<Folder> game = gameFolder(slot, false);
-        const FileInfo kept = f.ok() ? f.value.info(".") : FileInfo{};
-        const FileInfo there = game.ok() ? game.value.info(".") : FileInfo{};
-        if (kept.id != 0 && kept.id == there.id && kept.disk == there.disk)
-            return failure(ErrorCode::InStore, 0,
-                           game_.show("\\DATA\\" + std::string(kGameFiles[slot].folder),
-                                      utf8Text(data_->path().filename()) + "/" +
-                                          utf8Text(game.value.path().filename())));
     }
     if (Error e = readState(); !e.ok()) return e;
     // A put-back is only ever noted for the kept copy the state records.

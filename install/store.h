@@ -101,8 +101,10 @@ class Store {
     // Takes the folder's lock (making "KESTRO backup" when `create`), finishes or forgets
     // what a run cut short left, tidies its temporary files and checks the state against
     // the kept files. Locked when another install or restore runs; Link when a link is on
-    // the way (subject names it as shown); Damaged, with damage() saying how. Without
-    // `create`, a folder with no store opens empty and unlocked: nothing in it to change.
+    // the way (subject names it as shown); InStore when the game folder is a store or lies
+    // in one, or shares a folder or file with its store (subject names the game's, as
+    // shown); Damaged, with damage() saying how. Without `create`, a folder with no store
+    // opens empty and unlocked: nothing in it to change.
     Error open(bool create);
     const StoreDamage& damage() const { return damage_; }
 
@@ -143,6 +145,7 @@ class Store {
                   const Folder& folder, const std::string& name, const FileInfo& now,
                   FileOutcome& out);
     std::optional<FileOutcome> restoreOne(size_t slot);
+    Error checkApart();
     Error readState();
     void recover(size_t slot);
     bool checkAgainstFiles();

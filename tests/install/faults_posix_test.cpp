@@ -235,26 +235,44 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     EXPECT_EQ(readFile(gameFile(0)), "patched");
 }
 
-// The store's folder mounted on the game's own (as root, or a namespace, can): a copy kept
-// there would be the game's file itself, so nothing is done.
-TEST_F(Install, AStoreMountedOnTheGameFolderIsRefused) {
+struct MountCase {
+    const char *what, *onto;  // below the game folder
+};
+
+class StoreMounted : public Install, public ::testing::WithParamInterface<MountCase> {};
+
+// A folder or file of the store mounted on the game's own (as root, or a namespace, can):
+// nothing is installed or restored through it, and once it is gone the original comes back.
+TEST_P(StoreMounted, IsRefusedAndLosesNothing) {
     writeFile(gameFile(0), "game's own");
-    fs::create_directories(keptFile(0).parent_path());
+    install("FOX");
     const pid_t child = ::fork();
     if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mount
+        const fs::path what = gameDir() / GetParam().what, onto = gameDir() / GetParam().onto;
         if (::unshare(CLONE_NEWNS) != 0 ||
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount(gameFile(0).parent_path().c_str(), keptFile(0).parent_path().c_str(), nullptr,
-                    MS_BIND, nullptr) != 0)
+            ::mount(what.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) != 0)
             ::_exit(2);
-        const bool refused = !install("FOX") && lastReport().refusal.code == ErrorCode::InStore;
-        ::_exit(refused && readFile(gameFile(0)) == "game's own" ? 0 : 1);
+        const bool refused = !install("NTV") && !restore();
+        ::_exit(refused && lastReport().refusal.code == ErrorCode::InStore &&
+                        seen_.reports.end()[-2].refusal.code == ErrorCode::InStore
+                    ? 0
+                    : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
     EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(restore());
+    EXPECT_EQ(readFile(gameFile(0)), "game's own");
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Mounts, StoreMounted, ::testing::Values(
+    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/ENVIRO"}, MountCase{"KESTRO backup/DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/Misc16.fsh"},
+    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/POPUPS"}, MountCase{"KESTRO backup/DATA", "DATA"},
+    MountCase{"KESTRO backup", "DATA/POPUPS"}, MountCase{"KESTRO backup", ""}));
+// clang-format on
 
 }  // namespace
 }  // namespace kestro
