@@ -104,7 +104,8 @@ const ChannelSet* installedChannel(const GameFolder& folder, const Catalogue& ca
                digestOf(game.value, a).ok() && digestOf(channel.value, b).ok() && a == b;
     };
     for (const ChannelSet& channel : catalogue.sets())
-        if (std::all_of(channel.files.begin(), channel.files.end(), same)) return &channel;
+        if (!channel.files.empty() && std::all_of(channel.files.begin(), channel.files.end(), same))
+            return &channel;
     return nullptr;
 }
 

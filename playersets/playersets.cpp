@@ -162,7 +162,9 @@ std::vector<ChannelSet> PlayerSets::read() const {
                 set.files.push_back(
                     {slot, {folder.value.path() / utf8Path(found[slot]), false}, 0});
         }
-        if (set.files.empty()) continue;
+        // One whose files are all left out still stands, so that none of the seven stands
+        // in for it unsaid.
+        if (set.files.empty() && set.leftOut.empty()) continue;
         for (size_t i = 0; i < set.files.size(); ++i)
             set.files[i].progress = progressOf(i, set.files.size());
         sets.push_back(std::move(set));

@@ -100,11 +100,13 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     EXPECT_EQ(why, (std::vector<ErrorCode>{ErrorCode::SourceEmpty, ErrorCode::IsFolder,
                                            ErrorCode::SourceNotAFile, ErrorCode::SourceMissing}));
     EXPECT_FALSE(fs::exists(gameDir() / "KESTRO backup/DATA"));  // nothing was kept
-    // A file of the player's set left out (here empty) is not installed either.
-    writeFile(setsDir() / "MINE/misc8.fsh", "");
-    writeFile(setsDir() / "MINE/popups.abg", "mine");
-    EXPECT_FALSE(install("MINE"));
+    // A player's FOX whose one file is left out (here empty): nothing of it goes in, and the
+    // FOX that came with KESTRO does not stand in for it.
+    writeFile(setsDir() / "FOX/Misc16.fsh", "");
+    EXPECT_FALSE(install("FOX"));
     EXPECT_EQ(lastReport().kind, K::Incomplete);
+    EXPECT_FALSE(fs::exists(gameFile(0)));
+    EXPECT_EQ(installedChannel(GameFolder::open(game_).value, catalogue()), nullptr);
 }
 
 struct BadFolderCase {
