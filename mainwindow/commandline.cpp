@@ -186,9 +186,9 @@ struct Runner {
             say(stdout,
                 toQString(set.key) + (&set == installed ? Texts::tr(" (installed)") : QString()));
             for (const size_t slot : set.leftOut)
-                complain(
-                    Texts::tr("your set %1: %2 is empty or larger than 64 MiB, and is left out")
-                        .arg(toQString(set.key), toQString(std::string(kSetFileNames[slot]))));
+                complain(Texts::tr("your set %1: %2 is empty, larger than 64 MiB or not a plain "
+                                   "file, and is left out")
+                             .arg(toQString(set.key), toQString(std::string(kSetFileNames[slot]))));
         }
         return status;
     }

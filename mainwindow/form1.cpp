@@ -126,7 +126,7 @@ void Form1::markInstalled(const ChannelSet* installed) {
         QStringList notes;
         if (mark) notes << tr("Installed in the game folder now");
         for (const size_t slot : set ? set->leftOut : std::vector<size_t>{})
-            notes << tr("%1 is empty or larger than 64 MiB, and is left out")
+            notes << tr("%1 is empty, larger than 64 MiB or not a plain file, and is left out")
                          .arg(toQString(std::string(kSetFileNames[slot])));
         item->setToolTip(notes.join(QLatin1Char('\n')));
     }

@@ -167,7 +167,8 @@ QString installReport(const Report& r) {
     }
     for (const size_t slot : r.channel->leftOut)
         failed << Reports::tr(
-                      "%1 of your set: it is empty or larger than 64 MiB, so it was left out")
+                      "%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it "
+                      "was left out")
                       .arg(toQString(std::string(kSetFileNames[slot])));
     // The channel's own message, as it always was; what was kept apart is never left unsaid.
     QString text = r.kind == Report::Kind::Done

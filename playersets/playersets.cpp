@@ -143,11 +143,15 @@ std::vector<ChannelSet> PlayerSets::read() const {
         // for one file, the first in sorted order.
         std::array<std::string, kSetFileNames.size()> found;
         std::array<bool, kSetFileNames.size()>
-            leaveOut{};  // empty, or larger than any channel file
+            leaveOut{};  // empty, larger than any channel file, or no plain file at all
         for (const std::string& entry : entries.value) {
             const auto slot = slotOfName(entry);
             const FileInfo info = folder.value.info(entry);
-            if (!slot || info.kind != EntryKind::File || !found[*slot].empty()) continue;
+            if (!slot || !found[*slot].empty()) continue;
+            if (info.kind != EntryKind::File) {
+                leaveOut[*slot] = true;
+                continue;
+            }
             found[*slot] = entry;
             leaveOut[*slot] = info.size == 0 || info.size > kMaxSetFileSize;
         }
@@ -155,7 +159,7 @@ std::vector<ChannelSet> PlayerSets::read() const {
         if (!found[kPreviewSlot].empty())
             set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false};
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
-            if (found[slot].empty()) continue;
+            if (found[slot].empty() && !leaveOut[slot]) continue;
             if (leaveOut[slot])
                 set.leftOut.push_back(slot);
             else

@@ -130,8 +130,8 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>--game-folder va con --list, --install o --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
-        <translation>su paquete %1: %2 está vacío u ocupa más de 64 MiB y se deja fuera</translation>
+        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>su paquete %1: %2 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
     </message>
 </context>
 <context>
@@ -425,8 +425,8 @@ Reemplazados:%3</translation>
         <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
     </message>
     <message>
-        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
-        <translation>%1 de su paquete: está vacío u ocupa más de 64 MiB, así que se dejó fuera</translation>
+        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
+        <translation>%1 de su paquete: está vacío, ocupa más de 64 MiB o no es un archivo normal, así que se dejó fuera</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -868,8 +868,8 @@ Elija de nuevo la carpeta del juego.</translation>
         <translation>No se pudo abrir %1: no respondió ningún navegador web ni programa de correo.</translation>
     </message>
     <message>
-        <source>%1 is empty or larger than 64 MiB, and is left out</source>
-        <translation>%1 está vacío u ocupa más de 64 MiB y se deja fuera</translation>
+        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>%1 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
     </message>
 </context>
 <context>

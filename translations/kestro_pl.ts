@@ -130,8 +130,8 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>--game-folder działa tylko z --list, --install lub --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
-        <translation>twój zestaw %1: %2 jest pusty lub większy niż 64 MiB i zostaje pominięty</translation>
+        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>twój zestaw %1: %2 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
     </message>
 </context>
 <context>
@@ -425,8 +425,8 @@ Zastąpiono:%3</translation>
         <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
     </message>
     <message>
-        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
-        <translation>%1 z twojego zestawu: jest pusty lub większy niż 64 MiB, więc został pominięty</translation>
+        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
+        <translation>%1 z twojego zestawu: jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem, więc został pominięty</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -869,8 +869,8 @@ Wybierz folder gry ponownie.</translation>
         <translation>Nie można otworzyć %1: nie odpowiedziała żadna przeglądarka ani program pocztowy.</translation>
     </message>
     <message>
-        <source>%1 is empty or larger than 64 MiB, and is left out</source>
-        <translation>%1 jest pusty lub większy niż 64 MiB i zostaje pominięty</translation>
+        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>%1 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
     </message>
 </context>
 <context>

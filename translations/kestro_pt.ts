@@ -130,8 +130,8 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>--game-folder usa-se com --list, --install ou --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
-        <translation>o seu pacote %1: %2 está vazio ou tem mais de 64 MiB e fica de fora</translation>
+        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>o seu pacote %1: %2 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
     </message>
 </context>
 <context>
@@ -425,8 +425,8 @@ Substituídos:%3</translation>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
     </message>
     <message>
-        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
-        <translation>%1 do seu pacote: está vazio ou tem mais de 64 MiB, por isso ficou de fora</translation>
+        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
+        <translation>%1 do seu pacote: está vazio, tem mais de 64 MiB ou não é um ficheiro normal, por isso ficou de fora</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -868,8 +868,8 @@ Escolha a pasta do jogo novamente.</translation>
         <translation>Não foi possível abrir %1: nenhum navegador nem programa de correio respondeu.</translation>
     </message>
     <message>
-        <source>%1 is empty or larger than 64 MiB, and is left out</source>
-        <translation>%1 está vazio ou tem mais de 64 MiB e fica de fora</translation>
+        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>%1 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
     </message>
 </context>
 <context>

@@ -130,8 +130,8 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>--game-folder se folosește cu --list, --install sau --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
-        <translation>pachetul propriu %1: %2 este gol sau mai mare de 64 MiB și este lăsat deoparte</translation>
+        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>pachetul propriu %1: %2 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
     </message>
 </context>
 <context>
@@ -425,8 +425,8 @@ Neînlocuite:%2
         <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
     </message>
     <message>
-        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
-        <translation>%1 din pachetul propriu: este gol sau mai mare de 64 MiB, așa că a fost lăsat deoparte</translation>
+        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
+        <translation>%1 din pachetul propriu: este gol, mai mare de 64 MiB sau nu este un fișier obișnuit, așa că a fost lăsat deoparte</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -869,8 +869,8 @@ Alegeți din nou folderul jocului.</translation>
         <translation>%1 nu a putut fi deschis: niciun navigator web sau program de e-mail nu a răspuns.</translation>
     </message>
     <message>
-        <source>%1 is empty or larger than 64 MiB, and is left out</source>
-        <translation>%1 este gol sau mai mare de 64 MiB și este lăsat deoparte</translation>
+        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>%1 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
     </message>
 </context>
 <context>

@@ -130,8 +130,8 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>--game-folder используется вместе с --list, --install или --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty or larger than 64 MiB, and is left out</source>
-        <translation>ваш набор %1: %2 пуст или больше 64 МиБ и пропускается</translation>
+        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>ваш набор %1: %2 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
     </message>
 </context>
 <context>
@@ -425,8 +425,8 @@ Replaced:%3</source>
         <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
     </message>
     <message>
-        <source>%1 of your set: it is empty or larger than 64 MiB, so it was left out</source>
-        <translation>%1 из вашего набора: файл пуст или больше 64 МиБ, поэтому пропущен</translation>
+        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
+        <translation>%1 из вашего набора: файл пуст, больше 64 МиБ или не является обычным файлом, поэтому пропущен</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -869,8 +869,8 @@ Choose the game folder again.</source>
         <translation>Не удалось открыть %1: не ответил ни браузер, ни почтовая программа.</translation>
     </message>
     <message>
-        <source>%1 is empty or larger than 64 MiB, and is left out</source>
-        <translation>%1 пуст или больше 64 МиБ и пропускается</translation>
+        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
+        <translation>%1 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
     </message>
 </context>
 <context>

@@ -19,14 +19,14 @@ using O = FileOutcome::Kind;
 // bar ends at 99, and a player's file is never read through a link.
 TEST(Catalogue, EveryEntryIsWhole) {
     TempFolder sets;
-    for (const char* file : {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big",
+    for (const char* file : {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big/in a folder",
                              "MY TV/notes.txt", "NO FILES/preview.jpg", "lower/misc8.fsh"})
         writeFile(sets.path() / file, file);
     writeFile(sets.path() / "MY TV/Misc16.fsh", "");
     const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
     ASSERT_EQ(catalogue.sets().size(), 8u);
-    EXPECT_EQ(catalogue.sets().back().files.size(), 3u);
-    EXPECT_EQ(catalogue.sets().back().leftOut, std::vector<size_t>{0});
+    EXPECT_EQ(catalogue.sets().back().files.size(), 2u);
+    EXPECT_EQ(catalogue.sets().back().leftOut, (std::vector<size_t>{0, 3}));
     for (const ChannelSet& set : catalogue.sets()) {
         EXPECT_EQ(catalogue.find(set.key), &set);
         EXPECT_EQ(set.preview.followLinks, !set.playersOwn);
