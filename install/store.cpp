@@ -126,6 +126,11 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
+// One file or folder under two names, where the system tells.
+bool sameEntry(const FileInfo& a, const FileInfo& b) {
+    return a.id != 0 && a.id == b.id && a.disk == b.disk;
+}
+
 // Whether `folder` is a store, or lies inside one: it or a folder above it holds a store's
 // lock. Asked of the open folder, whatever it is named or mounted as, never of its path,
 // which another program can change meanwhile.
@@ -135,14 +140,10 @@ bool inAStore(const Folder& folder) {
     for (int level = 0; level < 64; ++level, up += "../") {
         if (folder.info(up + std::string(kLockFile)).kind != EntryKind::Missing) return true;
         const FileInfo here = folder.info(up.empty() ? "." : up);
-        if (here.id != 0 && here.id == below.id && here.disk == below.disk) break;  // the top
+        if (sameEntry(here, below)) break;  // the top: its ".." is itself
         below = here;
     }
     return false;
-}
-
-bool sameEntry(const FileInfo& a, const FileInfo& b) {
-    return a.id != 0 && a.id == b.id && a.disk == b.disk;
 }
 
 }  // namespace
