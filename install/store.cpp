@@ -126,19 +126,34 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
-// One file or folder under two names, where the system tells.
+// One file or folder under two names, where the system tells: the same on its disk, or
+// the same number, size and times to the nanosecond (an overlay shows the file as on a disk
+// of its own).
 bool sameEntry(const FileInfo& a, const FileInfo& b) {
-    return a.id != 0 && a.id == b.id && a.disk == b.disk;
+    return a.id != 0 && a.id == b.id &&
+           (a.disk == b.disk ||
+            (a.size == b.size && a.modified == b.modified && a.changed == b.changed));
 }
 
-// Whether `folder` is a store, or lies inside one: it or a folder above it holds a store's
-// lock. Asked of the open folder, whatever it is named or mounted as, never of its path,
-// which another program can change meanwhile.
+// Whether the folder `up` from `folder` is a store: it holds a store's lock, or a state file
+// as only the program writes them (a lock can be gone: a player deletes one that is damaged).
+bool isStore(const Folder& folder, const std::string& up) {
+    if (folder.info(up + std::string(kLockFile)).kind != EntryKind::Missing) return true;
+    const std::string name = up + std::string(kStateFile);
+    if (folder.info(name).kind != EntryKind::File) return false;  // opened only when there
+    Result<ReadFile> state = ReadFile::open(folder, name);
+    std::string text;
+    return state.ok() && readSmall(state.value, kStateLimit, text).ok() &&
+           text.starts_with("# KESTRO 2001");
+}
+
+// Whether `folder` is a store, or lies inside one. Asked of the open folder, whatever it is
+// named or mounted as, never of its path, which another program can change meanwhile.
 bool inAStore(const Folder& folder) {
     FileInfo below;
     std::string up;
     for (int level = 0; level < 64; ++level, up += "../") {
-        if (folder.info(up + std::string(kLockFile)).kind != EntryKind::Missing) return true;
+        if (isStore(folder, up)) return true;
         const FileInfo here = folder.info(up.empty() ? "." : up);
         if (sameEntry(here, below)) break;  // the top: its ".." is itself
         below = here;
@@ -428,9 +443,12 @@ Error Store::checkApart() {
     if (data_)
         game.push_back(
             {data_->info("."), game_.show("\\DATA", utf8Text(data_->path().filename()))});
+    // A file with names of its own (a hard link a tool made of two like files) is no
+    // trouble: every write is a rename, which parts them.
     for (const auto& [info, shown] : game)
         for (const FileInfo& kept : ours)
-            if (sameEntry(info, kept)) return failure(ErrorCode::InStore, 0, shown);
+            if (sameEntry(info, kept) && (info.kind != EntryKind::File || info.links < 2))
+                return failure(ErrorCode::InStore, 0, shown);
     return {};
 }
 
@@ -819,11 +837,14 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     Result<Folder> keptIn = keptFolder(slot, false);
     if (!keptIn.ok()) return fail(stage, keptIn.error);
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
-    const Result<bool> keptHolds =
-        holdsDigest(keptIn.value, keptName, keptIn.value.info(keptName), *record.kept);
+    const FileInfo keptNow = keptIn.value.info(keptName);
+    const Result<bool> keptHolds = holdsDigest(keptIn.value, keptName, keptNow, *record.kept);
     if (!keptHolds.ok()) return fail(stage, keptHolds.error);
     const bool changed = !keptHolds.value;
     if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
+    // "Back" because the file in place is the kept copy itself, mounted there: its only name.
+    if (back && sameEntry(now, keptNow) && keptNow.links < 2)
+        return fail(stage, failure(ErrorCode::InStore, 0, out.shown));
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
     record.intent = Record::Intent{Op::PutBack, *record.kept};

@@ -90,9 +90,13 @@ QString Reports::describe(const Error& error) {
             return tr(
                 "its copy in \"KESTRO backup\" was changed since it was kept, so it was "
                 "left as it is");
-        case ErrorCode::InStore:
-            return tr("%1 is part of \"KESTRO backup\", where KESTRO keeps the game's own files")
-                .arg(subject.isEmpty() ? tr("it") : subject);
+        case ErrorCode::InStore:  // the folder itself, found by the store's own files
+            return subject.isEmpty()
+                       ? tr("it is a \"KESTRO backup\" folder, or lies in one: it or a folder "
+                            "above it holds KESTRO's kestro.lock or state.txt")
+                       : tr("%1 is part of \"KESTRO backup\", where KESTRO keeps the game's own "
+                            "files")
+                             .arg(subject);
         case ErrorCode::Other:
             break;
     }

@@ -425,6 +425,10 @@ Substituídos:%3</translation>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
     </message>
     <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>é uma pasta &quot;KESTRO backup&quot; ou está dentro de uma: ela ou uma pasta acima contém o kestro.lock ou o state.txt do KESTRO</translation>
+    </message>
+    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 do seu pacote: está vazio, tem mais de 64 MiB ou não é um ficheiro normal, por isso ficou de fora</translation>
     </message>

@@ -237,22 +237,45 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
 
 struct MountCase {
     const char *what, *onto;  // below the game folder
+    std::string_view when;    // before the run, "at_lock" (after its checks), or "overlay"
 };
+
+std::function<void()> atLock;
+int locking(SystemCall call) {
+    if (call == SystemCall::Lock && atLock) std::exchange(atLock, nullptr)();
+    return 0;
+}
 
 class StoreMounted : public Install, public ::testing::WithParamInterface<MountCase> {};
 
 // A folder or file of the store mounted on the game's own (as root, or a namespace, can):
 // nothing is installed or restored through it, and once it is gone the original comes back.
 TEST_P(StoreMounted, IsRefusedAndLosesNothing) {
+    const MountCase& c = GetParam();
     writeFile(gameFile(0), "game's own");
     install("FOX");
     const pid_t child = ::fork();
     if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mount
-        const fs::path what = gameDir() / GetParam().what, onto = gameDir() / GetParam().onto;
+        const fs::path what = gameDir() / c.what, onto = gameDir() / c.onto;
+        const std::string options = "lowerdir=" + (gameDir() / "DATA/POPUPS").string() +
+                                    ",upperdir=" + what.string() +
+                                    ",workdir=" + (tmp_.path() / "work").string();
+        fs::create_directory(tmp_.path() / "work");
+        const auto mounted = [&] {
+            return c.when == "overlay"
+                       ? ::mount("overlay", onto.c_str(), "overlay", 0, options.c_str()) == 0
+                       : ::mount(what.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        };
         if (::unshare(CLONE_NEWNS) != 0 ||
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount(what.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) != 0)
+            (c.when != "at_lock" && !mounted()))
             ::_exit(2);
+        if (!c.when.empty()) {  // what the checks could not see loses nothing either
+            atLock = [&] { mounted() || (::_exit(2), true); };
+            setCallFaultHook(locking);
+            restore();
+            ::_exit(0);
+        }
         const bool refused = !install("NTV") && !restore();
         ::_exit(refused && lastReport().refusal.code == ErrorCode::InStore &&
                         seen_.reports.end()[-2].refusal.code == ErrorCode::InStore
@@ -269,9 +292,11 @@ TEST_P(StoreMounted, IsRefusedAndLosesNothing) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Mounts, StoreMounted, ::testing::Values(
-    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/ENVIRO"}, MountCase{"KESTRO backup/DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/Misc16.fsh"},
-    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/POPUPS"}, MountCase{"KESTRO backup/DATA", "DATA"},
-    MountCase{"KESTRO backup", "DATA/POPUPS"}, MountCase{"KESTRO backup", ""}));
+    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/ENVIRO", ""}, MountCase{"KESTRO backup/DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/Misc16.fsh", ""},
+    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/POPUPS", ""}, MountCase{"KESTRO backup/DATA", "DATA", ""},
+    MountCase{"KESTRO backup", "DATA/POPUPS", ""}, MountCase{"KESTRO backup", "", ""},
+    MountCase{"KESTRO backup/DATA/ENVIRO/Misc16.fsh", "DATA/ENVIRO/Misc16.fsh", "at_lock"},
+    MountCase{"KESTRO backup/DATA/ENVIRO", "DATA/ENVIRO", "overlay"}));
 // clang-format on
 
 }  // namespace

@@ -122,6 +122,8 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     if (auto at = game_.find('@'); at != std::string::npos) game_.replace(at, 1, utf8(tmp_.path()));
     writeFile(gameDir() / "KESTRO backup/kestro.lock", "");  // a store, by its lock
     writeFile(gameDir() / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "kept");
+    writeFile(tmp_.path() / "moved/DATA/ENVIRO/Misc16.fsh", "kept");  // one with no lock left
+    writeFile(tmp_.path() / "moved/state.txt", "# KESTRO 2001 store 2: the game's own\n");
     const auto before = snapshot(tmp_.path());
     EXPECT_FALSE(install("FOX"));
     EXPECT_FALSE(restore());                       // nor does a restore
@@ -138,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
                              {"empty", "", ErrorCode::PathEmpty}, {"relative", "VARNEX 2001", ErrorCode::PathRelative},
                              {"missing", "@/not installed", ErrorCode::FolderMissing}, {"a_file", "@/program/fox/misc16.fsh", ErrorCode::NotAFolder},
                              {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing},
-                             {"the_store", "@/VARNEX 2001/KESTRO backup", ErrorCode::InStore}, {"in_the_store", "@/VARNEX 2001/KESTRO backup/DATA", ErrorCode::InStore}}),
+                             {"the_store", "@/VARNEX 2001/KESTRO backup", ErrorCode::InStore}, {"in_the_store", "@/VARNEX 2001/KESTRO backup/DATA", ErrorCode::InStore},
+                             {"a_store_by_its_state", "@/moved", ErrorCode::InStore}}),
                          [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
 

@@ -469,8 +469,9 @@ TEST_F(ModelCheck, RandomSequencesKeepEveryInvariant) {
 
 // The breaches once found, each as it was reproduced: steps separated by ';' of
 // "install KEY", "restore", "write PATH=TEXT", "drop PATH", "move PATH=PATH", "link PATH=TARGET",
-// "state FROM=TO" (a line of state.txt from FROM on replaced), "crash PATH" (the next install dies
-// at its first change once PATH is there); paths below the game folder, sets in ../sets.
+// "hardlink PATH=TARGET", "state FROM=TO" (a line of state.txt from FROM on replaced), "crash PATH"
+// (the next install dies at its first change once PATH is there); paths below the game folder, sets
+// in ../sets.
 struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
     K last;                                      // and the last report says so
@@ -488,6 +489,7 @@ const Breach kBreaches[] = {
     {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused, D::StateNotUnderstood},
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused, D::StateNotUnderstood},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
+    {"AFileBackAndLinkedToItsCopyIsOnlyTidied", "install FOX;hardlink DATA/ENVIRO/Misc16.fsh=KESTRO backup/DATA/ENVIRO/Misc16.fsh;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AStateOfTheFirstFormatIsRead", "install FOX;write KESTRO backup/state.txt=Misc16.fsh.before=kept\n;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AKeptCopyOfAnotherSizeIsDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=short;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::RecordedNotKept},
     {"AKeptCopyChangedSinceIsNotPutBack", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Incomplete},
@@ -528,6 +530,9 @@ TEST_P(Breaches, AreMended) {
         if (verb == "move") fs::rename(gameDir() / what, gameDir() / text);
         if (verb == "link")
             fs::remove(gameDir() / what), fs::create_symlink(text, gameDir() / what, ec);
+        if (verb == "hardlink")
+            fs::remove(gameDir() / what),
+                fs::create_hard_link(gameDir() / text, gameDir() / what, ec);
         if (verb == "state") {
             std::string state = readFile(gameDir() / "KESTRO backup/state.txt");
             const size_t at = state.find(what);  // the rest of its line goes too
