@@ -139,8 +139,9 @@ std::vector<ChannelSet> PlayerSets::read() const {
     for (const std::string& name : names()) {
         Result<Folder> folder = root.value.child(name);
         const auto entries = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>();
-        // Only plain files (never links) with one of the set's names count; of two names
-        // for one file, the first in sorted order.
+        // Only plain files (never links) with one of the set's names count, and anything else
+        // of such a name leaves that file out; of two names for one file, the first in sorted
+        // order.
         std::array<std::string, kSetFileNames.size()> found;
         std::array<bool, kSetFileNames.size()>
             leaveOut{};  // empty, larger than any channel file, or no plain file at all
