@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"disk_full_copying", "install", Write, ENOSPC, 0, ErrorCode::DiskFull, S::Copy},
         {"disk_full_keeping", "install", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
         {"game_file_unopened", "install", Open, EIO, 25, ErrorCode::Other, S::Keep},
+        {"channel_file_unopened", "install", Open, EIO, 23, ErrorCode::SourceUnreadable, S::Copy},
         {"keeping_not_noted", "install", Rename, EROFS, 0, ErrorCode::ReadOnlyDisk, S::Keep},
         {"kept_copy_not_put", "install", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"kept_folder_refused", "install", MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},

@@ -481,6 +481,7 @@ struct Breach {
 // clang-format off
 const Breach kBreaches[] = {
     {"AnAddedFileThePlayerChangedIsLeft", "install PROTV;write DATA/ENVIRO/misc8.fsh=mine;restore", "DATA/ENVIRO/misc8.fsh", "mine", K::Incomplete},
+    {"ANewerVersionOfTheGamesOwnReplacesTheKeptOne", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
     {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
