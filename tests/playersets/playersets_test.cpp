@@ -128,7 +128,7 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     for (const char* source : {"Pack", "set.7z", "twice.zip"})
         EXPECT_EQ(sets.add(kArchives / source, "MY TV", cancel).source.what, Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
-    ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
+    ASSERT_TRUE(sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return true; }).ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV"}));
