@@ -160,10 +160,9 @@ std::vector<ChannelSet> PlayerSets::read() const {
         if (!found[kPreviewSlot].empty())
             set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false};
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
-            if (found[slot].empty() && !leaveOut[slot]) continue;
             if (leaveOut[slot])
                 set.leftOut.push_back(slot);
-            else
+            else if (!found[slot].empty())
                 set.files.push_back(
                     {slot, {folder.value.path() / utf8Path(found[slot]), false}, 0});
         }
