@@ -124,8 +124,9 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
         EXPECT_EQ(add(kArchives / "Pack", "MY TV").error.code, ErrorCode::DiskFull);
     }
     const auto cancel = [](std::uint64_t) { return false; };
-    // Stopped in a folder, in a 7z, and in the midst of a set's file (the zip's first entry).
-    for (const char* source : {"Pack", "set.7z", "twice.zip"})
+    // Stopped in a folder, in a 7z, in the midst of a set's file (the zip's first entry), and
+    // while passing over a file that is none of the set's.
+    for (const char* source : {"Pack", "set.7z", "twice.zip", "none.zip"})
         EXPECT_EQ(sets.add(kArchives / source, "MY TV", cancel).source.what, Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
     ASSERT_TRUE(sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return true; }).ok());
