@@ -76,7 +76,7 @@ bool unquote(const QString& text, QString& value) {
             case 'x': {
                 bool ok = false;
                 const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-                if (!ok) return false;
+                if (!ok || code == 0) return false;  // no path holds one, as no file does
                 value += QChar(code);
                 i += 2;
                 break;

@@ -21,8 +21,8 @@ struct Texts {
 };
 
 void say(std::FILE* to, const QString& text) {
-    std::fputs(text.toUtf8().constData(), to);
-    std::fputc('\n', to);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), to);
 }
 
 // Every message to standard error is the program's, and says so.

@@ -117,6 +117,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x" << none;
         QTest::newRow("key with a slash") << QByteArray("[GENERAL]\nA/B=1\nPATH=C:\\x\n") << "" << damaged;
         QTest::newRow("a NUL byte") << QByteArray("[GENERAL]\nPATH=C:\\x\0y\n", 22) << "" << damaged;
+        QTest::newRow("an escaped NUL") << QByteArray("[GENERAL]\nPATH=\"C:\\x00y\"\n") << "" << damaged;
         QTest::newRow("a pipe") << QByteArray("<pipe>") << "" << "not a plain file";
         QTest::newRow("a link") << QByteArray("<link>") << "" << "a link";
         // clang-format on
