@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "names.h"
+
 namespace kestro {
 namespace {
 
@@ -148,8 +150,12 @@ bool isStore(const Folder& folder, const std::string& up) {
 }
 
 // Whether `folder` is a store, or lies inside one. Asked of the open folder, whatever it is
-// named or mounted as, never of its path, which another program can change meanwhile.
+// named or mounted as, never of its path, which another program can change meanwhile. A
+// store may have lost both its files, though (the player deletes them when told they are
+// damaged): one named as a store on the folder's path counts too.
 bool inAStore(const Folder& folder) {
+    for (const std::filesystem::path& part : folder.path())
+        if (sameNameIgnoringCase(utf8Text(part), kStoreFolder)) return true;
     FileInfo below;
     std::string up;
     for (int level = 0; level < 64; ++level, up += "../") {

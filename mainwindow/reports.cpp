@@ -90,10 +90,10 @@ QString Reports::describe(const Error& error) {
             return tr(
                 "its copy in \"KESTRO backup\" was changed since it was kept, so it was "
                 "left as it is");
-        case ErrorCode::InStore:  // the folder itself, found by the store's own files
+        case ErrorCode::InStore:  // the folder itself, found by its name or the store's files
             return subject.isEmpty()
                        ? tr("it is a \"KESTRO backup\" folder, or lies in one: it or a folder "
-                            "above it holds KESTRO's kestro.lock or state.txt")
+                            "above it is named so, or holds KESTRO's kestro.lock or state.txt")
                        : tr("%1 is part of \"KESTRO backup\", where KESTRO keeps the game's own "
                             "files")
                              .arg(subject);

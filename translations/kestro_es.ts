@@ -425,10 +425,6 @@ Reemplazados:%3</translation>
         <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
     </message>
     <message>
-        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
-        <translation>es una carpeta &quot;KESTRO backup&quot; o está dentro de una: ella o una carpeta superior contiene el kestro.lock o el state.txt de KESTRO</translation>
-    </message>
-    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 de su paquete: está vacío, ocupa más de 64 MiB o no es un archivo normal, así que se dejó fuera</translation>
     </message>
@@ -682,6 +678,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
         <translation>su copia en &quot;KESTRO backup&quot; cambió después de guardarse, así que se dejó como está</translation>
+    </message>
+    <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>es una carpeta &quot;KESTRO backup&quot; o está dentro de una: ella o una carpeta superior se llama así o contiene el kestro.lock o el state.txt de KESTRO</translation>
     </message>
 </context>
 <context>

@@ -425,10 +425,6 @@ Zastąpiono:%3</translation>
         <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
     </message>
     <message>
-        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
-        <translation>jest folderem &quot;KESTRO backup&quot; lub leży w takim folderze: on albo folder nad nim zawiera plik kestro.lock lub state.txt programu KESTRO</translation>
-    </message>
-    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 z twojego zestawu: jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem, więc został pominięty</translation>
     </message>
@@ -683,6 +679,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
         <translation>jego kopia w &quot;KESTRO backup&quot; została zmieniona po zachowaniu, więc pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>jest folderem &quot;KESTRO backup&quot; lub leży w takim folderze: on albo folder nad nim tak się nazywa lub zawiera plik kestro.lock lub state.txt programu KESTRO</translation>
     </message>
 </context>
 <context>

@@ -425,10 +425,6 @@ Substituídos:%3</translation>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
     </message>
     <message>
-        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
-        <translation>é uma pasta &quot;KESTRO backup&quot; ou está dentro de uma: ela ou uma pasta acima contém o kestro.lock ou o state.txt do KESTRO</translation>
-    </message>
-    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 do seu pacote: está vazio, tem mais de 64 MiB ou não é um ficheiro normal, por isso ficou de fora</translation>
     </message>
@@ -682,6 +678,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
     <message>
         <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
         <translation>a sua cópia em &quot;KESTRO backup&quot; foi alterada depois de guardada, por isso ficou como está</translation>
+    </message>
+    <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>é uma pasta &quot;KESTRO backup&quot; ou está dentro de uma: ela ou uma pasta acima tem esse nome ou contém o kestro.lock ou o state.txt do KESTRO</translation>
     </message>
 </context>
 <context>

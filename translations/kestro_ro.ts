@@ -425,10 +425,6 @@ Neînlocuite:%2
         <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
     </message>
     <message>
-        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
-        <translation>este un folder &quot;KESTRO backup&quot; sau se află într-unul: el sau un folder de deasupra conține kestro.lock sau state.txt al KESTRO</translation>
-    </message>
-    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 din pachetul propriu: este gol, mai mare de 64 MiB sau nu este un fișier obișnuit, așa că a fost lăsat deoparte</translation>
     </message>
@@ -683,6 +679,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
     <message>
         <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
         <translation>copia sa din &quot;KESTRO backup&quot; a fost schimbată după ce a fost păstrată, așa că a fost lăsat cum este</translation>
+    </message>
+    <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>este un folder &quot;KESTRO backup&quot; sau se află într-unul: el sau un folder de deasupra se numește așa sau conține kestro.lock sau state.txt al KESTRO</translation>
     </message>
 </context>
 <context>

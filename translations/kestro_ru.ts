@@ -425,10 +425,6 @@ Replaced:%3</source>
         <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
     </message>
     <message>
-        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it holds KESTRO&apos;s kestro.lock or state.txt</source>
-        <translation>это папка &quot;KESTRO backup&quot; или она лежит внутри такой папки: в ней или в папке выше есть kestro.lock или state.txt программы KESTRO</translation>
-    </message>
-    <message>
         <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
         <translation>%1 из вашего набора: файл пуст, больше 64 МиБ или не является обычным файлом, поэтому пропущен</translation>
     </message>
@@ -683,6 +679,10 @@ The files that channel installs added are removed.</source>
     <message>
         <source>its copy in &quot;KESTRO backup&quot; was changed since it was kept, so it was left as it is</source>
         <translation>его копия в &quot;KESTRO backup&quot; изменена после сохранения, поэтому он оставлен как есть</translation>
+    </message>
+    <message>
+        <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
+        <translation>это папка &quot;KESTRO backup&quot; или она лежит внутри такой папки: она или папка выше называется так или содержит kestro.lock или state.txt программы KESTRO</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,7 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     writeFile(gameDir() / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "kept");
     writeFile(tmp_.path() / "moved/DATA/ENVIRO/Misc16.fsh", "kept");  // one with no lock left
     writeFile(tmp_.path() / "moved/state.txt", "# KESTRO 2001 store 2: the game's own\n");
+    writeFile(tmp_.path() / "old/Kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "kept");  // nor state
     const auto before = snapshot(tmp_.path());
     EXPECT_FALSE(install("FOX"));
     EXPECT_FALSE(restore());                       // nor does a restore
@@ -141,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
                              {"missing", "@/not installed", ErrorCode::FolderMissing}, {"a_file", "@/program/fox/misc16.fsh", ErrorCode::NotAFolder},
                              {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing},
                              {"the_store", "@/VARNEX 2001/KESTRO backup", ErrorCode::InStore}, {"in_the_store", "@/VARNEX 2001/KESTRO backup/DATA", ErrorCode::InStore},
-                             {"a_store_by_its_state", "@/moved", ErrorCode::InStore}}),
+                             {"a_store_by_its_state", "@/moved", ErrorCode::InStore}, {"a_store_by_its_name", "@/old/Kestro BACKUP/DATA", ErrorCode::InStore}}),
                          [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
 
