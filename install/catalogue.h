@@ -70,6 +70,8 @@ struct ChannelSet {
     std::string_view completionMessage;
     bool playersOwn = false;  // from the player's folder (perhaps standing in for one of the seven)
     std::vector<size_t> leftOut;  // the player's game files left out: empty, or too large
+    // A set of the player's with no game file to install, and none left out either.
+    bool givesNothing() const { return files.empty() && leftOut.empty(); }
 };
 
 // Progress before each of `count` files, as the seven have it: 44, then 50, ..., the

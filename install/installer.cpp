@@ -51,10 +51,11 @@ const ChannelSet* install(const InstallRequest& request, const Catalogue& catalo
         observer.fileDone(report.files.back());
     }
     store.finish();
-    // A file of the player's set that had to be left out is not installed either.
-    const bool all =
-        channel->leftOut.empty() && std::all_of(report.files.begin(), report.files.end(),
-                                                [](const FileOutcome& o) { return o.done(); });
+    // A file of the player's set that had to be left out is not installed either, and a set
+    // that gives no file at all installs nothing.
+    const bool all = !channel->files.empty() && channel->leftOut.empty() &&
+                     std::all_of(report.files.begin(), report.files.end(),
+                                 [](const FileOutcome& o) { return o.done(); });
     report.kind = all ? Report::Kind::Done : Report::Kind::Incomplete;
     observer.finished(report);
     observer.progress(0);

@@ -189,6 +189,10 @@ struct Runner {
                 complain(Texts::tr("your set %1: %2 is empty, larger than 64 MiB or not a plain "
                                    "file, and is left out")
                              .arg(toQString(set.key), toQString(std::string(kSetFileNames[slot]))));
+            if (set.givesNothing())
+                complain(Texts::tr("your set %1 holds none of the game's files as a file KESTRO "
+                                   "can read, and installs nothing")
+                             .arg(toQString(set.key)));
         }
         return status;
     }

@@ -128,6 +128,10 @@ void Form1::markInstalled(const ChannelSet* installed) {
         for (const size_t slot : set ? set->leftOut : std::vector<size_t>{})
             notes << tr("%1 is empty, larger than 64 MiB or not a plain file, and is left out")
                          .arg(toQString(std::string(kSetFileNames[slot])));
+        if (set && set->givesNothing())
+            notes << tr(
+                "Holds none of the game's files as a file KESTRO can read, and installs "
+                "nothing");
         item->setToolTip(notes.join(QLatin1Char('\n')));
     }
 }

@@ -174,6 +174,10 @@ QString installReport(const Report& r) {
                       "%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it "
                       "was left out")
                       .arg(toQString(std::string(kSetFileNames[slot])));
+    if (r.channel->givesNothing())
+        failed << Reports::tr(
+            "Your set holds none of the game's files as a file KESTRO can read, so there was "
+            "nothing to install");
     // The channel's own message, as it always was; what was kept apart is never left unsaid.
     QString text = r.kind == Report::Kind::Done
                        ? toQString(std::string(r.channel->completionMessage))

@@ -125,9 +125,7 @@ std::vector<std::string> PlayerSets::names() const {
     Result<Folder> sets = openSets(folder_, false);
     const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
     for (const std::string& name : all.value)
-        if (setNameProblem(name) == NameProblem::None &&
-            sets.value.info(name).kind == EntryKind::Folder)
-            names.push_back(name);
+        if (setNameProblem(name) == NameProblem::None) names.push_back(name);
     return names;
 }
 
@@ -166,9 +164,6 @@ std::vector<ChannelSet> PlayerSets::read() const {
                 set.files.push_back(
                     {slot, {folder.value.path() / utf8Path(found[slot]), false}, 0});
         }
-        // One whose files are all left out still stands, so that none of the seven stands
-        // in for it unsaid.
-        if (set.files.empty() && set.leftOut.empty()) continue;
         for (size_t i = 0; i < set.files.size(); ++i)
             set.files[i].progress = progressOf(i, set.files.size());
         sets.push_back(std::move(set));
@@ -245,7 +240,7 @@ SetOutcome PlayerSets::remove(const std::string& name) {
     }
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    if (sets.folder.info(name).kind != EntryKind::Folder) {
+    if (sets.folder.info(name).kind == EntryKind::Missing) {
         result.what = What::NoSuchSet;
         return result;
     }

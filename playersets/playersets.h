@@ -70,12 +70,13 @@ class PlayerSets {
     static PlayerSets forThisUser();
     const std::filesystem::path& folder() const { return folder_; }
 
-    // Every set folder of the player's, sorted, whether it holds a game file or not (so
-    // that one which does not can still be removed).
+    // Every entry of the sets folder with a set's name, sorted: a folder, or anything else
+    // in its place (a link, a file), so that each can be removed.
     std::vector<std::string> names() const;
-    // The sets as the catalogue lists them: each folder with a valid name and at least
-    // one game file. A game file that is empty or larger than any channel file is left out
-    // and named in the set's `leftOut`.
+    // The sets as the catalogue lists them: one per name, with the game files found in its
+    // folder (never through a link). A game file that is empty or larger than any channel
+    // file is left out and named in the set's `leftOut`. One that gives no file at all is
+    // listed all the same, so that none of the seven stands in for it unsaid.
     std::vector<ChannelSet> read() const;
 
     // Adds the set read from `source` (a folder or an archive) as `name`. `progress` is

@@ -133,6 +133,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>su paquete %1: %2 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
     </message>
+    <message>
+        <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>su paquete %1 no contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no instala nada</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -683,6 +687,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
         <translation>es una carpeta &quot;KESTRO backup&quot; o está dentro de una: ella o una carpeta superior se llama así o contiene el kestro.lock o el state.txt de KESTRO</translation>
     </message>
+    <message>
+        <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
+        <translation>Su paquete no contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no había nada que instalar</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -874,6 +882,10 @@ Elija de nuevo la carpeta del juego.</translation>
     <message>
         <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>%1 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
+    </message>
+    <message>
+        <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>No contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no instala nada</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>twój zestaw %1: %2 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
     </message>
+    <message>
+        <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>twój zestaw %1 nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc niczego nie instaluje</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -684,6 +688,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
         <translation>jest folderem &quot;KESTRO backup&quot; lub leży w takim folderze: on albo folder nad nim tak się nazywa lub zawiera plik kestro.lock lub state.txt programu KESTRO</translation>
     </message>
+    <message>
+        <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
+        <translation>Twój zestaw nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc nie było czego instalować</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -875,6 +883,10 @@ Wybierz folder gry ponownie.</translation>
     <message>
         <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>%1 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
+    </message>
+    <message>
+        <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>Nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc niczego nie instaluje</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>o seu pacote %1: %2 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
     </message>
+    <message>
+        <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>o seu pacote %1 não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não instala nada</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -683,6 +687,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
         <translation>é uma pasta &quot;KESTRO backup&quot; ou está dentro de uma: ela ou uma pasta acima tem esse nome ou contém o kestro.lock ou o state.txt do KESTRO</translation>
     </message>
+    <message>
+        <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
+        <translation>O seu pacote não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não havia nada para instalar</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -874,6 +882,10 @@ Escolha a pasta do jogo novamente.</translation>
     <message>
         <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>%1 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
+    </message>
+    <message>
+        <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>Não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não instala nada</translation>
     </message>
 </context>
 <context>

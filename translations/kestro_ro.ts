@@ -133,6 +133,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>pachetul propriu %1: %2 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
     </message>
+    <message>
+        <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>pachetul propriu %1 nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu instalează nimic</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -684,6 +688,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
         <translation>este un folder &quot;KESTRO backup&quot; sau se află într-unul: el sau un folder de deasupra se numește așa sau conține kestro.lock sau state.txt al KESTRO</translation>
     </message>
+    <message>
+        <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
+        <translation>Pachetul propriu nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu a fost nimic de instalat</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -875,6 +883,10 @@ Alegeți din nou folderul jocului.</translation>
     <message>
         <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>%1 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
+    </message>
+    <message>
+        <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>Nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu instalează nimic</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>ваш набор %1: %2 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
     </message>
+    <message>
+        <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>ваш набор %1 не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому ничего не устанавливает</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -684,6 +688,10 @@ The files that channel installs added are removed.</source>
         <source>it is a &quot;KESTRO backup&quot; folder, or lies in one: it or a folder above it is named so, or holds KESTRO&apos;s kestro.lock or state.txt</source>
         <translation>это папка &quot;KESTRO backup&quot; или она лежит внутри такой папки: она или папка выше называется так или содержит kestro.lock или state.txt программы KESTRO</translation>
     </message>
+    <message>
+        <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
+        <translation>Ваш набор не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому устанавливать было нечего</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -875,6 +883,10 @@ Choose the game folder again.</source>
     <message>
         <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
         <translation>%1 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
+    </message>
+    <message>
+        <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
+        <translation>Не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому ничего не устанавливает</translation>
     </message>
 </context>
 <context>

@@ -15,8 +15,9 @@ using K = Report::Kind;
 using O = FileOutcome::Kind;
 
 // What must always hold of the catalogue, for the seven and a player's set alike: a set is
-// found by its exact key, takes only the game's files (an empty one left out and named), the
-// bar ends at 99, and a player's file is never read through a link.
+// found by its exact key, takes only the game's files (an empty one left out and named; one
+// with none is listed all the same), the bar ends at 99, and a player's file is never read
+// through a link.
 TEST(Catalogue, EveryEntryIsWhole) {
     TempFolder sets;
     for (const char* file : {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big/in a folder",
@@ -24,15 +25,17 @@ TEST(Catalogue, EveryEntryIsWhole) {
         writeFile(sets.path() / file, file);
     writeFile(sets.path() / "MY TV/Misc16.fsh", "");
     const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
-    ASSERT_EQ(catalogue.sets().size(), 8u);
-    EXPECT_EQ(catalogue.sets().back().files.size(), 2u);
-    EXPECT_EQ(catalogue.sets().back().leftOut, (std::vector<size_t>{0, 3}));
+    ASSERT_EQ(catalogue.sets().size(), 9u);
+    EXPECT_EQ(catalogue.find("MY TV")->files.size(), 2u);
+    EXPECT_EQ(catalogue.find("MY TV")->leftOut, (std::vector<size_t>{0, 3}));
+    EXPECT_TRUE(catalogue.find("NO FILES")->givesNothing() &&
+                !catalogue.find("MY TV")->givesNothing());
     for (const ChannelSet& set : catalogue.sets()) {
         EXPECT_EQ(catalogue.find(set.key), &set);
         EXPECT_EQ(set.preview.followLinks, !set.playersOwn);
         for (const ChannelSet::File& file : set.files)
             EXPECT_EQ(file.source.followLinks, !set.playersOwn);
-        EXPECT_EQ(set.files.back().progress, 99.0f) << set.key;
+        if (!set.givesNothing()) EXPECT_EQ(set.files.back().progress, 99.0f) << set.key;
     }
     for (const char* text : {"fox", " FOX", ""}) EXPECT_EQ(catalogue.find(text), nullptr) << text;
 }
@@ -100,13 +103,15 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     EXPECT_EQ(why, (std::vector<ErrorCode>{ErrorCode::SourceEmpty, ErrorCode::IsFolder,
                                            ErrorCode::SourceNotAFile, ErrorCode::SourceMissing}));
     EXPECT_FALSE(fs::exists(gameDir() / "KESTRO backup/DATA"));  // nothing was kept
-    // A player's FOX whose one file is left out (here empty): nothing of it goes in, and the
-    // FOX that came with KESTRO does not stand in for it.
+    // A player's FOX whose one file is left out (here empty), or with no file at all: nothing
+    // of it goes in, and the FOX that came with KESTRO does not stand in for it.
     writeFile(setsDir() / "FOX/Misc16.fsh", "");
-    EXPECT_FALSE(install("FOX"));
-    EXPECT_EQ(lastReport().kind, K::Incomplete);
-    EXPECT_FALSE(fs::exists(gameFile(0)));
-    EXPECT_EQ(installedChannel(GameFolder::open(game_).value, catalogue()), nullptr);
+    for (int run = 0; run < 2; ++run, fs::remove(setsDir() / "FOX/Misc16.fsh")) {
+        EXPECT_FALSE(install("FOX"));
+        EXPECT_EQ(lastReport().kind, K::Incomplete);
+        EXPECT_FALSE(fs::exists(gameFile(0)));
+        EXPECT_EQ(installedChannel(GameFolder::open(game_).value, catalogue()), nullptr);
+    }
 }
 
 struct BadFolderCase {

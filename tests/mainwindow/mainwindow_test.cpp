@@ -517,7 +517,7 @@ class TestMainWindow : public QObject {
         const std::string aside = "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside";
         const auto window = [](const Report& r) { return Reports::report(r, W::Window); };
         const auto script = [](const Report& r) { return Reports::report(r, W::CommandLine); };
-        ChannelSet own = *catalogue.find("FOX");
+        ChannelSet own = *catalogue.find("FOX"), none{"MINE", {}, {}, {}, true, {}};
         own.leftOut = {1};
         // clang-format off
         const struct { QString text; const char* says; } rows[] = {
@@ -536,6 +536,7 @@ class TestMainWindow : public QObject {
             {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is empty, larger than 64 MiB or not a plain file"},
+            {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
             {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
             {window(report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)})), "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
             {window(report(A::Restore, K::Done, {}, {file(O::Removed)})), "Removed (added by channel installs):\n  \\DATA"},

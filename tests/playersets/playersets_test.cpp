@@ -112,8 +112,8 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
 }
 
 // A set's name is its own; what an add cut short left is tidied, links in the sets
-// folder are never followed, a set folder with no game file can still be removed, and a
-// full disk or a stopped add leaves nothing half-written.
+// folder are never followed, a set with no game file (a link in its place too) is still
+// listed and can be removed, and a full disk or a stopped add leaves nothing half-written.
 TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     PlayerSets sets(setsDir());
     writeFile(setsDir() / ".adding-1" / "misc8.fsh", "8");
@@ -132,18 +132,20 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     ASSERT_TRUE(sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return true; }).ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
-    EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV"}));
+    EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV", "VIA LINK"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
     EXPECT_EQ(PlayerSets(tmp_.path() / "linked").add(kArchives / "Pack", "X").what,
               What::SetsFolder);
     EXPECT_TRUE(PlayerSets(tmp_.path() / "none").names().empty());  // listing makes nothing
     EXPECT_FALSE(fs::exists(tmp_.path() / "none"));
-    EXPECT_EQ(sets.read().size(), 1u);
-    EXPECT_EQ(sets.remove("VIA LINK").what, What::NoSuchSet);
-    EXPECT_TRUE(sets.remove("EMPTY").ok());
-    EXPECT_TRUE(sets.remove("MY TV").ok());
-    EXPECT_EQ(this->sets(), std::vector<std::string>{"VIA LINK"});
+    const std::vector<ChannelSet> read = sets.read();
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_TRUE(read[0].givesNothing() && !read[1].givesNothing() && read[2].givesNothing());
+    EXPECT_EQ(sets.remove("NONE").what, What::NoSuchSet);
+    for (const char* name : {"VIA LINK", "EMPTY", "MY TV"}) EXPECT_TRUE(sets.remove(name).ok());
+    EXPECT_TRUE(this->sets().empty());
+    EXPECT_TRUE(fs::exists(kArchives / "Pack/DATA/POPUPS/Popups.big"));  // only the link went
 }
 
 // A folder that cannot be read whole, or a game file of no bytes, is refused and named.
