@@ -152,9 +152,11 @@ bool isStore(const Folder& folder, const std::string& up) {
 // Whether `folder` is a store, or lies inside one. Asked of the open folder, whatever it is
 // named or mounted as, never of its path, which another program can change meanwhile. A
 // store may have lost both its files, though (the player deletes them when told they are
-// damaged): one named as a store on the folder's path counts too.
+// damaged): one named as a store on the folder's real path, links resolved, counts too.
 bool inAStore(const Folder& folder) {
-    for (const std::filesystem::path& part : folder.path())
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::canonical(folder.path(), ec);
+    for (const std::filesystem::path& part : ec ? folder.path() : real)
         if (sameNameIgnoringCase(utf8Text(part), kStoreFolder)) return true;
     FileInfo below;
     std::string up;
