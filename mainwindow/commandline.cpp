@@ -153,7 +153,10 @@ struct Runner {
     std::filesystem::path program;
     PlayerSets sets = PlayerSets::forThisUser();
 
-    Catalogue catalogue() const { return Catalogue(program, sets.read()); }
+    Catalogue catalogue() const {
+        if (Error e = sets.outOfSight(); !e.ok()) complain(Reports::setsOutOfSight(e));
+        return Catalogue(program, sets.read());
+    }
 
     int operator()(const command::Help&) {
         std::fputs(helpText().toUtf8().constData(), stdout);

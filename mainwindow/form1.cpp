@@ -92,6 +92,8 @@ void Form1::Form_Load() {
         ui.Ubicacion->setCursorPosition(0);  // a long folder shows its start
     }
     fillChannelList();
+    if (Error e = playerSets_.outOfSight(); !e.ok())
+        messageBox(this, kTitle, Reports::setsOutOfSight(e), QMessageBox::Warning);
     ui.ListView1->setFocus();
 }
 

@@ -380,6 +380,15 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
     return {};
 }
 
+namespace {
+
+QString setsFolderUnusable(const Error& error) {
+    return Reports::tr("The folder for your channel sets cannot be used: %1.")
+        .arg(Reports::describe(error));
+}
+
+}  // namespace
+
 QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
     using W = SetOutcome::What;
     const QString name = toQString(o.name);
@@ -426,8 +435,7 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
         case W::SourceProblem:
             return sourceProblem(o.source, source);
         case W::SetsFolder:
-            return tr("The folder for your channel sets cannot be used: %1.")
-                .arg(describe(o.error));
+            return setsFolderUnusable(o.error);
         case W::Busy:
             return tr("KESTRO is adding or removing a channel set already.");
         case W::WriteFailed:
@@ -435,6 +443,11 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                 .arg(name, describe(o.error));
     }
     return {};
+}
+
+QString Reports::setsOutOfSight(const Error& error) {
+    return setsFolderUnusable(error) + QLatin1Char(' ') +
+           tr("Until it can, only the seven channels that came with KESTRO are offered.");
 }
 
 }  // namespace kestro

@@ -30,6 +30,8 @@ class Reports {
     static QString confirmRestore(const QString& folder);
     // The end of adding or removing a player's set; `source` is where it came from.
     static QString setOutcome(const SetOutcome& outcome, const QString& source);
+    // The player's sets out of sight, as it is said whenever they are listed.
+    static QString setsOutOfSight(const Error& error);
     static QString nameProblem(NameProblem problem);
     static QString sourceProblem(const SourceProblem& problem, const QString& source);
 };

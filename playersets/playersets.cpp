@@ -129,6 +129,14 @@ std::vector<std::string> PlayerSets::names() const {
     return names;
 }
 
+Error PlayerSets::outOfSight() const {
+    if (folder_.empty()) return {};
+    Result<Folder> sets = openSets(folder_, false);
+    if (!sets.ok()) return sets.error.code == ErrorCode::FolderMissing ? Error{} : sets.error;
+    const auto names = sets.value.list();
+    return names.ok() ? Error{} : names.error;
+}
+
 std::vector<ChannelSet> PlayerSets::read() const {
     std::vector<ChannelSet> sets;
     if (folder_.empty()) return sets;

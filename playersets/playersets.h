@@ -78,6 +78,9 @@ class PlayerSets {
     // file is left out and named in the set's `leftOut`. One that gives no file at all is
     // listed all the same, so that none of the seven stands in for it unsaid.
     std::vector<ChannelSet> read() const;
+    // Why the sets folder, where there is one, cannot be read (a link, no folder, locked):
+    // every set of the player's is then out of sight. None when it is sound or not made yet.
+    Error outOfSight() const;
 
     // Adds the set read from `source` (a folder or an archive) as `name`. `progress` is
     // told of the bytes read and may stop the add, which then leaves nothing behind.

@@ -691,6 +691,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
         <translation>Su paquete no contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no había nada que instalar</translation>
     </message>
+    <message>
+        <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
+        <translation>Hasta que se pueda, solo se ofrecen los siete canales que vienen con KESTRO.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

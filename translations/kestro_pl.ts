@@ -692,6 +692,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
         <translation>Twój zestaw nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc nie było czego instalować</translation>
     </message>
+    <message>
+        <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
+        <translation>Dopóki nie będzie to możliwe, dostępnych jest tylko siedem kanałów dołączonych do KESTRO.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

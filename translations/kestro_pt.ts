@@ -691,6 +691,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
         <translation>O seu pacote não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não havia nada para instalar</translation>
     </message>
+    <message>
+        <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
+        <translation>Até que possa, só são oferecidos os sete canais que vêm com o KESTRO.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -692,6 +692,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
         <translation>Pachetul propriu nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu a fost nimic de instalat</translation>
     </message>
+    <message>
+        <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
+        <translation>Până atunci, sunt oferite doar cele șapte canale care vin cu KESTRO.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

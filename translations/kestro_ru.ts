@@ -692,6 +692,10 @@ The files that channel installs added are removed.</source>
         <source>Your set holds none of the game&apos;s files as a file KESTRO can read, so there was nothing to install</source>
         <translation>Ваш набор не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому устанавливать было нечего</translation>
     </message>
+    <message>
+        <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
+        <translation>Пока это не исправлено, предлагаются только семь каналов, поставляемых с KESTRO.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

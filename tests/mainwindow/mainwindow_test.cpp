@@ -287,6 +287,12 @@ class TestMainWindow : public QObject {
         form.Form_Load();
         QCOMPARE(answers.dialogs, 3);
         QCOMPARE(GameFolderSetting::read().folder, found);
+        // The player's sets out of sight (no folder where theirs belong) are said at start-up.
+        QVERIFY(QDir().mkpath(settings.home() + QStringLiteral("/KESTRO")) &&
+                writeFile(settings.home() + QStringLiteral("/KESTRO/channels"), "not a folder"));
+        Form1 blind(kChannels);
+        blind.Form_Load();
+        QVERIFY(answers.boxes.last().text.contains(QStringLiteral("only the seven channels")));
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -345,6 +351,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("unknown option") << "" << "--fox" << 2 << "kestro: Unknown option" << false;
         QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
         QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
+        QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
         QTest::newRow("find nothing") << "" << "--find-game" << 1 << "" << false;
@@ -365,6 +372,9 @@ class TestMainWindow : public QObject {
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
         if (before == u"<game>")  // where players put it, in the scratch home
             QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Games/VARNEX 2001/KESTRO backup")));
+        if (before == u"<sets>")  // the player's sets out of sight: said, whatever runs
+            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO")) &&
+                    writeFile(home.filePath(QStringLiteral("KESTRO/channels")), "not a folder"));
         QVERIFY(before == u"<pipe>" ? ::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0
                                     : writeFile(ini, setting));
         const auto run = [&](const QString& line, QProcess& kestro) {
@@ -390,7 +400,7 @@ class TestMainWindow : public QObject {
         const QString out = QString::fromUtf8(kestro.readAllStandardOutput());
         const QString err = QString::fromUtf8(kestro.readAllStandardError());
         QCOMPARE(kestro.exitCode(), status);
-        QVERIFY2((status ? err : out).contains(says), qPrintable(out + err));
+        QVERIFY2((status ? err : out + err).contains(says), qPrintable(out + err));
         QVERIFY2(err.isEmpty() || err.startsWith(QStringLiteral("kestro: ")), qPrintable(err));
         QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
         if (before != u"<pipe>") QCOMPARE(readAll(ini), setting);  // never stored
