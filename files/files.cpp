@@ -387,6 +387,35 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
     return {};
 }
 
+namespace {
+
+Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
+    if (folder.info(name).kind != EntryKind::Folder) return removeFile(folder, name);
+    Result<Folder> inside = folder.child(name);
+    if (!inside.ok()) return inside.error;
+    const std::string shown = utf8Text(inside.value.path());
+    if (depth > 64 || platform::isMountRoot({inside.value.handle(), inside.value.path()}))
+        return failure(ErrorCode::Other, 0, shown);
+    const auto names = inside.value.list();
+    if (!names.ok()) return names.error;
+    Error first;  // what can go goes all the same
+    for (const std::string& entry : names.value)
+        if (Error e = removeTreeAt(inside.value, entry, depth + 1); !e.ok() && first.ok())
+            first = e;
+    if (!first.ok()) return first;
+    beforeDiskChange();
+    const platform::Place at{folder.handle(), folder.path()};
+    const Error e = platform::removeFolder(at, std::string(name));
+    folder.forgetListing();
+    return e;
+}
+
+}  // namespace
+
+Error removeTree(const Folder& folder, std::string_view name) {
+    return removeTreeAt(folder, name, 0);
+}
+
 void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames) {
     const auto names = folder.list();
     if (!names.ok()) return;

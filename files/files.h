@@ -138,6 +138,9 @@ Error moveFile(const Folder& from, std::string_view name, const Folder& to, std:
                const FileInfo* over = nullptr);
 // Removes a file: a link itself, never a folder. `seen` as commit()'s `over`.
 Error removeFile(const Folder& folder, std::string_view name, const FileInfo* seen = nullptr);
+// Removes `name` with all it holds: a link itself, never what it leads to, and never what
+// another file system mounted inside holds (that stays, and so does the way to it: Other).
+Error removeTree(const Folder& folder, std::string_view name);
 
 // The temporary files a Staged of `name` (with `longerNames`, also of any name that begins
 // with it) cut short (power cut, killed process) left. Only names exactly of the shape a

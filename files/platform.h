@@ -57,6 +57,10 @@ bool renameAtomically(Place at, const std::string& from, Place into, const std::
                       bool exchange, Error& error);
 // Removes a file (never a folder; a link itself, not what it leads to).
 Error removeEntry(Place at, const std::string& name);
+// Removes an empty folder.
+Error removeFolder(Place at, const std::string& name);
+// Whether another file system, or another part of one, is mounted on this open folder.
+bool isMountRoot(Place folder);
 // Makes the folder's changes (names made, renamed, removed) reach the disk.
 void syncFolder(Place at);
 // Creates `name` if need be and takes an exclusive lock on it without waiting.

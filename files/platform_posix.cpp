@@ -323,6 +323,21 @@ Error removeEntry(Place at, const std::string& name) {
     return {};
 }
 
+Error removeFolder(Place at, const std::string& name) {
+    if (sys(SystemCall::Unlink, [&] {
+            return ::unlinkat(static_cast<int>(at.folder), name.c_str(), AT_REMOVEDIR);
+        }) != 0)
+        return fail(errno, at.path / name);
+    return {};
+}
+
+bool isMountRoot(Place folder) {
+    struct statx about;
+    return ::statx(static_cast<int>(folder.folder), "", AT_EMPTY_PATH, STATX_BASIC_STATS, &about) ==
+               0 &&
+           (about.stx_attributes & about.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) != 0;
+}
+
 void syncFolder(Place at) {
     ::fsync(static_cast<int>(at.folder));
 }

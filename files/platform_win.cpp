@@ -313,8 +313,24 @@ Error removeEntry(Place at, const std::string& name) {
     const DWORD a = GetFileAttributesW(wide(path).c_str());
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
         SetFileAttributesW(wide(path).c_str(), a & ~DWORD(FILE_ATTRIBUTE_READONLY));
-    if (!DeleteFileW(wide(path).c_str())) return lastError(path);
+    // A link to a folder (a junction) is itself a folder entry: it goes the way folders go,
+    // leaving what it leads to.
+    const bool folderLink = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) &&
+                            (a & FILE_ATTRIBUTE_REPARSE_POINT);
+    if (!(folderLink ? RemoveDirectoryW(wide(path).c_str()) : DeleteFileW(wide(path).c_str())))
+        return lastError(path);
     return {};
+}
+
+Error removeFolder(Place at, const std::string& name) {
+    const fs::path path = entry(at, name);
+    if (!RemoveDirectoryW(wide(path).c_str())) return lastError(path);
+    return {};
+}
+
+// A mount point is a reparse point here, which is never gone through.
+bool isMountRoot(Place) {
+    return false;
 }
 
 void syncFolder(Place) {}  // MOVEFILE_WRITE_THROUGH already waited for the rename

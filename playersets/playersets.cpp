@@ -63,10 +63,8 @@ struct LockedSets {
             return;
         }
         const auto names = folder.list();
-        std::error_code ec;
         for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
-            if (name.starts_with(kAdding) || name.starts_with(kRemoving))
-                fs::remove_all(folder.path() / utf8Path(name), ec);  // removes links, never follows
+            if (name.starts_with(kAdding) || name.starts_with(kRemoving)) removeTree(folder, name);
         folder.forgetListing();
     }
 };
@@ -222,7 +220,7 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& name,
     const std::string temporary = std::string(kAdding) + randomSuffix();
     Result<Folder> folder = sets.folder.child(temporary, true);
     const auto failed = [&](Error e) {
-        fs::remove_all(sets.folder.path() / temporary, ec);
+        removeTree(sets.folder, temporary);
         result.what = e.code == ErrorCode::Cancelled ? What::SourceProblem : What::WriteFailed;
         if (e.code == ErrorCode::Cancelled) result.source.what = SourceProblem::What::Cancelled;
         result.error = std::move(e);
@@ -252,15 +250,15 @@ SetOutcome PlayerSets::remove(const std::string& name) {
         result.what = What::NoSuchSet;
         return result;
     }
-    // Out of the list in one step, then deleted; a remove cut short is tidied next time.
+    // Out of the list in one step, then deleted; a remove cut short, or stopped by a mount
+    // inside, is tried again next time.
     const std::string gone = std::string(kRemoving) + randomSuffix();
     if (Error e = moveFile(sets.folder, name, sets.folder, gone); !e.ok()) {
         result.what = What::WriteFailed;
         result.error = e;
         return result;
     }
-    std::error_code ec;
-    fs::remove_all(sets.folder.path() / gone, ec);
+    removeTree(sets.folder, gone);
     result.replacesShipped = isShipped(name);
     return result;
 }

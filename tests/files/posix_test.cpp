@@ -69,6 +69,11 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_EQ(readSmall(small.value, 4, text).code, E::TooLarge);
     EXPECT_EQ(folder.find("FILE"), "file");  // letter case aside
     EXPECT_EQ(readSmallFile(tmp.path() / "linked/inside", 100, text, true).code, E::None);
+    writeFile(tmp.path() / "tree/sub/file", "the tree's");  // a tree goes whole, its links alone
+    fs::create_directory_symlink(tmp.path() / "real", tmp.path() / "tree/sub/to real");
+    EXPECT_TRUE(removeTree(folder, "tree").ok());
+    EXPECT_FALSE(fs::exists(tmp.path() / "tree"));
+    EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
 }
 
 // A new version of a file goes in whole or not at all, keeps the mode asked for, and a

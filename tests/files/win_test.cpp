@@ -58,6 +58,18 @@ TEST_F(WinFiles, AGameFileHeldOpenIsInUseAndKeptWhole) {
     EXPECT_EQ(snapshot(tmp_.path()).size(), 2u);
 }
 
+// A tree goes whole; a link to a folder in it goes itself, never what it leads to.
+TEST_F(WinFiles, ATreeGoesWithItsLinksAlone) {
+    writeFile(tmp_.path() / "tree/sub/file", "the tree's");
+    const std::wstring link = (tmp_.path() / "tree/sub/to real").wstring();
+    ASSERT_TRUE(CreateSymbolicLinkW(
+        link.c_str(), tmp_.path().wstring().c_str(),
+        SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE));
+    EXPECT_TRUE(removeTree(folder_, "tree").ok());
+    EXPECT_FALSE(fs::exists(tmp_.path() / "tree"));
+    EXPECT_EQ(readFile(tmp_.path() / "src.fsh"), "new contents");
+}
+
 TEST(WinPaths, APathWithoutADriveIsNotAFullPathButAShareIs) {
     EXPECT_EQ(resolvePath("\\DATA\\ENVIRO\\Misc16.fsh").error.code, ErrorCode::PathRelative);
     EXPECT_EQ(resolvePath("\\\\server").error.code, ErrorCode::PathRelative);  // no share named

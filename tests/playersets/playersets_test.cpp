@@ -2,6 +2,9 @@
 // The player's own channel sets, from the folder and archives in tests/playersets/archives
 // (made by tools/make-test-archives.sh).
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 
 #include "playersets.h"
 #include "scratch.h"
@@ -146,6 +149,35 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     for (const char* name : {"VIA LINK", "EMPTY", "MY TV"}) EXPECT_TRUE(sets.remove(name).ok());
     EXPECT_TRUE(this->sets().empty());
     EXPECT_TRUE(fs::exists(kArchives / "Pack/DATA/POPUPS/Popups.big"));  // only the link went
+}
+
+// Another folder mounted inside a set, or where an add cut short left its own (as root, or
+// a namespace, can): a removal and the tidy-up go around it, and what it holds stays.
+TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
+    const fs::path elsewhere = tmp_.path() / "elsewhere";
+    writeFile(elsewhere / "keep.txt", "not the sets'");
+    ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
+    for (const char* at : {"MY TV/sub", ".adding-1"}) fs::create_directories(setsDir() / at);
+    const pid_t child = ::fork();
+    if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mounts
+        const auto bind = [&](const char* at) {
+            return ::mount(elsewhere.c_str(), (setsDir() / at).c_str(), nullptr, MS_BIND,
+                           nullptr) == 0;
+        };
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            !bind("MY TV/sub") || !bind(".adding-1"))
+            ::_exit(2);
+        const bool removed = PlayerSets(setsDir()).remove("MY TV").ok();
+        ::_exit(removed && PlayerSets(setsDir()).names().empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(elsewhere / "keep.txt"), "not the sets'");
+    EXPECT_EQ(PlayerSets(setsDir()).remove("MY TV").what, What::NoSuchSet);  // and tidies
+    EXPECT_TRUE(sets().empty());
 }
 
 // A folder that cannot be read whole, or a game file of no bytes, is refused and named.
