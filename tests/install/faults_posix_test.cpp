@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -234,6 +235,22 @@ TEST_F(Install, AnUnconfirmedWriteIsNotKeptAsThePlayers) {
     }
     restore();
     EXPECT_EQ(readFile(gameFile(0)), "patched");
+}
+
+// A pipe where a game file belongs is named, and neither opened (that would block), nor
+// replaced, nor put back over: the original stays kept.
+TEST_F(Install, APipeWhereAGameFileBelongsIsNamed) {
+    writeFile(gameFile(0), "game's own");
+    install("FOX");
+    fs::remove(gameFile(0));
+    ASSERT_EQ(::mkfifo(gameFile(0).c_str(), 0600), 0);
+    seen_.files.clear();
+    install("CANAL+");
+    restore();
+    ASSERT_EQ(seen_.files.size(), 2u);
+    for (const FileOutcome& o : seen_.files) EXPECT_EQ(o.error.code, ErrorCode::NotAFile);
+    EXPECT_EQ(fs::status(gameFile(0)).type(), fs::file_type::fifo);
+    EXPECT_EQ(readFile(keptFile(0)), "game's own");
 }
 
 struct MountCase {
