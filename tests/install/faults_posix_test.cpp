@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"game_file_unreadable_again", "reinstall", Read, EIO, 4, ErrorCode::Other, S::Keep},
         {"in_doubt_unreadable", "in_doubt", Read, EIO, 4, ErrorCode::Other, S::Keep},
         {"in_doubt_disk_full", "in_doubt", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
+        {"in_doubt_unopened", "in_doubt", Open, EIO, 23, ErrorCode::Other, S::Keep},
         {"store_read_only", "install", MakeFolder, EROFS, 0, ErrorCode::ReadOnlyDisk, S::None},
         {"lock_refused", "restore", Lock, EWOULDBLOCK, 0, ErrorCode::Locked, S::None},
         {"state_unreadable", "restore", Read, EIO, 0, ErrorCode::Damaged, S::None},

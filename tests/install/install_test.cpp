@@ -27,6 +27,7 @@ TEST(Catalogue, EveryEntryIsWhole) {
     const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
     ASSERT_EQ(catalogue.sets().size(), 9u);
     EXPECT_EQ(catalogue.find("MY TV")->files.size(), 2u);
+    EXPECT_EQ(catalogue.find("MY TV")->files.front().progress, 44.0f);  // the bar as the seven's
     EXPECT_EQ(catalogue.find("MY TV")->leftOut, (std::vector<size_t>{0, 3}));
     EXPECT_TRUE(catalogue.find("NO FILES")->givesNothing() &&
                 !catalogue.find("MY TV")->givesNothing());
