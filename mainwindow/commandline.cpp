@@ -229,6 +229,10 @@ struct Runner {
         return report(sets.add(utf8Path(toStd(source)), toStd(name)), c.source);
     }
     int operator()(const command::RemoveSet& c) {
+        if (Error e = sets.outOfSight(); !e.ok()) {  // not "no such set": none can be seen
+            complain(Reports::setsOutOfSight(e));
+            return kNotDone;
+        }
         QStringList own;
         for (const std::string& name : sets.names()) own << toQString(name);
         if (!own.contains(c.name)) {

@@ -352,6 +352,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
         QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
+        QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
         QTest::newRow("find nothing") << "" << "--find-game" << 1 << "" << false;
