@@ -393,9 +393,8 @@ Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
     if (folder.info(name).kind != EntryKind::Folder) return removeFile(folder, name);
     Result<Folder> inside = folder.child(name);
     if (!inside.ok()) return inside.error;
-    const std::string shown = utf8Text(inside.value.path());
     if (depth > 64 || platform::isMountRoot({inside.value.handle(), inside.value.path()}))
-        return failure(ErrorCode::Other, 0, shown);
+        return failure(ErrorCode::Other, 0, utf8Text(inside.value.path()));
     const auto names = inside.value.list();
     if (!names.ok()) return names.error;
     Error first;  // what can go goes all the same

@@ -117,22 +117,23 @@ std::string defaultSetName(std::string_view source) {
     return name;
 }
 
+// What the sets folder holds; FolderMissing where there is none, or no place for one.
+Result<std::vector<std::string>> PlayerSets::entries() const {
+    if (folder_.empty()) return failure(ErrorCode::FolderMissing);
+    Result<Folder> sets = openSets(folder_, false);
+    return sets.ok() ? sets.value.list() : Result<std::vector<std::string>>(sets.error);
+}
+
 std::vector<std::string> PlayerSets::names() const {
     std::vector<std::string> names;
-    if (folder_.empty()) return names;
-    Result<Folder> sets = openSets(folder_, false);
-    const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
-    for (const std::string& name : all.value)
+    for (const std::string& name : entries().value)
         if (setNameProblem(name) == NameProblem::None) names.push_back(name);
     return names;
 }
 
 Error PlayerSets::outOfSight() const {
-    if (folder_.empty()) return {};
-    Result<Folder> sets = openSets(folder_, false);
-    if (!sets.ok()) return sets.error.code == ErrorCode::FolderMissing ? Error{} : sets.error;
-    const auto names = sets.value.list();
-    return names.ok() ? Error{} : names.error;
+    const Error e = entries().error;
+    return e.code == ErrorCode::FolderMissing ? Error{} : e;
 }
 
 std::vector<ChannelSet> PlayerSets::read() const {

@@ -90,6 +90,7 @@ class PlayerSets {
     SetOutcome remove(const std::string& name);
 
   private:
+    Result<std::vector<std::string>> entries() const;
     std::filesystem::path folder_;
 };
 
