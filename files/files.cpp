@@ -2,6 +2,7 @@
 #include "files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <optional>
 #include <random>
@@ -391,10 +392,13 @@ namespace {
 
 Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
     if (folder.info(name).kind != EntryKind::Folder) return removeFile(folder, name);
+    const platform::Place at{folder.handle(), folder.path()};
+    platform::letGo(at, std::string(name));
     Result<Folder> inside = folder.child(name);
     if (!inside.ok()) return inside.error;
-    if (depth > 64 || platform::isMountRoot({inside.value.handle(), inside.value.path()}))
-        return failure(ErrorCode::Other, 0, utf8Text(inside.value.path()));
+    if (depth > 64) return failure(ErrorCode::PathTooLong, 0, utf8Text(inside.value.path()));
+    if (platform::isMountRoot({inside.value.handle(), inside.value.path()}))  // as rm says
+        return failure(ErrorCode::Other, EBUSY, utf8Text(inside.value.path()));
     const auto names = inside.value.list();
     if (!names.ok()) return names.error;
     Error first;  // what can go goes all the same
@@ -403,7 +407,6 @@ Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
             first = e;
     if (!first.ok()) return first;
     beforeDiskChange();
-    const platform::Place at{folder.handle(), folder.path()};
     const Error e = platform::removeFolder(at, std::string(name));
     folder.forgetListing();
     return e;

@@ -59,6 +59,9 @@ bool renameAtomically(Place at, const std::string& from, Place into, const std::
 Error removeEntry(Place at, const std::string& name);
 // Removes an empty folder.
 Error removeFolder(Place at, const std::string& name);
+// Lets what is inside a folder about to be removed go: a folder its owner made read-only
+// (as copies from a disc are) gets its owner's rights back. Never through a link.
+void letGo(Place at, const std::string& name);
 // Whether another file system, or another part of one, is mounted on this open folder.
 bool isMountRoot(Place folder);
 // Makes the folder's changes (names made, renamed, removed) reach the disk.

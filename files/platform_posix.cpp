@@ -331,6 +331,14 @@ Error removeFolder(Place at, const std::string& name) {
     return {};
 }
 
+void letGo(Place at, const std::string& name) {
+    struct stat st;
+    const int folder = static_cast<int>(at.folder);
+    if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode) &&
+        (st.st_mode & S_IRWXU) != S_IRWXU)
+        ::fchmodat(folder, name.c_str(), (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+}
+
 bool isMountRoot(Place folder) {
     struct statx about;
     return ::statx(static_cast<int>(folder.folder), "", AT_EMPTY_PATH, STATX_BASIC_STATS, &about) ==

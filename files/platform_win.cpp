@@ -328,6 +328,14 @@ Error removeFolder(Place at, const std::string& name) {
     return {};
 }
 
+void letGo(Place at, const std::string& name) {
+    const fs::path path = entry(at, name);
+    const DWORD a = GetFileAttributesW(wide(path).c_str());
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) &&
+        !(a & FILE_ATTRIBUTE_REPARSE_POINT) && (a & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(wide(path).c_str(), a & ~DWORD(FILE_ATTRIBUTE_READONLY));
+}
+
 // A mount point is a reparse point here, which is never gone through.
 bool isMountRoot(Place) {
     return false;

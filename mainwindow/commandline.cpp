@@ -145,7 +145,7 @@ QStringList keysOf(const Catalogue& catalogue) {
 
 int report(const SetOutcome& outcome, const QString& source) {
     const QString text = Reports::setOutcome(outcome, source);
-    outcome.ok() ? say(stdout, text) : complain(text);
+    outcome.ok() && outcome.error.ok() ? say(stdout, text) : complain(text);  // or a warning
     return outcome.ok() ? kDone : kNotDone;
 }
 

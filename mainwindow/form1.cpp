@@ -264,8 +264,9 @@ void Form1::mnuRemoveSet_Click() {
                       .arg(name)))
         return;
     const SetOutcome removed = playerSets_.remove(toStd(name));
-    messageBox(this, title, Reports::setOutcome(removed, {}),
-               removed.ok() ? QMessageBox::Information : QMessageBox::Warning);
+    messageBox(
+        this, title, Reports::setOutcome(removed, {}),
+        removed.ok() && removed.error.ok() ? QMessageBox::Information : QMessageBox::Warning);
     fillChannelList();
 }
 

@@ -408,12 +408,19 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                            nullptr, o.passedOver);
             return text;
         }
-        case W::Removed:
-            return tr("The channel set %1 was removed.").arg(name) +
-                   (o.replacesShipped
-                        ? QLatin1Char(' ') +
-                              tr("The %1 set that came with KESTRO is back.").arg(name)
-                        : QString());
+        case W::Removed: {
+            QString text = tr("The channel set %1 was removed.").arg(name);
+            if (o.replacesShipped)
+                text +=
+                    QLatin1Char(' ') + tr("The %1 set that came with KESTRO is back.").arg(name);
+            if (!o.error.ok())
+                text += QLatin1Char(' ') +
+                        tr("Some of what it held could not be deleted (%1) and is left in "
+                           "\"%2\"; KESTRO tries again to delete it the next time you add or "
+                           "remove a set.")
+                            .arg(describe(o.error), toQString(o.leftover));
+            return text;
+        }
         case W::BadName:
             return nameProblem(o.nameProblem);
         case W::NameTaken:

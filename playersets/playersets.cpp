@@ -259,7 +259,10 @@ SetOutcome PlayerSets::remove(const std::string& name) {
         result.error = e;
         return result;
     }
-    removeTree(sets.folder, gone);
+    if (Error e = removeTree(sets.folder, gone); !e.ok()) {
+        result.error = e;
+        result.leftover = utf8Text(sets.folder.path() / gone);
+    }
     result.replacesShipped = isShipped(name);
     return result;
 }

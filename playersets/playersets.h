@@ -54,10 +54,11 @@ struct SetOutcome {
     std::string name;
     NameProblem nameProblem = NameProblem::None;
     SourceProblem source;
-    Error error;
+    Error error;                // removed: what could not be deleted of what is left in `leftover`
     std::vector<size_t> files;  // added: the slots of the set's files, the preview's too
     int passedOver = 0;
     bool replacesShipped = false;  // named like one of the seven
+    std::string leftover;          // tried again at the next change to the sets
     bool ok() const { return what == What::Added || what == What::Removed; }
 };
 

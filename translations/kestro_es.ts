@@ -632,6 +632,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>El paquete %1 que viene con KESTRO vuelve a estar disponible.</translation>
     </message>
     <message>
+        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Parte de lo que contenía no se pudo borrar (%1) y queda en &quot;%2&quot;; KESTRO vuelve a intentar borrarlo la próxima vez que añada o elimine un paquete.</translation>
+    </message>
+    <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
         <translation>Ya tiene un paquete de canal llamado %1. Elimínelo primero o dé otro nombre a este.</translation>
     </message>

@@ -633,6 +633,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Przywrócono zestaw %1 dostarczony z KESTRO.</translation>
     </message>
     <message>
+        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Części jego zawartości nie udało się usunąć (%1) i pozostaje ona w &quot;%2&quot;; KESTRO spróbuje ją usunąć ponownie przy następnym dodaniu lub usunięciu zestawu.</translation>
+    </message>
+    <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
         <translation>Masz już zestaw kanału o nazwie %1. Najpierw go usuń albo nadaj temu inną nazwę.</translation>
     </message>

@@ -632,6 +632,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O pacote %1 que vem com o KESTRO está de volta.</translation>
     </message>
     <message>
+        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Parte do que continha não pôde ser apagada (%1) e fica em &quot;%2&quot;; o KESTRO tenta apagá-la de novo da próxima vez que adicionar ou remover um conjunto.</translation>
+    </message>
+    <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
         <translation>Já tem um pacote de canal chamado %1. Remova-o primeiro ou dê outro nome a este.</translation>
     </message>

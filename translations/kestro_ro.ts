@@ -633,6 +633,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Pachetul %1 care vine cu KESTRO este din nou în uz.</translation>
     </message>
     <message>
+        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>O parte din ce conținea nu a putut fi ștearsă (%1) și rămâne în &quot;%2&quot;; KESTRO încearcă din nou să o șteargă data viitoare când adăugați sau eliminați un set.</translation>
+    </message>
+    <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
         <translation>Aveți deja un pachet de canal numit %1. Eliminați-l mai întâi sau dați-i acestuia alt nume.</translation>
     </message>

@@ -633,6 +633,10 @@ The files that channel installs added are removed.</source>
         <translation>Набор %1, поставляемый с KESTRO, снова на месте.</translation>
     </message>
     <message>
+        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Часть его содержимого не удалось удалить (%1), она осталась в &quot;%2&quot;; KESTRO попробует удалить её снова, когда вы в следующий раз добавите или удалите набор.</translation>
+    </message>
+    <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
         <translation>У вас уже есть набор канала с именем %1. Сначала удалите его или дайте этому другое имя.</translation>
     </message>
