@@ -71,7 +71,10 @@ bool Searcher::firstVisit(const Folder& folder) {
 }
 
 void Searcher::skip(const fs::path& path, std::string_view why) {
-    report_.skipped.push_back(shown(path) + ": " + std::string(why));
+    // A place reached twice (a library in two lists) is named once, as found places are.
+    std::string text = shown(path) + ": " + std::string(why);
+    if (std::ranges::find(report_.skipped, text) == report_.skipped.end())
+        report_.skipped.push_back(std::move(text));
 }
 
 std::string Searcher::shown(const fs::path& path) const {
