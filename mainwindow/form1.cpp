@@ -227,11 +227,10 @@ void Form1::addSet(AddSetDialog& dialog) {
     QThread* worker = QThread::create([&] {
         outcome = playerSets_.add(path, name, [&](std::uint64_t) { return !stop.load(); });
     });
-    connect(&reading, &QProgressDialog::canceled, this, [&] { stop = true; });
     connect(worker, &QThread::finished, &reading, [&] { reading.done(QDialog::Accepted); });
     worker->start();
-    runModal(reading);
-    stop = stop || reading.wasCanceled();
+    runModal(reading);  // Cancel closes it too
+    stop = reading.wasCanceled();
     worker->wait();
     delete worker;
     messageBox(this, dialog.windowTitle(), Reports::setOutcome(outcome, source),
