@@ -241,10 +241,12 @@ class TestGameFolder : public QObject {
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(buttons);
         QCOMPARE(list->topLevelItemCount(), found.size());
-        for (int row = 0; row < found.size(); ++row) {
-            QCOMPARE(list->topLevelItem(row)->text(1).endsWith(QStringLiteral("(in use)")),
+        for (int row = 0; row < found.size(); ++row) {  // the one in use said so, in bold
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            QCOMPARE(item->text(1).endsWith(QStringLiteral("(in use)")) && item->font(0).bold() &&
+                         item->font(1).bold(),
                      row == marked);
-            QCOMPARE(list->topLevelItem(row)->toolTip(0), list->topLevelItem(row)->text(0));
+            QCOMPARE(item->toolTip(0), item->text(0));
         }
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
         buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
