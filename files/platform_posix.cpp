@@ -332,11 +332,15 @@ Error removeFolder(Place at, const std::string& name) {
 }
 
 void letGo(Place at, const std::string& name) {
-    struct stat st;
+    struct statx about;  // a folder mounted there is another's, whatever its rights
     const int folder = static_cast<int>(at.folder);
-    if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode) &&
-        (st.st_mode & S_IRWXU) != S_IRWXU)
-        ::fchmodat(folder, name.c_str(), (st.st_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    if (::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_MODE, &about) == 0 &&
+        S_ISDIR(about.stx_mode) && (about.stx_mode & S_IRWXU) != S_IRWXU &&
+        (about.stx_attributes & about.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) == 0) {
+        // Should this fail, the removal that follows says why.
+        [[maybe_unused]] const int changed = ::fchmodat(
+            folder, name.c_str(), (about.stx_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+    }
 }
 
 bool isMountRoot(Place folder) {

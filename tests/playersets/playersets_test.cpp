@@ -153,10 +153,11 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
 }
 
 // Another folder mounted inside a set, or where an add cut short left its own (as root, or
-// a namespace, can): a removal and the tidy-up go around it, and what it holds stays.
+// a namespace, can): a removal and the tidy-up go around it, and say so; what it holds stays.
 TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
     const fs::path elsewhere = tmp_.path() / "elsewhere";
     writeFile(elsewhere / "keep.txt", "not the sets'");
+    fs::permissions(elsewhere, fs::perms(0555));  // and its rights are its own
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     for (const char* at : {"MY TV/sub", ".adding-1"}) fs::create_directories(setsDir() / at);
     const pid_t child = ::fork();
@@ -181,6 +182,7 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
     if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readFile(elsewhere / "keep.txt"), "not the sets'");
+    EXPECT_EQ(fs::status(elsewhere).permissions(), fs::perms(0555));
     EXPECT_EQ(PlayerSets(setsDir()).remove("MY TV").what, What::NoSuchSet);  // and tidies
     EXPECT_TRUE(sets().empty());
 }
