@@ -70,7 +70,9 @@ void buildChannelsFrame(QWidget* client, Form1Ui& ui) {
     ui.ListView1->setAccessibleName(Texts::tr("Channels"));
     QPalette listColours = ui.ListView1->palette();
     listColours.setColor(QPalette::Base, Qt::white);
-    listColours.setColor(QPalette::Text, client->palette().color(QPalette::WindowText));
+    // In the window-text colour, unless a dark theme makes that light: unreadable on white.
+    const QColor text = client->palette().color(QPalette::WindowText);
+    listColours.setColor(QPalette::Text, text.lightnessF() > 0.5 ? QColor(Qt::black) : text);
     ui.ListView1->setPalette(listColours);
     box(Frame1, "Frame10", twipsRect(105, 4200, 1275, 120));
     ui.Label5 = place(new QLabel(QStringLiteral("Label5"), Frame1), "Label5",

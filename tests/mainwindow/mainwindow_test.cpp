@@ -159,6 +159,21 @@ class TestMainWindow : public QObject {
         QVERIFY(w.answers.boxes.isEmpty());
     }
 
+    // The list is white, as the layout has it, and its text stays readable in a dark theme.
+    void theListIsReadableInAnyTheme() {
+        const QPalette saved = QApplication::palette();
+        for (const auto& [theme, shown] :
+             {std::pair{Qt::darkBlue, Qt::darkBlue}, {Qt::white, Qt::black}}) {
+            QPalette colours = saved;
+            for (const auto role : {QPalette::WindowText, QPalette::Text})
+                colours.setColor(role, theme);
+            QApplication::setPalette(colours);
+            Window w;
+            QCOMPARE(w.list()->palette().color(QPalette::Text), QColor(shown));
+        }
+        QApplication::setPalette(saved);
+    }
+
     void badPreviewNeverCrashesOrShowsAnotherPicture_data() {
         QTest::addColumn<QByteArray>("contents");  // "" missing, "<pipe>" a pipe, "<link>" a link
         QTest::addColumn<bool>("showsPicture");
