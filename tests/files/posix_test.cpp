@@ -3,6 +3,7 @@
 // through the Wine prefix, links, pipes, file modes, and system calls that fail.
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,6 +75,17 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_TRUE(removeTree(folder, "tree").ok());
     EXPECT_FALSE(fs::exists(tmp.path() / "tree"));
     EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
+    // Folders made read-only (as copies from a disc are) go too, as a player: root they
+    // would not stop.
+    writeFile(tmp.path() / "disc/sub/file", "from a disc");
+    for (const char* p : {"", "disc", "disc/sub", "disc/sub/file"})
+        EXPECT_TRUE(::geteuid() != 0 || ::lchown((tmp.path() / p).c_str(), 65534, 65534) == 0);
+    fs::permissions(tmp.path() / "disc/sub", fs::perms::none);
+    fs::permissions(tmp.path() / "disc", fs::perms(0555));
+    if (::geteuid() == 0) ::setfsuid(65534);
+    EXPECT_TRUE(removeTree(folder, "disc").ok());
+    if (::geteuid() == 0) ::setfsuid(0);
+    EXPECT_FALSE(fs::exists(tmp.path() / "disc"));
 }
 
 // A new version of a file goes in whole or not at all, keeps the mode asked for, and a

@@ -5,7 +5,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include "playersets.h"
 #include "scratch.h"
@@ -185,28 +184,6 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
     EXPECT_EQ(fs::status(elsewhere).permissions(), fs::perms(0555));
     EXPECT_EQ(PlayerSets(setsDir()).remove("MY TV").what, What::NoSuchSet);  // and tidies
     EXPECT_TRUE(sets().empty());
-}
-
-// Folders of a set made read-only, as a copy from a disc has them, go with the set.
-TEST_F(PlayerSetsTest, ARemovalTakesFoldersMadeReadOnly) {
-    ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
-    writeFile(setsDir() / "MY TV/disc/sub/notes.txt", "from the disc");
-    const pid_t child = ::fork();
-    if (child == 0) {  // as a player, whom read-only folders stop, unlike root
-        fs::permissions(tmp_.path(), fs::perms::others_exec, fs::perm_options::add);
-        for (const auto& e : fs::recursive_directory_iterator(setsDir()))
-            if (::lchown(e.path().c_str(), 65534, 65534) != 0) ::_exit(2);
-        if (::chown(setsDir().c_str(), 65534, 65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
-        for (const auto& [folder, mode] :
-             {std::pair{"MY TV/disc/sub", 0}, {"MY TV/disc", 0555}, {"MY TV", 0555}})
-            ::chmod((setsDir() / folder).c_str(), mode);
-        const SetOutcome removed = PlayerSets(setsDir()).remove("MY TV");
-        ::_exit(removed.ok() && removed.error.ok() && sets().empty() ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no other user here";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 // A folder that cannot be read whole, or a game file of no bytes, is refused and named.
