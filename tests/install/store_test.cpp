@@ -33,7 +33,7 @@ enum Kind {
     RestoreStep,  // R: likewise
     GameWrites,   // W: the game (a patch, a repair) or the player writes its own file
     GameDeletes,  // D: ... or deletes it
-    PlayersSet,   // P: the player adds, replaces or removes a set of their own
+    PlayersSet,   // P: the player adds, replaces or removes a set of their own; likewise
     StateLost,    // S: the player deletes state.txt, as README says they may
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
     Links,        // L: a link where one of the program's folders belongs
@@ -143,13 +143,17 @@ class ModelCheck : public Install {
         return text;
     }
 
-    // Runs the program as a step does, refused or not; whether it was refused.
-    bool runProgram(const Step& s, const std::string& key) {
+    // Runs the program as a step does (or `program`), refused or not; whether it was refused.
+    bool runProgram(const Step& s, const std::string& key,
+                    const std::function<void()>& program = nullptr) {
         seen_.reports.clear();
         changesLeft = s.crash;
         try {
-            s.kind == RestoreStep || (s.kind != InstallStep && s.arg % 2) ? restore()
-                                                                          : install(key);
+            if (program)
+                program();
+            else
+                s.kind == RestoreStep || (s.kind != InstallStep && s.arg % 2) ? restore()
+                                                                              : install(key);
         } catch (const Crash&) {
             changesLeft = -1;
         }
@@ -242,9 +246,11 @@ class ModelCheck : public Install {
                 model.own[slot].reset();
                 model.lost[slot] = model.sameAsOurs[slot] = false;
                 break;
-            case PlayersSet: {  // in FOX's place or beside the seven; from anywhere
-                const fs::path own = setsDir() / (s.arg % 2 ? "FOX" : "MINE");
-                fs::remove_all(own);
+            case PlayersSet: {  // added, in FOX's place or beside the seven, or removed
+                const std::string name = s.arg % 2 ? "FOX" : "MINE";
+                const fs::path pack = tmp_.path() / "pack", own = setsDir() / name;
+                fs::remove_all(pack);
+                std::optional<size_t> emptied;
                 for (size_t i = 0; i < 4 && random() % 4; ++i) {
                     const size_t at = (slot + i) % 4;
                     std::string text = "a set of the player's, " + std::to_string(++version);
@@ -258,12 +264,24 @@ class ModelCheck : public Install {
                                 text = *std::next(earlier.begin(),
                                                   static_cast<long>(random() % earlier.size()));
                             break;
-                        case 2:  // a broken pack: an empty file, left out
-                            text.clear();
+                        case 2:  // a file emptied by hand once added: left out
+                            emptied = at;
                     }
-                    writeFile(own / kSetFileNames[at], text);
+                    writeFile(pack / kSetFileNames[at], text);
                     model.setFiles.insert(text);
                 }
+                const auto before = snapshot(own);
+                runProgram(s, name, [&] {
+                    PlayerSets sets(setsDir());
+                    sets.remove(name);
+                    if (fs::exists(pack)) sets.add(pack, name);
+                });
+                const auto now = snapshot(own);  // all or nothing, and nothing left once done
+                for (const auto& [entry, text] : snapshot(setsDir()))
+                    if ((!now.empty() && now != before && now != snapshot(pack)) ||
+                        (!crashedLast && entry.starts_with(".") && entry != ".lock"))
+                        return "a set of the player's was left half changed: " + entry;
+                if (emptied && fs::exists(own)) writeFile(own / kSetFileNames[*emptied], "");
                 break;
             }
             case StateLost:
@@ -421,7 +439,8 @@ class ModelCheck : public Install {
             static const std::string_view kinds = "IIIIIIIRRRRWWWWDDPPSCCLLMMFFFKK";
             s.kind = static_cast<Kind>(kLetters.find(kinds[random() % kinds.size()]));
             s.arg = static_cast<int>(random() % 10);
-            const bool program = s.kind == InstallStep || s.kind == RestoreStep;
+            const bool program =
+                s.kind == InstallStep || s.kind == RestoreStep || s.kind == PlayersSet;
             s.crash = (program && random() % 3 == 0) || runsMeanwhile(s.kind)
                           ? 1 + static_cast<int>(random() % 14)
                           : 0;
