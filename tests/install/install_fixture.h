@@ -23,15 +23,13 @@ class Recorder : public InstallObserver {
     // What is left as it was, or refused, always says why.
     void fileDone(const FileOutcome& outcome) override {
         using enum FileOutcome::Kind;
-        if (outcome.kind == NotReplaced || outcome.kind == NotRestored) {
-            EXPECT_FALSE(outcome.error.ok()) << outcome.shown;
-        }
+        EXPECT_TRUE((outcome.kind != NotReplaced && outcome.kind != NotRestored) ||
+                    !outcome.error.ok())
+            << outcome.shown;
         files.push_back(outcome);
     }
     void finished(const Report& report) override {
-        if (report.kind == Report::Kind::Refused) {
-            EXPECT_FALSE(report.refusal.ok());
-        }
+        EXPECT_TRUE(report.kind != Report::Kind::Refused || !report.refusal.ok());
         reports.push_back(report);
     }
     bool confirmRestore(const std::string&) override { return answer; }

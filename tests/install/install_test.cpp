@@ -36,9 +36,7 @@ TEST(Catalogue, EveryEntryIsWhole) {
         EXPECT_EQ(set.preview.followLinks, !set.playersOwn);
         for (const ChannelSet::File& file : set.files)
             EXPECT_EQ(file.source.followLinks, !set.playersOwn);
-        if (!set.givesNothing()) {
-            EXPECT_EQ(set.files.back().progress, 99.0f) << set.key;
-        }
+        EXPECT_TRUE(set.givesNothing() || set.files.back().progress == 99.0f) << set.key;
     }
     for (const char* text : {"fox", " FOX", ""}) EXPECT_EQ(catalogue.find(text), nullptr) << text;
 }

@@ -114,12 +114,11 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");
 }
 
-// A set's name is its own; what an add cut short left is tidied, links in the sets
-// folder are never followed, a set with no game file (a link in its place too) is still
-// listed and can be removed, and a full disk or a stopped add leaves nothing half-written.
+// A set's name is its own; links in the sets folder are never followed, a set with no game
+// file (a link in its place too) is still listed and can be removed, and a full disk or a
+// stopped add leaves nothing half-written.
 TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     PlayerSets sets(setsDir());
-    writeFile(setsDir() / ".adding-1" / "misc8.fsh", "8");
     writeFile(setsDir() / "EMPTY/readme.txt", "no set file here");
     fs::create_directory_symlink(kArchives / "Pack/DATA/POPUPS", setsDir() / "VIA LINK");
     {
