@@ -261,6 +261,13 @@ Result<Folder> Store::keptFolder(size_t slot, bool create) {
     return folder;
 }
 
+// A folder below the game folder the way the player's system writes it.
+std::string Store::shownBelow(const std::string& gamePath) const {
+    std::string onDisk = gamePath.substr(1);
+    std::replace(onDisk.begin(), onDisk.end(), '\\', '/');
+    return game_.show(gamePath, onDisk);
+}
+
 std::string Store::shownGameFile(size_t slot, const Folder& folder, const std::string& name) const {
     const std::string onDisk =
         utf8Text(data_->path().filename()) + "/" + utf8Text(folder.path().filename()) + "/" + name;
@@ -471,7 +478,7 @@ Error Store::open(bool create) {
             return failure(ErrorCode::Damaged);
         }
         if (store.error.code == ErrorCode::Link)
-            store.error.subject = "\\" + std::string(kStoreFolder);
+            store.error.subject = shownBelow("\\" + std::string(kStoreFolder));
         return store.error;
     }
     store_ = store.value;
@@ -481,8 +488,9 @@ Error Store::open(bool create) {
         if (Result<Folder> f = keptFolder(slot, false);
             !f.ok() && f.error.code != ErrorCode::FolderMissing) {
             if (f.error.code == ErrorCode::Link)
-                f.error.subject = "\\" + std::string(kStoreFolder) + "\\DATA" +
-                                  (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
+                f.error.subject =
+                    shownBelow("\\" + std::string(kStoreFolder) + "\\DATA" +
+                               (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : ""));
             return f.error;
         }
     }
@@ -546,7 +554,7 @@ Error Store::makeDataFolders() {
         if (folder.ok()) continue;
         if (folder.error.code == ErrorCode::Link) {
             folder.error.subject =
-                data_ ? "\\DATA\\" + std::string(kGameFiles[slot].folder) : "\\DATA";
+                shownBelow(data_ ? "\\DATA\\" + std::string(kGameFiles[slot].folder) : "\\DATA");
             return folder.error;
         }
         // Any other failure is the file's to report: it cannot be written there.

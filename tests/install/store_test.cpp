@@ -586,6 +586,9 @@ TEST_P(Breaches, AreMended) {
         EXPECT_FALSE(std::regex_match(name, temporary)) << name;
     EXPECT_EQ(lastReport().kind, GetParam().last);
     EXPECT_EQ(lastReport().damage.what, GetParam().damage);
+    // A folder in the way is named the way the game folder was given.
+    EXPECT_EQ(lastReport().refusal.subject.find(game_.starts_with('/') ? '\\' : '/'),
+              std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),
