@@ -332,15 +332,23 @@ Error removeFolder(Place at, const std::string& name) {
 }
 
 void letGo(Place at, const std::string& name) {
-    struct statx about;  // a folder mounted there is another's, whatever its rights
-    const int folder = static_cast<int>(at.folder);
-    if (::statx(folder, name.c_str(), AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_MODE, &about) == 0 &&
-        S_ISDIR(about.stx_mode) && (about.stx_mode & S_IRWXU) != S_IRWXU &&
+    // Held open, so what is changed is what was looked at, whatever is put in its place:
+    // never a link, a file or a folder mounted there, which is another's whatever its rights.
+    const int fd = ::openat(static_cast<int>(at.folder), name.c_str(),
+                            O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct statx about;
+    if (::statx(fd, "", AT_EMPTY_PATH, STATX_TYPE | STATX_MODE, &about) == 0 &&
+        (about.stx_mode & S_IRWXU) != S_IRWXU &&
         (about.stx_attributes & about.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) == 0) {
-        // Should this fail, the removal that follows says why.
-        [[maybe_unused]] const int changed = ::fchmodat(
-            folder, name.c_str(), (about.stx_mode & 07777) | S_IRWXU, AT_SYMLINK_NOFOLLOW);
+        // Should this fail, the removal that follows says why. fchmodat2 (452 everywhere)
+        // came with Linux 6.6; before it, the handle's name in /proc.
+        const mode_t mode = (about.stx_mode & 07777) | S_IRWXU;
+        [[maybe_unused]] const bool changed =
+            ::syscall(452, fd, "", mode, AT_EMPTY_PATH) == 0 ||
+            ::chmod(("/proc/self/fd/" + std::to_string(fd)).c_str(), mode) == 0;
     }
+    ::close(fd);
 }
 
 bool isMountRoot(Place folder) {
