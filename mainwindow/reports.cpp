@@ -2,6 +2,7 @@
 #include "reports.h"
 
 #include <QStringList>
+#include <cerrno>
 
 namespace kestro {
 namespace {
@@ -382,6 +383,19 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
 
 namespace {
 
+// What stopped a removal, with the entry in the way.
+QString removalProblem(const Error& e) {
+    const QString subject = toQString(e.subject);
+    if (e.code == ErrorCode::InUse || (e.code == ErrorCode::Other && e.system == EBUSY))
+        return Reports::tr("%1 is in use, or another disk or folder is mounted there").arg(subject);
+    if (e.code == ErrorCode::PathTooLong)
+        return Reports::tr("%1 lies more than 64 folders deep").arg(subject);
+    if (e.code == ErrorCode::AlreadyExists)
+        return Reports::tr("something was put in %1 meanwhile").arg(subject);
+    const QString why = Reports::describe(e);
+    return subject.isEmpty() || why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
+}
+
 QString setsFolderUnusable(const Error& error) {
     return Reports::tr("The folder for your channel sets cannot be used: %1.")
         .arg(Reports::describe(error));
@@ -415,10 +429,10 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                     QLatin1Char(' ') + tr("The %1 set that came with KESTRO is back.").arg(name);
             if (!o.error.ok())
                 text += QLatin1Char(' ') +
-                        tr("Some of what it held could not be deleted (%1) and is left in "
-                           "\"%2\"; KESTRO tries again to delete it the next time you add or "
-                           "remove a set.")
-                            .arg(describe(o.error), toQString(o.leftover));
+                        tr("Some of what your set held could not be deleted: %1. It is left in "
+                           "\"%2\", and KESTRO tries again to delete it the next time you add "
+                           "or remove a set.")
+                            .arg(removalProblem(o.error), toQString(o.leftover));
             return text;
         }
         case W::BadName:
@@ -431,8 +445,8 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
             return tr("You have no channel set named %1.").arg(name);
         case W::NoGameFiles:
             return tr("\"%1\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
-                      "popups.abg "
-                      "or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.")
+                      "popups.abg or popups.big, anywhere in it (in a folder, at most five "
+                      "folders down).")
                        .arg(source) +
                    (o.passedOver
                         ? QLatin1Char(' ') + tr("Some entries of that name were passed over: "
@@ -448,6 +462,8 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
         case W::WriteFailed:
             return tr("The channel set %1 cannot be written into your channel sets: %2.")
                 .arg(name, describe(o.error));
+        case W::RemoveFailed:
+            return tr("The channel set %1 cannot be removed: %2.").arg(name, describe(o.error));
     }
     return {};
 }

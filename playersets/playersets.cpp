@@ -255,7 +255,7 @@ SetOutcome PlayerSets::remove(const std::string& name) {
     // inside, is tried again next time.
     const std::string gone = std::string(kRemoving) + randomSuffix();
     if (Error e = moveFile(sets.folder, name, sets.folder, gone); !e.ok()) {
-        result.what = What::WriteFailed;
+        result.what = What::RemoveFailed;
         result.error = e;
         return result;
     }

@@ -49,6 +49,7 @@ struct SetOutcome {
         SetsFolder,     // the sets folder cannot be used: error
         Busy,           // another copy of the program is adding or removing a set
         WriteFailed,    // error
+        RemoveFailed,   // error
     };
     What what = What::Added;
     std::string name;

@@ -632,8 +632,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>El paquete %1 que viene con KESTRO vuelve a estar disponible.</translation>
     </message>
     <message>
-        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Parte de lo que contenía no se pudo borrar (%1) y queda en &quot;%2&quot;; KESTRO vuelve a intentar borrarlo la próxima vez que añada o elimine un paquete.</translation>
+        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Parte de lo que contenía su paquete no se pudo borrar: %1. Queda en &quot;%2&quot;, y KESTRO vuelve a intentar borrarlo la próxima vez que añada o elimine un paquete.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
@@ -644,8 +644,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>No tiene ningún paquete de canal llamado %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
-        <translation>&quot;%1&quot; no contiene ninguno de los archivos de canal del juego: Misc16.fsh, misc8.fsh, popups.abg o popups.big, ni en su nivel superior ni en DATA/ENVIRO y DATA/POPUPS.</translation>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, anywhere in it (in a folder, at most five folders down).</source>
+        <translation>&quot;%1&quot; no contiene ninguno de los archivos de canal del juego: Misc16.fsh, misc8.fsh, popups.abg o popups.big, en ningún lugar (en una carpeta, como mucho cinco carpetas más abajo).</translation>
     </message>
     <message>
         <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
@@ -656,12 +656,28 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>No se puede usar la carpeta de sus paquetes de canal: %1.</translation>
     </message>
     <message>
+        <source>%1 is in use, or another disk or folder is mounted there</source>
+        <translation>%1 está en uso, u otro disco o carpeta está montado ahí</translation>
+    </message>
+    <message>
+        <source>%1 lies more than 64 folders deep</source>
+        <translation>%1 está a más de 64 carpetas de profundidad</translation>
+    </message>
+    <message>
+        <source>something was put in %1 meanwhile</source>
+        <translation>se añadió algo a %1 mientras tanto</translation>
+    </message>
+    <message>
         <source>KESTRO is adding or removing a channel set already.</source>
         <translation>KESTRO ya está añadiendo o eliminando un paquete de canal.</translation>
     </message>
     <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>No se puede escribir el paquete de canal %1 entre sus paquetes de canal: %2.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be removed: %2.</source>
+        <translation>No se puede eliminar el paquete de canal %1: %2.</translation>
     </message>
     <message>
         <source>its state file was cut short or changed by hand</source>

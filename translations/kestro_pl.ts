@@ -633,8 +633,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Przywrócono zestaw %1 dostarczony z KESTRO.</translation>
     </message>
     <message>
-        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Części jego zawartości nie udało się usunąć (%1) i pozostaje ona w &quot;%2&quot;; KESTRO spróbuje ją usunąć ponownie przy następnym dodaniu lub usunięciu zestawu.</translation>
+        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Części zawartości twojego zestawu nie udało się usunąć: %1. Pozostaje ona w &quot;%2&quot;, a KESTRO spróbuje ją usunąć ponownie przy następnym dodaniu lub usunięciu zestawu.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
@@ -645,8 +645,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Nie masz zestawu kanału o nazwie %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
-        <translation>&quot;%1&quot; nie zawiera żadnego z plików kanału gry: Misc16.fsh, misc8.fsh, popups.abg ani popups.big, ani na najwyższym poziomie, ani w DATA/ENVIRO i DATA/POPUPS.</translation>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, anywhere in it (in a folder, at most five folders down).</source>
+        <translation>&quot;%1&quot; nie zawiera żadnego z plików kanału gry: Misc16.fsh, misc8.fsh, popups.abg ani popups.big, w żadnym miejscu (w folderze najwyżej pięć folderów w głąb).</translation>
     </message>
     <message>
         <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
@@ -657,12 +657,28 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Nie można użyć folderu na twoje zestawy kanałów: %1.</translation>
     </message>
     <message>
+        <source>%1 is in use, or another disk or folder is mounted there</source>
+        <translation>%1 jest w użyciu albo zamontowano tam inny dysk lub folder</translation>
+    </message>
+    <message>
+        <source>%1 lies more than 64 folders deep</source>
+        <translation>%1 leży głębiej niż 64 foldery</translation>
+    </message>
+    <message>
+        <source>something was put in %1 meanwhile</source>
+        <translation>w międzyczasie coś dodano do %1</translation>
+    </message>
+    <message>
         <source>KESTRO is adding or removing a channel set already.</source>
         <translation>KESTRO już dodaje lub usuwa zestaw kanału.</translation>
     </message>
     <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Nie można zapisać zestawu kanału %1 wśród twoich zestawów kanałów: %2.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be removed: %2.</source>
+        <translation>Nie można usunąć zestawu kanału %1: %2.</translation>
     </message>
     <message>
         <source>its state file was cut short or changed by hand</source>

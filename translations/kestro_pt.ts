@@ -632,8 +632,8 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O pacote %1 que vem com o KESTRO está de volta.</translation>
     </message>
     <message>
-        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Parte do que continha não pôde ser apagada (%1) e fica em &quot;%2&quot;; o KESTRO tenta apagá-la de novo da próxima vez que adicionar ou remover um conjunto.</translation>
+        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Parte do que o seu conjunto continha não pôde ser apagada: %1. Fica em &quot;%2&quot;, e o KESTRO tenta apagá-la de novo da próxima vez que adicionar ou remover um conjunto.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
@@ -644,8 +644,8 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>Não tem nenhum pacote de canal chamado %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
-        <translation>&quot;%1&quot; não contém nenhum dos ficheiros de canal do jogo: Misc16.fsh, misc8.fsh, popups.abg ou popups.big, nem no nível de topo nem em DATA/ENVIRO e DATA/POPUPS.</translation>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, anywhere in it (in a folder, at most five folders down).</source>
+        <translation>&quot;%1&quot; não contém nenhum dos ficheiros de canal do jogo: Misc16.fsh, misc8.fsh, popups.abg ou popups.big, em lado nenhum (numa pasta, no máximo cinco pastas abaixo).</translation>
     </message>
     <message>
         <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
@@ -656,12 +656,28 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>A pasta dos seus pacotes de canal não pode ser usada: %1.</translation>
     </message>
     <message>
+        <source>%1 is in use, or another disk or folder is mounted there</source>
+        <translation>%1 está em uso, ou outro disco ou pasta está montado aí</translation>
+    </message>
+    <message>
+        <source>%1 lies more than 64 folders deep</source>
+        <translation>%1 está a mais de 64 pastas de profundidade</translation>
+    </message>
+    <message>
+        <source>something was put in %1 meanwhile</source>
+        <translation>foi acrescentado algo a %1 entretanto</translation>
+    </message>
+    <message>
         <source>KESTRO is adding or removing a channel set already.</source>
         <translation>O KESTRO já está a adicionar ou a remover um pacote de canal.</translation>
     </message>
     <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>O pacote de canal %1 não pode ser escrito nos seus pacotes de canal: %2.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be removed: %2.</source>
+        <translation>Não é possível remover o conjunto de canal %1: %2.</translation>
     </message>
     <message>
         <source>its state file was cut short or changed by hand</source>

@@ -633,8 +633,8 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Pachetul %1 care vine cu KESTRO este din nou în uz.</translation>
     </message>
     <message>
-        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>O parte din ce conținea nu a putut fi ștearsă (%1) și rămâne în &quot;%2&quot;; KESTRO încearcă din nou să o șteargă data viitoare când adăugați sau eliminați un set.</translation>
+        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>O parte din ce conținea setul dumneavoastră nu a putut fi ștearsă: %1. Rămâne în &quot;%2&quot;, iar KESTRO încearcă din nou să o șteargă data viitoare când adăugați sau eliminați un set.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
@@ -645,8 +645,8 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Nu aveți niciun pachet de canal numit %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
-        <translation>&quot;%1&quot; nu conține niciunul dintre fișierele de canal ale jocului: Misc16.fsh, misc8.fsh, popups.abg sau popups.big, nici la nivelul de sus, nici în DATA/ENVIRO și DATA/POPUPS.</translation>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, anywhere in it (in a folder, at most five folders down).</source>
+        <translation>&quot;%1&quot; nu conține niciunul dintre fișierele de canal ale jocului: Misc16.fsh, misc8.fsh, popups.abg sau popups.big, nicăieri (într-un dosar, cel mult cinci dosare mai jos).</translation>
     </message>
     <message>
         <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
@@ -657,12 +657,28 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Folderul pentru pachetele de canal proprii nu poate fi folosit: %1.</translation>
     </message>
     <message>
+        <source>%1 is in use, or another disk or folder is mounted there</source>
+        <translation>%1 este în uz, sau acolo este montat alt disc sau dosar</translation>
+    </message>
+    <message>
+        <source>%1 lies more than 64 folders deep</source>
+        <translation>%1 se află la mai mult de 64 de dosare adâncime</translation>
+    </message>
+    <message>
+        <source>something was put in %1 meanwhile</source>
+        <translation>între timp s-a adăugat ceva în %1</translation>
+    </message>
+    <message>
         <source>KESTRO is adding or removing a channel set already.</source>
         <translation>KESTRO adaugă sau elimină deja un pachet de canal.</translation>
     </message>
     <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Pachetul de canal %1 nu poate fi scris printre pachetele de canal proprii: %2.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be removed: %2.</source>
+        <translation>Setul de canal %1 nu poate fi eliminat: %2.</translation>
     </message>
     <message>
         <source>its state file was cut short or changed by hand</source>

@@ -633,8 +633,8 @@ The files that channel installs added are removed.</source>
         <translation>Набор %1, поставляемый с KESTRO, снова на месте.</translation>
     </message>
     <message>
-        <source>Some of what it held could not be deleted (%1) and is left in &quot;%2&quot;; KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Часть его содержимого не удалось удалить (%1), она осталась в &quot;%2&quot;; KESTRO попробует удалить её снова, когда вы в следующий раз добавите или удалите набор.</translation>
+        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Часть содержимого вашего набора не удалось удалить: %1. Она осталась в &quot;%2&quot;, и KESTRO попробует удалить её снова, когда вы в следующий раз добавите или удалите набор.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>
@@ -645,8 +645,8 @@ The files that channel installs added are removed.</source>
         <translation>У вас нет набора канала с именем %1.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, at its top or under DATA/ENVIRO and DATA/POPUPS.</source>
-        <translation>В &quot;%1&quot; нет ни одного файла канала игры (Misc16.fsh, misc8.fsh, popups.abg или popups.big) ни в корне, ни в DATA/ENVIRO и DATA/POPUPS.</translation>
+        <source>&quot;%1&quot; holds none of the game&apos;s channel files: Misc16.fsh, misc8.fsh, popups.abg or popups.big, anywhere in it (in a folder, at most five folders down).</source>
+        <translation>В &quot;%1&quot; нет ни одного файла канала игры (Misc16.fsh, misc8.fsh, popups.abg или popups.big) нигде (в папке — не глубже пяти уровней).</translation>
     </message>
     <message>
         <source>Some entries of that name were passed over: links, devices, encrypted files or paths with &quot;..&quot;.</source>
@@ -657,12 +657,28 @@ The files that channel installs added are removed.</source>
         <translation>Папку для ваших наборов каналов нельзя использовать: %1.</translation>
     </message>
     <message>
+        <source>%1 is in use, or another disk or folder is mounted there</source>
+        <translation>%1 используется, или там смонтирован другой диск или папка</translation>
+    </message>
+    <message>
+        <source>%1 lies more than 64 folders deep</source>
+        <translation>%1 находится глубже 64 уровней папок</translation>
+    </message>
+    <message>
+        <source>something was put in %1 meanwhile</source>
+        <translation>тем временем в %1 что-то добавили</translation>
+    </message>
+    <message>
         <source>KESTRO is adding or removing a channel set already.</source>
         <translation>KESTRO уже добавляет или удаляет набор канала.</translation>
     </message>
     <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Набор канала %1 не удаётся записать к вашим наборам каналов: %2.</translation>
+    </message>
+    <message>
+        <source>The channel set %1 cannot be removed: %2.</source>
+        <translation>Не удалось удалить набор канала %1: %2.</translation>
     </message>
     <message>
         <source>its state file was cut short or changed by hand</source>

@@ -558,7 +558,9 @@ class TestMainWindow : public QObject {
             {window(report(A::Restore, K::Done, {}, {file(O::Removed)})), "Removed (added by channel installs):\n  \\DATA"},
             {window(report(A::Restore, K::NothingToRestore)), "There is nothing to restore"},
             {Reports::setOutcome({SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true, {}}, {}), "with Misc16.fsh, preview.jpg. It takes the place of the FOX set that came with KESTRO. Entries passed over (links, devices, encrypted, or with \"..\" in their path): 2."},
-            {Reports::setOutcome({SetOutcome::What::Removed, "MINE", {}, {}, failure(ErrorCode::PermissionDenied, EACCES, "/s/.removing-1/a"), {}, 0, false, "/s/.removing-1"}, {}), "removed. Some of what it held could not be deleted (permission denied for /s/.removing-1/a) and is left in \"/s/.removing-1\"; KESTRO tries again"},
+            {Reports::setOutcome({SetOutcome::What::Removed, "MINE", {}, {}, failure(ErrorCode::PermissionDenied, EACCES, "/s/.removing-1/a"), {}, 0, false, "/s/.removing-1"}, {}), "removed. Some of what your set held could not be deleted: permission denied for /s/.removing-1/a. It is left in \"/s/.removing-1\", and KESTRO tries again"},
+            {Reports::setOutcome({SetOutcome::What::Removed, "MINE", {}, {}, failure(ErrorCode::Other, EBUSY, "/s/.removing-1/m"), {}, 0, false, "/s/.removing-1"}, {}), "deleted: /s/.removing-1/m is in use, or another disk or folder is mounted there. It is left"},
+            {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse), {}, 0, false, {}}, {}), "The channel set MINE cannot be removed: the file is in use"},
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
         };
