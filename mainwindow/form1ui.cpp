@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <cmath>
 
 #include "channellist.h"
 #include "credits.h"
@@ -70,9 +71,15 @@ void buildChannelsFrame(QWidget* client, Form1Ui& ui) {
     ui.ListView1->setAccessibleName(Texts::tr("Channels"));
     QPalette listColours = ui.ListView1->palette();
     listColours.setColor(QPalette::Base, Qt::white);
-    // In the window-text colour, unless a dark theme makes that light: unreadable on white.
+    // In the window-text colour, unless a dark or high-contrast theme makes that too light to
+    // read on white (a contrast under 4.5 to 1): then in black.
     const QColor text = client->palette().color(QPalette::WindowText);
-    listColours.setColor(QPalette::Text, text.lightnessF() > 0.5 ? QColor(Qt::black) : text);
+    const auto linear = [](float c) {
+        return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f);
+    };
+    const float luminance = 0.2126f * linear(text.redF()) + 0.7152f * linear(text.greenF()) +
+                            0.0722f * linear(text.blueF());
+    listColours.setColor(QPalette::Text, luminance > 0.18f ? QColor(Qt::black) : text);
     ui.ListView1->setPalette(listColours);
     box(Frame1, "Frame10", twipsRect(105, 4200, 1275, 120));
     ui.Label5 = place(new QLabel(QStringLiteral("Label5"), Frame1), "Label5",

@@ -105,8 +105,11 @@ class TestMainWindow : public QObject {
         FontWarmUp fonts;  // may be waited for more than once
         fonts.wait();
         fonts.wait();
-        const QPalette theme = QApplication::palette();  // a dark one, whose text is light
-        QApplication::setPalette(QPalette(Qt::darkGray, Qt::black));
+        const QPalette theme = QApplication::palette();
+        QPalette contrast = theme;  // a high-contrast theme's: pure green, as light as it is dark
+        for (const auto role : {QPalette::WindowText, QPalette::Text})
+            contrast.setColor(role, Qt::green);
+        QApplication::setPalette(contrast);
         Window w;
         QApplication::setPalette(theme);
         // The list white, as the layout has it, its text readable there too.
