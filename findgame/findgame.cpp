@@ -72,7 +72,9 @@ bool Searcher::firstVisit(const Folder& folder) {
 
 void Searcher::skip(const fs::path& path, std::string_view why) {
     // A place reached twice (a library in two lists) is named once, as found places are.
-    std::string text = shown(path) + ": " + std::string(why);
+    fs::path tidy = path.lexically_normal();  // written "lib/" or "//lib" in a list: one place
+    if (!tidy.has_filename() && tidy.has_relative_path()) tidy = tidy.parent_path();
+    std::string text = shown(tidy) + ": " + std::string(why);
     if (std::ranges::find(report_.skipped, text) == report_.skipped.end())
         report_.skipped.push_back(std::move(text));
 }

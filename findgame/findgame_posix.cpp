@@ -230,23 +230,28 @@ class LinuxSearch {
         return 0;
     }
 
+    // A Steam folder once however it is reached (~/.steam/steam leads to another), its list of
+    // libraries read from inside its steamapps, each library once.
     void steam(const fs::path& root) {
-        std::vector<fs::path> libraries{root};
-        if (const auto list = readLibraryList(root / "steamapps/libraryfolders.vdf")) {
-            const std::vector<fs::path> more = steamLibraries(*list);
-            libraries.insert(libraries.end(), more.begin(), more.end());
-        }
-        for (const fs::path& path : libraries) {
-            const Folder library = s_.openPlace(path);
-            if (!library || !s_.firstVisit(library)) continue;
-            const Folder apps = s_.openChild(library, "steamapps", true);
-            const Folder compat = apps ? s_.openChild(apps, "compatdata", true) : Folder{};
-            for (const Entry& e : compat.entries) {
-                if (!e.folder) continue;
-                const Folder game = s_.openChild(compat, e.name, true);
-                if (const Folder pfx = game ? s_.openChild(game, "pfx", true) : Folder{})
-                    prefix(pfx, "Steam (compatdata " + e.name + ")");
-            }
+        const Folder home = s_.openPlace(root);
+        if (!home || !s_.firstVisit(home)) return;
+        const Folder apps = s_.openChild(home, "steamapps", true);
+        if (!apps) return;
+        prefixesOf(apps);
+        if (const auto list = readLibraryList(apps.path / "libraryfolders.vdf"))
+            for (const fs::path& path : steamLibraries(*list))
+                if (const Folder library = s_.openPlace(path); library && s_.firstVisit(library))
+                    if (const Folder more = s_.openChild(library, "steamapps", true))
+                        prefixesOf(more);
+    }
+
+    void prefixesOf(const Folder& apps) {
+        const Folder compat = s_.openChild(apps, "compatdata", true);
+        for (const Entry& e : compat.entries) {
+            if (!e.folder) continue;
+            const Folder game = s_.openChild(compat, e.name, true);
+            if (const Folder pfx = game ? s_.openChild(game, "pfx", true) : Folder{})
+                prefix(pfx, "Steam (compatdata " + e.name + ")");
         }
     }
 

@@ -254,6 +254,7 @@ struct Runner {
             complain(Texts::tr("could not read %1").arg(toQString(place)));
         if (found.stoppedEarly)
             complain(Texts::tr("the search stopped early; some places were not searched"));
+        if (found.found.empty()) complain(Texts::tr("no VARNEX 2001 folder was found"));
         return found.found.empty() ? kNotDone : kDone;
     }
 };

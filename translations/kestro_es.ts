@@ -102,6 +102,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>la búsqueda se detuvo antes de tiempo; algunos lugares no se revisaron</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder was found</source>
+        <translation>no se encontró ninguna carpeta de VARNEX 2001</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>

@@ -102,6 +102,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>wyszukiwanie przerwano wcześniej; niektóre miejsca nie zostały przeszukane</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder was found</source>
+        <translation>nie znaleziono żadnego folderu VARNEX 2001</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>

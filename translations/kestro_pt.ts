@@ -102,6 +102,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>a pesquisa parou antes do fim; alguns locais não foram pesquisados</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder was found</source>
+        <translation>não foi encontrada nenhuma pasta do VARNEX 2001</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>

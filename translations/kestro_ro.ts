@@ -102,6 +102,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>căutarea s-a oprit devreme; unele locuri nu au fost căutate</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder was found</source>
+        <translation>nu a fost găsit niciun dosar VARNEX 2001</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument neașteptat &apos;%1&apos;</translation>
     </message>

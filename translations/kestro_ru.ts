@@ -102,6 +102,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>поиск остановлен раньше времени; некоторые места не просмотрены</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder was found</source>
+        <translation>папка VARNEX 2001 не найдена</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>неожиданный аргумент &apos;%1&apos;</translation>
     </message>

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C", "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
         HomeCase{"Steam libraries, each once, from lists old, new and damaged",
                  {".steam/steam -> ../.local/share/Steam",
-                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~/lib2\" } \"2\" { \"path\" \"/root\" } }",
+                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~/lib2\" } \"2\" { \"path\" \"/root\" } \"3\" { \"path\" \"//root/\" } }",
                   ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = \"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" \"path\" \"lib3\" } \"path\" \"~/li",
                   ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame, "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
                   "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame, "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame},
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                   ".wine/drive_c/Games/W" + kGame, ".steam/steam/steamapps/", ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/", ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
                  {"~/Games/locked: permission denied", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
-                  "~/.steam/steam/steamapps/libraryfolders.vdf: permission denied", "~/.steam/steam/steamapps: permission denied"}},
+                  "~/.steam/steam/steamapps: permission denied"}},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });

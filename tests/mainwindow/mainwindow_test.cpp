@@ -363,7 +363,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
-        QTest::newRow("find nothing") << "" << "--find-game" << 1 << "" << false;
+        QTest::newRow("find nothing") << "" << "--find-game" << 1 << "kestro: no VARNEX 2001 folder was found" << false;
         QTest::newRow("the window, with no display") << "" << "" << 1 << "kestro: no display was found" << false;
         // clang-format on
     }
