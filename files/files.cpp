@@ -391,8 +391,13 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
 namespace {
 
 Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
-    if (folder.info(name).kind != EntryKind::Folder) return removeFile(folder, name);
     const platform::Place at{folder.handle(), folder.path()};
+    if (folder.info(name).kind != EntryKind::Folder) {
+        // Nothing is synced: a tree cut short is removed again (thousands of syncs are slow).
+        beforeDiskChange();
+        folder.forgetListing();
+        return platform::removeEntry(at, std::string(name));
+    }
     platform::letGo(at, std::string(name));
     Result<Folder> inside = folder.child(name);
     if (!inside.ok()) return inside.error;
