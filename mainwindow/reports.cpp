@@ -386,6 +386,7 @@ namespace {
 // What stopped a removal, with the entry in the way.
 QString removalProblem(const Error& e) {
     const QString subject = toQString(e.subject);
+    if (subject.isEmpty()) return Reports::describe(e);
     if (e.code == ErrorCode::InUse || (e.code == ErrorCode::Other && e.system == EBUSY))
         return Reports::tr("%1 is in use, or another disk or folder is mounted there").arg(subject);
     if (e.code == ErrorCode::PathTooLong)
@@ -393,7 +394,7 @@ QString removalProblem(const Error& e) {
     if (e.code == ErrorCode::AlreadyExists)
         return Reports::tr("something was put in %1 meanwhile").arg(subject);
     const QString why = Reports::describe(e);
-    return subject.isEmpty() || why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
+    return why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
 }
 
 QString setsFolderUnusable(const Error& error) {
@@ -463,7 +464,8 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
             return tr("The channel set %1 cannot be written into your channel sets: %2.")
                 .arg(name, describe(o.error));
         case W::RemoveFailed:
-            return tr("The channel set %1 cannot be removed: %2.").arg(name, describe(o.error));
+            return tr("The channel set %1 cannot be removed: %2.")
+                .arg(name, removalProblem(o.error));
     }
     return {};
 }

@@ -563,7 +563,7 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::Added, "FOX", {}, {}, {}, {0, 4}, 2, true, {}}, {}), "with Misc16.fsh, preview.jpg. It takes the place of the FOX set that came with KESTRO. Entries passed over (links, devices, encrypted, or with \"..\" in their path): 2."},
             {Reports::setOutcome({SetOutcome::What::Removed, "MINE", {}, {}, failure(ErrorCode::PermissionDenied, EACCES, "/s/.removing-1/a"), {}, 0, false, "/s/.removing-1"}, {}), "removed. Some of what your set held could not be deleted: permission denied for /s/.removing-1/a. It is left in \"/s/.removing-1\", and KESTRO tries again"},
             {Reports::setOutcome({SetOutcome::What::Removed, "MINE", {}, {}, failure(ErrorCode::Other, EBUSY, "/s/.removing-1/m"), {}, 0, false, "/s/.removing-1"}, {}), "deleted: /s/.removing-1/m is in use, or another disk or folder is mounted there. It is left"},
-            {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse), {}, 0, false, {}}, {}), "The channel set MINE cannot be removed: the file is in use"},
+            {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
         };
