@@ -155,6 +155,8 @@ struct Runner {
 
     Catalogue catalogue() const {
         if (Error e = sets.outOfSight(); !e.ok()) complain(Reports::setsOutOfSight(e));
+        if (const auto misnamed = sets.misnamed(); !misnamed.empty())
+            complain(Reports::misnamedSets(misnamed));
         return Catalogue(program, sets.read());
     }
 

@@ -94,6 +94,8 @@ void Form1::Form_Load() {
     fillChannelList();
     if (Error e = playerSets_.outOfSight(); !e.ok())
         messageBox(this, kTitle, Reports::setsOutOfSight(e), QMessageBox::Warning);
+    if (const auto misnamed = playerSets_.misnamed(); !misnamed.empty())
+        messageBox(this, kTitle, Reports::misnamedSets(misnamed), QMessageBox::Warning);
     ui.ListView1->setFocus();
 }
 

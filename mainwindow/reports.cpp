@@ -470,6 +470,16 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
     return {};
 }
 
+QString Reports::misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries) {
+    QStringList lines;
+    for (const auto& [name, problem] : entries)
+        lines << QStringLiteral("  \"%1\": %2").arg(toQString(name), nameProblem(problem));
+    return tr("These entries of your channel sets folder are not used as channel sets, since "
+              "their names cannot be a set's:\n%1\nRename them, or add them again as channel "
+              "sets.")
+        .arg(lines.join(u'\n'));
+}
+
 QString Reports::setsOutOfSight(const Error& error) {
     return setsFolderUnusable(error) + QLatin1Char(' ') +
            tr("Until it can, only the seven channels that came with KESTRO are offered.");

@@ -32,6 +32,7 @@ class Reports {
     static QString setOutcome(const SetOutcome& outcome, const QString& source);
     // The player's sets out of sight, as it is said whenever they are listed.
     static QString setsOutOfSight(const Error& error);
+    static QString misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries);
     static QString nameProblem(NameProblem problem);
     static QString sourceProblem(const SourceProblem& problem, const QString& source);
 };

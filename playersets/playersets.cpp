@@ -136,6 +136,14 @@ Error PlayerSets::outOfSight() const {
     return e.code == ErrorCode::FolderMissing ? Error{} : e;
 }
 
+std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
+    std::vector<std::pair<std::string, NameProblem>> found;
+    for (const std::string& name : entries().value)
+        if (const NameProblem p = setNameProblem(name); p != NameProblem::None && name[0] != '.')
+            found.emplace_back(name, p);
+    return found;
+}
+
 std::vector<ChannelSet> PlayerSets::read() const {
     std::vector<ChannelSet> sets;
     if (folder_.empty()) return sets;

@@ -83,6 +83,10 @@ class PlayerSets {
     // Why the sets folder, where there is one, cannot be read (a link, no folder, locked):
     // every set of the player's is then out of sight. None when it is sound or not made yet.
     Error outOfSight() const;
+    // Entries put there by hand under a name no set can have ("fox" for FOX), our own
+    // dot-files aside: they are no sets, and a player is told, for one of the seven would
+    // otherwise stand in for the set unsaid.
+    std::vector<std::pair<std::string, NameProblem>> misnamed() const;
 
     // Adds the set read from `source` (a folder or an archive) as `name`. `progress` is
     // told of the bytes read and may stop the add, which then leaves nothing behind.

@@ -660,6 +660,14 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>No se puede usar la carpeta de sus paquetes de canal: %1.</translation>
     </message>
     <message>
+        <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
+%1
+Rename them, or add them again as channel sets.</source>
+        <translation>Estas entradas de su carpeta de paquetes de canal no se usan como paquetes, porque sus nombres no pueden ser los de un paquete:
+%1
+Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
+    </message>
+    <message>
         <source>%1 is in use, or another disk or folder is mounted there</source>
         <translation>%1 está en uso, u otro disco o carpeta está montado ahí</translation>
     </message>

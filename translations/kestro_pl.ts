@@ -661,6 +661,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Nie można użyć folderu na twoje zestawy kanałów: %1.</translation>
     </message>
     <message>
+        <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
+%1
+Rename them, or add them again as channel sets.</source>
+        <translation>Te pozycje folderu twoich zestawów kanałów nie są używane jako zestawy, ponieważ ich nazwy nie mogą być nazwami zestawów:
+%1
+Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
+    </message>
+    <message>
         <source>%1 is in use, or another disk or folder is mounted there</source>
         <translation>%1 jest w użyciu albo zamontowano tam inny dysk lub folder</translation>
     </message>

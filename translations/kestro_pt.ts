@@ -660,6 +660,14 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>A pasta dos seus pacotes de canal não pode ser usada: %1.</translation>
     </message>
     <message>
+        <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
+%1
+Rename them, or add them again as channel sets.</source>
+        <translation>Estas entradas da sua pasta de conjuntos de canal não são usadas como conjuntos, porque os seus nomes não podem ser os de um conjunto:
+%1
+Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
+    </message>
+    <message>
         <source>%1 is in use, or another disk or folder is mounted there</source>
         <translation>%1 está em uso, ou outro disco ou pasta está montado aí</translation>
     </message>

@@ -661,6 +661,14 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Folderul pentru pachetele de canal proprii nu poate fi folosit: %1.</translation>
     </message>
     <message>
+        <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
+%1
+Rename them, or add them again as channel sets.</source>
+        <translation>Aceste intrări din dosarul seturilor dumneavoastră de canale nu sunt folosite ca seturi, deoarece numele lor nu pot fi ale unui set:
+%1
+Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
+    </message>
+    <message>
         <source>%1 is in use, or another disk or folder is mounted there</source>
         <translation>%1 este în uz, sau acolo este montat alt disc sau dosar</translation>
     </message>

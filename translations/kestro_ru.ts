@@ -661,6 +661,14 @@ The files that channel installs added are removed.</source>
         <translation>Папку для ваших наборов каналов нельзя использовать: %1.</translation>
     </message>
     <message>
+        <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
+%1
+Rename them, or add them again as channel sets.</source>
+        <translation>Эти элементы вашей папки наборов каналов не используются как наборы, потому что их имена не могут быть именами наборов:
+%1
+Переименуйте их или добавьте их заново как наборы каналов.</translation>
+    </message>
+    <message>
         <source>%1 is in use, or another disk or folder is mounted there</source>
         <translation>%1 используется, или там смонтирован другой диск или папка</translation>
     </message>

@@ -359,6 +359,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("unknown option") << "" << "--fox" << 2 << "kestro: Unknown option" << false;
         QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
         QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
+        QTest::newRow("a set made by hand, misnamed") << "<fox>" << "--list" << 0 << "not used as channel sets, since their names cannot be a set's:\n  \"fox\": The name must be in capitals." << false;
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
@@ -381,6 +382,8 @@ class TestMainWindow : public QObject {
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
         if (before == u"<game>")  // where players put it, in the scratch home
             QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Games/VARNEX 2001/KESTRO backup")));
+        if (before == u"<fox>")  // by hand, under a name no set has
+            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO/channels/fox")));
         if (before == u"<sets>")  // the player's sets out of sight: said, whatever runs
             QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO")) &&
                     writeFile(home.filePath(QStringLiteral("KESTRO/channels")), "not a folder"));
