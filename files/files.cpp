@@ -398,10 +398,11 @@ Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
         folder.forgetListing();
         return platform::removeEntry(at, std::string(name));
     }
+    if (depth > 64)
+        return failure(ErrorCode::PathTooLong, 0, utf8Text(folder.path() / utf8Path(name)));
     platform::letGo(at, std::string(name));
     Result<Folder> inside = folder.child(name);
     if (!inside.ok()) return inside.error;
-    if (depth > 64) return failure(ErrorCode::PathTooLong, 0, utf8Text(inside.value.path()));
     if (platform::isMountRoot({inside.value.handle(), inside.value.path()}))  // as rm says
         return failure(ErrorCode::Other, EBUSY, utf8Text(inside.value.path()));
     const auto names = inside.value.list();

@@ -72,8 +72,9 @@ bool Searcher::firstVisit(const Folder& folder) {
 
 void Searcher::skip(const fs::path& path, std::string_view why) {
     // A place reached twice (a library in two lists) is named once, as found places are.
-    fs::path tidy = path.lexically_normal();  // written "lib/" or "//lib" in a list: one place
-    if (!tidy.has_filename() && tidy.has_relative_path()) tidy = tidy.parent_path();
+    fs::path tidy;  // written "lib/", "//lib" or "./lib" in a list: one place ("..": as given,
+    for (const fs::path& part : path)  // for it may go back through a link)
+        if (!part.empty() && part != ".") tidy /= part;
     std::string text = shown(tidy) + ": " + std::string(why);
     if (std::ranges::find(report_.skipped, text) == report_.skipped.end())
         report_.skipped.push_back(std::move(text));

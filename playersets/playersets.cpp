@@ -138,9 +138,12 @@ Error PlayerSets::outOfSight() const {
 
 std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     std::vector<std::pair<std::string, NameProblem>> found;
+    const Result<Folder> sets =
+        folder_.empty() ? failure(ErrorCode::FolderMissing) : openSets(folder_, false);
     for (const std::string& name : entries().value)
         if (const NameProblem p = setNameProblem(name); p != NameProblem::None && name[0] != '.')
-            found.emplace_back(name, p);
+            if (sets.value.info(name).kind != EntryKind::File)  // a note beside the sets is none
+                found.emplace_back(name, p);
     return found;
 }
 
@@ -264,7 +267,9 @@ SetOutcome PlayerSets::remove(const std::string& name) {
     const std::string gone = std::string(kRemoving) + randomSuffix();
     if (Error e = moveFile(sets.folder, name, sets.folder, gone); !e.ok()) {
         result.what = What::RemoveFailed;
-        result.error = e;
+        result.error = e;  // the set in the way, not the name it was to take
+        if (e.code != ErrorCode::PermissionDenied)
+            result.error.subject = utf8Text(sets.folder.path() / utf8Path(name));
         return result;
     }
     if (Error e = removeTree(sets.folder, gone); !e.ok()) {
