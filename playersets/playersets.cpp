@@ -81,6 +81,41 @@ bool isShipped(std::string_view name) {
 
 }  // namespace
 
+namespace {
+
+// The code points of a text already checked to be UTF-8.
+std::vector<char32_t> codePoints(std::string_view text) {
+    std::vector<char32_t> points;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        char32_t c = extra ? lead & (0x3F >> extra) : lead;
+        for (int k = 1; k <= extra; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        points.push_back(c);
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return points;
+}
+
+// Characters that show nothing, or move or break the text around them: a name holding one
+// could pass for another, or break the line it is shown on.
+bool invisible(char32_t c) {
+    static constexpr std::pair<char32_t, char32_t> kRanges[] = {
+        {0x80, 0x9F},     {0xAD, 0xAD},     {0x61C, 0x61C},    {0x115F, 0x1160}, {0x180E, 0x180E},
+        {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F},  {0x3164, 0x3164}, {0xFEFF, 0xFEFF},
+        {0xFFA0, 0xFFA0}, {0xFFF9, 0xFFFB}, {0xE0000, 0xE007F}};
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [&](const auto& r) { return c >= r.first && c <= r.second; });
+}
+
+bool space(char32_t c) {
+    return c == ' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+}  // namespace
+
 NameProblem setNameProblem(std::string_view name) {
     if (name.empty()) return NameProblem::Empty;
     const auto characters = characterCount(name);
@@ -92,7 +127,9 @@ NameProblem setNameProblem(std::string_view name) {
             return NameProblem::BadCharacter;
         if (c >= 'a' && c <= 'z') return NameProblem::NotCapitals;
     }
-    if (name.front() == '.' || name.front() == ' ' || name.back() == '.' || name.back() == ' ')
+    const std::vector<char32_t> points = codePoints(name);
+    if (std::any_of(points.begin(), points.end(), invisible)) return NameProblem::BadCharacter;
+    if (name.front() == '.' || name.back() == '.' || space(points.front()) || space(points.back()))
         return NameProblem::DotOrSpaceEnd;
     // Windows keeps these for devices, with or without an extension.
     const std::string_view stem = name.substr(0, name.find('.'));

@@ -105,9 +105,23 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     for (const auto& [name, problem] :
          {std::pair{"", P::Empty}, std::pair{"fox", P::NotCapitals},
           std::pair{"A/B", P::BadCharacter}, std::pair{"A:B", P::BadCharacter},
-          std::pair{"\x01", P::BadCharacter}, std::pair{"NUL.TXT", P::Device},
-          std::pair{"COM1", P::Device}, std::pair{".X", P::DotOrSpaceEnd},
-          std::pair{"X ", P::DotOrSpaceEnd}, std::pair{"TV\xC3(", P::NotText},
+          std::pair{"\x01", P::BadCharacter},
+          std::pair{"A\xC2\x85"
+                    "B",
+                    P::BadCharacter},
+          std::pair{"\xE2\x80\xAE"
+                    "X",
+                    P::BadCharacter},
+          std::pair{"A\xE2\x80\xA8"
+                    "B",
+                    P::BadCharacter},
+          std::pair{"E\xE2\x80\x8B", P::BadCharacter},
+          std::pair{"\xC2\xA0"
+                    "X",
+                    P::DotOrSpaceEnd},
+          std::pair{"NUL.TXT", P::Device}, std::pair{"COM1", P::Device},
+          std::pair{".X", P::DotOrSpaceEnd}, std::pair{"X ", P::DotOrSpaceEnd},
+          std::pair{"TV\xC3(", P::NotText},
           std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
         EXPECT_EQ(setNameProblem(name), problem) << name;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
