@@ -13,6 +13,7 @@
 #include "files.h"
 #include "modal.h"
 #include "paths.h"
+#include "shown.h"
 
 namespace kestro {
 namespace {
@@ -24,7 +25,7 @@ QString title() {
 constexpr int kPlacesNamed = 4;  // the rest are in the line's tooltip
 
 QString text(const std::string& s) {
-    return QString::fromStdString(s);
+    return visible(QString::fromStdString(s));
 }
 
 QStringList texts(const std::vector<std::string>& strings) {
@@ -87,6 +88,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     for (const FoundGame& game : report.found) {
         auto* item = new QTreeWidgetItem(found_, {text(game.folder), text(game.place)});
         item->setToolTip(0, item->text(0));
+        item->setData(0, Qt::UserRole, QString::fromStdString(game.folder));  // as it is
         if (inUse(game.folder, stored)) {
             item->setText(1, tr("%1 (in use)").arg(item->text(1)));
             QFont bold = item->font(0);
@@ -119,7 +121,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
 
 QString FindGameDialog::chosenFolder() const {
     const QTreeWidgetItem* item = found_->currentItem();
-    return item ? item->text(0) : QString();
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
 }
 
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {

@@ -12,6 +12,7 @@
 #include "playersets.h"
 #include "reports.h"
 #include "settings.h"
+#include "shown.h"
 
 namespace kestro {
 namespace {
@@ -251,9 +252,9 @@ struct Runner {
     }
     int operator()(const command::FindGame&) {
         const SearchReport found = findGame(searchForThisUser());
-        for (const FoundGame& game : found.found) say(stdout, toQString(game.folder));
+        for (const FoundGame& game : found.found) say(stdout, visible(toQString(game.folder)));
         for (const std::string& place : found.skipped)
-            complain(Texts::tr("could not read %1").arg(toQString(place)));
+            complain(Texts::tr("could not read %1").arg(visible(toQString(place))));
         if (found.stoppedEarly)
             complain(Texts::tr("the search stopped early; some places were not searched"));
         if (found.found.empty()) complain(Texts::tr("no VARNEX 2001 folder was found"));

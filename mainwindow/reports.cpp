@@ -2,7 +2,10 @@
 #include "reports.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
+
+#include "shown.h"
 
 namespace kestro {
 namespace {
@@ -31,7 +34,7 @@ std::string toStd(const QString& text) {
 }
 
 QString Reports::describe(const Error& error) {
-    const QString subject = toQString(error.subject);
+    const QString subject = visible(toQString(error.subject));
     switch (error.code) {
         case ErrorCode::None:
             return tr("done");
@@ -385,7 +388,7 @@ namespace {
 
 // What stopped a removal, with the entry in the way.
 QString removalProblem(const Error& e) {
-    const QString subject = toQString(e.subject);
+    const QString subject = visible(toQString(e.subject));
     if (subject.isEmpty()) return Reports::describe(e);
     if (e.code == ErrorCode::InUse || (e.code == ErrorCode::Other && e.system == EBUSY))
         return Reports::tr("%1 is in use, or another disk or folder is mounted there").arg(subject);
@@ -471,9 +474,14 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
 }
 
 QString Reports::misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries) {
+    constexpr size_t kNamed = 20;  // a folder of thousands is still one message
     QStringList lines;
-    for (const auto& [name, problem] : entries)
-        lines << QStringLiteral("  \"%1\": %2").arg(toQString(name), nameProblem(problem));
+    for (size_t i = 0; i < std::min(entries.size(), kNamed); ++i)
+        lines << QStringLiteral("  \"%1\": %2")
+                     .arg(visible(toQString(entries[i].first)), nameProblem(entries[i].second));
+    if (entries.size() > kNamed)
+        lines << QStringLiteral("  ") +
+                     tr("and %n more", nullptr, static_cast<int>(entries.size() - kNamed));
     return tr("These entries of your channel sets folder are not used as channel sets, since "
               "their names cannot be a set's:\n%1\nRename them, or add them again as channel "
               "sets.")

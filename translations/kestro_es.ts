@@ -659,6 +659,13 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>The folder for your channel sets cannot be used: %1.</source>
         <translation>No se puede usar la carpeta de sus paquetes de canal: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
     <message>
         <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
 %1

@@ -660,6 +660,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>The folder for your channel sets cannot be used: %1.</source>
         <translation>Nie można użyć folderu na twoje zestawy kanałów: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i %n inna</numerusform>
+            <numerusform>i %n inne</numerusform>
+            <numerusform>i %n innych</numerusform>
+        </translation>
+    </message>
     <message>
         <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
 %1

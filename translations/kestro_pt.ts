@@ -659,6 +659,13 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <source>The folder for your channel sets cannot be used: %1.</source>
         <translation>A pasta dos seus pacotes de canal não pode ser usada: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
     <message>
         <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
 %1

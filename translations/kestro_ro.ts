@@ -660,6 +660,14 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <source>The folder for your channel sets cannot be used: %1.</source>
         <translation>Folderul pentru pachetele de canal proprii nu poate fi folosit: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>și încă %n</numerusform>
+            <numerusform>și încă %n</numerusform>
+            <numerusform>și încă %n</numerusform>
+        </translation>
+    </message>
     <message>
         <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
 %1

@@ -660,6 +660,14 @@ The files that channel installs added are removed.</source>
         <source>The folder for your channel sets cannot be used: %1.</source>
         <translation>Папку для ваших наборов каналов нельзя использовать: %1.</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
     <message>
         <source>These entries of your channel sets folder are not used as channel sets, since their names cannot be a set&apos;s:
 %1

@@ -569,6 +569,8 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
+            {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
+            {Reports::misnamedSets(std::vector<std::pair<std::string, NameProblem>>(23, {"x", NameProblem::NotCapitals})), "capitals.\n  and 3 more\nRename"},
         };
         // clang-format on
         for (const auto& row : rows)

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shown.h"
+
+#include <QList>
+
+namespace kestro {
+
+QString visible(const QString& text) {
+    QString shown;
+    for (const char32_t c : text.toUcs4()) {  // whole characters, beyond 16 bits too
+        switch (QChar::category(c)) {
+            case QChar::Other_Control:
+            case QChar::Other_Format:
+            case QChar::Separator_Line:
+            case QChar::Separator_Paragraph:
+                shown += QStringLiteral("<U+%1>")
+                             .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'))
+                             .toUpper();
+                break;
+            default:
+                shown += QString::fromUcs4(&c, 1);
+        }
+    }
+    return shown;
+}
+
+}  // namespace kestro
