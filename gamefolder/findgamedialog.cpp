@@ -100,6 +100,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     if (!found_->currentItem() && found_->topLevelItemCount() > 0)
         found_->setCurrentItem(found_->topLevelItem(0));
     auto* looked = new QLabel(whereItLooked(report));
+    looked->setTextFormat(Qt::PlainText);  // places' names are text, never markup
     looked->setObjectName(QStringLiteral("looked"));
     looked->setWordWrap(true);
     looked->setToolTip(texts(report.looked).join(u'\n'));
@@ -126,11 +127,12 @@ QString FindGameDialog::chosenFolder() const {
 
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {
     if (report.found.size() != 1) return std::nullopt;
-    const QString folder = text(report.found.front().folder);
-    if (!askYesNo(parent, title(),
-                  FindGameDialog::tr("VARNEX 2001 was found in %1. Use this folder?").arg(folder)))
+    const std::string& folder = report.found.front().folder;  // shown with care, taken as it is
+    if (!askYesNo(
+            parent, title(),
+            FindGameDialog::tr("VARNEX 2001 was found in %1. Use this folder?").arg(text(folder))))
         return std::nullopt;
-    return folder;
+    return QString::fromStdString(folder);
 }
 
 }  // namespace kestro

@@ -252,7 +252,8 @@ struct Runner {
     }
     int operator()(const command::FindGame&) {
         const SearchReport found = findGame(searchForThisUser());
-        for (const FoundGame& game : found.found) say(stdout, visible(toQString(game.folder)));
+        for (const FoundGame& game : found.found)  // a folder a line, for scripts
+            say(stdout, visible(toQString(game.folder), false));
         for (const std::string& place : found.skipped)
             complain(Texts::tr("could not read %1").arg(visible(toQString(place))));
         if (found.stoppedEarly)

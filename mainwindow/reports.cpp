@@ -15,7 +15,7 @@ using Stage = FileOutcome::Stage;
 using What = StoreDamage::What;
 
 QString quoted(const std::string& text) {
-    return QStringLiteral("\"%1\"").arg(toQString(text));
+    return QStringLiteral("\"%1\"").arg(visible(toQString(text)));
 }
 
 QString list(const QStringList& lines) {
@@ -338,7 +338,8 @@ QString Reports::nameProblem(NameProblem problem) {
     return {};
 }
 
-QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
+QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
+    const QString source = visible(given);
     using S = SourceProblem::What;
     const QString file = toQString(std::string(kSetFileNames[p.slot]));
     switch (p.what) {
@@ -346,7 +347,7 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
             return tr("\"%1\" is neither a folder nor an archive.").arg(source);
         case S::Unreadable:
             return tr("\"%1\" cannot be read: %2.")
-                .arg(p.error.subject.empty() ? source : toQString(p.error.subject),
+                .arg(p.error.subject.empty() ? source : visible(toQString(p.error.subject)),
                      describe(p.error));
         case S::TooManyEntries:
             return tr("The folder \"%1\" holds too many files to be a channel set.").arg(source);
@@ -367,7 +368,8 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& source) {
             return tr("The archive \"%1\" is encrypted; unpack it with its password first.")
                 .arg(source);
         case S::Damaged:
-            return tr("The archive \"%1\" is damaged: %2.").arg(source, toQString(p.detail));
+            return tr("The archive \"%1\" is damaged: %2.")
+                .arg(source, visible(toQString(p.detail)));
         case S::WalkTooLong:
             return tr("The archive \"%1\" holds more than 1 GiB to unpack on the way to the set's "
                       "files; unpack it first and add the folder.")
@@ -436,7 +438,7 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                         tr("Some of what your set held could not be deleted: %1. It is left in "
                            "\"%2\", and KESTRO tries again to delete it the next time you add "
                            "or remove a set.")
-                            .arg(removalProblem(o.error), toQString(o.leftover));
+                            .arg(removalProblem(o.error), visible(toQString(o.leftover)));
             return text;
         }
         case W::BadName:
@@ -451,7 +453,7 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
             return tr("\"%1\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
                       "popups.abg or popups.big, anywhere in it (in a folder, at most five "
                       "folders down).")
-                       .arg(source) +
+                       .arg(visible(source)) +
                    (o.passedOver
                         ? QLatin1Char(' ') + tr("Some entries of that name were passed over: "
                                                 "links, devices, encrypted files or paths "

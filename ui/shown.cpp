@@ -5,12 +5,17 @@
 
 namespace kestro {
 
-QString visible(const QString& text) {
+QString visible(const QString& text, bool formatToo) {
     QString shown;
     for (const char32_t c : text.toUcs4()) {  // whole characters, beyond 16 bits too
         switch (QChar::category(c)) {
-            case QChar::Other_Control:
             case QChar::Other_Format:
+                if (!formatToo) {
+                    shown += QString::fromUcs4(&c, 1);
+                    break;
+                }
+                [[fallthrough]];
+            case QChar::Other_Control:
             case QChar::Separator_Line:
             case QChar::Separator_Paragraph:
                 shown += QStringLiteral("<U+%1>")

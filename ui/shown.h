@@ -10,6 +10,8 @@ namespace kestro {
 // Every character that shows nothing, or moves or breaks the text around it (a control
 // character, a bidi mark, a line separator), written out as <U+XXXX>: so no name can pass
 // for other text, colour a terminal or start a line of its own.
-QString visible(const QString& text);
+// With `formatToo` false, only what breaks a line or drives a terminal: a script reading
+// folders a line at a time then gets them as they are (a joiner in a Persian name, say).
+QString visible(const QString& text, bool formatToo = true);
 
 }  // namespace kestro

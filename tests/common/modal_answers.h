@@ -20,6 +20,7 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButton defaultButton;
+    Qt::TextFormat format;
 };
 
 // The child of that name; a test cannot go on without it.
@@ -60,7 +61,8 @@ class ModalAnswers {
     ModalAnswers() {
         previous_ = setModalRunner([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-                boxes.append({box->text(), box->icon(), box->standardButton(box->defaultButton())});
+                boxes.append({box->text(), box->icon(), box->standardButton(box->defaultButton()),
+                              box->textFormat()});
                 if (whileOpen) whileOpen(boxes.back());
                 return int(box->standardButtons().testFlag(QMessageBox::Yes) ? yesOrNo
                                                                              : QMessageBox::Ok);

@@ -244,6 +244,7 @@ class TestMainWindow : public QObject {
         back.answers.yesOrNo = QMessageBox::No;
         back.trigger("mnuRestore");
         QCOMPARE(back.answers.boxes.last().defaultButton, QMessageBox::No);
+        QCOMPARE(back.answers.boxes.last().format, Qt::PlainText);  // a folder's name, not markup
         QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
         back.answers.yesOrNo = QMessageBox::Yes;
         back.trigger("mnuRestore");
@@ -259,8 +260,9 @@ class TestMainWindow : public QObject {
         ScratchSettings settings;
         QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
         const QString cwd = QFileInfo(QDir::currentPath()).canonicalFilePath();
-        // The game where players put it, in the scratch home: asked about first.
-        const QString found = settings.home() + QStringLiteral("/Games/VARNEX 2001");
+        // The game where players put it, in the scratch home, under a name with a joiner (as
+        // Persian words have): asked about first, shown with care and taken as it is.
+        const QString found = settings.home() + QString::fromUtf8("/Games/VARNEX\u200C 2001");
         QVERIFY(QDir().mkpath(found + QStringLiteral("/DATA/ENVIRO")));
         QVERIFY(writeFile(found + QStringLiteral("/DATA/ENVIRO/Misc16.fsh"), {}));
         ModalAnswers answers;
@@ -280,7 +282,9 @@ class TestMainWindow : public QObject {
         QCOMPARE(answers.dialogs, 2);
         QCOMPARE(answers.boxes.size(), 2);  // asked at each start with nothing stored
         QCOMPARE(answers.boxes[0].text,
-                 QStringLiteral("VARNEX 2001 was found in %1. Use this folder?").arg(found));
+                 QStringLiteral("VARNEX 2001 was found in %1/Games/VARNEX<U+200C> 2001. Use this "
+                                "folder?")
+                     .arg(settings.home()));
         QCOMPARE(GameFolderSetting::read().folder, cwd);
         // Configuration > Find Game Folder... offers it too, and OK takes it.
         Form1 finder(kChannels);
@@ -363,7 +367,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
-        QTest::newRow("find the game") << "<game>" << "--find-game" << 0 << "/Games/VARNEX 2001\n" << false;
+        QTest::newRow("find the game, a line as it is") << "<game>" << "--find-game" << 0 << "/Games/VARNEX\u200C 2001\n" << false;
         QTest::newRow("find nothing") << "" << "--find-game" << 1 << "kestro: no VARNEX 2001 folder was found" << false;
         QTest::newRow("the window, with no display") << "" << "" << 1 << "kestro: no display was found" << false;
         // clang-format on
@@ -381,7 +385,8 @@ class TestMainWindow : public QObject {
         const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
         if (before == u"<game>")  // where players put it, in the scratch home
-            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Games/VARNEX 2001/KESTRO backup")));
+            QVERIFY(QDir(home.path())
+                        .mkpath(QString::fromUtf8("Games/VARNEX\u200C 2001/KESTRO backup")));
         if (before == u"<fox>")  // by hand, under a name no set has
             QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO/channels/fox")));
         if (before == u"<sets>")  // the player's sets out of sight: said, whatever runs
