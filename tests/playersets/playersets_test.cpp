@@ -116,6 +116,7 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
                     "B",
                     P::BadCharacter},
           std::pair{"E\xE2\x80\x8B", P::BadCharacter},
+          std::pair{"FOX\xEF\xB8\x8F", P::BadCharacter},
           std::pair{"\xC2\xA0"
                     "X",
                     P::DotOrSpaceEnd},
