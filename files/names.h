@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestro {
@@ -16,5 +17,9 @@ bool sameNameIgnoringCase(std::string_view a, std::string_view b);
 
 // The number of characters of a UTF-8 text, or nullopt when it is not UTF-8.
 std::optional<std::size_t> characterCount(std::string_view text);
+
+// A UTF-8 text in composed form (NFC): "Í" one character, whether it was typed so or came
+// as "I" and an accent (as names from some systems do). Not UTF-8: as it is.
+std::string composed(std::string_view text);
 
 }  // namespace kestro

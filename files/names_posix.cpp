@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <utf8proc.h>
 
+#include <cstdlib>
+
 #include "names.h"
 
 namespace kestro {
@@ -37,6 +39,19 @@ std::optional<std::size_t> characterCount(std::string_view text) {
         i += static_cast<size_t>(n);
     }
     return count;
+}
+
+std::string composed(std::string_view text) {
+    utf8proc_uint8_t* out = nullptr;
+    const utf8proc_ssize_t n =
+        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
+                     static_cast<utf8proc_ssize_t>(text.size()), &out,
+                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+    std::string result =
+        n < 0 ? std::string(text)
+              : std::string(reinterpret_cast<const char*>(out), static_cast<size_t>(n));
+    std::free(out);
+    return result;
 }
 
 }  // namespace kestro

@@ -58,4 +58,22 @@ std::optional<std::size_t> characterCount(std::string_view text) {
     return count;
 }
 
+std::string composed(std::string_view text) {
+    const int size = static_cast<int>(text.size());
+    const int wide =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (wide <= 0) return std::string(text);
+    std::wstring in(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, in.data(), wide);
+    int length = NormalizeString(NormalizationC, in.data(), wide, nullptr, 0);
+    std::wstring out(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    length = length > 0 ? NormalizeString(NormalizationC, in.data(), wide, out.data(), length) : 0;
+    if (length <= 0) return std::string(text);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, out.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, out.data(), length, result.data(), bytes, nullptr, nullptr);
+    return result;
+}
+
 }  // namespace kestro

@@ -157,7 +157,7 @@ std::string defaultSetName(std::string_view source) {
             name.resize(name.size() - kind.size());
     for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return name;
+    return composed(name);
 }
 
 // What the sets folder holds; FolderMissing where there is none, or no place for one.
@@ -232,8 +232,9 @@ std::vector<ChannelSet> PlayerSets::read() const {
     return sets;
 }
 
-SetOutcome PlayerSets::add(const fs::path& source, const std::string& name,
+SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
                            const ReadProgress& progress) {
+    const std::string name = composed(given);  // one set, however its accents were typed
     SetOutcome result = outcome(What::Added, name);
     if ((result.nameProblem = setNameProblem(name)) != NameProblem::None) {
         result.what = What::BadName;
@@ -293,7 +294,8 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& name,
     return result;
 }
 
-SetOutcome PlayerSets::remove(const std::string& name) {
+SetOutcome PlayerSets::remove(const std::string& given) {
+    const std::string name = composed(given);
     SetOutcome result = outcome(What::Removed, name);
     if ((result.nameProblem = setNameProblem(name)) != NameProblem::None) {
         result.what = What::BadName;

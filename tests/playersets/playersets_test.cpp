@@ -149,6 +149,8 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     ASSERT_TRUE(sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return true; }).ok());
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
+    ASSERT_TRUE(add(kArchives / "set.zip", "I\xCC\x81").ok());  // an accent typed apart: one set
+    EXPECT_TRUE(sets.remove("\xC3\x8D").ok() && sets.remove("I\xCC\x81").what == What::NoSuchSet);
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV", "VIA LINK"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
