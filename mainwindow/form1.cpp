@@ -235,8 +235,9 @@ void Form1::addSet(AddSetDialog& dialog) {
     stop = reading.wasCanceled();
     worker->wait();
     delete worker;
-    messageBox(this, dialog.windowTitle(), Reports::setOutcome(outcome, source),
-               outcome.ok() ? QMessageBox::Information : QMessageBox::Warning);
+    messageBox(
+        this, dialog.windowTitle(), Reports::setOutcome(outcome, source),
+        outcome.ok() && outcome.error.ok() ? QMessageBox::Information : QMessageBox::Warning);
     if (outcome.ok()) fillChannelList();
 }
 

@@ -402,6 +402,17 @@ QString removalProblem(const Error& e) {
     return why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
 }
 
+// What an add or a remove could not delete, told after its outcome.
+QString leftBehind(const SetOutcome& o) {
+    if (o.error.ok()) return {};
+    return QLatin1Char(' ') +
+           Reports::tr(
+               "Something in your channel sets folder could not be deleted: %1. It is "
+               "left in \"%2\", and KESTRO tries again to delete it the next time you "
+               "add or remove a set.")
+               .arg(removalProblem(o.error), visible(toQString(o.leftover)));
+}
+
 QString setsFolderUnusable(const Error& error) {
     return Reports::tr("The folder for your channel sets cannot be used: %1.")
         .arg(Reports::describe(error));
@@ -426,20 +437,14 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                         tr("Entries passed over (links, devices, encrypted, or with \"..\" in "
                            "their path): %n.",
                            nullptr, o.passedOver);
-            return text;
+            return text + leftBehind(o);
         }
         case W::Removed: {
             QString text = tr("The channel set %1 was removed.").arg(name);
             if (o.replacesShipped)
                 text +=
                     QLatin1Char(' ') + tr("The %1 set that came with KESTRO is back.").arg(name);
-            if (!o.error.ok())
-                text += QLatin1Char(' ') +
-                        tr("Some of what your set held could not be deleted: %1. It is left in "
-                           "\"%2\", and KESTRO tries again to delete it the next time you add "
-                           "or remove a set.")
-                            .arg(removalProblem(o.error), visible(toQString(o.leftover)));
-            return text;
+            return text + leftBehind(o);
         }
         case W::BadName:
             return nameProblem(o.nameProblem);

@@ -45,11 +45,12 @@ Result<Folder> openSets(const fs::path& path, bool create) {
 }
 
 // The sets folder, made if need be and locked; tidies what an add or a remove cut short
-// left behind.
+// left behind, and keeps what of it would not go, to be told.
 struct LockedSets {
     Folder folder;
     FileLock lock;
-    Error error;
+    Error error, stuck;
+    std::string stuckIn;
 
     explicit LockedSets(const fs::path& path) {
         Result<Folder> sets = openSets(path, true);
@@ -64,8 +65,16 @@ struct LockedSets {
         }
         const auto names = folder.list();
         for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
-            if (name.starts_with(kAdding) || name.starts_with(kRemoving)) removeTree(folder, name);
+            if (name.starts_with(kAdding) || name.starts_with(kRemoving))
+                if (Error e = removeTree(folder, name); !e.ok() && stuck.ok())
+                    stuck = e, stuckIn = utf8Text(folder.path() / utf8Path(name));
         folder.forgetListing();
+    }
+
+    // A change that went through still says what an earlier one left and will not go.
+    SetOutcome& told(SetOutcome& result) const {
+        if (result.error.ok() && !stuck.ok()) result.error = stuck, result.leftover = stuckIn;
+        return result;
     }
 };
 
@@ -291,7 +300,7 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
     }
     if (Error e = moveFile(sets.folder, temporary, sets.folder, name); !e.ok()) return failed(e);
     result.replacesShipped = isShipped(name);
-    return result;
+    return sets.told(result);
 }
 
 SetOutcome PlayerSets::remove(const std::string& given) {
@@ -322,7 +331,7 @@ SetOutcome PlayerSets::remove(const std::string& given) {
         result.leftover = utf8Text(sets.folder.path() / gone);
     }
     result.replacesShipped = isShipped(name);
-    return result;
+    return sets.told(result);
 }
 
 }  // namespace kestro

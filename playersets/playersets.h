@@ -55,7 +55,7 @@ struct SetOutcome {
     std::string name;
     NameProblem nameProblem = NameProblem::None;
     SourceProblem source;
-    Error error;                // removed: what could not be deleted of what is left in `leftover`
+    Error error;                // added or removed: what of `leftover` could not be deleted
     std::vector<size_t> files;  // added: the slots of the set's files, the preview's too
     int passedOver = 0;
     bool replacesShipped = false;  // named like one of the seven

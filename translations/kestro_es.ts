@@ -636,8 +636,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>El paquete %1 que viene con KESTRO vuelve a estar disponible.</translation>
     </message>
     <message>
-        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Parte de lo que contenía su paquete no se pudo borrar: %1. Queda en &quot;%2&quot;, y KESTRO vuelve a intentar borrarlo la próxima vez que añada o elimine un paquete.</translation>
+        <source>Something in your channel sets folder could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Algo de su carpeta de paquetes de canal no se pudo borrar: %1. Queda en &quot;%2&quot;, y KESTRO vuelve a intentar borrarlo la próxima vez que añada o elimine un paquete.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>

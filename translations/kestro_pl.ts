@@ -637,8 +637,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Przywrócono zestaw %1 dostarczony z KESTRO.</translation>
     </message>
     <message>
-        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Części zawartości twojego zestawu nie udało się usunąć: %1. Pozostaje ona w &quot;%2&quot;, a KESTRO spróbuje ją usunąć ponownie przy następnym dodaniu lub usunięciu zestawu.</translation>
+        <source>Something in your channel sets folder could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Czegoś w folderze twoich zestawów kanałów nie udało się usunąć: %1. Pozostaje to w &quot;%2&quot;, a KESTRO spróbuje to usunąć ponownie przy następnym dodaniu lub usunięciu zestawu.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>

@@ -636,8 +636,8 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O pacote %1 que vem com o KESTRO está de volta.</translation>
     </message>
     <message>
-        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Parte do que o seu conjunto continha não pôde ser apagada: %1. Fica em &quot;%2&quot;, e o KESTRO tenta apagá-la de novo da próxima vez que adicionar ou remover um conjunto.</translation>
+        <source>Something in your channel sets folder could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Algo na sua pasta de conjuntos de canal não pôde ser apagado: %1. Fica em &quot;%2&quot;, e o KESTRO tenta apagá-lo de novo da próxima vez que adicionar ou remover um conjunto.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>

@@ -637,8 +637,8 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Pachetul %1 care vine cu KESTRO este din nou în uz.</translation>
     </message>
     <message>
-        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>O parte din ce conținea setul dumneavoastră nu a putut fi ștearsă: %1. Rămâne în &quot;%2&quot;, iar KESTRO încearcă din nou să o șteargă data viitoare când adăugați sau eliminați un set.</translation>
+        <source>Something in your channel sets folder could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Ceva din dosarul seturilor dumneavoastră de canale nu a putut fi șters: %1. Rămâne în &quot;%2&quot;, iar KESTRO încearcă din nou să îl șteargă data viitoare când adăugați sau eliminați un set.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>

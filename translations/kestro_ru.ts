@@ -637,8 +637,8 @@ The files that channel installs added are removed.</source>
         <translation>Набор %1, поставляемый с KESTRO, снова на месте.</translation>
     </message>
     <message>
-        <source>Some of what your set held could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
-        <translation>Часть содержимого вашего набора не удалось удалить: %1. Она осталась в &quot;%2&quot;, и KESTRO попробует удалить её снова, когда вы в следующий раз добавите или удалите набор.</translation>
+        <source>Something in your channel sets folder could not be deleted: %1. It is left in &quot;%2&quot;, and KESTRO tries again to delete it the next time you add or remove a set.</source>
+        <translation>Что-то в папке ваших наборов каналов не удалось удалить: %1. Это осталось в &quot;%2&quot;, и KESTRO попробует удалить это снова, когда вы в следующий раз добавите или удалите набор.</translation>
     </message>
     <message>
         <source>You already have a channel set named %1. Remove it first, or give this one another name.</source>

@@ -186,7 +186,10 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
             !bind("MY TV/sub") || !bind(".adding-1"))
             ::_exit(2);
         const SetOutcome removed = PlayerSets(setsDir()).remove("MY TV");
-        ::_exit(removed.ok() && removed.leftover.starts_with(utf8(setsDir() / ".removing-")) &&
+        // and the next change, while they stay, says so
+        const bool told = !PlayerSets(setsDir()).add(kArchives / "Pack", "MY TV").leftover.empty();
+        ::_exit(told && PlayerSets(setsDir()).remove("MY TV").ok() &&
+                        removed.leftover.starts_with(utf8(setsDir() / ".removing-")) &&
                         removed.error.subject.ends_with("/sub") &&
                         PlayerSets(setsDir()).names().empty()
                     ? 0
