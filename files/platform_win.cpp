@@ -308,11 +308,20 @@ Error renameEntry(Place at, const std::string& from, Place into, const std::stri
     return {};
 }
 
+namespace {
+
+// A read-only mark, which Windows lets no file or folder be removed under, taken off.
+void clearReadOnly(const fs::path& path, DWORD attributes) {
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(wide(path).c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+}
+
+}  // namespace
+
 Error removeEntry(Place at, const std::string& name) {
     const fs::path path = entry(at, name);
     const DWORD a = GetFileAttributesW(wide(path).c_str());
-    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesW(wide(path).c_str(), a & ~DWORD(FILE_ATTRIBUTE_READONLY));
+    clearReadOnly(path, a);
     // A link to a folder (a junction) is itself a folder entry: it goes the way folders go,
     // leaving what it leads to.
     const bool folderLink = a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) &&
@@ -332,8 +341,8 @@ void letGo(Place at, const std::string& name) {
     const fs::path path = entry(at, name);
     const DWORD a = GetFileAttributesW(wide(path).c_str());
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) &&
-        !(a & FILE_ATTRIBUTE_REPARSE_POINT) && (a & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesW(wide(path).c_str(), a & ~DWORD(FILE_ATTRIBUTE_READONLY));
+        !(a & FILE_ATTRIBUTE_REPARSE_POINT))
+        clearReadOnly(path, a);
 }
 
 // A mount point is a reparse point here, which is never gone through.

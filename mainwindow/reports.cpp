@@ -398,8 +398,10 @@ QString removalProblem(const Error& e) {
         return Reports::tr("%1 lies more than 64 folders deep").arg(subject);
     if (e.code == ErrorCode::AlreadyExists)
         return Reports::tr("something was put in %1 meanwhile").arg(subject);
-    const QString why = Reports::describe(e);
-    return why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
+    // These say what is in the way themselves; the others are given it.
+    const bool named = e.code == ErrorCode::PermissionDenied || e.code == ErrorCode::Link ||
+                       e.code == ErrorCode::NotAFolder || e.code == ErrorCode::InStore;
+    return named ? Reports::describe(e) : subject + QStringLiteral(": ") + Reports::describe(e);
 }
 
 // What an add or a remove could not delete, told after its outcome.

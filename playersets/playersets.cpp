@@ -88,10 +88,6 @@ bool isShipped(std::string_view name) {
                        [&](const Channel& c) { return c.key == name; });
 }
 
-}  // namespace
-
-namespace {
-
 // The code points of a text already checked to be UTF-8.
 std::vector<char32_t> codePoints(std::string_view text) {
     std::vector<char32_t> points;
@@ -169,10 +165,14 @@ std::string defaultSetName(std::string_view source) {
     return composed(name);
 }
 
-// What the sets folder holds; FolderMissing where there is none, or no place for one.
+// The sets folder, opened to be read; FolderMissing where there is none, or no place for one.
+Result<Folder> PlayerSets::opened() const {
+    return folder_.empty() ? failure(ErrorCode::FolderMissing) : openSets(folder_, false);
+}
+
+// What the sets folder holds, or why it cannot be read.
 Result<std::vector<std::string>> PlayerSets::entries() const {
-    if (folder_.empty()) return failure(ErrorCode::FolderMissing);
-    Result<Folder> sets = openSets(folder_, false);
+    const Result<Folder> sets = opened();
     return sets.ok() ? sets.value.list() : Result<std::vector<std::string>>(sets.error);
 }
 
@@ -190,9 +190,9 @@ Error PlayerSets::outOfSight() const {
 
 std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     std::vector<std::pair<std::string, NameProblem>> found;
-    const Result<Folder> sets =
-        folder_.empty() ? failure(ErrorCode::FolderMissing) : openSets(folder_, false);
-    for (const std::string& name : entries().value)
+    const Result<Folder> sets = opened();
+    const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
+    for (const std::string& name : all.value)
         if (const NameProblem p = setNameProblem(name); p != NameProblem::None && name[0] != '.')
             if (sets.value.info(name).kind != EntryKind::File)  // a note beside the sets is none
                 found.emplace_back(name, p);
@@ -201,8 +201,7 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
 
 std::vector<ChannelSet> PlayerSets::read() const {
     std::vector<ChannelSet> sets;
-    if (folder_.empty()) return sets;
-    Result<Folder> root = openSets(folder_, false);
+    const Result<Folder> root = opened();
     if (!root.ok()) return sets;
     for (const std::string& name : names()) {
         Result<Folder> folder = root.value.child(name);

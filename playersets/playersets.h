@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "files.h"
 #include "setsource.h"
 
 namespace kestro {
@@ -96,6 +97,7 @@ class PlayerSets {
     SetOutcome remove(const std::string& name);
 
   private:
+    Result<Folder> opened() const;
     Result<std::vector<std::string>> entries() const;
     std::filesystem::path folder_;
 };

@@ -3,10 +3,7 @@
 // version is never lost, nothing temporary is left, and the player is told what failed
 // and where.
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +11,7 @@
 #include <set>
 
 #include "install_fixture.h"
+#include "own_mounts.h"
 
 namespace kestro {
 namespace {
@@ -269,8 +267,7 @@ TEST_P(StoreMounted, IsRefusedAndLosesNothing) {
     const MountCase& c = GetParam();
     writeFile(gameFile(0), "game's own");
     install("FOX");
-    const pid_t child = ::fork();
-    if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mount
+    const int status = inOwnMounts([&] {
         const fs::path what = gameDir() / c.what, onto = gameDir() / c.onto;
         const std::string options = "lowerdir=" + (gameDir() / "DATA/POPUPS").string() +
                                     ",upperdir=" + what.string() +
@@ -281,26 +278,21 @@ TEST_P(StoreMounted, IsRefusedAndLosesNothing) {
                        ? ::mount("overlay", onto.c_str(), "overlay", 0, options.c_str()) == 0
                        : ::mount(what.c_str(), onto.c_str(), nullptr, MS_BIND, nullptr) == 0;
         };
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            (c.when != "at_lock" && !mounted()))
-            ::_exit(2);
+        if (c.when != "at_lock" && !mounted()) return kNoMounts;
         if (!c.when.empty()) {  // what the checks could not see loses nothing either
-            atLock = [&] { mounted() || (::_exit(2), true); };
+            atLock = [&] { mounted() || (::_exit(kNoMounts), true); };
             setCallFaultHook(locking);
             restore();
-            ::_exit(0);
+            return 0;
         }
         const bool refused = !install("NTV") && !restore();
-        ::_exit(refused && lastReport().refusal.code == ErrorCode::InStore &&
-                        seen_.reports.end()[-2].refusal.code == ErrorCode::InStore
-                    ? 0
-                    : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return refused && lastReport().refusal.code == ErrorCode::InStore &&
+                       seen_.reports.end()[-2].refusal.code == ErrorCode::InStore
+                   ? 0
+                   : 1;
+    });
+    if (status == kNoMounts) GTEST_SKIP() << "no mounts here";
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(restore());
     EXPECT_EQ(readFile(gameFile(0)), "game's own");
 }

@@ -2,10 +2,8 @@
 // The player's own channel sets, from the folder and archives in tests/playersets/archives
 // (made by tools/make-test-archives.sh).
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <sys/wait.h>
 
+#include "own_mounts.h"
 #include "playersets.h"
 #include "scratch.h"
 
@@ -175,30 +173,24 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
     fs::permissions(elsewhere, fs::perms(0555));  // and its rights are its own
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     for (const char* at : {"MY TV/sub", ".adding-1"}) fs::create_directories(setsDir() / at);
-    const pid_t child = ::fork();
-    if (child == 0) {  // in a namespace of its own, so nothing else ever sees the mounts
+    const int status = inOwnMounts([&] {
         const auto bind = [&](const char* at) {
             return ::mount(elsewhere.c_str(), (setsDir() / at).c_str(), nullptr, MS_BIND,
                            nullptr) == 0;
         };
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            !bind("MY TV/sub") || !bind(".adding-1"))
-            ::_exit(2);
+        if (!bind("MY TV/sub") || !bind(".adding-1")) return kNoMounts;
         const SetOutcome removed = PlayerSets(setsDir()).remove("MY TV");
         // and the next change, while they stay, says so
         const bool told = !PlayerSets(setsDir()).add(kArchives / "Pack", "MY TV").leftover.empty();
-        ::_exit(told && PlayerSets(setsDir()).remove("MY TV").ok() &&
-                        removed.leftover.starts_with(utf8(setsDir() / ".removing-")) &&
-                        removed.error.subject.ends_with("/sub") &&
-                        PlayerSets(setsDir()).names().empty()
-                    ? 0
-                    : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    if (WEXITSTATUS(status) == 2) GTEST_SKIP() << "no mounts here";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return told && PlayerSets(setsDir()).remove("MY TV").ok() &&
+                       removed.leftover.starts_with(utf8(setsDir() / ".removing-")) &&
+                       removed.error.subject.ends_with("/sub") &&
+                       PlayerSets(setsDir()).names().empty()
+                   ? 0
+                   : 1;
+    });
+    if (status == kNoMounts) GTEST_SKIP() << "no mounts here";
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(readFile(elsewhere / "keep.txt"), "not the sets'");
     EXPECT_EQ(fs::status(elsewhere).permissions(), fs::perms(0555));
     EXPECT_EQ(PlayerSets(setsDir()).remove("MY TV").what, What::NoSuchSet);  // and tidies
