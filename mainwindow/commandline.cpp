@@ -310,9 +310,13 @@ Command parseCommandLine(const QStringList& arguments) {
     const auto folder =
         p.isSet(o.folder) ? std::optional<QString>(p.value(o.folder)) : std::nullopt;
     if (p.isSet(o.list)) return command::List{folder};
-    if (p.isSet(o.install)) return command::Install{p.value(o.install), folder};
+    // A key typed with its accent apart names the set listed with it whole.
+    const auto key = [&](const QCommandLineOption& option) {
+        return p.value(option).normalized(QString::NormalizationForm_C);
+    };
+    if (p.isSet(o.install)) return command::Install{key(o.install), folder};
     if (p.isSet(o.restore)) return command::Restore{folder};
-    if (p.isSet(o.removeSet)) return command::RemoveSet{p.value(o.removeSet)};
+    if (p.isSet(o.removeSet)) return command::RemoveSet{key(o.removeSet)};
     if (p.isSet(o.findGame)) return command::FindGame{};
     return command::AddSet{p.value(o.addSet), p.isSet(o.name)
                                                   ? std::optional<QString>(p.value(o.name))
