@@ -332,6 +332,8 @@ QString Reports::nameProblem(NameProblem problem) {
             return tr("The name cannot begin or end with a dot or a space.");
         case NameProblem::Device:
             return tr("Windows keeps that name for a device.");
+        case NameProblem::Twice:
+            return tr("Another set has the same name, its accents written another way.");
         case NameProblem::None:
             break;
     }

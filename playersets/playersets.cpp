@@ -2,6 +2,7 @@
 #include "playersets.h"
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 #include "files.h"
@@ -120,6 +121,19 @@ bool invisible(char32_t c) {
                        [&](const auto& r) { return c >= r.first && c <= r.second; });
 }
 
+// The entries that are sets, by name. A name is kept composed, so a folder whose accents are
+// written apart (as some systems write names) is the same set as one typed here; of two
+// entries for one name, the one written composed, or else the first in sorted order.
+std::map<std::string, std::string> setEntries(const std::vector<std::string>& all) {
+    std::map<std::string, std::string> sets;
+    for (const std::string& entry : all) {
+        if (setNameProblem(entry) != NameProblem::None) continue;
+        const auto [at, first] = sets.try_emplace(composed(entry), entry);
+        if (!first && at->first == entry) at->second = entry;
+    }
+    return sets;
+}
+
 bool space(char32_t c) {
     return c == ' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x202F ||
            c == 0x205F || c == 0x3000;
@@ -178,8 +192,7 @@ Result<std::vector<std::string>> PlayerSets::entries() const {
 
 std::vector<std::string> PlayerSets::names() const {
     std::vector<std::string> names;
-    for (const std::string& name : entries().value)
-        if (setNameProblem(name) == NameProblem::None) names.push_back(name);
+    for (const auto& [name, entry] : setEntries(entries().value)) names.push_back(name);
     return names;
 }
 
@@ -192,10 +205,14 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     std::vector<std::pair<std::string, NameProblem>> found;
     const Result<Folder> sets = opened();
     const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
-    for (const std::string& name : all.value)
-        if (const NameProblem p = setNameProblem(name); p != NameProblem::None && name[0] != '.')
+    const auto used = setEntries(all.value);
+    for (const std::string& name : all.value) {
+        NameProblem p = setNameProblem(name);
+        if (p == NameProblem::None && used.at(composed(name)) != name) p = NameProblem::Twice;
+        if (p != NameProblem::None && name[0] != '.')
             if (sets.value.info(name).kind != EntryKind::File)  // a note beside the sets is none
                 found.emplace_back(name, p);
+    }
     return found;
 }
 
@@ -203,8 +220,8 @@ std::vector<ChannelSet> PlayerSets::read() const {
     std::vector<ChannelSet> sets;
     const Result<Folder> root = opened();
     if (!root.ok()) return sets;
-    for (const std::string& name : names()) {
-        Result<Folder> folder = root.value.child(name);
+    for (const auto& [name, entry] : setEntries(root.value.list().value)) {
+        Result<Folder> folder = root.value.child(entry);
         const auto entries = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>();
         // Only plain files (never links) with one of the set's names count, and anything else
         // of such a name leaves that file out; of two names for one file, the first in sorted
@@ -277,7 +294,8 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
 
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    if (sets.folder.info(name).kind != EntryKind::Missing) {
+    if (sets.folder.info(name).kind != EntryKind::Missing ||
+        setEntries(sets.folder.list().value).count(name)) {
         result.what = What::NameTaken;
         return result;
     }
@@ -311,18 +329,20 @@ SetOutcome PlayerSets::remove(const std::string& given) {
     }
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    if (sets.folder.info(name).kind == EntryKind::Missing) {
+    const auto listed = setEntries(sets.folder.list().value);
+    const std::string entry = listed.count(name) ? listed.at(name) : name;
+    if (sets.folder.info(entry).kind == EntryKind::Missing) {
         result.what = What::NoSuchSet;
         return result;
     }
     // Out of the list in one step, then deleted; a remove cut short, or stopped by a mount
     // inside, is tried again next time.
     const std::string gone = std::string(kRemoving) + randomSuffix();
-    if (Error e = moveFile(sets.folder, name, sets.folder, gone); !e.ok()) {
+    if (Error e = moveFile(sets.folder, entry, sets.folder, gone); !e.ok()) {
         result.what = What::RemoveFailed;
         result.error = e;  // the set in the way, not the name it was to take
         if (e.code != ErrorCode::PermissionDenied)
-            result.error.subject = utf8Text(sets.folder.path() / utf8Path(name));
+            result.error.subject = utf8Text(sets.folder.path() / utf8Path(entry));
         return result;
     }
     if (Error e = removeTree(sets.folder, gone); !e.ok()) {

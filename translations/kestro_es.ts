@@ -561,6 +561,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>Windows reserva ese nombre para un dispositivo.</translation>
     </message>
     <message>
+        <source>Another set has the same name, its accents written another way.</source>
+        <translation>Otro paquete tiene el mismo nombre, con sus acentos escritos de otra forma.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; no es una carpeta ni un archivo comprimido.</translation>
     </message>

@@ -561,6 +561,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Windows rezerwuje tę nazwę dla urządzenia.</translation>
     </message>
     <message>
+        <source>Another set has the same name, its accents written another way.</source>
+        <translation>Inny zestaw ma tę samą nazwę, z akcentami zapisanymi w inny sposób.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; nie jest ani folderem, ani archiwum.</translation>
     </message>

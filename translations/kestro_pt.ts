@@ -561,6 +561,10 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O Windows reserva esse nome para um dispositivo.</translation>
     </message>
     <message>
+        <source>Another set has the same name, its accents written another way.</source>
+        <translation>Outro pacote tem o mesmo nome, com os acentos escritos de outra forma.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; não é uma pasta nem um arquivo comprimido.</translation>
     </message>

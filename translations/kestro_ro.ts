@@ -561,6 +561,10 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Windows rezervă acest nume pentru un dispozitiv.</translation>
     </message>
     <message>
+        <source>Another set has the same name, its accents written another way.</source>
+        <translation>Alt pachet are același nume, cu accentele scrise altfel.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; nu este nici folder, nici arhivă.</translation>
     </message>

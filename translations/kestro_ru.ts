@@ -561,6 +561,10 @@ The files that channel installs added are removed.</source>
         <translation>Windows резервирует это имя для устройства.</translation>
     </message>
     <message>
+        <source>Another set has the same name, its accents written another way.</source>
+        <translation>У другого набора то же имя, но его диакритические знаки записаны иначе.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; — не папка и не архив.</translation>
     </message>
