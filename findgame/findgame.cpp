@@ -21,14 +21,14 @@ constexpr Marker kMarkers[] = {{"ENVIRO", {"Misc16.fsh", "misc8.fsh"}},
 
 }  // namespace
 
-std::string_view reason(OpenFailure failure) {
+Unread::Why reason(OpenFailure failure) {
     switch (failure) {
         case OpenFailure::Link:
-            return "a link, not followed";
+            return Unread::Why::Link;
         case OpenFailure::Denied:
-            return "permission denied";
+            return Unread::Why::Denied;
         default:
-            return "cannot be read";
+            return Unread::Why::Unreadable;
     }
 }
 
@@ -70,14 +70,14 @@ bool Searcher::firstVisit(const Folder& folder) {
     return !id || places_.insert(*id).second;
 }
 
-void Searcher::skip(const fs::path& path, std::string_view why) {
+void Searcher::skip(const fs::path& path, Unread::Why why) {
     // A place reached twice (a library in two lists) is named once, as found places are.
     fs::path tidy;  // written "lib/", "//lib" or "./lib" in a list: one place ("..": as given,
     for (const fs::path& part : path)  // for it may go back through a link)
         if (!part.empty() && part != ".") tidy /= part;
-    std::string text = shown(tidy) + ": " + std::string(why);
-    if (std::ranges::find(report_.skipped, text) == report_.skipped.end())
-        report_.skipped.push_back(std::move(text));
+    Unread unread{shown(tidy), why};
+    if (std::ranges::find(report_.skipped, unread) == report_.skipped.end())
+        report_.skipped.push_back(std::move(unread));
 }
 
 std::string Searcher::shown(const fs::path& path) const {
@@ -112,7 +112,7 @@ bool Searcher::isGameFolder(const Folder& folder) {
 }
 
 void Searcher::walk(const Folder& folder, const std::string& stored, char separator, int levels,
-                    const std::string& place) {
+                    const Place& place) {
     if (isGameFolder(folder)) {
         const auto id = folderId(folder);
         const bool again = id ? !games_.insert(*id).second

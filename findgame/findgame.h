@@ -21,17 +21,44 @@ struct GameSearch {
     std::chrono::milliseconds maxTime{2000};
 };
 
+// Where the search looked, or found a game: its kind, which the window names in the player's
+// language, and where it is (a path with the home as "~", a Steam game's number, "C:").
+struct Place {
+    enum class Kind {
+        Folder,
+        WinePrefix,
+        LutrisPrefix,
+        BottlesBottle,
+        PlayOnLinuxPrefix,
+        CrossOverBottle,
+        Steam,
+        Registry,
+        Drive
+    };
+    Kind kind = Kind::Folder;
+    std::string where;
+    bool operator==(const Place&) const = default;
+};
+
+// A place that could not be read, and why.
+struct Unread {
+    enum class Why { Link, Denied, Unreadable, NotAFile, TooLarge };
+    std::string where;
+    Why why = Why::Unreadable;
+    bool operator==(const Unread&) const = default;
+};
+
 struct FoundGame {
     std::string folder;  // as it is to be stored: "C:\Games\VARNEX 2001" or "/home/..."
-    std::string place;   // where it was found: "Lutris prefix ~/Games/varnex", "registry"...
+    Place place;         // where it was found: the Lutris prefix ~/Games/varnex, the registry...
 };
 
 struct SearchReport {
-    std::vector<FoundGame> found;      // each folder once, in a stable order
-    std::vector<std::string> looked;   // the places searched, in order
-    std::vector<std::string> skipped;  // places that could not be read, with the reason
-    std::size_t folders = 0;           // folders listed
-    bool stoppedEarly = false;         // the folder or time bound ran out
+    std::vector<FoundGame> found;  // each folder once, in a stable order
+    std::vector<Place> looked;     // the places searched, in order
+    std::vector<Unread> skipped;   // places that could not be read
+    std::size_t folders = 0;       // folders listed
+    bool stoppedEarly = false;     // the folder or time bound ran out
 };
 
 // Searches the usual places of this platform (findgame_posix.cpp, findgame_win.cpp).

@@ -151,15 +151,16 @@ class LinuxSearch {
                                             : home_ / ".wine")) {}
 
     void run() {
-        if (search_.winePrefix) prefixAt(*search_.winePrefix, "Wine prefix ");
+        using K = Place::Kind;
+        if (search_.winePrefix) prefixAt(*search_.winePrefix, K::WinePrefix);
         if (home_.empty()) return;
-        prefixAt(home_ / ".wine", "Wine prefix ");
-        prefixesIn(home_ / "Games", "Lutris prefix ");
-        prefixesIn(home_ / ".local/share/bottles/bottles", "Bottles bottle ");
+        prefixAt(home_ / ".wine", K::WinePrefix);
+        prefixesIn(home_ / "Games", K::LutrisPrefix);
+        prefixesIn(home_ / ".local/share/bottles/bottles", K::BottlesBottle);
         prefixesIn(home_ / ".var/app/com.usebottles.bottles/data/bottles/bottles",
-                   "Bottles bottle ");
-        prefixesIn(home_ / ".PlayOnLinux/wineprefix", "PlayOnLinux prefix ");
-        prefixesIn(home_ / ".cxoffice", "CrossOver bottle ");
+                   K::BottlesBottle);
+        prefixesIn(home_ / ".PlayOnLinux/wineprefix", K::PlayOnLinuxPrefix);
+        prefixesIn(home_ / ".cxoffice", K::CrossOverBottle);
         // ~/.steam/steam usually leads to ~/.local/share/Steam: the real name first.
         for (const char* root :
              {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam"})
@@ -167,25 +168,26 @@ class LinuxSearch {
         for (const char* games : {"Games", "games"}) {
             const Folder folder = s_.openPlace(home_ / games);
             if (!folder || !s_.firstVisit(folder)) continue;
-            s_.looked(s_.shown(folder.path));
-            s_.walk(folder, utf8Text(folder.path), '/', kPlainDepth, s_.shown(folder.path));
+            const Place place{Place::Kind::Folder, s_.shown(folder.path)};
+            s_.looked(place);
+            s_.walk(folder, utf8Text(folder.path), '/', kPlainDepth, place);
         }
     }
 
   private:
-    void prefixAt(const fs::path& path, const std::string& kind) {
-        if (const Folder root = s_.openPlace(path)) prefix(root, kind + s_.shown(path));
+    void prefixAt(const fs::path& path, Place::Kind kind) {
+        if (const Folder root = s_.openPlace(path)) prefix(root, {kind, s_.shown(path)});
     }
 
-    void prefixesIn(const fs::path& path, const std::string& kind) {
+    void prefixesIn(const fs::path& path, Place::Kind kind) {
         const Folder parent = s_.openPlace(path);
         for (const Entry& e : parent.entries)
             if (e.folder)
                 if (const Folder root = s_.openChild(parent, e.name, true))
-                    prefix(root, kind + s_.shown(root.path));
+                    prefix(root, {kind, s_.shown(root.path)});
     }
 
-    void prefix(const Folder& root, const std::string& place) {
+    void prefix(const Folder& root, const Place& place) {
         if (!s_.firstVisit(root)) return;
         const Folder driveC = s_.openChild(root, "drive_c", true);
         if (!driveC) return;
@@ -251,7 +253,7 @@ class LinuxSearch {
             if (!e.folder) continue;
             const Folder game = s_.openChild(compat, e.name, true);
             if (const Folder pfx = game ? s_.openChild(game, "pfx", true) : Folder{})
-                prefix(pfx, "Steam (compatdata " + e.name + ")");
+                prefix(pfx, {Place::Kind::Steam, e.name});
         }
     }
 
@@ -265,21 +267,21 @@ class LinuxSearch {
         }
         std::string text;
         struct stat st;
-        const char* problem = nullptr;
+        std::optional<Unread::Why> problem;
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-            problem = "not a plain file";
+            problem = Unread::Why::NotAFile;
         else if (static_cast<std::uintmax_t>(st.st_size) > kLibraryListLimit)
-            problem = "too large";
+            problem = Unread::Why::TooLarge;
         char buffer[65536];
         for (ssize_t n; !problem && (n = ::read(fd, buffer, sizeof buffer)) != 0;) {
             if (n < 0 && errno == EINTR) continue;
             if (n < 0 || text.size() + size_t(n) > kLibraryListLimit)
-                problem = n < 0 ? "cannot be read" : "too large";
+                problem = n < 0 ? Unread::Why::Unreadable : Unread::Why::TooLarge;
             else
                 text.append(buffer, size_t(n));
         }
         ::close(fd);
-        if (problem) s_.skip(path, problem);
+        if (problem) s_.skip(path, *problem);
         return problem ? std::nullopt : std::optional(std::move(text));
     }
 

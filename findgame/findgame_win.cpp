@@ -139,7 +139,7 @@ std::optional<std::wstring> installFolder(std::wstring text) {
 }
 
 void searchRegistry(Searcher& s) {
-    s.looked("registry");
+    s.looked({Place::Kind::Registry, {}});
     for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
         for (const REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
             HKEY key;
@@ -171,7 +171,7 @@ void searchRegistry(Searcher& s) {
                                           : std::nullopt;
                 const auto folderPath = location ? installFolder(*location) : std::nullopt;
                 if (const Folder folder = folderPath ? s.openPlace(*folderPath) : Folder{})
-                    s.walk(folder, utf8Text(folder.path), '\\', 0, "registry");
+                    s.walk(folder, utf8Text(folder.path), '\\', 0, {Place::Kind::Registry, {}});
             }
             RegCloseKey(key);
         }
@@ -186,8 +186,9 @@ void searchDrives(Searcher& s) {
             const fs::path path = fs::path(std::wstring{letter, L':', L'\\'}) / utf8Path(name);
             const Folder folder = s.openPlace(path);
             if (!folder || !s.firstVisit(folder)) continue;
-            s.looked(utf8Text(path));
-            s.walk(folder, utf8Text(path), '\\', 1, "drive " + std::string{char(letter), ':'});
+            s.looked({Place::Kind::Folder, utf8Text(path)});
+            s.walk(folder, utf8Text(path), '\\', 1,
+                   {Place::Kind::Drive, std::string{char(letter), ':'}});
         }
     }
 }

@@ -48,7 +48,7 @@ Folder openChild(const Folder& parent, const std::string& name, OpenFailure& fai
 std::optional<FolderId> folderId(const Folder& folder);
 
 // Why a folder could not be opened, for the player.
-std::string_view reason(OpenFailure failure);
+Unread::Why reason(OpenFailure failure);
 
 inline void sortByName(std::vector<Entry>& entries) {
     std::sort(entries.begin(), entries.end(),
@@ -72,9 +72,9 @@ class Searcher {
     // Notes `folder` (to be stored as `stored`) if it is the game's, else walks its
     // subfolders down to `levels` below it, each `stored` + `separator` + its name.
     void walk(const Folder& folder, const std::string& stored, char separator, int levels,
-              const std::string& place);
-    void looked(std::string place) { report_.looked.push_back(std::move(place)); }
-    void skip(const std::filesystem::path& path, std::string_view why);
+              const Place& place);
+    void looked(Place place) { report_.looked.push_back(std::move(place)); }
+    void skip(const std::filesystem::path& path, Unread::Why why);
     // A path for people to read: the home as "~".
     std::string shown(const std::filesystem::path& path) const;
 

@@ -28,9 +28,10 @@ QString text(const std::string& s) {
     return visible(QString::fromStdString(s));
 }
 
-QStringList texts(const std::vector<std::string>& strings) {
+template <typename T>
+QStringList texts(const std::vector<T>& items, QString (*shown)(const T&)) {
     QStringList list;
-    for (const std::string& s : strings) list << text(s);
+    for (const T& item : items) list << shown(item);
     return list;
 }
 
@@ -46,7 +47,7 @@ bool inUse(const std::string& found, const QString& stored) {
 }
 
 QString whereItLooked(const SearchReport& report) {
-    const QStringList places = texts(report.looked);
+    const QStringList places = texts(report.looked, placeText);
     QString line;
     if (places.isEmpty()) {
         line = FindGameDialog::tr(
@@ -65,11 +66,53 @@ QString whereItLooked(const SearchReport& report) {
             u' ' + FindGameDialog::tr("The search stopped early: some places were not searched.");
     if (!report.skipped.empty())
         line += u' ' + FindGameDialog::tr("Could not read %1.")
-                           .arg(texts(report.skipped).join(QStringLiteral("; ")));
+                           .arg(texts(report.skipped, unreadText).join(QStringLiteral("; ")));
     return line;
 }
 
 }  // namespace
+
+QString placeText(const Place& place) {
+    const QString where = text(place.where);
+    switch (place.kind) {
+        case Place::Kind::WinePrefix:
+            return FindGameDialog::tr("Wine prefix %1").arg(where);
+        case Place::Kind::LutrisPrefix:
+            return FindGameDialog::tr("Lutris prefix %1").arg(where);
+        case Place::Kind::BottlesBottle:
+            return FindGameDialog::tr("Bottles bottle %1").arg(where);
+        case Place::Kind::PlayOnLinuxPrefix:
+            return FindGameDialog::tr("PlayOnLinux prefix %1").arg(where);
+        case Place::Kind::CrossOverBottle:
+            return FindGameDialog::tr("CrossOver bottle %1").arg(where);
+        case Place::Kind::Steam:
+            return FindGameDialog::tr("Steam (compatdata %1)").arg(where);
+        case Place::Kind::Registry:
+            return FindGameDialog::tr("registry");
+        case Place::Kind::Drive:
+            return FindGameDialog::tr("drive %1").arg(where);
+        case Place::Kind::Folder:
+            break;
+    }
+    return where;
+}
+
+QString unreadText(const Unread& unread) {
+    const QString where = text(unread.where);
+    switch (unread.why) {
+        case Unread::Why::Link:
+            return FindGameDialog::tr("%1: a link, not followed").arg(where);
+        case Unread::Why::Denied:
+            return FindGameDialog::tr("%1: permission denied").arg(where);
+        case Unread::Why::NotAFile:
+            return FindGameDialog::tr("%1: not a plain file").arg(where);
+        case Unread::Why::TooLarge:
+            return FindGameDialog::tr("%1: too large").arg(where);
+        case Unread::Why::Unreadable:
+            break;
+    }
+    return FindGameDialog::tr("%1: cannot be read").arg(where);
+}
 
 FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored, QWidget* parent)
     : QDialog(parent) {
@@ -86,7 +129,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     found_->setMinimumWidth(560);
     found_->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its start and its end
     for (const FoundGame& game : report.found) {
-        auto* item = new QTreeWidgetItem(found_, {text(game.folder), text(game.place)});
+        auto* item = new QTreeWidgetItem(found_, {text(game.folder), placeText(game.place)});
         item->setToolTip(0, item->text(0));
         item->setData(0, Qt::UserRole, QString::fromStdString(game.folder));  // as it is
         if (inUse(game.folder, stored)) {
@@ -103,7 +146,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     looked->setTextFormat(Qt::PlainText);  // places' names are text, never markup
     looked->setObjectName(QStringLiteral("looked"));
     looked->setWordWrap(true);
-    looked->setToolTip(texts(report.looked).join(u'\n'));
+    looked->setToolTip(texts(report.looked, placeText).join(u'\n'));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);

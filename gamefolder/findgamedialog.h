@@ -28,6 +28,10 @@ class FindGameDialog : public QDialog {
     QPushButton* ok_;
 };
 
+// A place of the search, and one it could not read, in the player's language.
+QString placeText(const Place& place);
+QString unreadText(const Unread& unread);
+
 // For the first start: when the search found exactly one folder, asks whether to use it,
 // and gives it on Yes.
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report);

@@ -8,6 +8,7 @@
 
 #include "files.h"
 #include "findgame.h"
+#include "findgamedialog.h"
 #include "installer.h"
 #include "playersets.h"
 #include "reports.h"
@@ -254,8 +255,8 @@ struct Runner {
         const SearchReport found = findGame(searchForThisUser());
         for (const FoundGame& game : found.found)  // a folder a line, for scripts
             say(stdout, visible(toQString(game.folder), false));
-        for (const std::string& place : found.skipped)
-            complain(Texts::tr("could not read %1").arg(visible(toQString(place))));
+        for (const Unread& place : found.skipped)
+            complain(Texts::tr("could not read %1").arg(unreadText(place)));
         if (found.stoppedEarly)
             complain(Texts::tr("the search stopped early; some places were not searched"));
         if (found.found.empty()) complain(Texts::tr("no VARNEX 2001 folder was found"));

@@ -871,6 +871,58 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <source>VARNEX 2001 was found in %1. Use this folder?</source>
         <translation>Se encontró VARNEX 2001 en %1. ¿Usar esta carpeta?</translation>
     </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefijo de Wine %1</translation>
+    </message>
+    <message>
+        <source>Lutris prefix %1</source>
+        <translation>prefijo de Lutris %1</translation>
+    </message>
+    <message>
+        <source>Bottles bottle %1</source>
+        <translation>botella de Bottles %1</translation>
+    </message>
+    <message>
+        <source>PlayOnLinux prefix %1</source>
+        <translation>prefijo de PlayOnLinux %1</translation>
+    </message>
+    <message>
+        <source>CrossOver bottle %1</source>
+        <translation>botella de CrossOver %1</translation>
+    </message>
+    <message>
+        <source>Steam (compatdata %1)</source>
+        <translation>Steam (compatdata %1)</translation>
+    </message>
+    <message>
+        <source>registry</source>
+        <translation>registro</translation>
+    </message>
+    <message>
+        <source>drive %1</source>
+        <translation>unidad %1</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: es un enlace, no se sigue</translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation>%1: permiso denegado</translation>
+    </message>
+    <message>
+        <source>%1: not a plain file</source>
+        <translation>%1: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>kestro::Form1</name>

@@ -873,6 +873,58 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <source>VARNEX 2001 was found in %1. Use this folder?</source>
         <translation>Znaleziono VARNEX 2001 w %1. Użyć tego folderu?</translation>
     </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefiks Wine %1</translation>
+    </message>
+    <message>
+        <source>Lutris prefix %1</source>
+        <translation>prefiks Lutris %1</translation>
+    </message>
+    <message>
+        <source>Bottles bottle %1</source>
+        <translation>butelka Bottles %1</translation>
+    </message>
+    <message>
+        <source>PlayOnLinux prefix %1</source>
+        <translation>prefiks PlayOnLinux %1</translation>
+    </message>
+    <message>
+        <source>CrossOver bottle %1</source>
+        <translation>butelka CrossOver %1</translation>
+    </message>
+    <message>
+        <source>Steam (compatdata %1)</source>
+        <translation>Steam (compatdata %1)</translation>
+    </message>
+    <message>
+        <source>registry</source>
+        <translation>rejestr</translation>
+    </message>
+    <message>
+        <source>drive %1</source>
+        <translation>dysk %1</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: to dowiązanie, pominięte</translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation>%1: brak uprawnień</translation>
+    </message>
+    <message>
+        <source>%1: not a plain file</source>
+        <translation>%1: to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: zbyt duży</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nie można odczytać</translation>
+    </message>
 </context>
 <context>
     <name>kestro::Form1</name>

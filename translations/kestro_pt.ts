@@ -871,6 +871,58 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <source>VARNEX 2001 was found in %1. Use this folder?</source>
         <translation>O VARNEX 2001 foi encontrado em %1. Usar esta pasta?</translation>
     </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefixo do Wine %1</translation>
+    </message>
+    <message>
+        <source>Lutris prefix %1</source>
+        <translation>prefixo do Lutris %1</translation>
+    </message>
+    <message>
+        <source>Bottles bottle %1</source>
+        <translation>garrafa do Bottles %1</translation>
+    </message>
+    <message>
+        <source>PlayOnLinux prefix %1</source>
+        <translation>prefixo do PlayOnLinux %1</translation>
+    </message>
+    <message>
+        <source>CrossOver bottle %1</source>
+        <translation>garrafa do CrossOver %1</translation>
+    </message>
+    <message>
+        <source>Steam (compatdata %1)</source>
+        <translation>Steam (compatdata %1)</translation>
+    </message>
+    <message>
+        <source>registry</source>
+        <translation>registo</translation>
+    </message>
+    <message>
+        <source>drive %1</source>
+        <translation>unidade %1</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: é uma ligação, não é seguida</translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation>%1: permissão negada</translation>
+    </message>
+    <message>
+        <source>%1: not a plain file</source>
+        <translation>%1: não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: não pode ser lido</translation>
+    </message>
 </context>
 <context>
     <name>kestro::Form1</name>

@@ -873,6 +873,58 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <source>VARNEX 2001 was found in %1. Use this folder?</source>
         <translation>VARNEX 2001 a fost găsit în %1. Folosiți acest folder?</translation>
     </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>prefixul Wine %1</translation>
+    </message>
+    <message>
+        <source>Lutris prefix %1</source>
+        <translation>prefixul Lutris %1</translation>
+    </message>
+    <message>
+        <source>Bottles bottle %1</source>
+        <translation>sticla Bottles %1</translation>
+    </message>
+    <message>
+        <source>PlayOnLinux prefix %1</source>
+        <translation>prefixul PlayOnLinux %1</translation>
+    </message>
+    <message>
+        <source>CrossOver bottle %1</source>
+        <translation>sticla CrossOver %1</translation>
+    </message>
+    <message>
+        <source>Steam (compatdata %1)</source>
+        <translation>Steam (compatdata %1)</translation>
+    </message>
+    <message>
+        <source>registry</source>
+        <translation>registru</translation>
+    </message>
+    <message>
+        <source>drive %1</source>
+        <translation>unitatea %1</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: o legătură, neurmată</translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation>%1: permisiune refuzată</translation>
+    </message>
+    <message>
+        <source>%1: not a plain file</source>
+        <translation>%1: nu este un fișier obișnuit</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: prea mare</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: nu poate fi citit</translation>
+    </message>
 </context>
 <context>
     <name>kestro::Form1</name>

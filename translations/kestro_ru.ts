@@ -873,6 +873,58 @@ Rename them, or add them again as channel sets.</source>
         <source>VARNEX 2001 was found in %1. Use this folder?</source>
         <translation>VARNEX 2001 найдена в %1. Использовать эту папку?</translation>
     </message>
+    <message>
+        <source>Wine prefix %1</source>
+        <translation>префикс Wine %1</translation>
+    </message>
+    <message>
+        <source>Lutris prefix %1</source>
+        <translation>префикс Lutris %1</translation>
+    </message>
+    <message>
+        <source>Bottles bottle %1</source>
+        <translation>бутылка Bottles %1</translation>
+    </message>
+    <message>
+        <source>PlayOnLinux prefix %1</source>
+        <translation>префикс PlayOnLinux %1</translation>
+    </message>
+    <message>
+        <source>CrossOver bottle %1</source>
+        <translation>бутылка CrossOver %1</translation>
+    </message>
+    <message>
+        <source>Steam (compatdata %1)</source>
+        <translation>Steam (compatdata %1)</translation>
+    </message>
+    <message>
+        <source>registry</source>
+        <translation>реестр</translation>
+    </message>
+    <message>
+        <source>drive %1</source>
+        <translation>диск %1</translation>
+    </message>
+    <message>
+        <source>%1: a link, not followed</source>
+        <translation>%1: это ссылка, по ней не переходим</translation>
+    </message>
+    <message>
+        <source>%1: permission denied</source>
+        <translation>%1: доступ запрещён</translation>
+    </message>
+    <message>
+        <source>%1: not a plain file</source>
+        <translation>%1: не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: слишком большой</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: не удаётся прочитать</translation>
+    </message>
 </context>
 <context>
     <name>kestro::Form1</name>

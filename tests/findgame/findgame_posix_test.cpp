@@ -27,6 +27,31 @@ struct HomeCase {
     std::chrono::milliseconds maxTime = 2000ms;
 };
 
+// The report as the window words it in English.
+std::string text(const Place& p) {
+    static const char* const kKinds[] = {"",
+                                         "Wine prefix ",
+                                         "Lutris prefix ",
+                                         "Bottles bottle ",
+                                         "PlayOnLinux prefix ",
+                                         "CrossOver bottle ",
+                                         "Steam (compatdata "};
+    return kKinds[static_cast<size_t>(p.kind)] + p.where +
+           (p.kind == Place::Kind::Steam ? ")" : "");
+}
+std::vector<std::string> texts(const auto& items) {
+    std::vector<std::string> all;
+    static const char* const kWhy[] = {"a link, not followed", "permission denied",
+                                       "cannot be read", "not a plain file", "too large"};
+    for (const auto& item : items) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(item)>, Unread>)
+            all.push_back(item.where + ": " + kWhy[static_cast<size_t>(item.why)]);
+        else
+            all.push_back(text(item));
+    }
+    return all;
+}
+
 class FindGame : public ::testing::TestWithParam<HomeCase> {
   public:
     // Making 60,000 folders takes many seconds on a disk, a fraction of one in memory.
@@ -71,11 +96,11 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
     for (FoundGame game : report.found) {
         if (game.folder.starts_with(home.string()))
             game.folder.replace(0, home.string().size(), "~");
-        found.push_back(game.folder + " | " + game.place);
+        found.push_back(game.folder + " | " + text(game.place));
     }
     EXPECT_EQ(found, c.found);
-    EXPECT_EQ(report.skipped, c.skipped);
-    EXPECT_TRUE(c.looked.empty() || report.looked == c.looked);
+    EXPECT_EQ(texts(report.skipped), c.skipped);
+    EXPECT_TRUE(c.looked.empty() || texts(report.looked) == c.looked);
     EXPECT_EQ(report.stoppedEarly, c.stopped);
     EXPECT_LE(report.folders, search.maxFolders);
 }

@@ -50,7 +50,10 @@ TEST_P(UninstallEntry, LeadsToTheGameFolder) {
     fs::remove_all(test::fromUtf8(kOnDrive));
     std::vector<std::string> found;
     for (const FoundGame& g : report.found)
-        found.push_back((g.folder == game ? "~" : g.folder) + " | " + g.place);
+        found.push_back((g.folder == game ? "~" : g.folder) + " | " +
+                        (g.place.kind == Place::Kind::Drive      ? "drive " + g.place.where
+                         : g.place.kind == Place::Kind::Registry ? "registry"
+                                                                 : "?"));
     EXPECT_EQ(found, c.found);
     EXPECT_FALSE(report.stoppedEarly);
 }

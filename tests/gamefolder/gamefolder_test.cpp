@@ -204,13 +204,12 @@ class TestGameFolder : public QObject {
     }
 
     void findGameDialog_data() {
-        QTest::addColumn<QStringList>("found");  // "folder|place", "~" standing for drive C:
+        QTest::addColumn<QStringList>("found");  // "folder|kind of place|where", "~": drive C:
         QTest::addColumn<QString>("inUse");
         QTest::addColumn<bool>("stopped");
         QTest::addColumn<int>("marked");  // row, or -1
         QTest::addColumn<QString>("line");
-        const QStringList two{"~/Games|Lutris prefix ~/Games/x",
-                              "C:\\Games\\VARNEX 2001|Wine prefix ~/.wine"};
+        const QStringList two{"~/Games|2|~/Games/x", "C:\\Games\\VARNEX 2001|6|12"};
         // clang-format off
         QTest::newRow("nothing") << QStringList() << "" << false << -1 << "Looked in place 0, place 1, place 2, place 3 and 2 more (9 folders).";
         QTest::newRow("in use by its other name") << two << "~/Games/VARNEX 2001" << false << 1 << "";
@@ -229,11 +228,12 @@ class TestGameFolder : public QObject {
         SearchReport report;
         for (const QString& game : found)
             report.found.push_back({game.section(u'|', 0, 0).replace(u'~', driveC).toStdString(),
-                                    game.section(u'|', 1).toStdString()});
-        for (int i = 0; i < 6; ++i) report.looked.push_back("place " + std::to_string(i));
+                                    {Place::Kind(game.section(u'|', 1, 1).toInt()),
+                                     game.section(u'|', 2).toStdString()}});
+        for (int i = 0; i < 6; ++i) report.looked.push_back({{}, "place " + std::to_string(i)});
         report.folders = 9;
         report.stoppedEarly = stopped;
-        if (stopped) report.skipped = {"~/x: permission denied"};
+        if (stopped) report.skipped = {{"~/x", Unread::Why::Denied}};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Find Game Folder"));
         auto* list = child<QTreeWidget>(dialog, "found");
@@ -247,6 +247,7 @@ class TestGameFolder : public QObject {
                          item->font(1).bold(),
                      row == marked);
             QCOMPARE(item->toolTip(0), item->text(0));
+            QVERIFY(item->text(1).startsWith(row ? "Steam (compatdata 12)" : "Lutris prefix ~/"));
         }
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
         buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
