@@ -10,6 +10,7 @@
 #include "findgame.h"
 #include "findgamedialog.h"
 #include "installer.h"
+#include "names.h"
 #include "playersets.h"
 #include "reports.h"
 #include "settings.h"
@@ -313,7 +314,7 @@ Command parseCommandLine(const QStringList& arguments) {
     if (p.isSet(o.list)) return command::List{folder};
     // A key typed with its accent apart names the set listed with it whole.
     const auto key = [&](const QCommandLineOption& option) {
-        return p.value(option).normalized(QString::NormalizationForm_C);
+        return QString::fromStdString(composed(p.value(option).toStdString()));
     };
     if (p.isSet(o.install)) return command::Install{key(o.install), folder};
     if (p.isSet(o.restore)) return command::Restore{folder};

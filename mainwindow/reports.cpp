@@ -333,7 +333,7 @@ QString Reports::nameProblem(NameProblem problem) {
         case NameProblem::Device:
             return tr("Windows keeps that name for a device.");
         case NameProblem::Twice:
-            return tr("Another set has the same name, its accents written another way.");
+            return tr("Another entry has the same name, written with other characters.");
         case NameProblem::None:
             break;
     }
@@ -484,12 +484,30 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
     return {};
 }
 
+namespace {
+// Two spellings of one name look alike: each is written out, its characters beyond ASCII
+// by number.
+QString spelledOut(const QString& name) {
+    QString out;
+    for (const char32_t c : name.toUcs4())
+        out += c >= 0x20 && c < 0x7F ? QString(QChar(c))
+                                     : QStringLiteral("<U+%1>")
+                                           .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'))
+                                           .toUpper();
+    return out;
+}
+}  // namespace
+
 QString Reports::misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries) {
     constexpr size_t kNamed = 20;  // a folder of thousands is still one message
     QStringList lines;
     for (size_t i = 0; i < std::min(entries.size(), kNamed); ++i)
-        lines << QStringLiteral("  \"%1\": %2")
-                     .arg(visible(toQString(entries[i].first)), nameProblem(entries[i].second));
+        lines << QStringLiteral("  \"%1\"%2: %3")
+                     .arg(visible(toQString(entries[i].first)),
+                          entries[i].second == NameProblem::Twice
+                              ? QStringLiteral(" (%1)").arg(spelledOut(toQString(entries[i].first)))
+                              : QString(),
+                          nameProblem(entries[i].second));
     if (entries.size() > kNamed)
         lines << QStringLiteral("  ") +
                      tr("and %n more", nullptr, static_cast<int>(entries.size() - kNamed));

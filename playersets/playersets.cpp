@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 
 #include "files.h"
 #include "names.h"
@@ -121,16 +122,27 @@ bool invisible(char32_t c) {
                        [&](const auto& r) { return c >= r.first && c <= r.second; });
 }
 
-// The entries that are sets, by name. A name is kept composed, so a folder whose accents are
-// written apart (as some systems write names) is the same set as one typed here; of two
-// entries for one name, the one written composed, or else the first in sorted order.
-std::map<std::string, std::string> setEntries(const std::vector<std::string>& all) {
+// Why an entry of the sets folder is no set. Its name counts as composed, so a folder whose
+// accents are written apart (as some systems write names) is the set of that name.
+NameProblem entryProblem(const std::string& entry) {
+    return setNameProblem(composed(entry));
+}
+
+// The entries that are sets, by name; a name two entries share is neither's, for which one
+// the player means cannot be told (`twice` gets both).
+std::map<std::string, std::string> setEntries(const std::vector<std::string>& all,
+                                              std::set<std::string>* twice = nullptr) {
     std::map<std::string, std::string> sets;
+    std::set<std::string> shared;
     for (const std::string& entry : all) {
-        if (setNameProblem(entry) != NameProblem::None) continue;
+        if (entryProblem(entry) != NameProblem::None) continue;
         const auto [at, first] = sets.try_emplace(composed(entry), entry);
-        if (!first && at->first == entry) at->second = entry;
+        if (!first) shared.insert(at->first);
     }
+    for (const std::string& name : shared) sets.erase(name);
+    if (twice)
+        for (const std::string& entry : all)
+            if (shared.count(composed(entry))) twice->insert(entry);
     return sets;
 }
 
@@ -205,10 +217,10 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     std::vector<std::pair<std::string, NameProblem>> found;
     const Result<Folder> sets = opened();
     const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
-    const auto used = setEntries(all.value);
+    std::set<std::string> twice;
+    setEntries(all.value, &twice);
     for (const std::string& name : all.value) {
-        NameProblem p = setNameProblem(name);
-        if (p == NameProblem::None && used.at(composed(name)) != name) p = NameProblem::Twice;
+        const NameProblem p = twice.count(name) ? NameProblem::Twice : entryProblem(name);
         if (p != NameProblem::None && name[0] != '.')
             if (sets.value.info(name).kind != EntryKind::File)  // a note beside the sets is none
                 found.emplace_back(name, p);
@@ -294,8 +306,10 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
 
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
+    const auto all = sets.folder.list();
     if (sets.folder.info(name).kind != EntryKind::Missing ||
-        setEntries(sets.folder.list().value).count(name)) {
+        std::any_of(all.value.begin(), all.value.end(),
+                    [&](const std::string& entry) { return composed(entry) == name; })) {
         result.what = What::NameTaken;
         return result;
     }
@@ -329,9 +343,12 @@ SetOutcome PlayerSets::remove(const std::string& given) {
     }
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    const auto listed = setEntries(sets.folder.list().value);
+    std::set<std::string> twice;
+    const auto listed = setEntries(sets.folder.list().value, &twice);
     const std::string entry = listed.count(name) ? listed.at(name) : name;
-    if (sets.folder.info(entry).kind == EntryKind::Missing) {
+    if (sets.folder.info(entry).kind == EntryKind::Missing ||
+        std::any_of(twice.begin(), twice.end(),
+                    [&](const std::string& e) { return composed(e) == name; })) {
         result.what = What::NoSuchSet;
         return result;
     }

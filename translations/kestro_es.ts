@@ -561,8 +561,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>Windows reserva ese nombre para un dispositivo.</translation>
     </message>
     <message>
-        <source>Another set has the same name, its accents written another way.</source>
-        <translation>Otro paquete tiene el mismo nombre, con sus acentos escritos de otra forma.</translation>
+        <source>Another entry has the same name, written with other characters.</source>
+        <translation>Otra entrada tiene el mismo nombre, escrito con otros caracteres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

@@ -561,8 +561,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Windows rezerwuje tę nazwę dla urządzenia.</translation>
     </message>
     <message>
-        <source>Another set has the same name, its accents written another way.</source>
-        <translation>Inny zestaw ma tę samą nazwę, z akcentami zapisanymi w inny sposób.</translation>
+        <source>Another entry has the same name, written with other characters.</source>
+        <translation>Inny wpis ma tę samą nazwę, zapisaną innymi znakami.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

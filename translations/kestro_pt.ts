@@ -561,8 +561,8 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O Windows reserva esse nome para um dispositivo.</translation>
     </message>
     <message>
-        <source>Another set has the same name, its accents written another way.</source>
-        <translation>Outro pacote tem o mesmo nome, com os acentos escritos de outra forma.</translation>
+        <source>Another entry has the same name, written with other characters.</source>
+        <translation>Outra entrada tem o mesmo nome, escrito com outros caracteres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

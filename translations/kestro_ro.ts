@@ -561,8 +561,8 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Windows rezervă acest nume pentru un dispozitiv.</translation>
     </message>
     <message>
-        <source>Another set has the same name, its accents written another way.</source>
-        <translation>Alt pachet are același nume, cu accentele scrise altfel.</translation>
+        <source>Another entry has the same name, written with other characters.</source>
+        <translation>O altă intrare are același nume, scris cu alte caractere.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

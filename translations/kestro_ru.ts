@@ -561,8 +561,8 @@ The files that channel installs added are removed.</source>
         <translation>Windows резервирует это имя для устройства.</translation>
     </message>
     <message>
-        <source>Another set has the same name, its accents written another way.</source>
-        <translation>У другого набора то же имя, но его диакритические знаки записаны иначе.</translation>
+        <source>Another entry has the same name, written with other characters.</source>
+        <translation>У другой записи то же имя, записанное другими символами.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
