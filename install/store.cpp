@@ -552,9 +552,13 @@ Error Store::makeDataFolders() {
     for (size_t slot : {size_t{0}, size_t{2}}) {
         Result<Folder> folder = gameFolder(slot, true);
         if (folder.ok()) continue;
-        if (folder.error.code == ErrorCode::Link) {
+        if (folder.error.code == ErrorCode::Link) {  // named as on disk: "data/popups"
+            const std::string name(data_ ? kGameFiles[slot].folder : std::string_view("DATA"));
+            const std::string found = (data_ ? *data_ : game_.root()).find(name);
             folder.error.subject =
-                shownBelow(data_ ? "\\DATA\\" + std::string(kGameFiles[slot].folder) : "\\DATA");
+                data_ ? game_.show("\\DATA\\" + name,
+                                   utf8Text(data_->path().filename()) + "/" + found)
+                      : game_.show("\\DATA", found);
             return folder.error;
         }
         // Any other failure is the file's to report: it cannot be written there.

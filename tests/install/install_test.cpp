@@ -86,6 +86,10 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     ASSERT_TRUE(install("FOX"));
     EXPECT_EQ(seen_.files.at(0).shown, "data/Enviro/MISC16.FSH");
     EXPECT_EQ(snapshot(gameDir() / "data/Enviro").size(), 1u);  // replaced, not joined
+    fs::remove(gameDir() / "data/POPUPS");                      // and so is a folder in the way
+    std::error_code noLinks;
+    fs::create_directory_symlink(tmp_.path(), gameDir() / "data/popups", noLinks);
+    EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "data/popups"));
 }
 
 // Where a game file belongs there is something that is no file, or the channel's own
