@@ -70,12 +70,16 @@ bool Searcher::firstVisit(const Folder& folder) {
     return !id || places_.insert(*id).second;
 }
 
+fs::path tidied(const fs::path& path) {
+    fs::path tidy;
+    for (const fs::path& part : path)
+        if (!part.empty() && part != ".") tidy /= part;
+    return tidy;
+}
+
 void Searcher::skip(const fs::path& path, Unread::Why why) {
     // A place reached twice (a library in two lists) is named once, as found places are.
-    fs::path tidy;  // written "lib/", "//lib" or "./lib" in a list: one place ("..": as given,
-    for (const fs::path& part : path)  // for it may go back through a link)
-        if (!part.empty() && part != ".") tidy /= part;
-    Unread unread{shown(tidy), why};
+    Unread unread{shown(tidied(path)), why};
     if (std::ranges::find(report_.skipped, unread) == report_.skipped.end())
         report_.skipped.push_back(std::move(unread));
 }

@@ -152,7 +152,7 @@ class LinuxSearch {
 
     void run() {
         using K = Place::Kind;
-        if (search_.winePrefix) prefixAt(*search_.winePrefix, K::WinePrefix);
+        if (search_.winePrefix) prefixAt(tidied(*search_.winePrefix), K::WinePrefix);
         if (home_.empty()) return;
         prefixAt(home_ / ".wine", K::WinePrefix);
         prefixesIn(home_ / "Games", K::LutrisPrefix);
@@ -242,7 +242,8 @@ class LinuxSearch {
         prefixesOf(apps);
         if (const auto list = readLibraryList(apps.path / "libraryfolders.vdf"))
             for (const fs::path& path : steamLibraries(*list))
-                if (const Folder library = s_.openPlace(path); library && s_.firstVisit(library))
+                if (const Folder library = s_.openPlace(tidied(path));
+                    library && s_.firstVisit(library))
                     if (const Folder more = s_.openChild(library, "steamapps", true))
                         prefixesOf(more);
     }

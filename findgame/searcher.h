@@ -47,6 +47,10 @@ Folder openPlace(const std::filesystem::path& path, OpenFailure& failure);
 Folder openChild(const Folder& parent, const std::string& name, OpenFailure& failure);
 std::optional<FolderId> folderId(const Folder& folder);
 
+// A path as a list or a variable may write it ("lib/", "//lib", "./lib") in one form, for
+// people to read and to compare; ".." stays, for it may go back through a link.
+std::filesystem::path tidied(const std::filesystem::path& path);
+
 // Why a folder could not be opened, for the player.
 Unread::Why reason(OpenFailure failure);
 
