@@ -65,10 +65,17 @@ std::string composed(std::string_view text) {
     if (wide <= 0) return std::string(text);
     std::wstring in(static_cast<size_t>(wide), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, in.data(), wide);
+    // The size asked for first is an estimate; too small, the answer is a better one.
     int length = NormalizeString(NormalizationC, in.data(), wide, nullptr, 0);
-    std::wstring out(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    length = length > 0 ? NormalizeString(NormalizationC, in.data(), wide, out.data(), length) : 0;
-    if (length <= 0) return std::string(text);
+    std::wstring out;
+    bool done = false;
+    for (int tries = 0; length > 0 && !done && tries < 4; ++tries) {
+        out.assign(static_cast<size_t>(length), L'\0');
+        const int got = NormalizeString(NormalizationC, in.data(), wide, out.data(), length);
+        done = got > 0;
+        length = done || GetLastError() != ERROR_INSUFFICIENT_BUFFER ? got : -got;
+    }
+    if (!done) return std::string(text);
     const int bytes =
         WideCharToMultiByte(CP_UTF8, 0, out.data(), length, nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(bytes), '\0');

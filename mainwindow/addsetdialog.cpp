@@ -28,7 +28,6 @@ AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
     archive->setObjectName(QStringLiteral("archive"));
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("name"));
-    name_->setMaxLength(static_cast<int>(kMaxSetName));
     auto* from = new QHBoxLayout;
     from->addWidget(source_);
     from->addWidget(folder);

@@ -207,7 +207,7 @@ struct Runner {
     int operator()(const command::Install& c) {
         const Catalogue sets = catalogue();
         if (!sets.find(toStd(c.channel)))
-            return usage(Texts::tr("unknown channel '%1'").arg(c.channel) +
+            return usage(Texts::tr("unknown channel '%1'").arg(visible(c.channel)) +
                          (didYouMean(c.channel, keysOf(sets)).isEmpty()
                               ? Texts::tr("; the channels are %1")
                                     .arg(keysOf(sets).join(QStringLiteral(", ")))
@@ -247,7 +247,7 @@ struct Runner {
                                  .arg(c.name));
                     return kNotDone;
                 }
-            return usage(Texts::tr("you have no channel set named '%1'").arg(c.name) +
+            return usage(Texts::tr("you have no channel set named '%1'").arg(visible(c.name)) +
                          didYouMean(c.name, own));
         }
         return report(sets.remove(toStd(c.name)), {});

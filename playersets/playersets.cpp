@@ -168,12 +168,15 @@ NameProblem setNameProblem(std::string_view name) {
     if (std::any_of(points.begin(), points.end(), invisible)) return NameProblem::BadCharacter;
     if (name.front() == '.' || name.back() == '.' || space(points.front()) || space(points.back()))
         return NameProblem::DotOrSpaceEnd;
-    // Windows keeps these for devices, with or without an extension.
-    const std::string_view stem = name.substr(0, name.find('.'));
-    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"})
+    // Windows keeps these for devices, with or without an extension (spaces before it aside).
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (stem.ends_with(' ')) stem.remove_suffix(1);
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
         if (stem == device) return NameProblem::Device;
-    if (stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
-        stem[3] >= '1' && stem[3] <= '9')
+    const std::string_view port = stem.substr(std::min<size_t>(stem.size(), 3));
+    if ((stem.starts_with("COM") || stem.starts_with("LPT")) &&
+        ((port.size() == 1 && port[0] >= '1' && port[0] <= '9') || port == "\xC2\xB9" ||
+         port == "\xC2\xB2" || port == "\xC2\xB3"))  // ¹ ² ³
         return NameProblem::Device;
     return NameProblem::None;
 }
@@ -221,8 +224,8 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     setEntries(all.value, &twice);
     for (const std::string& name : all.value) {
         const NameProblem p = twice.count(name) ? NameProblem::Twice : entryProblem(name);
-        if (p != NameProblem::None && name[0] != '.')
-            if (sets.value.info(name).kind != EntryKind::File)  // a note beside the sets is none
+        if (p != NameProblem::None && name[0] != '.')  // a note beside the sets is none
+            if (p == NameProblem::Twice || sets.value.info(name).kind != EntryKind::File)
                 found.emplace_back(name, p);
     }
     return found;
@@ -307,9 +310,14 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
     const auto all = sets.folder.list();
-    if (sets.folder.info(name).kind != EntryKind::Missing ||
-        std::any_of(all.value.begin(), all.value.end(),
-                    [&](const std::string& entry) { return composed(entry) == name; })) {
+    const auto spellings = std::count_if(all.value.begin(), all.value.end(),
+                                         [&](const auto& e) { return composed(e) == name; });
+    if (spellings > 1) {  // no set, and removing it cannot help: said as its name's problem
+        result.what = What::BadName;
+        result.nameProblem = NameProblem::Twice;
+        return result;
+    }
+    if (spellings || sets.folder.info(name).kind != EntryKind::Missing) {
         result.what = What::NameTaken;
         return result;
     }

@@ -355,6 +355,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("install own") << "--add-set pack --name FOX" << fox << 0 << "con Éxito" << true;
         QTest::newRow("remove own") << "--add-set pack --name FOX" << "--remove-set FOX" << 0 << "is back" << false;
         QTest::newRow("remove own, its accent typed apart") << "--add-set pack --name \xC3\x8D" << "--remove-set I\xCC\x81" << 0 << "The channel set \xC3\x8D was removed" << false;
+        QTest::newRow("remove, a name shown, never obeyed") << "" << "--remove-set \x1b[2JX" << 2 << "named '<U+001B>[2JX'" << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;

@@ -101,28 +101,34 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
                              "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
         EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
     using P = NameProblem;
-    for (const auto& [name, problem] :
-         {std::pair{"", P::Empty}, std::pair{"fox", P::NotCapitals},
-          std::pair{"A/B", P::BadCharacter}, std::pair{"A:B", P::BadCharacter},
-          std::pair{"\x01", P::BadCharacter},
-          std::pair{"A\xC2\x85"
-                    "B",
-                    P::BadCharacter},
-          std::pair{"\xE2\x80\xAE"
-                    "X",
-                    P::BadCharacter},
-          std::pair{"A\xE2\x80\xA8"
-                    "B",
-                    P::BadCharacter},
-          std::pair{"E\xE2\x80\x8B", P::BadCharacter},
-          std::pair{"FOX\xEF\xB8\x8F", P::BadCharacter},
-          std::pair{"\xC2\xA0"
-                    "X",
-                    P::DotOrSpaceEnd},
-          std::pair{"NUL.TXT", P::Device}, std::pair{"COM1", P::Device},
-          std::pair{".X", P::DotOrSpaceEnd}, std::pair{"X ", P::DotOrSpaceEnd},
-          std::pair{"TV\xC3(", P::NotText},
-          std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
+    for (const auto& [name, problem] : {std::pair{"", P::Empty},
+                                        std::pair{"fox", P::NotCapitals},
+                                        std::pair{"A/B", P::BadCharacter},
+                                        std::pair{"A:B", P::BadCharacter},
+                                        std::pair{"\x01", P::BadCharacter},
+                                        std::pair{"A\xC2\x85"
+                                                  "B",
+                                                  P::BadCharacter},
+                                        std::pair{"\xE2\x80\xAE"
+                                                  "X",
+                                                  P::BadCharacter},
+                                        std::pair{"A\xE2\x80\xA8"
+                                                  "B",
+                                                  P::BadCharacter},
+                                        std::pair{"E\xE2\x80\x8B", P::BadCharacter},
+                                        std::pair{"FOX\xEF\xB8\x8F", P::BadCharacter},
+                                        std::pair{"\xC2\xA0"
+                                                  "X",
+                                                  P::DotOrSpaceEnd},
+                                        std::pair{"NUL.TXT", P::Device},
+                                        std::pair{"COM1", P::Device},
+                                        std::pair{"LPT\xC2\xB3", P::Device},
+                                        std::pair{"CONIN$", P::Device},
+                                        std::pair{"CON .X", P::Device},
+                                        std::pair{".X", P::DotOrSpaceEnd},
+                                        std::pair{"X ", P::DotOrSpaceEnd},
+                                        std::pair{"TV\xC3(", P::NotText},
+                                        std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
         EXPECT_EQ(setNameProblem(name), problem) << name;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
     EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");
@@ -171,10 +177,11 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     EXPECT_EQ(add(kArchives / "set.zip", name).what, What::NameTaken);
     ASSERT_EQ(sets.read().size(), 1u);
     EXPECT_TRUE(sets.read()[0].key == name && sets.read()[0].files.size() == 1);
-    fs::create_directory(setsDir() / name);
+    writeFile(setsDir() / name, "");  // a file too
     EXPECT_EQ(sets.misnamed(), (std::vector<std::pair<std::string, NameProblem>>{
                                    {apart, NameProblem::Twice}, {name, NameProblem::Twice}}));
     EXPECT_TRUE(sets.names().empty() && sets.remove(name).what == What::NoSuchSet);
+    EXPECT_EQ(add(kArchives / "set.zip", name).nameProblem, NameProblem::Twice);
     fs::remove(setsDir() / name);
     EXPECT_TRUE(sets.remove(name).ok());
     EXPECT_TRUE(this->sets().empty());
