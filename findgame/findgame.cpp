@@ -74,7 +74,7 @@ fs::path tidied(const fs::path& path) {
     fs::path tidy;
     for (const fs::path& part : path)
         if (!part.empty() && part != ".") tidy /= part;
-    return tidy;
+    return tidy.empty() && !path.empty() ? fs::path(".") : tidy;  // "./": here
 }
 
 void Searcher::skip(const fs::path& path, Unread::Why why) {

@@ -241,6 +241,13 @@ struct Runner {
         QStringList own;
         for (const std::string& name : sets.names()) own << toQString(name);
         if (!own.contains(c.name)) {
+            std::vector<std::pair<std::string, NameProblem>> misnamed = sets.misnamed();
+            std::erase_if(misnamed,
+                          [&](const auto& m) { return toQString(composed(m.first)) != c.name; });
+            if (!misnamed.empty()) {  // there, but no set: why, and what the player can do
+                complain(Reports::misnamedSets(misnamed));
+                return kNotDone;
+            }
             for (const Channel& shipped : channels())
                 if (toQString(std::string(shipped.key)) == c.name) {
                     complain(Texts::tr("The %1 set came with KESTRO; it cannot be removed.")
@@ -281,10 +288,10 @@ QString helpText() {
 Command parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser& p = o.parser;
-    if (!p.parse(arguments)) return command::Usage{p.errorText()};
+    if (!p.parse(arguments)) return command::Usage{visible(p.errorText())};
     if (!p.positionalArguments().isEmpty())
         return command::Usage{
-            Texts::tr("unexpected argument '%1'").arg(p.positionalArguments()[0])};
+            Texts::tr("unexpected argument '%1'").arg(visible(p.positionalArguments()[0]))};
     const std::initializer_list<const QCommandLineOption*> all = {
         &o.list, &o.install, &o.restore, &o.folder, &o.addSet, &o.name, &o.removeSet, &o.findGame};
     for (const QCommandLineOption* option : all) {

@@ -333,7 +333,9 @@ QString Reports::nameProblem(NameProblem problem) {
         case NameProblem::Device:
             return tr("Windows keeps that name for a device.");
         case NameProblem::Twice:
-            return tr("Another entry has the same name, written with other characters.");
+            return tr(
+                "Entries of your channel sets folder share this name, written with different "
+                "characters: rename one of them.");
         case NameProblem::None:
             break;
     }

@@ -228,6 +228,9 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
             if (p == NameProblem::Twice || sets.value.info(name).kind != EntryKind::File)
                 found.emplace_back(name, p);
     }
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return composed(a.first) < composed(b.first);  // spellings of one name together
+    });
     return found;
 }
 
@@ -354,9 +357,13 @@ SetOutcome PlayerSets::remove(const std::string& given) {
     std::set<std::string> twice;
     const auto listed = setEntries(sets.folder.list().value, &twice);
     const std::string entry = listed.count(name) ? listed.at(name) : name;
-    if (sets.folder.info(entry).kind == EntryKind::Missing ||
-        std::any_of(twice.begin(), twice.end(),
+    if (std::any_of(twice.begin(), twice.end(),
                     [&](const std::string& e) { return composed(e) == name; })) {
+        result.what = What::BadName;  // as for an add: no set, but not nothing either
+        result.nameProblem = NameProblem::Twice;
+        return result;
+    }
+    if (sets.folder.info(entry).kind == EntryKind::Missing) {
         result.what = What::NoSuchSet;
         return result;
     }

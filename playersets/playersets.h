@@ -28,7 +28,7 @@ enum class NameProblem {
     NotCapitals,
     DotOrSpaceEnd,  // begins or ends with a dot or a space
     Device,         // a name Windows keeps for a device (CON, COM1, ...)
-    Twice,          // another entry has the same name, written with other characters
+    Twice,          // entries share the name, written with different characters
 };
 inline constexpr size_t kMaxSetName = 32;
 NameProblem setNameProblem(std::string_view name);

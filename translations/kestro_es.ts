@@ -561,8 +561,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>Windows reserva ese nombre para un dispositivo.</translation>
     </message>
     <message>
-        <source>Another entry has the same name, written with other characters.</source>
-        <translation>Otra entrada tiene el mismo nombre, escrito con otros caracteres.</translation>
+        <source>Entries of your channel sets folder share this name, written with different characters: rename one of them.</source>
+        <translation>Varias entradas de su carpeta de paquetes de canal comparten este nombre, escrito con caracteres distintos: cambie el nombre de una de ellas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

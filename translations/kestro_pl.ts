@@ -561,8 +561,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Windows rezerwuje tę nazwę dla urządzenia.</translation>
     </message>
     <message>
-        <source>Another entry has the same name, written with other characters.</source>
-        <translation>Inny wpis ma tę samą nazwę, zapisaną innymi znakami.</translation>
+        <source>Entries of your channel sets folder share this name, written with different characters: rename one of them.</source>
+        <translation>Kilka wpisów w folderze zestawów kanałów ma tę samą nazwę, zapisaną różnymi znakami: zmień nazwę jednego z nich.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

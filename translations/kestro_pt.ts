@@ -561,8 +561,8 @@ Os ficheiros adicionados pelas instalações de canais são removidos.</translat
         <translation>O Windows reserva esse nome para um dispositivo.</translation>
     </message>
     <message>
-        <source>Another entry has the same name, written with other characters.</source>
-        <translation>Outra entrada tem o mesmo nome, escrito com outros caracteres.</translation>
+        <source>Entries of your channel sets folder share this name, written with different characters: rename one of them.</source>
+        <translation>Várias entradas da sua pasta de pacotes de canal partilham este nome, escrito com caracteres diferentes: mude o nome de uma delas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

@@ -561,8 +561,8 @@ Fișierele adăugate de instalările de canale sunt eliminate.</translation>
         <translation>Windows rezervă acest nume pentru un dispozitiv.</translation>
     </message>
     <message>
-        <source>Another entry has the same name, written with other characters.</source>
-        <translation>O altă intrare are același nume, scris cu alte caractere.</translation>
+        <source>Entries of your channel sets folder share this name, written with different characters: rename one of them.</source>
+        <translation>Mai multe intrări din dosarul pachetelor de canal au acest nume, scris cu caractere diferite: redenumiți una dintre ele.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

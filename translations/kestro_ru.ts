@@ -561,8 +561,8 @@ The files that channel installs added are removed.</source>
         <translation>Windows резервирует это имя для устройства.</translation>
     </message>
     <message>
-        <source>Another entry has the same name, written with other characters.</source>
-        <translation>У другой записи то же имя, записанное другими символами.</translation>
+        <source>Entries of your channel sets folder share this name, written with different characters: rename one of them.</source>
+        <translation>Несколько записей в папке наборов каналов носят это имя, записанное разными символами: переименуйте одну из них.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

@@ -356,6 +356,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove own") << "--add-set pack --name FOX" << "--remove-set FOX" << 0 << "is back" << false;
         QTest::newRow("remove own, its accent typed apart") << "--add-set pack --name \xC3\x8D" << "--remove-set I\xCC\x81" << 0 << "The channel set \xC3\x8D was removed" << false;
         QTest::newRow("remove, a name shown, never obeyed") << "" << "--remove-set \x1b[2JX" << 2 << "named '<U+001B>[2JX'" << false;
+        QTest::newRow("an argument shown, never obeyed") << "" << "\x1b[2J" << 2 << "argument '<U+001B>[2J'" << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
@@ -366,6 +367,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("twice") << "" << "--install FOX --install NTV --game-folder @" << 2 << "--install is given more than once" << false;
         QTest::newRow("empty value") << "" << "--install FOX --game-folder ''" << 2 << "--game-folder needs a value" << false;
         QTest::newRow("a set made by hand, misnamed") << "<fox>" << "--list" << 0 << "not used as channel sets, since their names cannot be a set's:\n  \"fox\": The name must be in capitals." << false;
+        QTest::newRow("remove a set made by hand, misnamed") << "<fox>" << "--remove-set fox" << 1 << "\"fox\": The name must be in capitals." << false;
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
@@ -578,7 +580,7 @@ class TestMainWindow : public QObject {
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
             {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
             {Reports::misnamedSets(std::vector<std::pair<std::string, NameProblem>>(23, {"x", NameProblem::NotCapitals})), "capitals.\n  and 3 more\nRename"},
-            {Reports::misnamedSets({{"E\xCC\x81", NameProblem::Twice}}), "\"E\xCC\x81\" (E<U+0301>): Another entry has the same name"},
+            {Reports::misnamedSets({{"E\xCC\x81", NameProblem::Twice}}), "\"E\xCC\x81\" (E<U+0301>): Entries of your channel sets folder share this name"},
         };
         // clang-format on
         for (const auto& row : rows)

@@ -180,7 +180,7 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     writeFile(setsDir() / name, "");  // a file too
     EXPECT_EQ(sets.misnamed(), (std::vector<std::pair<std::string, NameProblem>>{
                                    {apart, NameProblem::Twice}, {name, NameProblem::Twice}}));
-    EXPECT_TRUE(sets.names().empty() && sets.remove(name).what == What::NoSuchSet);
+    EXPECT_TRUE(sets.names().empty() && sets.remove(name).nameProblem == NameProblem::Twice);
     EXPECT_EQ(add(kArchives / "set.zip", name).nameProblem, NameProblem::Twice);
     fs::remove(setsDir() / name);
     EXPECT_TRUE(sets.remove(name).ok());
