@@ -191,6 +191,9 @@ class TestGameFolder : public QObject {
         QCOMPARE(d.Drive1->itemText(2), QStringLiteral("d: [nowhere]"));  // upper case too
         d.Drive1->setCurrentIndex(1);
         QCOMPARE(d.Dir1->path(), QStringLiteral("C:\\"));
+        ModalAnswers answers;
+        d.Drive1->setCurrentIndex(2);  // not ready: said, and the drive shown stays
+        QVERIFY(answers.boxes.size() == 1 && d.Drive1->currentIndex() == 1);
         QVERIFY(d.open(QStringLiteral("Games")) && d.open(QStringLiteral("VARNEX 2001")));
         QCOMPARE(d.dialog->chosenFolder(), QStringLiteral("C:\\Games\\VARNEX 2001"));
         d.Drive1->setCurrentIndex(0);  // back to "/", at the process's own folder
