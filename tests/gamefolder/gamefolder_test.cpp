@@ -239,6 +239,8 @@ class TestGameFolder : public QObject {
         if (stopped) report.skipped = {{"~/x", Unread::Why::Denied}};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Find Game Folder"));
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();  // whether it was found
+        QVERIFY(!labels.isEmpty() && labels[0]->text().startsWith("VARNEX 2001 was "));
         auto* list = child<QTreeWidget>(dialog, "found");
         auto* where = child<QLabel>(dialog, "looked");
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
