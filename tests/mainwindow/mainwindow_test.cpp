@@ -118,7 +118,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
         QCOMPARE(w.form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
-        for (const char* bold : {"Label6", "Frame5", "Frame2"}) QVERIFY(w.get(bold)->font().bold());
+        for (const char* bold : {"Label6", "Frame5", "Frame2", "Text1"})
+            QVERIFY(w.get(bold)->font().bold());
         // Fonts as the layout names them where installed, else a metric twin that is.
         const QStringList families = QFontDatabase::families();
         if (!families.isEmpty()) QCOMPARE(vbFont(families[0], 8).family(), families[0]);
