@@ -66,8 +66,10 @@ TEST_F(Install, ReplacesKeepsAndPutsBack) {
     std::multiset<O> kinds;
     for (const FileOutcome& o : lastReport().files) kinds.insert(o.kind);
     EXPECT_EQ(kinds, (std::multiset<O>{O::Restored, O::Removed, O::Removed}));
+    fs::remove_all(gameDir() / "DATA/POPUPS");  // and makes no folder of the game's
     EXPECT_TRUE(restore());
     EXPECT_EQ(lastReport().kind, K::NothingToRestore);
+    EXPECT_FALSE(fs::exists(gameDir() / "DATA/POPUPS"));
 }
 
 // A key that names no channel changes nothing but the data folders, says nothing, and

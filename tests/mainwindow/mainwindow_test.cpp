@@ -106,14 +106,16 @@ class TestMainWindow : public QObject {
         fonts.wait();
         fonts.wait();
         const QPalette theme = QApplication::palette();
-        QPalette contrast = theme;  // a theme's text in a green that reads badly on white
-        for (const auto role : {QPalette::WindowText, QPalette::Text})
+        QPalette contrast = theme;  // a theme's text in a green that reads badly on white,
+        for (const auto role : {QPalette::WindowText, QPalette::Text})  // on a dark base
             contrast.setColor(role, QColor(0, 160, 0));
+        contrast.setColor(QPalette::Base, Qt::black);
         QApplication::setPalette(contrast);
         Window w;
         QApplication::setPalette(theme);
         // The list white, as the layout has it, its text readable there too.
-        QCOMPARE(w.list()->palette().color(QPalette::Text), QColor(Qt::black));
+        QVERIFY(w.list()->palette().color(QPalette::Base) == Qt::white &&
+                w.list()->palette().color(QPalette::Text) == Qt::black);
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
         QCOMPARE(w.form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));

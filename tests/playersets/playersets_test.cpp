@@ -127,6 +127,7 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
                                         std::pair{"CON .X", P::Device},
                                         std::pair{".X", P::DotOrSpaceEnd},
                                         std::pair{"X ", P::DotOrSpaceEnd},
+                                        std::pair{"X\xE3\x80\x80", P::DotOrSpaceEnd},
                                         std::pair{"TV\xC3(", P::NotText},
                                         std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
         EXPECT_EQ(setNameProblem(name), problem) << name;
