@@ -116,6 +116,8 @@ class TestMainWindow : public QObject {
         // The list white, as the layout has it, its text readable there too.
         QVERIFY(w.list()->palette().color(QPalette::Base) == Qt::white &&
                 w.list()->palette().color(QPalette::Text) == Qt::black);
+        QCOMPARE(w.text("Ubicacion")->palette().color(QPalette::Base),  // a face, not a box
+                 contrast.color(QPalette::Button));
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
         QCOMPARE(w.form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));
@@ -364,6 +366,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
         QTest::newRow("no such channel") << "" << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
+        QTest::newRow("a Windows path, as typed") << "" << "--install FOX --game-folder C:\\VARNEX" << 1 << "\"C:\\VARNEX\" cannot be used: the drive" << false;
         QTest::newRow("no folder") << "" << "--install FOX --game-folder @/none" << 1 << "kestro: The game folder" << false;
         QTest::newRow("list, no folder") << "" << "--list --game-folder @/none" << 1 << "kestro: The game folder" << false;
         QTest::newRow("unknown option") << "" << "--fox" << 2 << "kestro: Unknown option" << false;
