@@ -231,8 +231,8 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
         EXPECT_EQ(added.source.what, Source::Unreadable);
         EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / "pack/a"));
     }
-    {
-        Injecting unreadable({{SystemCall::Open, EACCES}});
+    for (const int pass : {0, 2}) {  // the folder, then a file in it
+        Injecting unreadable({{SystemCall::Open, EACCES}}, pass);
         EXPECT_EQ(add(tmp_.path() / "pack", "PACK").source.what, Source::Unreadable);
     }
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
