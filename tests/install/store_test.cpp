@@ -504,6 +504,7 @@ const Breach kBreaches[] = {
     {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
+    {"AFolderGoneSinceACutIsNotMadeAgain", "crash DATA/POPUPS/popups.big;install TELEON;drop DATA/POPUPS;restore", "DATA/POPUPS", nullptr, K::Done},
     {"AnInstallCutShortIsUndoneOnceALinkInTheWayIsGone", "crash DATA/POPUPS/popups.big;install TELEON;move DATA/POPUPS=aside;link DATA/POPUPS=../aside;restore;drop DATA/POPUPS;move aside=DATA/POPUPS;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotUnderstood},
     {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused, D::StateNotUnderstood},
