@@ -486,20 +486,6 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
     return {};
 }
 
-namespace {
-// Two spellings of one name look alike: each is written out, its characters beyond ASCII
-// by number.
-QString spelledOut(const QString& name) {
-    QString out;
-    for (const char32_t c : name.toUcs4())
-        out += c >= 0x20 && c < 0x7F ? QString(QChar(c))
-                                     : QStringLiteral("<U+%1>")
-                                           .arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'))
-                                           .toUpper();
-    return out;
-}
-}  // namespace
-
 QString Reports::misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries) {
     constexpr size_t kNamed = 20;  // a folder of thousands is still one message
     QStringList lines;

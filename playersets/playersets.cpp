@@ -122,27 +122,19 @@ bool invisible(char32_t c) {
                        [&](const auto& r) { return c >= r.first && c <= r.second; });
 }
 
-// Why an entry of the sets folder is no set. Its name counts as composed, so a folder whose
-// accents are written apart (as some systems write names) is the set of that name.
-NameProblem entryProblem(const std::string& entry) {
-    return setNameProblem(composed(entry));
-}
-
 // The entries that are sets, by name; a name two entries share is neither's, for which one
-// the player means cannot be told (`twice` gets both).
+// the player means cannot be told (`shared` gets such names).
 std::map<std::string, std::string> setEntries(const std::vector<std::string>& all,
-                                              std::set<std::string>* twice = nullptr) {
+                                              std::set<std::string>* shared = nullptr) {
     std::map<std::string, std::string> sets;
-    std::set<std::string> shared;
+    std::set<std::string> twice;
     for (const std::string& entry : all) {
-        if (entryProblem(entry) != NameProblem::None) continue;
-        const auto [at, first] = sets.try_emplace(composed(entry), entry);
-        if (!first) shared.insert(at->first);
+        const std::string name = composed(entry);
+        if (setNameProblem(name) != NameProblem::None) continue;
+        if (!sets.try_emplace(name, entry).second) twice.insert(name);
     }
-    for (const std::string& name : shared) sets.erase(name);
-    if (twice)
-        for (const std::string& entry : all)
-            if (shared.count(composed(entry))) twice->insert(entry);
+    for (const std::string& name : twice) sets.erase(name);
+    if (shared) *shared = std::move(twice);
     return sets;
 }
 
@@ -220,10 +212,13 @@ std::vector<std::pair<std::string, NameProblem>> PlayerSets::misnamed() const {
     std::vector<std::pair<std::string, NameProblem>> found;
     const Result<Folder> sets = opened();
     const auto all = sets.ok() ? sets.value.list() : Result<std::vector<std::string>>();
-    std::set<std::string> twice;
-    setEntries(all.value, &twice);
+    std::set<std::string> shared;
+    setEntries(all.value, &shared);
     for (const std::string& name : all.value) {
-        const NameProblem p = twice.count(name) ? NameProblem::Twice : entryProblem(name);
+        // A name counts as composed: a folder whose accents are written apart (as some
+        // systems write names) is the set of that name.
+        const std::string as = composed(name);
+        const NameProblem p = shared.count(as) ? NameProblem::Twice : setNameProblem(as);
         if (p != NameProblem::None && name[0] != '.')  // a note beside the sets is none
             if (p == NameProblem::Twice || sets.value.info(name).kind != EntryKind::File)
                 found.emplace_back(name, p);
@@ -312,15 +307,14 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
 
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    const auto all = sets.folder.list();
-    const auto spellings = std::count_if(all.value.begin(), all.value.end(),
-                                         [&](const auto& e) { return composed(e) == name; });
-    if (spellings > 1) {  // no set, and removing it cannot help: said as its name's problem
+    std::set<std::string> shared;
+    const auto listed = setEntries(sets.folder.list().value, &shared);
+    if (shared.count(name)) {  // no set, and removing it cannot help: said as its name's problem
         result.what = What::BadName;
         result.nameProblem = NameProblem::Twice;
         return result;
     }
-    if (spellings || sets.folder.info(name).kind != EntryKind::Missing) {
+    if (listed.count(name) || sets.folder.info(name).kind != EntryKind::Missing) {
         result.what = What::NameTaken;
         return result;
     }
@@ -354,11 +348,10 @@ SetOutcome PlayerSets::remove(const std::string& given) {
     }
     LockedSets sets(folder_);
     if (!sets.error.ok()) return unusable(sets, name);
-    std::set<std::string> twice;
-    const auto listed = setEntries(sets.folder.list().value, &twice);
+    std::set<std::string> shared;
+    const auto listed = setEntries(sets.folder.list().value, &shared);
     const std::string entry = listed.count(name) ? listed.at(name) : name;
-    if (std::any_of(twice.begin(), twice.end(),
-                    [&](const std::string& e) { return composed(e) == name; })) {
+    if (shared.count(name)) {
         result.what = What::BadName;  // as for an add: no set, but not nothing either
         result.nameProblem = NameProblem::Twice;
         return result;
