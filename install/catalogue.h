@@ -69,7 +69,14 @@ struct ChannelSet {
     std::vector<File> files;
     std::string_view completionMessage;
     bool playersOwn = false;  // from the player's folder (perhaps standing in for one of the seven)
-    std::vector<size_t> leftOut;  // the player's game files left out: empty, or too large
+    // A game file of the player's left out, and why: the player is told which of these it is.
+    struct LeftOut {
+        enum class Why { Empty, TooLarge, NotAFile };
+        size_t slot;
+        Why why;
+        bool operator==(const LeftOut&) const = default;
+    };
+    std::vector<LeftOut> leftOut;
     // A set of the player's with no game file to install, and none left out either.
     bool givesNothing() const { return files.empty() && leftOut.empty(); }
 };

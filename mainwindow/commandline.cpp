@@ -193,10 +193,10 @@ struct Runner {
         for (const ChannelSet& set : sets.sets()) {
             say(stdout,
                 toQString(set.key) + (&set == installed ? Texts::tr(" (installed)") : QString()));
-            for (const size_t slot : set.leftOut)
-                complain(Texts::tr("your set %1: %2 is empty, larger than 64 MiB or not a plain "
-                                   "file, and is left out")
-                             .arg(toQString(set.key), toQString(std::string(kSetFileNames[slot]))));
+            for (const ChannelSet::LeftOut& file : set.leftOut)
+                complain(Texts::tr("your set %1: %2 is left out: %3")
+                             .arg(toQString(set.key), Reports::leftOutName(file),
+                                  Reports::leftOutReason(file.why)));
             if (set.givesNothing())
                 complain(Texts::tr("your set %1 holds none of the game's files as a file KESTRO "
                                    "can read, and installs nothing")

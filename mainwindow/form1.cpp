@@ -129,9 +129,9 @@ void Form1::markInstalled(const ChannelSet* installed) {
         item->setIcon(mark ? ui.installedIcon : ui.ImageList1);
         QStringList notes;
         if (mark) notes << tr("Installed in the game folder now");
-        for (const size_t slot : set ? set->leftOut : std::vector<size_t>{})
-            notes << tr("%1 is empty, larger than 64 MiB or not a plain file, and is left out")
-                         .arg(toQString(std::string(kSetFileNames[slot])));
+        for (const auto& file : set ? set->leftOut : std::vector<ChannelSet::LeftOut>{})
+            notes << tr("%1 is left out: %2")
+                         .arg(Reports::leftOutName(file), Reports::leftOutReason(file.why));
         if (set && set->givesNothing())
             notes << tr(
                 "Holds none of the game's files as a file KESTRO can read, and installs "

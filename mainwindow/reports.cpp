@@ -173,11 +173,9 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    for (const size_t slot : r.channel->leftOut)
-        failed << Reports::tr(
-                      "%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it "
-                      "was left out")
-                      .arg(toQString(std::string(kSetFileNames[slot])));
+    for (const ChannelSet::LeftOut& file : r.channel->leftOut)
+        failed << Reports::tr("%1 of your set: %2, so it was left out")
+                      .arg(Reports::leftOutName(file), Reports::leftOutReason(file.why));
     if (r.channel->givesNothing())
         failed << Reports::tr(
             "Your set holds none of the game's files as a file KESTRO can read, so there was "
@@ -314,6 +312,23 @@ QString Reports::confirmRestore(const QString& folder) {
               "added "
               "are removed.")
         .arg(folder);
+}
+
+QString Reports::leftOutReason(ChannelSet::LeftOut::Why why) {
+    using enum ChannelSet::LeftOut::Why;
+    switch (why) {
+        case Empty:
+            return tr("it is empty");
+        case TooLarge:
+            return tr("it is larger than 64 MiB");
+        case NotAFile:
+            return tr("it is not a plain file (a folder, a link or a device)");
+    }
+    return {};
+}
+
+QString Reports::leftOutName(const ChannelSet::LeftOut& file) {
+    return toQString(std::string(kSetFileNames[file.slot]));
 }
 
 QString Reports::nameProblem(NameProblem problem) {

@@ -34,6 +34,9 @@ class Reports {
     static QString setsOutOfSight(const Error& error);
     static QString misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries);
     static QString nameProblem(NameProblem problem);
+    // Why a file of a player's set is left out, "it is empty", and the file's name.
+    static QString leftOutReason(ChannelSet::LeftOut::Why why);
+    static QString leftOutName(const ChannelSet::LeftOut& file);
     static QString sourceProblem(const SourceProblem& problem, const QString& source);
 };
 

@@ -240,25 +240,27 @@ std::vector<ChannelSet> PlayerSets::read() const {
         // of such a name leaves that file out; of two names for one file, the first in sorted
         // order.
         std::array<std::string, kSetFileNames.size()> found;
-        std::array<bool, kSetFileNames.size()>
-            leaveOut{};  // empty, larger than any channel file, or no plain file at all
+        using Why = ChannelSet::LeftOut::Why;
+        std::array<std::optional<Why>, kSetFileNames.size()> leaveOut;
         for (const std::string& entry : entries.value) {
             const auto slot = slotOfName(entry);
             const FileInfo info = folder.value.info(entry);
             if (!slot || !found[*slot].empty()) continue;
             if (info.kind != EntryKind::File) {
-                leaveOut[*slot] = true;
+                leaveOut[*slot] = Why::NotAFile;
                 continue;
             }
             found[*slot] = entry;
-            leaveOut[*slot] = info.size == 0 || info.size > kMaxSetFileSize;
+            leaveOut[*slot] = info.size == 0                ? std::optional(Why::Empty)
+                              : info.size > kMaxSetFileSize ? std::optional(Why::TooLarge)
+                                                            : std::nullopt;
         }
         ChannelSet set{name, {}, {}, {}, true, {}};
         if (!found[kPreviewSlot].empty())
             set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false};
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
             if (leaveOut[slot])
-                set.leftOut.push_back(slot);
+                set.leftOut.push_back({slot, *leaveOut[slot]});
             else if (!found[slot].empty())
                 set.files.push_back(
                     {slot, {folder.value.path() / utf8Path(found[slot]), false}, 0});

@@ -134,12 +134,12 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>--game-folder va con --list, --install o --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>su paquete %1: %2 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
-    </message>
-    <message>
         <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>su paquete %1 no contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no instala nada</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is left out: %3</source>
+        <translation>su paquete %1: %2 se deja fuera: %3</translation>
     </message>
 </context>
 <context>
@@ -431,10 +431,6 @@ Reemplazados:%3</translation>
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
         <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
-    </message>
-    <message>
-        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
-        <translation>%1 de su paquete: está vacío, ocupa más de 64 MiB o no es un archivo normal, así que se dejó fuera</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -738,6 +734,22 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
         <translation>Hasta que se pueda, solo se ofrecen los siete canales que vienen con KESTRO.</translation>
     </message>
+    <message>
+        <source>%1 of your set: %2, so it was left out</source>
+        <translation>%1 de su paquete: %2, así que se dejó fuera</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MiB</source>
+        <translation>ocupa más de 64 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a plain file (a folder, a link or a device)</source>
+        <translation>no es un archivo normal (es una carpeta, un enlace o un dispositivo)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -979,12 +991,12 @@ Elija de nuevo la carpeta del juego.</translation>
         <translation>No se pudo abrir %1: no respondió ningún navegador web ni programa de correo.</translation>
     </message>
     <message>
-        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>%1 está vacío, ocupa más de 64 MiB o no es un archivo normal y se deja fuera</translation>
-    </message>
-    <message>
         <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>No contiene ninguno de los archivos del juego como archivo que KESTRO pueda leer, así que no instala nada</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 se deja fuera: %2</translation>
     </message>
 </context>
 <context>

@@ -134,12 +134,12 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>--game-folder działa tylko z --list, --install lub --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>twój zestaw %1: %2 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
-    </message>
-    <message>
         <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>twój zestaw %1 nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc niczego nie instaluje</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is left out: %3</source>
+        <translation>twój zestaw %1: %2 zostaje pominięty: %3</translation>
     </message>
 </context>
 <context>
@@ -431,10 +431,6 @@ Zastąpiono:%3</translation>
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
         <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
-    </message>
-    <message>
-        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
-        <translation>%1 z twojego zestawu: jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem, więc został pominięty</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -740,6 +736,22 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
         <translation>Dopóki nie będzie to możliwe, dostępnych jest tylko siedem kanałów dołączonych do KESTRO.</translation>
     </message>
+    <message>
+        <source>%1 of your set: %2, so it was left out</source>
+        <translation>%1 z twojego zestawu: %2, więc został pominięty</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>jest pusty</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MiB</source>
+        <translation>jest większy niż 64 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a plain file (a folder, a link or a device)</source>
+        <translation>nie jest zwykłym plikiem (to folder, dowiązanie lub urządzenie)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -981,12 +993,12 @@ Wybierz folder gry ponownie.</translation>
         <translation>Nie można otworzyć %1: nie odpowiedziała żadna przeglądarka ani program pocztowy.</translation>
     </message>
     <message>
-        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>%1 jest pusty, większy niż 64 MiB lub nie jest zwykłym plikiem i zostaje pominięty</translation>
-    </message>
-    <message>
         <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>Nie zawiera żadnego z plików gry jako pliku, który KESTRO może odczytać, więc niczego nie instaluje</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 zostaje pominięty: %2</translation>
     </message>
 </context>
 <context>

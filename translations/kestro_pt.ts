@@ -134,12 +134,12 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>--game-folder usa-se com --list, --install ou --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>o seu pacote %1: %2 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
-    </message>
-    <message>
         <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>o seu pacote %1 não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não instala nada</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is left out: %3</source>
+        <translation>o seu pacote %1: %2 fica de fora: %3</translation>
     </message>
 </context>
 <context>
@@ -431,10 +431,6 @@ Substituídos:%3</translation>
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
         <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
-    </message>
-    <message>
-        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
-        <translation>%1 do seu pacote: está vazio, tem mais de 64 MiB ou não é um ficheiro normal, por isso ficou de fora</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -738,6 +734,22 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
         <translation>Até que possa, só são oferecidos os sete canais que vêm com o KESTRO.</translation>
     </message>
+    <message>
+        <source>%1 of your set: %2, so it was left out</source>
+        <translation>%1 do seu pacote: %2, por isso ficou de fora</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vazio</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MiB</source>
+        <translation>tem mais de 64 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a plain file (a folder, a link or a device)</source>
+        <translation>não é um ficheiro normal (é uma pasta, uma ligação ou um dispositivo)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -979,12 +991,12 @@ Escolha a pasta do jogo novamente.</translation>
         <translation>Não foi possível abrir %1: nenhum navegador nem programa de correio respondeu.</translation>
     </message>
     <message>
-        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>%1 está vazio, tem mais de 64 MiB ou não é um ficheiro normal e fica de fora</translation>
-    </message>
-    <message>
         <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>Não contém nenhum dos ficheiros do jogo como ficheiro que o KESTRO consiga ler, por isso não instala nada</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 fica de fora: %2</translation>
     </message>
 </context>
 <context>

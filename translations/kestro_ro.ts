@@ -134,12 +134,12 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>--game-folder se folosește cu --list, --install sau --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>pachetul propriu %1: %2 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
-    </message>
-    <message>
         <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>pachetul propriu %1 nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu instalează nimic</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is left out: %3</source>
+        <translation>pachetul propriu %1: %2 este lăsat deoparte: %3</translation>
     </message>
 </context>
 <context>
@@ -431,10 +431,6 @@ Neînlocuite:%2
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
         <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
-    </message>
-    <message>
-        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
-        <translation>%1 din pachetul propriu: este gol, mai mare de 64 MiB sau nu este un fișier obișnuit, așa că a fost lăsat deoparte</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -740,6 +736,22 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
         <translation>Până atunci, sunt oferite doar cele șapte canale care vin cu KESTRO.</translation>
     </message>
+    <message>
+        <source>%1 of your set: %2, so it was left out</source>
+        <translation>%1 din pachetul propriu: %2, așa că a fost lăsat deoparte</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>este gol</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MiB</source>
+        <translation>este mai mare de 64 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a plain file (a folder, a link or a device)</source>
+        <translation>nu este un fișier obișnuit (este un dosar, o legătură sau un dispozitiv)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -981,12 +993,12 @@ Alegeți din nou folderul jocului.</translation>
         <translation>%1 nu a putut fi deschis: niciun navigator web sau program de e-mail nu a răspuns.</translation>
     </message>
     <message>
-        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>%1 este gol, mai mare de 64 MiB sau nu este un fișier obișnuit și este lăsat deoparte</translation>
-    </message>
-    <message>
         <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>Nu conține niciunul dintre fișierele jocului ca fișier pe care KESTRO îl poate citi, așa că nu instalează nimic</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 este lăsat deoparte: %2</translation>
     </message>
 </context>
 <context>

@@ -134,12 +134,12 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>--game-folder используется вместе с --list, --install или --restore</translation>
     </message>
     <message>
-        <source>your set %1: %2 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>ваш набор %1: %2 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
-    </message>
-    <message>
         <source>your set %1 holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>ваш набор %1 не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому ничего не устанавливает</translation>
+    </message>
+    <message>
+        <source>your set %1: %2 is left out: %3</source>
+        <translation>ваш набор %1: %2 пропускается: %3</translation>
     </message>
 </context>
 <context>
@@ -431,10 +431,6 @@ Replaced:%3</source>
     <message>
         <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
         <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
-    </message>
-    <message>
-        <source>%1 of your set: it is empty, larger than 64 MiB or not a plain file, so it was left out</source>
-        <translation>%1 из вашего набора: файл пуст, больше 64 МиБ или не является обычным файлом, поэтому пропущен</translation>
     </message>
     <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
@@ -740,6 +736,22 @@ Rename them, or add them again as channel sets.</source>
         <source>Until it can, only the seven channels that came with KESTRO are offered.</source>
         <translation>Пока это не исправлено, предлагаются только семь каналов, поставляемых с KESTRO.</translation>
     </message>
+    <message>
+        <source>%1 of your set: %2, so it was left out</source>
+        <translation>%1 из вашего набора: %2, поэтому пропущен</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 MiB</source>
+        <translation>файл больше 64 МиБ</translation>
+    </message>
+    <message>
+        <source>it is not a plain file (a folder, a link or a device)</source>
+        <translation>это не обычный файл (это папка, ссылка или устройство)</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -981,12 +993,12 @@ Choose the game folder again.</source>
         <translation>Не удалось открыть %1: не ответил ни браузер, ни почтовая программа.</translation>
     </message>
     <message>
-        <source>%1 is empty, larger than 64 MiB or not a plain file, and is left out</source>
-        <translation>%1 пуст, больше 64 МиБ или не является обычным файлом и пропускается</translation>
-    </message>
-    <message>
         <source>Holds none of the game&apos;s files as a file KESTRO can read, and installs nothing</source>
         <translation>Не содержит ни одного из файлов игры в виде файла, который KESTRO может прочитать, поэтому ничего не устанавливает</translation>
+    </message>
+    <message>
+        <source>%1 is left out: %2</source>
+        <translation>%1 пропускается: %2</translation>
     </message>
 </context>
 <context>

@@ -13,22 +13,28 @@ namespace {
 using namespace test;
 using K = Report::Kind;
 using O = FileOutcome::Kind;
+using Why = ChannelSet::LeftOut::Why;
 
 // What must always hold of the catalogue, for the seven and a player's set alike: a set is
-// found by its exact key, takes only the game's files (an empty one left out and named; one
-// with none is listed all the same), the bar ends at 99, and a player's file is never read
-// through a link.
+// found by its exact key, takes only the game's files (one empty, too large or no file is left
+// out, and why; a set with none is listed all the same), the bar ends at 99, and a player's
+// file is never read through a link.
 TEST(Catalogue, EveryEntryIsWhole) {
     TempFolder sets;
-    for (const char* file : {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big/in a folder",
-                             "MY TV/notes.txt", "NO FILES/preview.jpg", "lower/misc8.fsh"})
+    for (const char* file :
+         {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big/in a folder", "MY TV/notes.txt",
+          "NO FILES/preview.jpg", "lower/misc8.fsh", "BIG/Misc16.fsh", "BIG/misc8.fsh"})
         writeFile(sets.path() / file, file);
     writeFile(sets.path() / "MY TV/Misc16.fsh", "");
+    fs::resize_file(sets.path() / "BIG/misc8.fsh", kMaxSetFileSize + 1);
     const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
-    ASSERT_EQ(catalogue.sets().size(), 9u);
+    ASSERT_EQ(catalogue.sets().size(), 10u);
     EXPECT_EQ(catalogue.find("MY TV")->files.size(), 2u);
     EXPECT_EQ(catalogue.find("MY TV")->files.front().progress, 44.0f);  // the bar as the seven's
-    EXPECT_EQ(catalogue.find("MY TV")->leftOut, (std::vector<size_t>{0, 3}));
+    EXPECT_EQ(catalogue.find("MY TV")->leftOut,
+              (std::vector<ChannelSet::LeftOut>{{0, Why::Empty}, {3, Why::NotAFile}}));
+    EXPECT_EQ(catalogue.find("BIG")->leftOut,
+              (std::vector<ChannelSet::LeftOut>{{1, Why::TooLarge}}));
     EXPECT_TRUE(catalogue.find("NO FILES")->givesNothing() &&
                 !catalogue.find("MY TV")->givesNothing());
     for (const ChannelSet& set : catalogue.sets()) {

@@ -555,7 +555,7 @@ class TestMainWindow : public QObject {
         const auto window = [](const Report& r) { return Reports::report(r, W::Window); };
         const auto script = [](const Report& r) { return Reports::report(r, W::CommandLine); };
         ChannelSet own = *catalogue.find("FOX"), none{"MINE", {}, {}, {}, true, {}};
-        own.leftOut = {1};
+        own.leftOut = {{1, ChannelSet::LeftOut::Why::TooLarge}};
         // clang-format off
         const struct { QString text; const char* says; } rows[] = {
             {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
@@ -572,7 +572,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore, 0, "\\DATA\\ENVIRO"))), "cannot be used: \\DATA\\ENVIRO is part of \"KESTRO backup\", where KESTRO keeps"},
             {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
-            {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is empty, larger than 64 MiB or not a plain file"},
+            {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
             {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
             {window(report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)})), "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
