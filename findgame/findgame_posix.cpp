@@ -106,13 +106,13 @@ std::optional<FolderId> idAt(const fs::path& path) {
 
 // The library folders a Steam libraryfolders.vdf names: each "path" value, and the
 // numbered values older versions wrote at the top level. What does not parse is passed
-// over, and only absolute paths count.
-std::vector<fs::path> steamLibraries(std::string_view text) {
+// over, and only absolute paths count; past the first 64, `cut` says there were more.
+std::vector<fs::path> steamLibraries(std::string_view text, bool& cut) {
     std::vector<fs::path> libraries;
     std::string key;
     bool haveKey = false;
     int depth = 0;
-    for (size_t i = 0; i < text.size() && libraries.size() < kMostLibraries; ++i) {
+    for (size_t i = 0; i < text.size() && libraries.size() <= kMostLibraries; ++i) {
         if (text[i] == '{' || text[i] == '}') {
             depth += text[i] == '{' ? 1 : -1;
             haveKey = false;
@@ -137,6 +137,7 @@ std::vector<fs::path> steamLibraries(std::string_view text) {
             token.find('\0') == std::string::npos)
             libraries.emplace_back(token);
     }
+    if ((cut = libraries.size() > kMostLibraries)) libraries.pop_back();
     return libraries;
 }
 
@@ -240,12 +241,15 @@ class LinuxSearch {
         const Folder apps = s_.openChild(home, "steamapps", true);
         if (!apps) return;
         prefixesOf(apps);
-        if (const auto list = readLibraryList(apps.path / "libraryfolders.vdf"))
-            for (const fs::path& path : steamLibraries(*list))
-                if (const Folder library = s_.openPlace(tidied(path));
-                    library && s_.firstVisit(library))
-                    if (const Folder more = s_.openChild(library, "steamapps", true))
-                        prefixesOf(more);
+        const fs::path listed = apps.path / "libraryfolders.vdf";
+        const auto list = readLibraryList(listed);
+        bool cut = false;
+        for (const fs::path& path : list ? steamLibraries(*list, cut) : std::vector<fs::path>{})
+            if (const Folder library = s_.openPlace(tidied(path));
+                library && s_.firstVisit(library))
+                if (const Folder more = s_.openChild(library, "steamapps", true)) prefixesOf(more);
+        if (cut)
+            s_.skip(listed, Unread::Why::TooLarge);  // its first libraries searched all the same
     }
 
     void prefixesOf(const Folder& apps) {

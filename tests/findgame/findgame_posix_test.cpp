@@ -107,6 +107,12 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
 
 const std::string kGame = "/DATA/ENVIRO/Misc16.fsh";
 
+std::string sixtyFiveLibraries() {
+    std::string vdf;
+    for (int i = 1; i <= 65; ++i) vdf += "\"path\" \"~/lib" + std::to_string(i) + "\" ";
+    return vdf;
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Homes, FindGame,
@@ -136,6 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam (compatdata 1234)",
                   "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)", "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"},
                  {"/root: permission denied", "~/lib5/steamapps: permission denied"}},
+        HomeCase{"past 64 Steam libraries, the first searched and the list named",
+                 {".steam/steam/steamapps/libraryfolders.vdf = " + sixtyFiveLibraries(), "lib64/steamapps/compatdata/64/pfx/drive_c/V" + kGame, "lib65/steamapps/compatdata/65/pfx/drive_c/V" + kGame},
+                 {"~/lib64/steamapps/compatdata/64/pfx/drive_c/V | Steam (compatdata 64)"}, {"~/.steam/steam/steamapps/libraryfolders.vdf: too large"}},
         HomeCase{"links and locked folders are not entered; a locked prefix is named",
                  {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame, ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
                   ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA", ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
