@@ -101,35 +101,15 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
                              "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
         EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
     using P = NameProblem;
-    for (const auto& [name, problem] : {std::pair{"", P::Empty},
-                                        std::pair{"fox", P::NotCapitals},
-                                        std::pair{"A/B", P::BadCharacter},
-                                        std::pair{"A:B", P::BadCharacter},
-                                        std::pair{"\x01", P::BadCharacter},
-                                        std::pair{"A\xC2\x85"
-                                                  "B",
-                                                  P::BadCharacter},
-                                        std::pair{"\xE2\x80\xAE"
-                                                  "X",
-                                                  P::BadCharacter},
-                                        std::pair{"A\xE2\x80\xA8"
-                                                  "B",
-                                                  P::BadCharacter},
-                                        std::pair{"E\xE2\x80\x8B", P::BadCharacter},
-                                        std::pair{"FOX\xEF\xB8\x8F", P::BadCharacter},
-                                        std::pair{"\xC2\xA0"
-                                                  "X",
-                                                  P::DotOrSpaceEnd},
-                                        std::pair{"NUL.TXT", P::Device},
-                                        std::pair{"COM1", P::Device},
-                                        std::pair{"LPT\xC2\xB3", P::Device},
-                                        std::pair{"CONIN$", P::Device},
-                                        std::pair{"CON .X", P::Device},
-                                        std::pair{".X", P::DotOrSpaceEnd},
-                                        std::pair{"X ", P::DotOrSpaceEnd},
-                                        std::pair{"X\xE3\x80\x80", P::DotOrSpaceEnd},
-                                        std::pair{"TV\xC3(", P::NotText},
-                                        std::pair{"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
+    // clang-format off
+    for (const auto& [name, problem] : std::initializer_list<std::pair<const char*, P>>{
+             {"", P::Empty}, {"fox", P::NotCapitals}, {"A/B", P::BadCharacter}, {"A:B", P::BadCharacter},
+             {"\x01", P::BadCharacter}, {"A\xC2\x85" "B", P::BadCharacter}, {"\xE2\x80\xAE" "X", P::BadCharacter},
+             {"A\xE2\x80\xA8" "B", P::BadCharacter}, {"E\xE2\x80\x8B", P::BadCharacter}, {"FOX\xEF\xB8\x8F", P::BadCharacter},
+             {"\xC2\xA0" "X", P::DotOrSpaceEnd}, {"NUL.TXT", P::Device}, {"COM1", P::Device}, {"LPT\xC2\xB3", P::Device},
+             {"CONIN$", P::Device}, {"CON .X", P::Device}, {".X", P::DotOrSpaceEnd}, {"X ", P::DotOrSpaceEnd},
+             {"X\xE3\x80\x80", P::DotOrSpaceEnd}, {"TV\xC3(", P::NotText}, {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
+        // clang-format on
         EXPECT_EQ(setNameProblem(name), problem) << name;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
     EXPECT_EQ(defaultSetName("C:\\packs\\tv.v2\\"), "TV.V2");
