@@ -22,6 +22,7 @@ enum class ErrorCode {
     SourceNotAFile,    // the channel's "file" is a folder, pipe or device
     SourceUnreadable,  // the channel's file cannot be read
     SourceEmpty,       // the channel's file holds nothing
+    SourceTooLarge,    // the channel's file is larger than any channel file
     IsFolder,          // a folder where a file belongs
     NotAFile,          // a pipe, device or the like where a plain file belongs
     NotAFolder,        // a file or the like where a folder belongs

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -49,6 +50,9 @@ struct Channel {
 
 // The seven shipped channels in the order the list shows them.
 std::span<const Channel> channels();
+
+// No channel file is larger: a larger one, the player's or a damaged one, is never installed.
+inline constexpr std::uint64_t kMaxChannelFileSize = 64ull << 20;
 
 // A file the program reads: the shipped ones may be reached through links (as packagers
 // lay out shared data), the player's never.

@@ -712,9 +712,12 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
                 : ErrorCode::SourceUnreadable;
         return fail(Stage::Copy, in.error);
     }
-    // An empty file would leave the game without its graphics.
+    // An empty file would leave the game without its graphics; a set's file may have grown
+    // since its set was read.
     if (in.value.info().size == 0)
         return fail(Stage::Copy, failure(ErrorCode::SourceEmpty, 0, utf8Text(source.path)));
+    if (in.value.info().size > kMaxChannelFileSize)
+        return fail(Stage::Copy, failure(ErrorCode::SourceTooLarge, 0, utf8Text(source.path)));
     const std::uint32_t mode = now.kind == EntryKind::File ? (now.mode | 0200) : 0644;
     Result<Staged> staged = Staged::copy(in.value, folder.value, name, mode);
     if (!staged.ok()) return fail(Stage::Copy, staged.error);

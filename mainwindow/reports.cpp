@@ -59,6 +59,8 @@ QString Reports::describe(const Error& error) {
             return tr("the channel's file cannot be read");
         case ErrorCode::SourceEmpty:
             return tr("the channel's file is empty");
+        case ErrorCode::SourceTooLarge:
+            return tr("the channel's file is larger than 64 MiB");
         case ErrorCode::IsFolder:
             return tr("a folder of that name is in the way");
         case ErrorCode::NotAFile:

@@ -17,7 +17,7 @@
 
 namespace kestro {
 
-inline constexpr std::uint64_t kMaxSetFileSize = 64ull << 20;
+inline constexpr std::uint64_t kMaxSetFileSize = kMaxChannelFileSize;
 inline constexpr std::uint64_t kMaxSetSize = 256ull << 20;
 // What reading an archive may walk through, skipped entries included: a solid archive
 // must unpack everything before the entry wanted.

@@ -750,6 +750,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <source>it is not a plain file (a folder, a link or a device)</source>
         <translation>no es un archivo normal (es una carpeta, un enlace o un dispositivo)</translation>
     </message>
+    <message>
+        <source>the channel&apos;s file is larger than 64 MiB</source>
+        <translation>el archivo del canal ocupa más de 64 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -752,6 +752,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <source>it is not a plain file (a folder, a link or a device)</source>
         <translation>nie jest zwykłym plikiem (to folder, dowiązanie lub urządzenie)</translation>
     </message>
+    <message>
+        <source>the channel&apos;s file is larger than 64 MiB</source>
+        <translation>plik kanału jest większy niż 64 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -750,6 +750,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <source>it is not a plain file (a folder, a link or a device)</source>
         <translation>não é um ficheiro normal (é uma pasta, uma ligação ou um dispositivo)</translation>
     </message>
+    <message>
+        <source>the channel&apos;s file is larger than 64 MiB</source>
+        <translation>o ficheiro do canal tem mais de 64 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

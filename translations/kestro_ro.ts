@@ -752,6 +752,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <source>it is not a plain file (a folder, a link or a device)</source>
         <translation>nu este un fișier obișnuit (este un dosar, o legătură sau un dispozitiv)</translation>
     </message>
+    <message>
+        <source>the channel&apos;s file is larger than 64 MiB</source>
+        <translation>fișierul canalului este mai mare de 64 MiB</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

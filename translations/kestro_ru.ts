@@ -752,6 +752,10 @@ Rename them, or add them again as channel sets.</source>
         <source>it is not a plain file (a folder, a link or a device)</source>
         <translation>это не обычный файл (это папка, ссылка или устройство)</translation>
     </message>
+    <message>
+        <source>the channel&apos;s file is larger than 64 MiB</source>
+        <translation>файл канала больше 64 МиБ</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -101,20 +101,24 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
 }
 
 // Where a game file belongs there is something that is no file, or the channel's own
-// file is missing or empty: that file is left as it was and named, the rest go in.
+// file is missing, empty or larger than any: that file is left as it was and named, the rest
+// go in.
 TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     fs::create_directories(gameFile(1));
     fs::remove(programDir() / "protv/popups.abg");
     fs::create_directories(programDir() / "protv/popups.abg");
     writeFile(programDir() / "protv/misc16.fsh", "");
     fs::remove(programDir() / "canal+/misc16.fsh");
+    fs::resize_file(programDir() / "fox/misc16.fsh", kMaxChannelFileSize + 1);
     EXPECT_FALSE(install("PROTV"));
     EXPECT_FALSE(install("CANAL+"));
+    EXPECT_FALSE(install("FOX"));
     EXPECT_EQ(lastReport().kind, K::Incomplete);
     std::vector<ErrorCode> why;
     for (const FileOutcome& o : seen_.files) why.push_back(o.error.code);
     EXPECT_EQ(why, (std::vector<ErrorCode>{ErrorCode::SourceEmpty, ErrorCode::IsFolder,
-                                           ErrorCode::SourceNotAFile, ErrorCode::SourceMissing}));
+                                           ErrorCode::SourceNotAFile, ErrorCode::SourceMissing,
+                                           ErrorCode::SourceTooLarge}));
     EXPECT_FALSE(fs::exists(gameDir() / "KESTRO backup/DATA"));  // nothing was kept
     // A player's FOX whose one file is left out (here empty), or with no file at all: nothing
     // of it goes in, and the FOX that came with KESTRO does not stand in for it.

@@ -572,6 +572,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore, 0, "\\DATA\\ENVIRO"))), "cannot be used: \\DATA\\ENVIRO is part of \"KESTRO backup\", where KESTRO keeps"},
             {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
+            {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
             {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
