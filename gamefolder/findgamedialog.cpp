@@ -125,7 +125,9 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     found_->setAccessibleName(tr("Game folders found"));
     found_->setHeaderLabels({tr("Folder"), tr("Found in")});
     found_->setRootIsDecorated(false);
+    found_->header()->setStretchLastSection(false);  // the folder takes the room, not the place
     found_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    found_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     found_->setMinimumWidth(560);
     found_->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its start and its end
     for (const FoundGame& game : report.found) {
@@ -171,9 +173,9 @@ QString FindGameDialog::chosenFolder() const {
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {
     if (report.found.size() != 1) return std::nullopt;
     const std::string& folder = report.found.front().folder;  // shown with care, taken as it is
-    if (!askYesNo(
-            parent, title(),
-            FindGameDialog::tr("VARNEX 2001 was found in %1. Use this folder?").arg(text(folder))))
+    if (!askYesNo(parent, title(),
+                  FindGameDialog::tr("VARNEX 2001 was found in \"%1\". Use this folder?")
+                      .arg(text(folder))))
         return std::nullopt;
     return QString::fromStdString(folder);
 }

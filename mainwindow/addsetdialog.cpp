@@ -38,8 +38,8 @@ AddSetDialog::AddSetDialog(QWidget* parent) : QDialog(parent) {
     add_->setEnabled(false);
     auto* hint = new QLabel(
         tr("Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from "
-           "it, wherever they are in it; nothing else is. A set named like one of the seven "
-           "(such as FOX) takes its place for you."));
+           "it, wherever they are in it; nothing else is. A set named like one of the seven that "
+           "came with KESTRO (such as FOX) takes its place for you."));
     hint->setWordWrap(true);
     auto* form = new QFormLayout(this);
     form->addRow(tr("From:"), from);

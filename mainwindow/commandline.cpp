@@ -64,8 +64,10 @@ struct Options {
         QStringLiteral("PATH")};
     QCommandLineOption name{
         QStringLiteral("name"),
-        Texts::tr("The name of the set --add-set adds (default: PATH's base name in "
-                  "capitals). Named like one of the seven, it takes that one's place."),
+        Texts::tr(
+            "The name of the set --add-set adds (default: PATH's base name in "
+            "capitals). Named like one of the seven sets that came with KESTRO, it takes that "
+            "one's place."),
         QStringLiteral("NAME")};
     QCommandLineOption removeSet{QStringLiteral("remove-set"),
                                  Texts::tr("Remove your own channel set NAME."),

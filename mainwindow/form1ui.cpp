@@ -193,7 +193,7 @@ void buildMenus(QMainWindow& window, Form1Ui& ui) {
     ui.mnuRestore = entry(mnuConfig, Texts::tr("&Restore Original Files"), "mnuRestore");
     mnuConfig->addSeparator();
     ui.mnuAddSet = entry(mnuConfig, Texts::tr("&Add Channel Set..."), "mnuAddSet");
-    ui.mnuRemoveSet = entry(mnuConfig, Texts::tr("Remove Channel Set..."), "mnuRemoveSet");
+    ui.mnuRemoveSet = entry(mnuConfig, Texts::tr("Re&move Channel Set..."), "mnuRemoveSet");
 
     QMenu* mnuHelp = window.menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

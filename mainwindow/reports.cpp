@@ -310,9 +310,8 @@ bool Reports::isWarning(const Report& r) {
 }
 
 QString Reports::confirmRestore(const QString& folder) {
-    return tr("Put the game's original files back in \"%1\"?\n\nThe files that channel installs "
-              "added "
-              "are removed.")
+    return tr("Put the game's original files back in \"%1\"?\n\nFiles added by channel installs "
+              "will be removed.")
         .arg(folder);
 }
 

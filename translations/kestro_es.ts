@@ -36,10 +36,6 @@
         <translation>Añade un paquete de canal propio desde una carpeta o un archivo comprimido .zip, .rar o .7z.</translation>
     </message>
     <message>
-        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
-        <translation>El nombre del paquete que añade --add-set (por defecto: el nombre base de PATH en mayúsculas). Con el nombre de uno de los siete, ocupa su lugar.</translation>
-    </message>
-    <message>
         <source>Remove your own channel set NAME.</source>
         <translation>Elimina el paquete de canal propio NAME.</translation>
     </message>
@@ -141,6 +137,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <source>your set %1: %2 is left out: %3</source>
         <translation>su paquete %1: %2 se deja fuera: %3</translation>
     </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
+        <translation>El nombre del paquete que añade --add-set (por defecto: el nombre base de PATH en mayúsculas). Con el nombre de uno de los siete paquetes que vienen con KESTRO, ocupa su lugar.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -181,8 +181,8 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>&amp;Añadir paquete de canal...</translation>
     </message>
     <message>
-        <source>Remove Channel Set...</source>
-        <translation>Eliminar paquete de canal...</translation>
+        <source>Re&amp;move Channel Set...</source>
+        <translation>&amp;Eliminar paquete de canal...</translation>
     </message>
 </context>
 <context>
@@ -521,14 +521,6 @@ Dejados como están:%1</translation>
         <translation>No hay nada que restaurar: no se ha guardado ningún archivo original del juego en %1.</translation>
     </message>
     <message>
-        <source>Put the game&apos;s original files back in &quot;%1&quot;?
-
-The files that channel installs added are removed.</source>
-        <translation>¿Restaurar los archivos originales del juego en &quot;%1&quot;?
-
-Se eliminarán los archivos que añadieron las instalaciones de canales.</translation>
-    </message>
-    <message>
         <source>The name is empty.</source>
         <translation>El nombre está vacío.</translation>
     </message>
@@ -754,6 +746,14 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <source>the channel&apos;s file is larger than 64 MiB</source>
         <translation>el archivo del canal ocupa más de 64 MiB</translation>
     </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+Files added by channel installs will be removed.</source>
+        <translation>¿Restaurar los archivos originales del juego en &quot;%1&quot;?
+
+Se eliminarán los archivos que añadieron las instalaciones de canales.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -802,15 +802,11 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
     </message>
     <message>
         <source>&amp;Archive...</source>
-        <translation>Archivo &amp;comprimido...</translation>
+        <translation>&amp;Archivo comprimido...</translation>
     </message>
     <message>
         <source>Add</source>
         <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
-        <translation>Se copian de ahí Misc16.fsh, misc8.fsh, popups.abg, popups.big y preview.jpg, estén donde estén; nada más. Un paquete con el nombre de uno de los siete (como FOX) ocupa su lugar.</translation>
     </message>
     <message>
         <source>From:</source>
@@ -831,6 +827,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
     <message>
         <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
         <translation>Archivos comprimidos (*.zip *.rar *.7z);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven that came with KESTRO (such as FOX) takes its place for you.</source>
+        <translation>Se copian de ahí Misc16.fsh, misc8.fsh, popups.abg, popups.big y preview.jpg, estén donde estén; nada más. Un paquete con el nombre de uno de los siete que vienen con KESTRO (como FOX) ocupa su lugar.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +884,6 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>%1 (en uso)</translation>
     </message>
     <message>
-        <source>VARNEX 2001 was found in %1. Use this folder?</source>
-        <translation>Se encontró VARNEX 2001 en %1. ¿Usar esta carpeta?</translation>
-    </message>
-    <message>
         <source>Wine prefix %1</source>
         <translation>prefijo de Wine %1</translation>
     </message>
@@ -938,6 +934,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: no se puede leer</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in &quot;%1&quot;. Use this folder?</source>
+        <translation>Se encontró VARNEX 2001 en &quot;%1&quot;. ¿Usar esta carpeta?</translation>
     </message>
 </context>
 <context>

@@ -36,10 +36,6 @@
         <translation>Dodaj własny zestaw kanału z folderu lub archiwum .zip, .rar albo .7z.</translation>
     </message>
     <message>
-        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
-        <translation>Nazwa zestawu dodawanego przez --add-set (domyślnie: nazwa bazowa PATH wielkimi literami). Zestaw nazwany jak jeden z siedmiu zajmuje jego miejsce.</translation>
-    </message>
-    <message>
         <source>Remove your own channel set NAME.</source>
         <translation>Usuń własny zestaw kanału NAME.</translation>
     </message>
@@ -141,6 +137,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <source>your set %1: %2 is left out: %3</source>
         <translation>twój zestaw %1: %2 zostaje pominięty: %3</translation>
     </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
+        <translation>Nazwa zestawu dodawanego przez --add-set (domyślnie: nazwa bazowa PATH wielkimi literami). Zestaw nazwany jak jeden z siedmiu zestawów dołączonych do KESTRO zajmuje jego miejsce.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -181,8 +181,8 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>&amp;Dodaj zestaw kanału...</translation>
     </message>
     <message>
-        <source>Remove Channel Set...</source>
-        <translation>Usuń zestaw kanału...</translation>
+        <source>Re&amp;move Channel Set...</source>
+        <translation>&amp;Usuń zestaw kanału...</translation>
     </message>
 </context>
 <context>
@@ -521,14 +521,6 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Nie ma czego przywracać: w %1 nie zachowano żadnego oryginalnego pliku gry.</translation>
     </message>
     <message>
-        <source>Put the game&apos;s original files back in &quot;%1&quot;?
-
-The files that channel installs added are removed.</source>
-        <translation>Przywrócić oryginalne pliki gry w &quot;%1&quot;?
-
-Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
-    </message>
-    <message>
         <source>The name is empty.</source>
         <translation>Nazwa jest pusta.</translation>
     </message>
@@ -756,6 +748,14 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <source>the channel&apos;s file is larger than 64 MiB</source>
         <translation>plik kanału jest większy niż 64 MiB</translation>
     </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+Files added by channel installs will be removed.</source>
+        <translation>Przywrócić oryginalne pliki gry w &quot;%1&quot;?
+
+Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -811,10 +811,6 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>Dodaj</translation>
     </message>
     <message>
-        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
-        <translation>Kopiowane są z niego Misc16.fsh, misc8.fsh, popups.abg, popups.big i preview.jpg, gdziekolwiek się znajdują; nic więcej. Zestaw nazwany jak jeden z siedmiu (np. FOX) zastępuje go u ciebie.</translation>
-    </message>
-    <message>
         <source>From:</source>
         <translation>Źródło:</translation>
     </message>
@@ -833,6 +829,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
     <message>
         <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
         <translation>Archiwa (*.zip *.rar *.7z);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven that came with KESTRO (such as FOX) takes its place for you.</source>
+        <translation>Kopiowane są z niego Misc16.fsh, misc8.fsh, popups.abg, popups.big i preview.jpg, gdziekolwiek się znajdują; nic więcej. Zestaw nazwany jak jeden z siedmiu dołączonych do KESTRO (np. FOX) zastępuje go u ciebie.</translation>
     </message>
 </context>
 <context>
@@ -886,10 +886,6 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>%1 (w użyciu)</translation>
     </message>
     <message>
-        <source>VARNEX 2001 was found in %1. Use this folder?</source>
-        <translation>Znaleziono VARNEX 2001 w %1. Użyć tego folderu?</translation>
-    </message>
-    <message>
         <source>Wine prefix %1</source>
         <translation>prefiks Wine %1</translation>
     </message>
@@ -940,6 +936,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: nie można odczytać</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in &quot;%1&quot;. Use this folder?</source>
+        <translation>Znaleziono VARNEX 2001 w &quot;%1&quot;. Użyć tego folderu?</translation>
     </message>
 </context>
 <context>

@@ -36,10 +36,6 @@
         <translation>Adiciona um pacote de canal seu a partir de uma pasta ou de um arquivo .zip, .rar ou .7z.</translation>
     </message>
     <message>
-        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
-        <translation>O nome do pacote que --add-set adiciona (se omitido: o nome base de PATH em maiúsculas). Com o nome de um dos sete, toma o lugar desse.</translation>
-    </message>
-    <message>
         <source>Remove your own channel set NAME.</source>
         <translation>Remove o seu pacote de canal NAME.</translation>
     </message>
@@ -141,6 +137,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <source>your set %1: %2 is left out: %3</source>
         <translation>o seu pacote %1: %2 fica de fora: %3</translation>
     </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
+        <translation>O nome do pacote que --add-set adiciona (se omitido: o nome base de PATH em maiúsculas). Com o nome de um dos sete pacotes que vêm com o KESTRO, toma o lugar desse.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -181,8 +181,8 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>&amp;Adicionar pacote de canal...</translation>
     </message>
     <message>
-        <source>Remove Channel Set...</source>
-        <translation>Remover pacote de canal...</translation>
+        <source>Re&amp;move Channel Set...</source>
+        <translation>Re&amp;mover pacote de canal...</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ It is used until the program ends.</source>
     </message>
     <message>
         <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>foi reposto, mas não foi possível remover a sua cópia guardada (%1)</translation>
+        <translation>foi restaurado, mas não foi possível remover a sua cópia guardada (%1)</translation>
     </message>
     <message>
         <source>The channel %1 was not installed completely.
@@ -442,13 +442,13 @@ Substituídos:%3</translation>
     </message>
     <message>
         <source>The game&apos;s original files are back.</source>
-        <translation>Os ficheiros originais do jogo foram repostos.</translation>
+        <translation>Os ficheiros originais do jogo foram restaurados.</translation>
     </message>
     <message>
         <source>Not every file could be put back as it was; what is kept stays in &quot;KESTRO backup&quot;.
 
 Left as they are:%1</source>
-        <translation>Nem todos os ficheiros puderam ser repostos como estavam; o que está guardado fica em &quot;KESTRO backup&quot;.
+        <translation>Nem todos os ficheiros puderam ser restaurados como estavam; o que está guardado fica em &quot;KESTRO backup&quot;.
 
 Deixados como estão:%1</translation>
     </message>
@@ -474,7 +474,7 @@ Deixados como estão:%1</translation>
     </message>
     <message>
         <source>No game file was put back.</source>
-        <translation>Nenhum ficheiro do jogo foi reposto.</translation>
+        <translation>Nenhum ficheiro do jogo foi restaurado.</translation>
     </message>
     <message>
         <source>The game folder %1 cannot be used: %2.</source>
@@ -514,19 +514,11 @@ Deixados como estão:%1</translation>
     </message>
     <message>
         <source>The game&apos;s original files cannot be put back in %1: %2.</source>
-        <translation>Os ficheiros originais do jogo não podem ser repostos em %1: %2.</translation>
+        <translation>Os ficheiros originais do jogo não podem ser restaurados em %1: %2.</translation>
     </message>
     <message>
         <source>There is nothing to restore: no original game file has been kept in %1.</source>
         <translation>Não há nada a restaurar: nenhum ficheiro original do jogo foi guardado em %1.</translation>
-    </message>
-    <message>
-        <source>Put the game&apos;s original files back in &quot;%1&quot;?
-
-The files that channel installs added are removed.</source>
-        <translation>Repor os ficheiros originais do jogo em &quot;%1&quot;?
-
-Os ficheiros adicionados pelas instalações de canais são removidos.</translation>
     </message>
     <message>
         <source>The name is empty.</source>
@@ -708,7 +700,7 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
     </message>
     <message>
         <source>its state file notes %1 being put back, but not as the copy it keeps</source>
-        <translation>o seu ficheiro de estado indica que %1 está a ser reposto, mas não como a cópia que guarda</translation>
+        <translation>o seu ficheiro de estado indica que %1 está a ser restaurado, mas não como a cópia que guarda</translation>
     </message>
     <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
@@ -753,6 +745,14 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
     <message>
         <source>the channel&apos;s file is larger than 64 MiB</source>
         <translation>o ficheiro do canal tem mais de 64 MiB</translation>
+    </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+Files added by channel installs will be removed.</source>
+        <translation>Restaurar os ficheiros originais do jogo em &quot;%1&quot;?
+
+Os ficheiros adicionados pelas instalações de canais serão removidos.</translation>
     </message>
 </context>
 <context>
@@ -809,10 +809,6 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>Adicionar</translation>
     </message>
     <message>
-        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
-        <translation>São copiados daí Misc16.fsh, misc8.fsh, popups.abg, popups.big e preview.jpg, onde quer que estejam; mais nada. Um pacote com o nome de um dos sete (como FOX) toma o lugar desse.</translation>
-    </message>
-    <message>
         <source>From:</source>
         <translation>Origem:</translation>
     </message>
@@ -831,6 +827,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
     <message>
         <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
         <translation>Arquivos comprimidos (*.zip *.rar *.7z);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven that came with KESTRO (such as FOX) takes its place for you.</source>
+        <translation>São copiados daí Misc16.fsh, misc8.fsh, popups.abg, popups.big e preview.jpg, onde quer que estejam; mais nada. Um pacote com o nome de um dos sete que vêm com o KESTRO (como FOX) toma o lugar desse.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +884,6 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>%1 (em uso)</translation>
     </message>
     <message>
-        <source>VARNEX 2001 was found in %1. Use this folder?</source>
-        <translation>O VARNEX 2001 foi encontrado em %1. Usar esta pasta?</translation>
-    </message>
-    <message>
         <source>Wine prefix %1</source>
         <translation>prefixo do Wine %1</translation>
     </message>
@@ -938,6 +934,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: não pode ser lido</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in &quot;%1&quot;. Use this folder?</source>
+        <translation>O VARNEX 2001 foi encontrado em &quot;%1&quot;. Usar esta pasta?</translation>
     </message>
 </context>
 <context>

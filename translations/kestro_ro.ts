@@ -36,10 +36,6 @@
         <translation>Adaugă un pachet de canal propriu dintr-un folder sau dintr-o arhivă .zip, .rar sau .7z.</translation>
     </message>
     <message>
-        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
-        <translation>Numele pachetului adăugat cu --add-set (implicit: numele de bază al PATH, cu majuscule). Dacă poartă numele unuia dintre cele șapte, îi ia locul.</translation>
-    </message>
-    <message>
         <source>Remove your own channel set NAME.</source>
         <translation>Elimină pachetul de canal propriu NAME.</translation>
     </message>
@@ -141,6 +137,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <source>your set %1: %2 is left out: %3</source>
         <translation>pachetul propriu %1: %2 este lăsat deoparte: %3</translation>
     </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
+        <translation>Numele pachetului adăugat cu --add-set (implicit: numele de bază al PATH, cu majuscule). Dacă poartă numele unuia dintre cele șapte pachete care vin cu KESTRO, îi ia locul.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -181,8 +181,8 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>&amp;Adaugă pachet de canal...</translation>
     </message>
     <message>
-        <source>Remove Channel Set...</source>
-        <translation>Elimină pachet de canal...</translation>
+        <source>Re&amp;move Channel Set...</source>
+        <translation>&amp;Elimină pachet de canal...</translation>
     </message>
 </context>
 <context>
@@ -521,14 +521,6 @@ Lăsate cum sunt:%1</translation>
         <translation>Nu este nimic de restaurat: niciun fișier original al jocului nu a fost păstrat în %1.</translation>
     </message>
     <message>
-        <source>Put the game&apos;s original files back in &quot;%1&quot;?
-
-The files that channel installs added are removed.</source>
-        <translation>Doriți să puneți la loc fișierele originale ale jocului în &quot;%1&quot;?
-
-Fișierele adăugate de instalările de canale sunt eliminate.</translation>
-    </message>
-    <message>
         <source>The name is empty.</source>
         <translation>Numele este gol.</translation>
     </message>
@@ -756,6 +748,14 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <source>the channel&apos;s file is larger than 64 MiB</source>
         <translation>fișierul canalului este mai mare de 64 MiB</translation>
     </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+Files added by channel installs will be removed.</source>
+        <translation>Doriți să puneți la loc fișierele originale ale jocului în &quot;%1&quot;?
+
+Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -811,10 +811,6 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>Adaugă</translation>
     </message>
     <message>
-        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
-        <translation>Din el se copiază Misc16.fsh, misc8.fsh, popups.abg, popups.big și preview.jpg, oriunde s-ar afla; nimic altceva. Un pachet numit ca unul dintre cele șapte (de exemplu FOX) îi ia locul pentru dumneavoastră.</translation>
-    </message>
-    <message>
         <source>From:</source>
         <translation>Din:</translation>
     </message>
@@ -833,6 +829,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
     <message>
         <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
         <translation>Arhive (*.zip *.rar *.7z);;Toate fișierele (*)</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven that came with KESTRO (such as FOX) takes its place for you.</source>
+        <translation>Din el se copiază Misc16.fsh, misc8.fsh, popups.abg, popups.big și preview.jpg, oriunde s-ar afla; nimic altceva. Un pachet numit ca unul dintre cele șapte care vin cu KESTRO (de exemplu FOX) îi ia locul pentru dumneavoastră.</translation>
     </message>
 </context>
 <context>
@@ -886,10 +886,6 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>%1 (în uz)</translation>
     </message>
     <message>
-        <source>VARNEX 2001 was found in %1. Use this folder?</source>
-        <translation>VARNEX 2001 a fost găsit în %1. Folosiți acest folder?</translation>
-    </message>
-    <message>
         <source>Wine prefix %1</source>
         <translation>prefixul Wine %1</translation>
     </message>
@@ -940,6 +936,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: nu poate fi citit</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in &quot;%1&quot;. Use this folder?</source>
+        <translation>VARNEX 2001 a fost găsit în &quot;%1&quot;. Folosiți acest folder?</translation>
     </message>
 </context>
 <context>

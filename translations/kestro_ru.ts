@@ -36,10 +36,6 @@
         <translation>Добавить свой набор канала из папки или архива .zip, .rar или .7z.</translation>
     </message>
     <message>
-        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven, it takes that one&apos;s place.</source>
-        <translation>Имя набора, добавляемого --add-set (по умолчанию — базовое имя PATH заглавными буквами). Набор с именем одного из семи заменяет его.</translation>
-    </message>
-    <message>
         <source>Remove your own channel set NAME.</source>
         <translation>Удалить свой набор канала NAME.</translation>
     </message>
@@ -141,6 +137,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <source>your set %1: %2 is left out: %3</source>
         <translation>ваш набор %1: %2 пропускается: %3</translation>
     </message>
+    <message>
+        <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
+        <translation>Имя набора, добавляемого --add-set (по умолчанию — базовое имя PATH заглавными буквами). Набор с именем одного из семи наборов, поставляемых с KESTRO, заменяет его.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -181,8 +181,8 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>&amp;Добавить набор канала...</translation>
     </message>
     <message>
-        <source>Remove Channel Set...</source>
-        <translation>Удалить набор канала...</translation>
+        <source>Re&amp;move Channel Set...</source>
+        <translation>&amp;Удалить набор канала...</translation>
     </message>
 </context>
 <context>
@@ -521,14 +521,6 @@ Left as they are:%1</source>
         <translation>Восстанавливать нечего: в %1 не сохранено ни одного исходного файла игры.</translation>
     </message>
     <message>
-        <source>Put the game&apos;s original files back in &quot;%1&quot;?
-
-The files that channel installs added are removed.</source>
-        <translation>Вернуть исходные файлы игры в &quot;%1&quot;?
-
-Файлы, добавленные установками каналов, будут удалены.</translation>
-    </message>
-    <message>
         <source>The name is empty.</source>
         <translation>Имя пустое.</translation>
     </message>
@@ -756,6 +748,14 @@ Rename them, or add them again as channel sets.</source>
         <source>the channel&apos;s file is larger than 64 MiB</source>
         <translation>файл канала больше 64 МиБ</translation>
     </message>
+    <message>
+        <source>Put the game&apos;s original files back in &quot;%1&quot;?
+
+Files added by channel installs will be removed.</source>
+        <translation>Вернуть исходные файлы игры в &quot;%1&quot;?
+
+Файлы, добавленные установками каналов, будут удалены.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -811,10 +811,6 @@ Rename them, or add them again as channel sets.</source>
         <translation>Добавить</translation>
     </message>
     <message>
-        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven (such as FOX) takes its place for you.</source>
-        <translation>Из него копируются Misc16.fsh, misc8.fsh, popups.abg, popups.big и preview.jpg, где бы они ни лежали; больше ничего. Набор с именем одного из семи (например, FOX) заменяет его для вас.</translation>
-    </message>
-    <message>
         <source>From:</source>
         <translation>Откуда:</translation>
     </message>
@@ -833,6 +829,10 @@ Rename them, or add them again as channel sets.</source>
     <message>
         <source>Archives (*.zip *.rar *.7z);;All files (*)</source>
         <translation>Архивы (*.zip *.rar *.7z);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Misc16.fsh, misc8.fsh, popups.abg, popups.big and preview.jpg are copied from it, wherever they are in it; nothing else is. A set named like one of the seven that came with KESTRO (such as FOX) takes its place for you.</source>
+        <translation>Из него копируются Misc16.fsh, misc8.fsh, popups.abg, popups.big и preview.jpg, где бы они ни лежали; больше ничего. Набор с именем одного из семи, поставляемых с KESTRO (например, FOX), заменяет его для вас.</translation>
     </message>
 </context>
 <context>
@@ -886,10 +886,6 @@ Rename them, or add them again as channel sets.</source>
         <translation>%1 (используется)</translation>
     </message>
     <message>
-        <source>VARNEX 2001 was found in %1. Use this folder?</source>
-        <translation>VARNEX 2001 найдена в %1. Использовать эту папку?</translation>
-    </message>
-    <message>
         <source>Wine prefix %1</source>
         <translation>префикс Wine %1</translation>
     </message>
@@ -940,6 +936,10 @@ Rename them, or add them again as channel sets.</source>
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>VARNEX 2001 was found in &quot;%1&quot;. Use this folder?</source>
+        <translation>VARNEX 2001 найдена в &quot;%1&quot;. Использовать эту папку?</translation>
     </message>
 </context>
 <context>

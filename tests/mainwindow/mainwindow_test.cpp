@@ -286,10 +286,11 @@ class TestMainWindow : public QObject {
         }
         QCOMPARE(answers.dialogs, 2);
         QCOMPARE(answers.boxes.size(), 2);  // asked at each start with nothing stored
-        QCOMPARE(answers.boxes[0].text,
-                 QStringLiteral("VARNEX 2001 was found in %1/Games/VARNEX<U+200C> 2001. Use this "
-                                "folder?")
-                     .arg(settings.home()));
+        QCOMPARE(
+            answers.boxes[0].text,
+            QStringLiteral("VARNEX 2001 was found in \"%1/Games/VARNEX<U+200C> 2001\". Use this "
+                           "folder?")
+                .arg(settings.home()));
         QCOMPARE(GameFolderSetting::read().folder, cwd);
         // Configuration > Find Game Folder... offers it too, and OK takes it.
         Form1 finder(kChannels);
