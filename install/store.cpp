@@ -268,6 +268,14 @@ std::string Store::shownBelow(const std::string& gamePath) const {
     return game_.show(gamePath, onDisk);
 }
 
+// One whose folder is not open: named as far as the disk was read.
+std::string Store::shownGameFile(size_t slot) const {
+    const GameFile& file = kGameFiles[slot];
+    const std::string below = "/" + std::string(file.folder) + "/" + std::string(file.name);
+    return data_ ? game_.show(file.path, utf8Text(data_->path().filename()) + below)
+                 : shownBelow(std::string(file.path));
+}
+
 std::string Store::shownGameFile(size_t slot, const Folder& folder, const std::string& name) const {
     const std::string onDisk =
         utf8Text(data_->path().filename()) + "/" + utf8Text(folder.path().filename()) + "/" + name;
@@ -683,8 +691,7 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
 }
 
 FileOutcome Store::install(size_t slot, const SourceFile& source) {
-    FileOutcome out{Kind::NotReplaced, slot, std::string(kGameFiles[slot].path), {},
-                    Stage::None,       {}};
+    FileOutcome out{Kind::NotReplaced, slot, shownGameFile(slot), {}, Stage::None, {}};
     const auto fail = [&](Stage stage, Error error) {
         out.stage = stage;
         out.error = std::move(error);
@@ -789,8 +796,7 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
 
 std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     Record& record = state_[slot];
-    FileOutcome out{Kind::NotRestored, slot, std::string(kGameFiles[slot].path), {},
-                    Stage::None,       {}};
+    FileOutcome out{Kind::NotRestored, slot, shownGameFile(slot), {}, Stage::None, {}};
     const auto fail = [&](Stage stage, Error error) {
         out.stage = stage;
         out.error = std::move(error);

@@ -95,6 +95,10 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     EXPECT_EQ(seen_.files.at(0).shown, "data/Enviro/MISC16.FSH");
     EXPECT_EQ(snapshot(gameDir() / "data/Enviro").size(), 1u);  // replaced, not joined
     fs::remove(gameDir() / "data/POPUPS");                      // and so is a folder in the way
+    writeFile(gameDir() / "data/POPUPS", "not a folder");       // or a file in place of one
+    EXPECT_FALSE(install("PROTV"));
+    EXPECT_EQ(seen_.files.back().shown, "data/POPUPS/popups.abg");
+    fs::remove(gameDir() / "data/POPUPS");
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path(), gameDir() / "data/popups", noLinks);
     EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "data/popups"));
