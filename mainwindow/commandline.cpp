@@ -135,10 +135,14 @@ FolderText gameFolderText(const std::optional<QString>& given) {
     return {stored.folder};
 }
 
-std::optional<GameFolder> openFolder(const QString& text, Report::Action action) {
+// The folder to install into or restore in, or only to look at (no action: nothing changes).
+std::optional<GameFolder> openFolder(const QString& text, std::optional<Report::Action> action) {
     Result<GameFolder> folder = GameFolder::open(toStd(text));
     if (folder.ok()) return folder.value;
-    ConsoleObserver().finished(unusableFolder(action, toStd(text), folder.error));
+    if (action)
+        ConsoleObserver().finished(unusableFolder(*action, toStd(text), folder.error));
+    else
+        complain(Reports::unusableFolder(toStd(text), folder.error));
     return std::nullopt;
 }
 
@@ -187,7 +191,7 @@ struct Runner {
         const FolderText text = c.gameFolder ? FolderText{fromHere(*c.gameFolder)}
                                              : FolderText{GameFolderSetting::read().folder};
         if (text.text && !text.text->isEmpty()) {
-            if (const auto folder = openFolder(*text.text, Report::Action::Install))
+            if (const auto folder = openFolder(*text.text, std::nullopt))
                 installed = installedChannel(*folder, sets);
             else if (c.gameFolder)
                 status = kNotDone;

@@ -245,12 +245,11 @@ QString refusal(const Report& r, Reports::Where where) {
         case ErrorCode::FolderMissing:
         case ErrorCode::NotAFolder:
         case ErrorCode::InStore:
-            return Reports::tr("The game folder %1 cannot be used: %2.")
-                       .arg(folder, Reports::describe(r.refusal)) +
-                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
+            return Reports::unusableFolder(r.folder, r.refusal) + QStringLiteral("\n\n") + nothing +
+                   QLatin1Char(' ') +
                    (where == Reports::Where::Window
                         ? Reports::tr("Choose the game folder with the \"...\" button.")
-                        : Reports::tr("Give the game folder with --game-folder."));
+                        : Reports::tr("Give another game folder with --game-folder."));
         case ErrorCode::Locked:
             return Reports::tr(
                        "KESTRO is already installing or restoring in %1 (is it open twice?).")
@@ -307,6 +306,11 @@ QString Reports::report(const Report& r, Where where) {
 
 bool Reports::isWarning(const Report& r) {
     return r.kind == Report::Kind::Refused || r.kind == Report::Kind::Incomplete;
+}
+
+QString Reports::unusableFolder(const std::string& folder, const Error& why) {
+    return tr("The game folder %1 cannot be used: %2.")
+        .arg(folder.empty() ? tr("(empty)") : quoted(folder), describe(why));
 }
 
 QString Reports::confirmRestore(const QString& folder) {

@@ -28,6 +28,8 @@ class Reports {
     // Whether a report tells of something not done (a warning).
     static bool isWarning(const Report& report);
     static QString confirmRestore(const QString& folder);
+    // "The game folder "X" cannot be used: ...", where nothing was to change (a listing).
+    static QString unusableFolder(const std::string& folder, const Error& why);
     // The end of adding or removing a player's set; `source` is where it came from.
     static QString setOutcome(const SetOutcome& outcome, const QString& source);
     // The player's sets out of sight, as it is said whenever they are listed.

@@ -485,10 +485,6 @@ Dejados como están:%1</translation>
         <translation>Elija la carpeta del juego con el botón &quot;...&quot;.</translation>
     </message>
     <message>
-        <source>Give the game folder with --game-folder.</source>
-        <translation>Indique la carpeta del juego con --game-folder.</translation>
-    </message>
-    <message>
         <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
         <translation>KESTRO ya está instalando o restaurando en %1 (¿está abierto dos veces?).</translation>
     </message>
@@ -753,6 +749,10 @@ Files added by channel installs will be removed.</source>
         <translation>¿Restaurar los archivos originales del juego en &quot;%1&quot;?
 
 Se eliminarán los archivos que añadieron las instalaciones de canales.</translation>
+    </message>
+    <message>
+        <source>Give another game folder with --game-folder.</source>
+        <translation>Indique otra carpeta del juego con --game-folder.</translation>
     </message>
 </context>
 <context>

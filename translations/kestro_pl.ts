@@ -485,10 +485,6 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Wybierz folder gry przyciskiem &quot;...&quot;.</translation>
     </message>
     <message>
-        <source>Give the game folder with --game-folder.</source>
-        <translation>Podaj folder gry opcją --game-folder.</translation>
-    </message>
-    <message>
         <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
         <translation>KESTRO już instaluje lub przywraca pliki w %1 (czy jest otwarty dwa razy?).</translation>
     </message>
@@ -755,6 +751,10 @@ Files added by channel installs will be removed.</source>
         <translation>Przywrócić oryginalne pliki gry w &quot;%1&quot;?
 
 Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
+    </message>
+    <message>
+        <source>Give another game folder with --game-folder.</source>
+        <translation>Podaj inny folder gry opcją --game-folder.</translation>
     </message>
 </context>
 <context>

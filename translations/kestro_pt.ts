@@ -485,10 +485,6 @@ Deixados como estão:%1</translation>
         <translation>Escolha a pasta do jogo com o botão &quot;...&quot;.</translation>
     </message>
     <message>
-        <source>Give the game folder with --game-folder.</source>
-        <translation>Indique a pasta do jogo com --game-folder.</translation>
-    </message>
-    <message>
         <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
         <translation>O KESTRO já está a instalar ou a restaurar em %1 (está aberto duas vezes?).</translation>
     </message>
@@ -753,6 +749,10 @@ Files added by channel installs will be removed.</source>
         <translation>Restaurar os ficheiros originais do jogo em &quot;%1&quot;?
 
 Os ficheiros adicionados pelas instalações de canais serão removidos.</translation>
+    </message>
+    <message>
+        <source>Give another game folder with --game-folder.</source>
+        <translation>Indique outra pasta do jogo com --game-folder.</translation>
     </message>
 </context>
 <context>

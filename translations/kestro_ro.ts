@@ -485,10 +485,6 @@ Lăsate cum sunt:%1</translation>
         <translation>Alegeți folderul jocului cu butonul &quot;...&quot;.</translation>
     </message>
     <message>
-        <source>Give the game folder with --game-folder.</source>
-        <translation>Indicați folderul jocului cu --game-folder.</translation>
-    </message>
-    <message>
         <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
         <translation>KESTRO instalează sau restaurează deja în %1 (este deschis de două ori?).</translation>
     </message>
@@ -755,6 +751,10 @@ Files added by channel installs will be removed.</source>
         <translation>Doriți să puneți la loc fișierele originale ale jocului în &quot;%1&quot;?
 
 Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
+    </message>
+    <message>
+        <source>Give another game folder with --game-folder.</source>
+        <translation>Indicați alt folder al jocului cu --game-folder.</translation>
     </message>
 </context>
 <context>

@@ -485,10 +485,6 @@ Left as they are:%1</source>
         <translation>Выберите папку игры кнопкой &quot;...&quot;.</translation>
     </message>
     <message>
-        <source>Give the game folder with --game-folder.</source>
-        <translation>Укажите папку игры с помощью --game-folder.</translation>
-    </message>
-    <message>
         <source>KESTRO is already installing or restoring in %1 (is it open twice?).</source>
         <translation>KESTRO уже выполняет установку или восстановление в %1 (он открыт дважды?).</translation>
     </message>
@@ -755,6 +751,10 @@ Files added by channel installs will be removed.</source>
         <translation>Вернуть исходные файлы игры в &quot;%1&quot;?
 
 Файлы, добавленные установками каналов, будут удалены.</translation>
+    </message>
+    <message>
+        <source>Give another game folder with --game-folder.</source>
+        <translation>Укажите другую папку игры с помощью --game-folder.</translation>
     </message>
 </context>
 <context>

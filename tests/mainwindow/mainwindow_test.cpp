@@ -571,7 +571,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::FolderMissing))), "with the \"...\" button"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore))), "cannot be used: it is a \"KESTRO backup\" folder, or lies in one: it or a folder above it is named so, or holds KESTRO's kestro.lock"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore, 0, "\\DATA\\ENVIRO"))), "cannot be used: \\DATA\\ENVIRO is part of \"KESTRO backup\", where KESTRO keeps"},
-            {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give the game folder with --game-folder."},
+            {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give another game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
