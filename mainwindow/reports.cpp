@@ -345,7 +345,9 @@ QString Reports::nameProblem(NameProblem problem) {
         case NameProblem::NotText:
             return tr("The name is not valid text.");
         case NameProblem::BadCharacter:
-            return tr("The name cannot hold \\ / : * ? \" < > | or control characters.");
+            return tr(
+                "The name cannot hold \\ / : * ? \" < > |, control characters, characters that "
+                "show nothing, or spaces other than the plain one.");
         case NameProblem::NotCapitals:
             return tr("The name must be in capitals.");
         case NameProblem::DotOrSpaceEnd:

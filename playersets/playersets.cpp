@@ -160,6 +160,9 @@ NameProblem setNameProblem(std::string_view name) {
     if (std::any_of(points.begin(), points.end(), invisible)) return NameProblem::BadCharacter;
     if (name.front() == '.' || name.back() == '.' || space(points.front()) || space(points.back()))
         return NameProblem::DotOrSpaceEnd;
+    // Inside, only the plain space: "A B" with a no-break one would pass for another set.
+    if (std::any_of(points.begin(), points.end(), [](char32_t c) { return c != ' ' && space(c); }))
+        return NameProblem::BadCharacter;
     // Windows keeps these for devices, with or without an extension (spaces before it aside).
     std::string_view stem = name.substr(0, name.find('.'));
     while (stem.ends_with(' ')) stem.remove_suffix(1);

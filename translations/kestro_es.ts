@@ -529,10 +529,6 @@ Dejados como están:%1</translation>
         <translation>El nombre no es un texto válido.</translation>
     </message>
     <message>
-        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation>El nombre no puede contener \ / : * ? &quot; &lt; &gt; | ni caracteres de control.</translation>
-    </message>
-    <message>
         <source>The name must be in capitals.</source>
         <translation>El nombre debe estar en mayúsculas.</translation>
     </message>
@@ -753,6 +749,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>Give another game folder with --game-folder.</source>
         <translation>Indique otra carpeta del juego con --game-folder.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
+        <translation>El nombre no puede contener \ / : * ? &quot; &lt; &gt; |, caracteres de control, caracteres que no se ven ni espacios que no sean el espacio normal.</translation>
     </message>
 </context>
 <context>

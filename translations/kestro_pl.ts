@@ -529,10 +529,6 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Nazwa nie jest prawidłowym tekstem.</translation>
     </message>
     <message>
-        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation>Nazwa nie może zawierać \ / : * ? &quot; &lt; &gt; | ani znaków sterujących.</translation>
-    </message>
-    <message>
         <source>The name must be in capitals.</source>
         <translation>Nazwa musi być pisana wielkimi literami.</translation>
     </message>
@@ -755,6 +751,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>Give another game folder with --game-folder.</source>
         <translation>Podaj inny folder gry opcją --game-folder.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
+        <translation>Nazwa nie może zawierać \ / : * ? &quot; &lt; &gt; |, znaków sterujących, znaków niewidocznych ani spacji innych niż zwykła.</translation>
     </message>
 </context>
 <context>

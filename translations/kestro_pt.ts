@@ -529,10 +529,6 @@ Deixados como estão:%1</translation>
         <translation>O nome não é um texto válido.</translation>
     </message>
     <message>
-        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation>O nome não pode conter \ / : * ? &quot; &lt; &gt; | nem caracteres de controlo.</translation>
-    </message>
-    <message>
         <source>The name must be in capitals.</source>
         <translation>O nome tem de estar em maiúsculas.</translation>
     </message>
@@ -753,6 +749,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>Give another game folder with --game-folder.</source>
         <translation>Indique outra pasta do jogo com --game-folder.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
+        <translation>O nome não pode conter \ / : * ? &quot; &lt; &gt; |, caracteres de controlo, caracteres que não se veem nem espaços que não sejam o espaço normal.</translation>
     </message>
 </context>
 <context>

@@ -529,10 +529,6 @@ Lăsate cum sunt:%1</translation>
         <translation>Numele nu este un text valid.</translation>
     </message>
     <message>
-        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation>Numele nu poate conține \ / : * ? &quot; &lt; &gt; | sau caractere de control.</translation>
-    </message>
-    <message>
         <source>The name must be in capitals.</source>
         <translation>Numele trebuie scris cu majuscule.</translation>
     </message>
@@ -755,6 +751,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>Give another game folder with --game-folder.</source>
         <translation>Indicați alt folder al jocului cu --game-folder.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
+        <translation>Numele nu poate conține \ / : * ? &quot; &lt; &gt; |, caractere de control, caractere care nu se văd sau alte spații decât cel obișnuit.</translation>
     </message>
 </context>
 <context>

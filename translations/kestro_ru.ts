@@ -529,10 +529,6 @@ Left as they are:%1</source>
         <translation>Имя не является допустимым текстом.</translation>
     </message>
     <message>
-        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation>Имя не может содержать \ / : * ? &quot; &lt; &gt; | и управляющие символы.</translation>
-    </message>
-    <message>
         <source>The name must be in capitals.</source>
         <translation>Имя должно быть написано заглавными буквами.</translation>
     </message>
@@ -755,6 +751,10 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>Give another game folder with --game-folder.</source>
         <translation>Укажите другую папку игры с помощью --game-folder.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
+        <translation>Имя не может содержать \ / : * ? &quot; &lt; &gt; |, управляющие символы, невидимые символы и пробелы, кроме обычного.</translation>
     </message>
 </context>
 <context>

@@ -105,7 +105,7 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
     for (const auto& [name, problem] : std::initializer_list<std::pair<const char*, P>>{
              {"", P::Empty}, {"fox", P::NotCapitals}, {"A/B", P::BadCharacter}, {"A:B", P::BadCharacter},
              {"\x01", P::BadCharacter}, {"A\xC2\x85" "B", P::BadCharacter}, {"\xE2\x80\xAE" "X", P::BadCharacter},
-             {"A\xE2\x80\xA8" "B", P::BadCharacter}, {"E\xE2\x80\x8B", P::BadCharacter}, {"FOX\xEF\xB8\x8F", P::BadCharacter},
+             {"A\xE2\x80\xA8" "B", P::BadCharacter}, {"A\xC2\xA0" "B", P::BadCharacter}, {"E\xE2\x80\x8B", P::BadCharacter}, {"FOX\xEF\xB8\x8F", P::BadCharacter},
              {"\xC2\xA0" "X", P::DotOrSpaceEnd}, {"NUL.TXT", P::Device}, {"COM1", P::Device}, {"LPT\xC2\xB3", P::Device},
              {"CONIN$", P::Device}, {"CON .X", P::Device}, {".X", P::DotOrSpaceEnd}, {"X ", P::DotOrSpaceEnd},
              {"X\xE3\x80\x80", P::DotOrSpaceEnd}, {"TV\xC3(", P::NotText}, {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
