@@ -69,13 +69,20 @@ TEST(Folders, NeverGoThroughALink) {
     std::string text;
     EXPECT_EQ(readSmall(small.value, 4, text).code, E::TooLarge);
     EXPECT_EQ(folder.find("FILE"), "file");  // letter case aside
-    text = "what the buffer held";  // goes, and only the file is left
+    text = "what the buffer held";           // goes, and only the file is left
     EXPECT_EQ(readSmallFile(tmp.path() / "linked/inside", 100, text, true).code, E::None);
     EXPECT_EQ(text, "inside");
     writeFile(tmp.path() / "tree/sub/file", "the tree's");  // a tree goes whole, its links alone
     fs::create_directory_symlink(tmp.path() / "real", tmp.path() / "tree/sub/to real");
-    EXPECT_TRUE(removeTree(folder, "tree").ok());
+    const Folder knowing = Folder::open(tmp.path()).value;  // a look at the folder with the tree
+    EXPECT_EQ(knowing.find("TREE"), "tree");
+    EXPECT_TRUE(removeTree(knowing, "tree").ok());
     EXPECT_FALSE(fs::exists(tmp.path() / "tree"));
+    EXPECT_EQ(knowing.find("TREE"), "TREE");  // gone from what the folder is known to hold
+    writeFile(tmp.path() / "stuck/a", ""), writeFile(tmp.path() / "stuck/b", "");
+    setCallFaultHook([](SystemCall call) { return call == SystemCall::Unlink ? EBUSY : 0; });
+    EXPECT_EQ(removeTree(folder, "stuck").subject, utf8(tmp.path() / "stuck/a"));  // the first
+    setCallFaultHook(nullptr);
     EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
     // Folders made read-only (as copies from a disc are) go too, as a player: root they
     // would not stop.

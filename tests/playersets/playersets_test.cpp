@@ -97,8 +97,8 @@ TEST(SetsFolder, IsInThePlayersDataFolder) {
 }
 
 TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
-    for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "CON TV", "COM0",
-                             "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
+    for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "स्टार स्पोर्ट्स", "CON TV", "COM0",
+                             "COM10", "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
         EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
     using P = NameProblem;
     // clang-format off
@@ -148,6 +148,10 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     ASSERT_EQ(read.size(), 3u);
     EXPECT_TRUE(read[0].givesNothing() && !read[1].givesNothing() && read[2].givesNothing());
     EXPECT_EQ(sets.remove("NONE").what, What::NoSuchSet);
+    {
+        Injecting busy({{SystemCall::Rename, EBUSY}});  // the set in the way is named
+        EXPECT_EQ(sets.remove("MY TV").error.subject, utf8(setsDir() / "MY TV"));
+    }
     for (const char* name : {"VIA LINK", "EMPTY", "MY TV"}) EXPECT_TRUE(sets.remove(name).ok());
     // A set copied by hand with its accents written apart is the set of that name, as long as
     // it shows; beside another spelling of it, neither is, and both are named.
