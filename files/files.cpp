@@ -151,6 +151,15 @@ Result<ReadFile> ReadFile::open(const fs::path& path, bool follow) {
     return file;
 }
 
+Result<ReadFile> ReadFile::openBelow(const fs::path& top, const fs::path& path) {
+    const fs::path inside = path.parent_path().lexically_relative(top);
+    if (inside.empty() || *inside.begin() == "..") return failure(ErrorCode::PathInvalid);
+    Result<Folder> folder = Folder::open(top.parent_path());
+    for (const fs::path& part : top.filename() / inside)
+        if (folder.ok() && part != ".") folder = folder.value.child(utf8Text(part));
+    return folder.ok() ? open(folder.value, utf8Text(path.filename())) : folder.error;
+}
+
 Error ReadFile::readBlocks(bool (*take)(void*, const char*, std::size_t), void* context) {
     std::vector<char> buffer(1 << 20);  // a fixed buffer keeps memory flat whatever the size
     for (;;) {
@@ -294,7 +303,7 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
 }  // namespace
 
 Result<Staged> Staged::copy(ReadFile& source, const Folder& folder, std::string_view name,
-                            std::uint32_t mode) {
+                            std::uint32_t mode, std::uint64_t limit) {
     Staged staged;
     staged.folder_ = folder;
     staged.name_ = name;
@@ -302,10 +311,13 @@ Result<Staged> Staged::copy(ReadFile& source, const Folder& folder, std::string_
         folder, name, mode,
         [&](auto write) {
             Error written;
+            std::uint64_t copied = 0;
             Error read = source.readAll([&](const char* data, std::size_t size) {
+                if ((copied += size) > limit) return false;
                 written = write(data, size);
                 return written.ok();
             });
+            if (copied > limit) return failure(ErrorCode::SourceTooLarge);
             return written.ok() ? read : written;
         },
         staged, staged.temporary_, staged.digest_);

@@ -82,6 +82,10 @@ class ReadFile {
     // nothing there, Link, IsFolder or NotAFile for anything but a plain file.
     static Result<ReadFile> open(const Folder& folder, std::string_view name, bool follow = false);
     static Result<ReadFile> open(const std::filesystem::path& path, bool follow);
+    // `path` below `top`, following no link from `top`'s own name down (the way to `top` is
+    // the player's): a folder swapped for a link since it was looked at is refused.
+    static Result<ReadFile> openBelow(const std::filesystem::path& top,
+                                      const std::filesystem::path& path);
     const FileInfo& info() const { return info_; }
     // Hands each block to `take` until the end, or until `take` returns false (TooLarge).
     template <typename Take>
@@ -113,9 +117,10 @@ class Staged {
     ~Staged();
     Staged(Staged&& other) noexcept;
     Staged& operator=(Staged&&) = delete;
-    // Copies `source` to its end, hashing what is written.
+    // Copies `source` to its end, hashing what is written; past `limit` bytes (a file that
+    // grows while it is copied, say) it stops with SourceTooLarge.
     static Result<Staged> copy(ReadFile& source, const Folder& folder, std::string_view name,
-                               std::uint32_t mode);
+                               std::uint32_t mode, std::uint64_t limit = UINT64_MAX);
     static Result<Staged> write(std::string_view contents, const Folder& folder,
                                 std::string_view name, std::uint32_t mode = 0644);
     const Digest& digest() const { return digest_; }

@@ -65,6 +65,11 @@ SourceFile shipped(const std::filesystem::path& programFolder, std::string_view 
 
 }  // namespace
 
+Result<ReadFile> openSource(const SourceFile& file) {
+    return file.below.empty() ? ReadFile::open(file.path, file.followLinks)
+                              : ReadFile::openBelow(file.below, file.path);
+}
+
 std::span<const Channel> channels() {
     return kChannels;
 }

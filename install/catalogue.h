@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files.h"
+
 namespace kestro {
 
 // The game files a channel can replace, in a fixed order; a slot is an index here.
@@ -55,11 +57,16 @@ std::span<const Channel> channels();
 inline constexpr std::uint64_t kMaxChannelFileSize = 64ull << 20;
 
 // A file the program reads: the shipped ones may be reached through links (as packagers
-// lay out shared data), the player's never.
+// lay out shared data), the player's never (`below`: their sets folder, down from which no
+// link is followed).
 struct SourceFile {
     std::filesystem::path path;  // empty when there is none
     bool followLinks = false;
+    std::filesystem::path below;
 };
+
+// Opens it as it says.
+Result<ReadFile> openSource(const SourceFile& file);
 
 // A channel set as an install uses it.
 struct ChannelSet {

@@ -99,7 +99,7 @@ const ChannelSet* installedChannel(const GameFolder& folder, const Catalogue& ca
         const std::optional<Folder>& in = folders[folderOf(file.slot)];
         if (!in) return false;
         Result<ReadFile> game = ReadFile::open(*in, in->find(kGameFiles[file.slot].name));
-        Result<ReadFile> channel = ReadFile::open(file.source.path, file.source.followLinks);
+        Result<ReadFile> channel = openSource(file.source);
         Digest a, b;
         return game.ok() && channel.ok() && game.value.info().size == channel.value.info().size &&
                digestOf(game.value, a).ok() && digestOf(channel.value, b).ok() && a == b;

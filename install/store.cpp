@@ -268,12 +268,14 @@ std::string Store::shownBelow(const std::string& gamePath) const {
     return game_.show(gamePath, onDisk);
 }
 
-// One whose folder is not open: named as far as the disk was read.
+// One whose folder is not open (or no folder): its folders named as they are listed.
 std::string Store::shownGameFile(size_t slot) const {
     const GameFile& file = kGameFiles[slot];
-    const std::string below = "/" + std::string(file.folder) + "/" + std::string(file.name);
-    return data_ ? game_.show(file.path, utf8Text(data_->path().filename()) + below)
-                 : shownBelow(std::string(file.path));
+    const std::string folder(file.folder);
+    const std::string onDisk = data_
+                                   ? utf8Text(data_->path().filename()) + "/" + data_->find(folder)
+                                   : game_.root().find("DATA") + "/" + folder;
+    return game_.show(file.path, onDisk + "/" + std::string(file.name));
 }
 
 std::string Store::shownGameFile(size_t slot, const Folder& folder, const std::string& name) const {
@@ -709,14 +711,15 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     if (now.kind == EntryKind::Other)
         return fail(Stage::Copy, failure(ErrorCode::NotAFile, 0, where));
 
-    Result<ReadFile> in = ReadFile::open(source.path, source.followLinks);
-    if (!in.ok()) {
+    Result<ReadFile> in = openSource(source);
+    if (!in.ok()) {  // its set's folder, too, may have gone or changed since it was read
         const ErrorCode code = in.error.code;
-        in.error.code =
-            code == ErrorCode::Missing ? ErrorCode::SourceMissing
-            : code == ErrorCode::Link || code == ErrorCode::IsFolder || code == ErrorCode::NotAFile
-                ? ErrorCode::SourceNotAFile
-                : ErrorCode::SourceUnreadable;
+        in.error.code = code == ErrorCode::Missing || code == ErrorCode::FolderMissing
+                            ? ErrorCode::SourceMissing
+                        : code == ErrorCode::Link || code == ErrorCode::IsFolder ||
+                                code == ErrorCode::NotAFile || code == ErrorCode::NotAFolder
+                            ? ErrorCode::SourceNotAFile
+                            : ErrorCode::SourceUnreadable;
         return fail(Stage::Copy, in.error);
     }
     // An empty file would leave the game without its graphics; a set's file may have grown
@@ -726,7 +729,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     if (in.value.info().size > kMaxChannelFileSize)
         return fail(Stage::Copy, failure(ErrorCode::SourceTooLarge, 0, utf8Text(source.path)));
     const std::uint32_t mode = now.kind == EntryKind::File ? (now.mode | 0200) : 0644;
-    Result<Staged> staged = Staged::copy(in.value, folder.value, name, mode);
+    Result<Staged> staged = Staged::copy(in.value, folder.value, name, mode, kMaxChannelFileSize);
+    if (staged.error.code == ErrorCode::SourceTooLarge)
+        staged.error.subject = utf8Text(source.path);
     if (!staged.ok()) return fail(Stage::Copy, staged.error);
 
     Record& record = state_[slot];

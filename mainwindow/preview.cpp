@@ -17,8 +17,9 @@ constexpr std::size_t kMaxBytes = 16 * 1024 * 1024;
 
 std::optional<QPixmap> loadPreview(const SourceFile& file) {
     std::string data;
-    if (file.path.empty() || !readSmallFile(file.path, kMaxBytes, data, file.followLinks).ok())
-        return std::nullopt;
+    if (file.path.empty()) return std::nullopt;
+    Result<ReadFile> opened = openSource(file);
+    if (!opened.ok() || !readSmall(opened.value, kMaxBytes, data).ok()) return std::nullopt;
     QByteArray bytes = QByteArray::fromStdString(data);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

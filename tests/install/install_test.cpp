@@ -95,10 +95,10 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     EXPECT_EQ(seen_.files.at(0).shown, "data/Enviro/MISC16.FSH");
     EXPECT_EQ(snapshot(gameDir() / "data/Enviro").size(), 1u);  // replaced, not joined
     fs::remove(gameDir() / "data/POPUPS");                      // and so is a folder in the way
-    writeFile(gameDir() / "data/POPUPS", "not a folder");       // or a file in place of one
+    writeFile(gameDir() / "data/popups", "not a folder");       // or a file in place of one
     EXPECT_FALSE(install("PROTV"));
-    EXPECT_EQ(seen_.files.back().shown, "data/POPUPS/popups.abg");
-    fs::remove(gameDir() / "data/POPUPS");
+    EXPECT_EQ(seen_.files.back().shown, "data/popups/popups.abg");  // as listed
+    fs::remove(gameDir() / "data/popups");
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path(), gameDir() / "data/popups", noLinks);
     EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "data/popups"));
@@ -133,6 +133,13 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
         EXPECT_FALSE(fs::exists(gameFile(0)));
         EXPECT_EQ(installedChannel(GameFolder::open(game_).value, catalogue()), nullptr);
     }
+    // Nor is anything read through a link put in place of the set since its list was read.
+    writeFile(setsDir() / "FOX/Misc16.fsh", "the player's FOX");
+    const Catalogue listed = catalogue();
+    fs::rename(setsDir() / "FOX", tmp_.path() / "moved");
+    fs::create_directory_symlink(tmp_.path() / "moved", setsDir() / "FOX");
+    EXPECT_FALSE(kestro::install({"FOX", GameFolder::open(game_).value}, listed, seen_));
+    EXPECT_EQ(seen_.files.back().error.code, ErrorCode::SourceNotAFile);
 }
 
 struct BadFolderCase {
