@@ -153,10 +153,16 @@ Result<ReadFile> ReadFile::open(const fs::path& path, bool follow) {
 
 Result<ReadFile> ReadFile::openBelow(const fs::path& top, const fs::path& path) {
     const fs::path inside = path.parent_path().lexically_relative(top);
-    if (inside.empty() || *inside.begin() == "..") return failure(ErrorCode::PathInvalid);
+    if (top.filename().empty() || inside.empty()) return failure(ErrorCode::PathInvalid);
     Result<Folder> folder = Folder::open(top.parent_path());
-    for (const fs::path& part : top.filename() / inside)
-        if (folder.ok() && part != ".") folder = folder.value.child(utf8Text(part));
+    for (const fs::path& part : top.filename() / inside) {
+        if (part == ".") continue;
+        if (part == "..") return failure(ErrorCode::PathInvalid);
+        if (folder.ok()) folder = folder.value.child(utf8Text(part));
+        // Exactly that folder: another of its name in other letters is not the one looked at.
+        if (folder.ok() && folder.value.path().filename() != part)
+            return failure(ErrorCode::FolderMissing, 0, utf8Text(folder.value.path()));
+    }
     return folder.ok() ? open(folder.value, utf8Text(path.filename())) : folder.error;
 }
 

@@ -137,7 +137,8 @@ std::vector<fs::path> steamLibraries(std::string_view text, bool& cut) {
             token.find('\0') == std::string::npos)
             libraries.emplace_back(token);
     }
-    if ((cut = libraries.size() > kMostLibraries)) libraries.pop_back();
+    cut = libraries.size() > kMostLibraries;
+    if (cut) libraries.pop_back();
     return libraries;
 }
 

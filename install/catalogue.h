@@ -57,15 +57,14 @@ std::span<const Channel> channels();
 inline constexpr std::uint64_t kMaxChannelFileSize = 64ull << 20;
 
 // A file the program reads: the shipped ones may be reached through links (as packagers
-// lay out shared data), the player's never (`below`: their sets folder, down from which no
-// link is followed).
+// lay out shared data), the player's never.
 struct SourceFile {
-    std::filesystem::path path;  // empty when there is none
-    bool followLinks = false;
-    std::filesystem::path below;
+    std::filesystem::path path;   // empty when there is none
+    bool followLinks = false;     // for the file's own name
+    std::filesystem::path below;  // a player's sets folder: no link followed from it down
 };
 
-// Opens it as it says.
+// A shipped file by its path; a player's from their sets folder down, as the list saw it.
 Result<ReadFile> openSource(const SourceFile& file);
 
 // A channel set as an install uses it.

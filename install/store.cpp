@@ -693,14 +693,17 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
 }
 
 FileOutcome Store::install(size_t slot, const SourceFile& source) {
-    FileOutcome out{Kind::NotReplaced, slot, shownGameFile(slot), {}, Stage::None, {}};
+    FileOutcome out{Kind::NotReplaced, slot, {}, {}, Stage::None, {}};
     const auto fail = [&](Stage stage, Error error) {
         out.stage = stage;
         out.error = std::move(error);
         return out;
     };
     Result<Folder> folder = gameFolder(slot, false);
-    if (!folder.ok()) return fail(Stage::Copy, folder.error);
+    if (!folder.ok()) {
+        out.shown = shownGameFile(slot);  // once its folders have been looked at
+        return fail(Stage::Copy, folder.error);
+    }
     const std::string name = folder.value.find(kGameFiles[slot].name);
     out.shown = shownGameFile(slot, folder.value, name);
     const FileInfo now = folder.value.info(name);
@@ -801,7 +804,7 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
 
 std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     Record& record = state_[slot];
-    FileOutcome out{Kind::NotRestored, slot, shownGameFile(slot), {}, Stage::None, {}};
+    FileOutcome out{Kind::NotRestored, slot, {}, {}, Stage::None, {}};
     const auto fail = [&](Stage stage, Error error) {
         out.stage = stage;
         out.error = std::move(error);
@@ -815,6 +818,7 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
             dirty_ = true;
             return std::nullopt;
         }
+        out.shown = shownGameFile(slot);  // once its folders have been looked at
         return fail(Stage::PutBack, folder.error);
     }
     const std::string name = folder.value.find(kGameFiles[slot].name);

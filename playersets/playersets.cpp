@@ -260,13 +260,16 @@ std::vector<ChannelSet> PlayerSets::read() const {
         }
         ChannelSet set{name, {}, {}, {}, true, {}};
         if (!found[kPreviewSlot].empty())
-            set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false, folder_};
+            set.preview = {folder.value.path() / utf8Path(found[kPreviewSlot]), false,
+                           root.value.path()};
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
             if (leaveOut[slot])
                 set.leftOut.push_back({slot, *leaveOut[slot]});
             else if (!found[slot].empty())
                 set.files.push_back(
-                    {slot, {folder.value.path() / utf8Path(found[slot]), false, folder_}, 0});
+                    {slot,
+                     {folder.value.path() / utf8Path(found[slot]), false, root.value.path()},
+                     0});
         }
         for (size_t i = 0; i < set.files.size(); ++i)
             set.files[i].progress = progressOf(i, set.files.size());

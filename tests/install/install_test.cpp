@@ -21,13 +21,14 @@ using Why = ChannelSet::LeftOut::Why;
 // file is never read through a link.
 TEST(Catalogue, EveryEntryIsWhole) {
     TempFolder sets;
+    const fs::path folder = sets.path() / "channels";  // found as "Channels" too
     for (const char* file :
          {"MY TV/misc8.fsh", "MY TV/POPUPS.ABG", "MY TV/popups.big/in a folder", "MY TV/notes.txt",
           "NO FILES/preview.jpg", "lower/misc8.fsh", "BIG/Misc16.fsh", "BIG/misc8.fsh"})
-        writeFile(sets.path() / file, file);
-    writeFile(sets.path() / "MY TV/Misc16.fsh", "");
-    fs::resize_file(sets.path() / "BIG/misc8.fsh", kMaxSetFileSize + 1);
-    const Catalogue catalogue(channelsDir(), PlayerSets(sets.path()).read());
+        writeFile(folder / file, file);
+    writeFile(folder / "MY TV/Misc16.fsh", "");
+    fs::resize_file(folder / "BIG/misc8.fsh", kMaxSetFileSize + 1);
+    const Catalogue catalogue(channelsDir(), PlayerSets(sets.path() / "Channels").read());
     ASSERT_EQ(catalogue.sets().size(), 10u);
     EXPECT_EQ(catalogue.find("MY TV")->files.size(), 2u);
     EXPECT_EQ(catalogue.find("MY TV")->files.front().progress, 44.0f);  // the bar as the seven's
@@ -41,7 +42,7 @@ TEST(Catalogue, EveryEntryIsWhole) {
         EXPECT_EQ(catalogue.find(set.key), &set);
         EXPECT_EQ(set.preview.followLinks, !set.playersOwn);
         for (const ChannelSet::File& file : set.files)
-            EXPECT_EQ(file.source.followLinks, !set.playersOwn);
+            EXPECT_TRUE(file.source.followLinks != set.playersOwn && openSource(file.source).ok());
         EXPECT_TRUE(set.givesNothing() || set.files.back().progress == 99.0f) << set.key;
     }
     for (const char* text : {"fox", " FOX", ""}) EXPECT_EQ(catalogue.find(text), nullptr) << text;
@@ -94,11 +95,12 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     ASSERT_TRUE(install("FOX"));
     EXPECT_EQ(seen_.files.at(0).shown, "data/Enviro/MISC16.FSH");
     EXPECT_EQ(snapshot(gameDir() / "data/Enviro").size(), 1u);  // replaced, not joined
-    fs::remove(gameDir() / "data/POPUPS");                      // and so is a folder in the way
-    writeFile(gameDir() / "data/popups", "not a folder");       // or a file in place of one
-    EXPECT_FALSE(install("PROTV"));
-    EXPECT_EQ(seen_.files.back().shown, "data/popups/popups.abg");  // as listed
-    fs::remove(gameDir() / "data/popups");
+    fs::remove_all(gameDir() / "data/Enviro");
+    writeFile(gameDir() / "data/enviro", "not a folder");  // a file in place of a folder
+    EXPECT_FALSE(install("FOX"));
+    EXPECT_EQ(seen_.files.back().shown, "data/enviro/Misc16.fsh");  // named as listed
+    fs::remove(gameDir() / "data/enviro");
+    fs::remove(gameDir() / "data/POPUPS");  // and so is a link in the way
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path(), gameDir() / "data/popups", noLinks);
     EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "data/popups"));
@@ -136,12 +138,16 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     // Nor is anything read through a link put in place of the set since its list was read.
     writeFile(setsDir() / "FOX/Misc16.fsh", "the player's FOX");
     const Catalogue listed = catalogue();
-    fs::rename(setsDir() / "FOX", tmp_.path() / "moved");
+    const auto installListed = [&] {
+        EXPECT_FALSE(kestro::install({"FOX", GameFolder::open(game_).value}, listed, seen_));
+        return seen_.files.back().error.code;
+    };
+    fs::rename(setsDir() / "FOX", setsDir() / "fox");  // nor from a folder that is no set
+    EXPECT_TRUE(!game_.starts_with('/') || installListed() == ErrorCode::SourceMissing);
+    fs::rename(setsDir() / "fox", tmp_.path() / "moved");
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path() / "moved", setsDir() / "FOX", noLinks);
-    if (noLinks) return;  // where links cannot be made
-    EXPECT_FALSE(kestro::install({"FOX", GameFolder::open(game_).value}, listed, seen_));
-    EXPECT_EQ(seen_.files.back().error.code, ErrorCode::SourceNotAFile);
+    EXPECT_TRUE(noLinks || installListed() == ErrorCode::SourceNotAFile);
 }
 
 struct BadFolderCase {
