@@ -154,6 +154,12 @@ const Operation grown = [](const Folder& in, Digest&) {  // past its limit while
     return e;
 };
 
+const Operation atTheLimit = [](const Folder& in, Digest&) {
+    Result<ReadFile> source = ReadFile::open(in, "src.fsh");
+    Result<Staged> staged = Staged::copy(source.value, in, "dst.fsh", 0644, 12);
+    return staged.ok() ? staged.value.commit() : staged.error;
+};
+
 struct CallFaultCase {
     const char* label;
     Operation run;
@@ -206,6 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"write_fails", write, {{Write, EFBIG}}, E::TooLarge},
         {"moved", move, {}, E::None},
         {"grown_past_the_limit", grown, {}, E::SourceTooLarge},
+        {"at_the_limit", atTheLimit, {}, E::None},
         {"move_across_disks", move, {{Rename, EXDEV}}, E::Other},
         {"moved_over_what_was_seen", moveOver, {{Unlink, EIO}}, E::None},  // old one left
         {"remove_fails", remove, {{Unlink, ETXTBSY}}, E::InUse},

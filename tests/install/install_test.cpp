@@ -148,6 +148,8 @@ TEST_F(Install, WhatCannotBeReplacedIsNamed) {
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path() / "moved", setsDir() / "FOX", noLinks);
     EXPECT_TRUE(noLinks || installListed() == ErrorCode::SourceNotAFile);
+    fs::remove(setsDir() / "FOX"), writeFile(setsDir() / "FOX", "a file where the set was");
+    EXPECT_EQ(installListed(), ErrorCode::SourceNotAFile);
 }
 
 struct BadFolderCase {
