@@ -60,7 +60,7 @@ constexpr std::array<Channel, 7> kChannels{{
 SourceFile shipped(const std::filesystem::path& programFolder, std::string_view relative) {
     const Result<std::filesystem::path> found =
         resolvePath(utf8Text(programFolder) + std::string(relative));
-    return {found.ok() ? found.value : programFolder / utf8Path(relative.substr(1)), true};
+    return {found.ok() ? found.value : programFolder / utf8Path(relative.substr(1)), true, {}};
 }
 
 }  // namespace
