@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!read.ok() && read.what == kestro::SourceProblem::What::None) std::abort();
     std::uint64_t total = 0;
     for (const auto& file : contents.files) {
-        if (file && file->size() > kestro::kMaxSetFileSize) std::abort();
+        if (file && file->size() > kestro::kMaxChannelFileSize) std::abort();
         if (file) total += file->size();
     }
     if (total != contents.total || total > kestro::kMaxSetSize) std::abort();

@@ -254,9 +254,9 @@ std::vector<ChannelSet> PlayerSets::read() const {
                 continue;
             }
             found[*slot] = entry;
-            leaveOut[*slot] = info.size == 0                ? std::optional(Why::Empty)
-                              : info.size > kMaxSetFileSize ? std::optional(Why::TooLarge)
-                                                            : std::nullopt;
+            leaveOut[*slot] = info.size == 0                    ? std::optional(Why::Empty)
+                              : info.size > kMaxChannelFileSize ? std::optional(Why::TooLarge)
+                                                                : std::nullopt;
         }
         ChannelSet set{name, {}, {}, {}, true, {}};
         if (!found[kPreviewSlot].empty())

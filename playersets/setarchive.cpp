@@ -52,7 +52,7 @@ struct Reading {
             if (got < 0) return damaged(reader);
             if (got == 0) break;
             const auto size = static_cast<std::uint64_t>(got);
-            if (data.size() + size > kMaxSetFileSize) return {What::FileTooLarge, slot, {}, {}};
+            if (data.size() + size > kMaxChannelFileSize) return {What::FileTooLarge, slot, {}, {}};
             if (contents.total + data.size() + size > kMaxSetSize)
                 return {What::SetTooLarge, slot, {}, {}};
             if ((walked += size) > kMaxArchiveWalk) return {What::WalkTooLong, 0, {}, {}};

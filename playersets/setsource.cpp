@@ -21,10 +21,10 @@ struct FolderWalk {
         }
         if (!file.ok()) return {SourceProblem::What::Unreadable, slot, file.error, {}};
         if (contents.files[slot]) return {SourceProblem::What::FileTwice, slot, {}, {}};
-        if (file.value.info().size > kMaxSetFileSize)
+        if (file.value.info().size > kMaxChannelFileSize)
             return {SourceProblem::What::FileTooLarge, slot, {}, {}};
         std::string data;
-        if (Error e = readSmall(file.value, kMaxSetFileSize, data); !e.ok())
+        if (Error e = readSmall(file.value, kMaxChannelFileSize, data); !e.ok())
             return e.code == ErrorCode::TooLarge
                        ? SourceProblem{SourceProblem::What::FileTooLarge, slot, {}, {}}
                        : SourceProblem{SourceProblem::What::Unreadable, slot, e, {}};

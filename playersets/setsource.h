@@ -17,7 +17,6 @@
 
 namespace kestro {
 
-inline constexpr std::uint64_t kMaxSetFileSize = kMaxChannelFileSize;
 inline constexpr std::uint64_t kMaxSetSize = 256ull << 20;
 // What reading an archive may walk through, skipped entries included: a solid archive
 // must unpack everything before the entry wanted.

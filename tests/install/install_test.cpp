@@ -27,7 +27,7 @@ TEST(Catalogue, EveryEntryIsWhole) {
           "NO FILES/preview.jpg", "lower/misc8.fsh", "BIG/Misc16.fsh", "BIG/misc8.fsh"})
         writeFile(folder / file, file);
     writeFile(folder / "MY TV/Misc16.fsh", "");
-    fs::resize_file(folder / "BIG/misc8.fsh", kMaxSetFileSize + 1);
+    fs::resize_file(folder / "BIG/misc8.fsh", kMaxChannelFileSize + 1);
     const Catalogue catalogue(channelsDir(), PlayerSets(sets.path() / "Channels").read());
     ASSERT_EQ(catalogue.sets().size(), 10u);
     EXPECT_EQ(catalogue.find("MY TV")->files.size(), 2u);

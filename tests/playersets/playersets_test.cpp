@@ -228,7 +228,7 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     for (const std::string_view name : kSetFileNames) {
         if (name == "preview.jpg") continue;
         writeFile(tmp_.path() / "big" / name, "x");
-        fs::resize_file(tmp_.path() / "big" / name, kMaxSetFileSize);
+        fs::resize_file(tmp_.path() / "big" / name, kMaxChannelFileSize);
     }
     EXPECT_TRUE(add(tmp_.path() / "big", "BIG").ok());
     EXPECT_TRUE(PlayerSets(setsDir()).remove("BIG").ok());
