@@ -4,6 +4,8 @@
 // settings, and small helpers for children and files.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QDialog>
 #include <QFile>
 #include <QMessageBox>
@@ -39,6 +41,13 @@ inline QByteArray readAll(const QString& path) {
 inline bool writeFile(const QString& path, const QByteArray& contents) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size();
+}
+
+// A file of these contents; "<pipe>" makes a pipe there, "<link>" a link to linkTo.
+inline bool makeFile(const QString& path, const QByteArray& contents, const QString& linkTo = {}) {
+    if (contents == "<pipe>") return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (contents == "<link>") return QFile::link(linkTo, path);
+    return writeFile(path, contents);
 }
 
 class ModalAnswers {
@@ -92,7 +101,7 @@ class ScratchSettings {
         qputenv("XDG_DATA_HOME", data_);
         qputenv("HOME", home_);
     }
-    QString file() const { return dir_.filePath(QStringLiteral("KESTRO.ini")); }
+    QString file() const { return dir_.filePath("KESTRO.ini"); }
     QString home() const { return dir_.path(); }
 
   private:

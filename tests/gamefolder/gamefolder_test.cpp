@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -33,7 +30,7 @@ struct OpenDialog {
         QDir root(dir.path());
         for (const char* folder : {"game/Child/Grandchild", "game/.hidden", "game/Zeta"})
             root.mkpath(QString::fromLatin1(folder));
-        start = QFileInfo(root.filePath(QStringLiteral("game"))).canonicalFilePath();
+        start = QFileInfo(root.filePath("game")).canonicalFilePath();
         QDir::setCurrent(start);
         dialog = std::make_unique<seleccion>();
         Drive1 = child<QComboBox>(*dialog, "Drive1");
@@ -69,26 +66,24 @@ class TestGameFolder : public QObject {
         ScratchSettings scratch;
         QCOMPARE(GameFolderSetting::read().folder, QString());
         QVERIFY(!QFile::exists(scratch.file()));  // reading never creates the store
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\VARNEX 2001"), nullptr));
+        QVERIFY(GameFolderSetting::write("C:\\VARNEX 2001", nullptr));
         QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=C:\\VARNEX 2001\n"));
         QVERIFY(GameFolderSetting::write(QString(), nullptr));
         QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=\n"));
         // Any text comes back as it went in: quotes, accents, control characters.
-        for (const QString& text :
-             {QStringLiteral(";C:\\x"), QStringLiteral("#C:\\x"), QStringLiteral(" C:\\x"),
-              QStringLiteral("C:\\x\ny"), QStringLiteral("\"C:\\x\""),
-              QStringLiteral(" \";D:\\Fútbol Año\"\t\n\r\x01")}) {
+        for (const QString& text : {";C:\\x", "#C:\\x", " C:\\x", "C:\\x\ny", "\"C:\\x\"",
+                                    " \";D:\\Fútbol Año\"\t\n\r\x01"}) {
             QVERIFY(GameFolderSetting::write(text, nullptr));
             QCOMPARE(GameFolderSetting::read().folder, text);
         }
         // What else a player wrote there stays.
         QVERIFY(writeFile(scratch.file(), "[GENERAL]\nPATH=C:\\x\n[MINE]\nA=1\n"));
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\y"), nullptr));
+        QVERIFY(GameFolderSetting::write("C:\\y", nullptr));
         QVERIFY(readAll(scratch.file()).contains("[MINE]\nA=1\n"));
         // A first run, before the settings' folder exists: it is made.
         GameFolderSetting::setLocation(scratch.home() + "/new/KESTRO.ini");
-        QVERIFY(GameFolderSetting::write(QStringLiteral("C:\\x"), nullptr));
-        QCOMPARE(GameFolderSetting::read().folder, QStringLiteral("C:\\x"));
+        QVERIFY(GameFolderSetting::write("C:\\x", nullptr));
+        QCOMPARE(GameFolderSetting::read().folder, "C:\\x");
     }
 
     // Files written by hand or damaged: read as written, or as nothing stored with the
@@ -99,7 +94,7 @@ class TestGameFolder : public QObject {
         QTest::addColumn<QString>("reads");
         QTest::addColumn<QString>("problem");
         const QByteArray line("[GENERAL]\nPATH=C:\\x\n");
-        const QString damaged = QStringLiteral("not a settings file"), none;
+        const QString damaged = "not a settings file", none;
         // clang-format off
         QTest::newRow("names in any case") << QByteArray("; by hand\r\n[general]\r\n  path = E:\\Juegos  \r\n") << "E:\\Juegos" << none;
         QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + line << "C:\\x" << none;
@@ -127,19 +122,14 @@ class TestGameFolder : public QObject {
         QFETCH(QString, reads);
         QFETCH(QString, problem);
         ScratchSettings scratch;
-        if (contents == "<pipe>")
-            QCOMPARE(::mkfifo(QFile::encodeName(scratch.file()).constData(), 0600), 0);
-        else if (contents == "<link>")
-            QCOMPARE(::symlink("/etc/hostname", QFile::encodeName(scratch.file()).constData()), 0);
-        else
-            QVERIFY(writeFile(scratch.file(), contents));
+        QVERIFY(makeFile(scratch.file(), contents, "/etc/hostname"));
         const GameFolderSetting::Stored stored = GameFolderSetting::read();
         QCOMPARE(stored.folder, reads);
         QVERIFY2(problem.isEmpty() ? stored.problem.isEmpty() : stored.problem.contains(problem),
                  qPrintable(stored.problem));
         const bool plain = !contents.startsWith('<');
-        QCOMPARE(GameFolderSetting::write(QStringLiteral("C:\\Nuevo"), nullptr), plain);
-        QCOMPARE(GameFolderSetting::read().folder, plain ? QStringLiteral("C:\\Nuevo") : QString());
+        QCOMPARE(GameFolderSetting::write("C:\\Nuevo", nullptr), plain);
+        QCOMPARE(GameFolderSetting::read().folder, plain ? "C:\\Nuevo" : QString());
     }
 
     void theListShowsTheOpenFolderAloneWithItsOwn() {
@@ -152,15 +142,15 @@ class TestGameFolder : public QObject {
         for (int row = 0; row < d.Dir1->count(); ++row)  // each step down one further in
             QCOMPARE(d.Dir1->item(row)->data(DirListBox::LevelRole).toInt(),
                      std::min<int>(row, above.size() + 1));
-        QVERIFY(d.open(QStringLiteral("Child")));
+        QVERIFY(d.open("Child"));
         QCOMPARE(d.rows().mid(above.size() + 1), (QStringList{"Child", "Grandchild"}));
-        QDir(d.start).mkpath(QStringLiteral("Child/New"));
-        QVERIFY(d.open(QStringLiteral("Child")));  // its own row again: looked at afresh
-        QVERIFY(d.rows().contains(QStringLiteral("New")));
-        QVERIFY(QDir(d.start + QStringLiteral("/Child/New")).removeRecursively());
-        QVERIFY(!d.open(QStringLiteral("New")));  // gone meanwhile: said, nothing changes
+        QDir(d.start).mkpath("Child/New");
+        QVERIFY(d.open("Child"));  // its own row again: looked at afresh
+        QVERIFY(d.rows().contains("New"));
+        QVERIFY(QDir(d.start + "/Child/New").removeRecursively());
+        QVERIFY(!d.open("New"));  // gone meanwhile: said, nothing changes
         QCOMPARE(answers.boxes.size(), 1);
-        QCOMPARE(d.Dir1->path(), d.start + QStringLiteral("/Child"));
+        QCOMPARE(d.Dir1->path(), d.start + "/Child");
         QVERIFY(d.Dir1->openRow(above.size()));  // back up: the old children are gone
         QCOMPARE(d.rows().size(), above.size() + 4);
         d.Dir1->setCurrentRow(0);
@@ -174,33 +164,32 @@ class TestGameFolder : public QObject {
         OpenDialog d;
         d.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(d.dialog.get()));
-        const QPoint at =
-            d.Dir1->visualItemRect(d.Dir1->item(d.row(QStringLiteral("Child")))).center();
+        const QPoint at = d.Dir1->visualItemRect(d.Dir1->item(d.row("Child"))).center();
         QTest::mouseClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(d.Dir1->path(), d.start);
         QTest::mouseDClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(d.Dir1->path(), d.start + QStringLiteral("/Child"));
-        d.Dir1->setCurrentRow(d.row(QStringLiteral("Grandchild")));
+        QCOMPARE(d.Dir1->path(), d.start + "/Child");
+        d.Dir1->setCurrentRow(d.row("Grandchild"));
         QTest::keyClick(d.Dir1, Qt::Key_Return);
-        QCOMPARE(d.Dir1->path(), d.start + QStringLiteral("/Child/Grandchild"));
+        QCOMPARE(d.Dir1->path(), d.start + "/Child/Grandchild");
         QTest::keyClick(d.dialog.get(), Qt::Key_Escape);
         d.OK->setFocus();
         QTest::keyClick(d.OK, Qt::Key_Return);
         QVERIFY(d.dialog->isVisible());
-        QCOMPARE(d.Drive1->itemText(1), QStringLiteral("c: [drive_c]"));
-        QCOMPARE(d.Drive1->itemText(2), QStringLiteral("d: [nowhere]"));  // upper case too
+        QCOMPARE(d.Drive1->itemText(1), "c: [drive_c]");
+        QCOMPARE(d.Drive1->itemText(2), "d: [nowhere]");  // upper case too
         d.Drive1->setCurrentIndex(1);
-        QCOMPARE(d.Dir1->path(), QStringLiteral("C:\\"));
+        QCOMPARE(d.Dir1->path(), "C:\\");
         ModalAnswers answers;
         d.Drive1->setCurrentIndex(2);  // not ready: said, and the drive shown stays
         QVERIFY(answers.boxes.size() == 1 && d.Drive1->currentIndex() == 1);
-        QVERIFY(d.open(QStringLiteral("Games")) && d.open(QStringLiteral("VARNEX 2001")));
-        QCOMPARE(d.dialog->chosenFolder(), QStringLiteral("C:\\Games\\VARNEX 2001"));
+        QVERIFY(d.open("Games") && d.open("VARNEX 2001"));
+        QCOMPARE(d.dialog->chosenFolder(), "C:\\Games\\VARNEX 2001");
         d.Drive1->setCurrentIndex(0);  // back to "/", at the process's own folder
         QCOMPARE(d.Dir1->path(), d.start);
         QDir::setCurrent(QString::fromStdString((d.wine.driveC() / "Games").string()));
         seleccion there;
-        QCOMPARE(child<QComboBox>(there, "Drive1")->currentText(), QStringLiteral("c: [drive_c]"));
+        QCOMPARE(child<QComboBox>(there, "Drive1")->currentText(), "c: [drive_c]");
         there.show();
         QTest::mouseClick(child<QPushButton>(there, "Command2"), Qt::LeftButton);
         QVERIFY(!there.isVisible() && there.result() == QDialog::Rejected);  // Cancel
@@ -238,7 +227,7 @@ class TestGameFolder : public QObject {
         report.stoppedEarly = stopped;
         if (stopped) report.skipped = {{"~/x", Unread::Why::Denied}};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Find Game Folder"));
+        QCOMPARE(dialog.windowTitle(), "Find Game Folder");
         const QList<QLabel*> labels = dialog.findChildren<QLabel*>();  // whether it was found
         QVERIFY(!labels.isEmpty() && labels[0]->text().startsWith("VARNEX 2001 was "));
         auto* list = child<QTreeWidget>(dialog, "found");
@@ -248,9 +237,9 @@ class TestGameFolder : public QObject {
         QCOMPARE(list->topLevelItemCount(), found.size());
         for (int row = 0; row < found.size(); ++row) {  // the one in use said so, in bold
             const QTreeWidgetItem* item = list->topLevelItem(row);
-            QCOMPARE(item->text(1).endsWith(QStringLiteral("(in use)")) && item->font(0).bold() &&
-                         item->font(1).bold(),
-                     row == marked);
+            QCOMPARE(
+                item->text(1).endsWith("(in use)") && item->font(0).bold() && item->font(1).bold(),
+                row == marked);
             QCOMPARE(item->toolTip(0), item->text(0));
             QVERIFY(item->text(1).startsWith(row ? "Steam (compatdata 12)" : "Lutris prefix ~/"));
         }

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <sys/stat.h>
-
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
@@ -29,6 +27,7 @@
 
 using namespace kestro;
 using namespace kestro::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -46,17 +45,16 @@ class LinkRecorder : public QObject {
         for (const char* scheme : {"http", "mailto"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
-    QList<QUrl> opened;
+    QStringList opened;
 
   public slots:
-    void open(const QUrl& url) { opened.append(url); }
+    void open(const QUrl& url) { opened.append(url.toString()); }
 };
 
 // The window as a player sees it after start-up, with its controls found by name.
 class Window {
   public:
-    explicit Window(const QString& stored = QStringLiteral("C:\\VARNEX 2001"),
-                    const QString& program = kChannels)
+    explicit Window(const QString& stored = "C:\\VARNEX 2001", const QString& program = kChannels)
         : form(program) {
         GameFolderSetting::write(stored, nullptr);
         form.Form_Load();
@@ -78,7 +76,7 @@ class Window {
     }
     void trigger(const char* action) { get<QAction>(action)->trigger(); }
     QStringList marked() {  // the channels shown as installed: their icon and a note
-        const QImage mark = QIcon(QStringLiteral(":/icons/installed.png")).pixmap(16).toImage();
+        const QImage mark = QIcon(":/icons/installed.png").pixmap(16).toImage();
         QStringList keys;
         for (int i = 0; i < list()->count(); ++i) {
             const QListWidgetItem* item = list()->item(i);
@@ -119,8 +117,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.text("Ubicacion")->palette().color(QPalette::Base),  // a face, not a box
                  contrast.color(QPalette::Button));
         QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
-        QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 7"));
-        QCOMPARE(w.form.windowTitle(), QStringLiteral("Marovix 2001 v1.0b"));
+        QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 7");
+        QCOMPARE(w.form.windowTitle(), "Marovix 2001 v1.0b");
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
         for (const char* bold : {"Label6", "Frame5", "Frame2", "Text1"})
             QVERIFY(w.get(bold)->font().bold());
@@ -137,19 +135,19 @@ class TestMainWindow : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget() != w.get("Copia"));
         }
-        w.click(QStringLiteral("SPORTTV"));
-        QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
+        w.click("SPORTTV");
+        QCOMPARE(w.text("Text1")->text(), "SPORTTV");
         QCOMPARE(w.text("Text1")->alignment(), Qt::AlignCenter);
         QVERIFY(w.text("Text1")->isEnabled() && w.get("Command1")->isEnabled());
-        QCOMPARE(w.list()->selectedItems().value(0)->text(), QStringLiteral("SPORTTV"));
-        const QImage expected(kChannels + QStringLiteral("/ssporttv/preview.jpg"));
+        QCOMPARE(w.list()->selectedItems().value(0)->text(), "SPORTTV");
+        const QImage expected(kChannels + "/ssporttv/preview.jpg");
         QCOMPARE(w.shown().convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
         QCOMPARE(w.get("Image1")->size(), expected.size());  // not stretched
         // A click on empty space (the list's corner) keeps the choice and its highlight.
         QVERIFY(!w.list()->indexAt(QPoint(0, 0)).isValid());
         QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, {}, QPoint(0, 0));
-        QCOMPARE(w.text("Text1")->text(), QStringLiteral("SPORTTV"));
+        QCOMPARE(w.text("Text1")->text(), "SPORTTV");
         QCOMPARE(w.list()->selectedItems().size(), 1);
         for (const int row : {0, 1}) {  // and Enter or Space chooses as a click does
             w.list()->setCurrentRow(row);
@@ -183,7 +181,7 @@ class TestMainWindow : public QObject {
         };
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("text named .jpg") << QByteArray("not a picture\n") << false;
-        QTest::newRow("a pipe") << QByteArray("<pipe>") << false;
+        QTest::newRow("a pipe") << QByteArray("<pipe>") << false;  // would block a plain open
         QTest::newRow("too wide") << png(4097, 2) << false;
         QTest::newRow("too tall") << png(2, 4097) << false;
         QTest::newRow("a PNG named .jpg") << png(4096, 30) << true;
@@ -193,35 +191,28 @@ class TestMainWindow : public QObject {
         QFETCH(QByteArray, contents);
         QFETCH(bool, showsPicture);
         QTemporaryDir scratch;  // a copy of the channel sets that the test may change
-        const QString program = scratch.filePath(QStringLiteral("program"));
+        const QString program = scratch.filePath("program");
         copyChannels(QFile::encodeName(program).toStdString());
-        const QString preview = program + QStringLiteral("/ntv/preview.jpg");
+        const QString preview = program + "/ntv/preview.jpg";
         QFile::remove(preview);
-        if (contents == "<pipe>") {  // would block a plain open for ever
-            QCOMPARE(::mkfifo(QFile::encodeName(preview).constData(), 0644), 0);
-        } else if (contents == "<link>") {
-            QVERIFY(QFile::link(program + QStringLiteral("/fox/preview.jpg"), preview));
-        } else if (!contents.isEmpty()) {
-            QVERIFY(writeFile(preview, contents));
-        }
-        Window w(QStringLiteral("C:\\VARNEX 2001"), program);
-        w.click(QStringLiteral("FOX"));
-        const QImage fox = w.shown();
-        QVERIFY(!fox.isNull());
-        w.click(QStringLiteral("NTV"));
-        QCOMPARE(w.text("Text1")->text(), QStringLiteral("NTV"));  // the choice stands
-        QCOMPARE(w.shown().isNull(), !showsPicture);               // never FOX's picture under NTV
+        if (!contents.isEmpty()) QVERIFY(makeFile(preview, contents, program + "/fox/preview.jpg"));
+        Window w("C:\\VARNEX 2001", program);
+        w.click("FOX");
+        QVERIFY(!w.shown().isNull());
+        w.click("NTV");
+        QCOMPARE(w.text("Text1")->text(), "NTV");     // the choice stands
+        QCOMPARE(w.shown().isNull(), !showsPicture);  // never FOX's picture under NTV
     }
 
     // The mark follows the game folder: at start-up, after choosing another folder,
     // after a restore.
     void theInstalledChannelIsMarked() {
         QTemporaryDir game;
-        const QString misc = game.filePath(QStringLiteral("DATA/ENVIRO/Misc16.fsh"));
-        QDir().mkpath(game.filePath(QStringLiteral("DATA/ENVIRO")));
-        QFile::copy(kChannels + QStringLiteral("/canal+/misc16.fsh"), misc);
+        const QString misc = game.filePath("DATA/ENVIRO/Misc16.fsh");
+        QDir().mkpath(game.filePath("DATA/ENVIRO"));
+        QFile::copy(kChannels + "/canal+/misc16.fsh", misc);
         Window w(game.path());
-        QCOMPARE(w.marked(), QStringList{QStringLiteral("CANAL+")});
+        QCOMPARE(w.marked(), QStringList{"CANAL+"});
 
         QTemporaryDir other;
         const QString old = QDir::currentPath();
@@ -236,24 +227,24 @@ class TestMainWindow : public QObject {
         QVERIFY(QFile::remove(misc) && writeFile(misc, "game's own"));
         Window back(game.path());
         QCOMPARE(back.marked(), QStringList());
-        back.click(QStringLiteral("NTV"));
+        back.click("NTV");
         const QProgressBar* bar = back.get<QProgressBar>("ProgressBar1");
         int barWhileOpen = -1;
         back.answers.whileOpen = [&](const SeenBox&) { barWhileOpen = bar->value(); };
         QTest::mouseClick(back.get("Command1"), Qt::LeftButton);
-        QCOMPARE(back.answers.boxes.last().text, QStringLiteral("Installation: All OK!"));
+        QCOMPARE(back.answers.boxes.last().text, "Installation: All OK!");
         QCOMPARE(back.answers.boxes.last().icon, QMessageBox::NoIcon);
         QCOMPARE(barWhileOpen, 99);
         QCOMPARE(bar->value(), 0);
-        QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
+        QCOMPARE(back.marked(), QStringList{"NTV"});
         back.answers.yesOrNo = QMessageBox::No;
         back.trigger("mnuRestore");
         QCOMPARE(back.answers.boxes.last().defaultButton, QMessageBox::No);
         QCOMPARE(back.answers.boxes.last().format, Qt::PlainText);  // a folder's name, not markup
-        QCOMPARE(back.marked(), QStringList{QStringLiteral("NTV")});
+        QCOMPARE(back.marked(), QStringList{"NTV"});
         back.answers.yesOrNo = QMessageBox::Yes;
         back.trigger("mnuRestore");
-        QVERIFY(back.answers.boxes.last().text.startsWith(QStringLiteral("The game's original")));
+        QVERIFY(back.answers.boxes.last().text.startsWith("The game's original"));
         QCOMPARE(back.marked(), QStringList());
         QCOMPARE(readAll(misc), QByteArray("game's own"));
     }
@@ -263,13 +254,13 @@ class TestMainWindow : public QObject {
     // the folder, and the start after that asks nothing.
     void startUpWithNothingStoredAsksFirst() {
         ScratchSettings settings;
-        QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
+        QVERIFY(GameFolderSetting::write("", nullptr));
         const QString cwd = QFileInfo(QDir::currentPath()).canonicalFilePath();
         // The game where players put it, in the scratch home, under a name with a joiner (as
         // Persian words have): asked about first, shown with care and taken as it is.
-        const QString found = settings.home() + QString::fromUtf8("/Games/VARNEX\u200C 2001");
-        QVERIFY(QDir().mkpath(found + QStringLiteral("/DATA/ENVIRO")));
-        QVERIFY(writeFile(found + QStringLiteral("/DATA/ENVIRO/Misc16.fsh"), {}));
+        const QString found = settings.home() + u"/Games/VARNEX\u200C 2001"_s;
+        QVERIFY(QDir(found).mkpath("DATA/ENVIRO") &&
+                writeFile(found + "/DATA/ENVIRO/Misc16.fsh", {}));
         ModalAnswers answers;
         answers.yesOrNo = QMessageBox::No;
         bool windowVisible = true;
@@ -282,15 +273,12 @@ class TestMainWindow : public QObject {
             form.Form_Load();
             QVERIFY(!windowVisible);
             QCOMPARE(child<QLineEdit>(form, "Ubicacion")->text(),
-                     confirm ? cwd : QStringLiteral("D:\\VARNEX 2001"));
+                     confirm ? cwd : "D:\\VARNEX 2001");
         }
         QCOMPARE(answers.dialogs, 2);
         QCOMPARE(answers.boxes.size(), 2);  // asked at each start with nothing stored
-        QCOMPARE(
-            answers.boxes[0].text,
-            QStringLiteral("VARNEX 2001 was found in \"%1/Games/VARNEX<U+200C> 2001\". Use this "
-                           "folder?")
-                .arg(settings.home()));
+        QCOMPARE(answers.boxes[0].text, "VARNEX 2001 was found in \"" + settings.home() +
+                                            "/Games/VARNEX<U+200C> 2001\". Use this folder?");
         QCOMPARE(GameFolderSetting::read().folder, cwd);
         // Configuration > Find Game Folder... offers it too, and OK takes it.
         Form1 finder(kChannels);
@@ -299,18 +287,18 @@ class TestMainWindow : public QObject {
         child<QAction>(finder, "mnuFindGame")->trigger();
         QCOMPARE(child<QLineEdit>(finder, "Ubicacion")->text(), found);
         QVERIFY(!QApplication::overrideCursor());  // the wait is over
-        QVERIFY(GameFolderSetting::write(QStringLiteral(""), nullptr));
+        QVERIFY(GameFolderSetting::write("", nullptr));
         answers.yesOrNo = QMessageBox::Yes;  // and Yes at start-up takes it, with no dialog
         Form1 form(kChannels);
         form.Form_Load();
         QCOMPARE(answers.dialogs, 3);
         QCOMPARE(GameFolderSetting::read().folder, found);
         // The player's sets out of sight (no folder where theirs belong) are said at start-up.
-        QVERIFY(QDir().mkpath(settings.home() + QStringLiteral("/KESTRO")) &&
-                writeFile(settings.home() + QStringLiteral("/KESTRO/channels"), "not a folder"));
+        QVERIFY(QDir().mkpath(settings.home() + "/KESTRO") &&
+                writeFile(settings.home() + "/KESTRO/channels", "not a folder"));
         Form1 blind(kChannels);
         blind.Form_Load();
-        QVERIFY(answers.boxes.last().text.contains(QStringLiteral("only the seven channels")));
+        QVERIFY(answers.boxes.last().text.contains("only the seven channels"));
     }
 
     void linksOpenOnALeftClickReleasedOnThem() {
@@ -324,18 +312,16 @@ class TestMainWindow : public QObject {
         QVERIFY(links.opened.isEmpty());
         for (const char* name : {"Label1", "Label2", "Label4"})
             QTest::mouseClick(w.get(name), Qt::LeftButton);
-        QCOMPARE(links.opened,
-                 (QList<QUrl>{QUrl(QStringLiteral("http://varnex.example/")),
-                              QUrl(QStringLiteral("http://futbol-pc.example/")),
-                              QUrl(QStringLiteral("mailto:lucas.ferrer@kestro.example"))}));
+        QCOMPARE(links.opened, (QStringList{"http://varnex.example/", "http://futbol-pc.example/",
+                                            "mailto:lucas.ferrer@kestro.example"}));
         // A launcher that answers nothing is said, and the window carries on.
         QObject nobody;
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &nobody, "noSuchMethod");
+        QDesktopServices::setUrlHandler("mailto", &nobody, "noSuchMethod");
         QTest::ignoreMessage(
             QtWarningMsg, "QMetaObject::invokeMethod: No such method QObject::noSuchMethod(QUrl)");
         QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(w.answers.boxes.size(), 1);
-        QVERIFY(w.answers.boxes[0].text.contains(QStringLiteral("could not be opened")));
+        QVERIFY(w.answers.boxes[0].text.contains("could not be opened"));
     }
 
     // The real program, with no display at all: the channels' files go in and come out
@@ -343,13 +329,15 @@ class TestMainWindow : public QObject {
     // first, with an exit status a script can test. Each row on a game folder of its own.
     // In the arguments "@" is the game folder, "%" it from here, "''" an empty value.
     void commandLine_data() {
-        QTest::addColumn<QString>("before");  // run first, when not empty
+        // Run first, when not empty; or made first: "<game>" the game where players put it,
+        // "<fox>" a set by hand under a name no set has, "<sets>" the sets' folder a file.
+        QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("says");
         QTest::addColumn<bool>("foxThere");
         // clang-format off
-        const QString fox = QStringLiteral("--install FOX --game-folder @");
+        const QString fox = "--install FOX --game-folder @";
         QTest::newRow("version") << "" << "--version" << 0 << "1.0\nCopyright (C)" << false;
         QTest::newRow("help") << "" << "--help" << 0 << "Usage: kestro [options]" << false;
         QTest::newRow("install") << "" << fox << 0 << "con Éxito" << true;
@@ -391,33 +379,30 @@ class TestMainWindow : public QObject {
         QFETCH(QString, says);
         QFETCH(bool, foxThere);
         QTemporaryDir home;
-        const QString game = home.filePath(QStringLiteral("VARNEX 2001"));
-        QVERIFY(QDir().mkpath(game) && QDir(home.path()).mkpath(QStringLiteral("pack")));
-        QVERIFY(writeFile(home.filePath(QStringLiteral("pack/Misc16.fsh")), "real FOX"));
-        const QString ini = home.filePath(QStringLiteral("KESTRO.ini"));
+        const QDir at(home.path());
+        const QString game = at.filePath("VARNEX 2001"), ini = at.filePath("KESTRO.ini");
+        QVERIFY(at.mkpath(game) && at.mkpath("pack"));
+        QVERIFY(writeFile(at.filePath("pack/Misc16.fsh"), "real FOX"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
-        if (before == u"<game>")  // where players put it, in the scratch home
-            QVERIFY(QDir(home.path())
-                        .mkpath(QString::fromUtf8("Games/VARNEX\u200C 2001/KESTRO backup")));
-        if (before == u"<fox>")  // by hand, under a name no set has
-            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO/channels/fox")));
-        if (before == u"<sets>")  // the player's sets out of sight: said, whatever runs
-            QVERIFY(QDir(home.path()).mkpath(QStringLiteral("KESTRO")) &&
-                    writeFile(home.filePath(QStringLiteral("KESTRO/channels")), "not a folder"));
-        QVERIFY(before == u"<pipe>" ? ::mkfifo(QFile::encodeName(ini).constData(), 0600) == 0
-                                    : writeFile(ini, setting));
+        if (before == u"<game>") QVERIFY(at.mkpath(u"Games/VARNEX\u200C 2001/KESTRO backup"_s));
+        if (before == u"<fox>") QVERIFY(at.mkpath("KESTRO/channels/fox"));
+        if (before == u"<sets>")
+            QVERIFY(at.mkpath("KESTRO") &&
+                    writeFile(at.filePath("KESTRO/channels"), "not a folder"));
+        QVERIFY(makeFile(ini, before == u"<pipe>" ? "<pipe>" : setting));
         const auto run = [&](const QString& line, QProcess& kestro) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPREFIX"})
-                env.remove(QString::fromLatin1(name));
-            for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
-                env.insert(QString::fromLatin1(name), home.path());
+            for (const QString name :
+                 {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPREFIX"})
+                env.remove(name);
+            for (const QString name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+                env.insert(name, home.path());
             kestro.setProcessEnvironment(env);
             kestro.setWorkingDirectory(home.path());
             QStringList args = line.split(u' ', Qt::SkipEmptyParts);
             for (QString& arg : args)
                 arg = arg == u"''"  ? QString()
-                      : arg == u"%" ? QStringLiteral("VARNEX 2001")
+                      : arg == u"%" ? "VARNEX 2001"
                                     : arg.replace(u'@', game);
             kestro.start(QStringLiteral(KESTRO_EXECUTABLE), args);
             return kestro.waitForFinished(20000);
@@ -431,8 +416,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(kestro.exitCode(), status);
         const bool has = (status ? err : out + err).contains(says.mid(says.startsWith(u'!')));
         QVERIFY2(has != says.startsWith(u'!'), qPrintable(out + err));  // "!": must not say
-        QVERIFY2(err.isEmpty() || err.startsWith(QStringLiteral("kestro: ")), qPrintable(err));
-        QCOMPARE(QFile::exists(game + QStringLiteral("/DATA/ENVIRO/Misc16.fsh")), foxThere);
+        QVERIFY2(err.isEmpty() || err.startsWith("kestro: "), qPrintable(err));
+        QCOMPARE(QFile::exists(game + "/DATA/ENVIRO/Misc16.fsh"), foxThere);
         if (before != u"<pipe>") QCOMPARE(readAll(ini), setting);  // never stored
     }
 
@@ -442,13 +427,13 @@ class TestMainWindow : public QObject {
     // Anything else dropped is refused.
     void aPlayersSetFromTheMenuOrADrop() {
         Window w;
-        w.click(QStringLiteral("FOX"));
+        w.click("FOX");
         QString offeredSource, offeredName, removeButton;
-        QString typedName = QStringLiteral("SUPERSPORT EXTRA HD 2002");
+        QString typedName = "SUPERSPORT EXTRA HD 2002";
         QStringList offeredSets;
         w.answers.answerDialog = [&](QDialog& d) {
-            auto* source = d.findChild<QLineEdit*>(QStringLiteral("source"));
-            auto* name = d.findChild<QLineEdit*>(QStringLiteral("name"));
+            auto* source = d.findChild<QLineEdit*>("source");
+            auto* name = d.findChild<QLineEdit*>("name");
             if (source && name) {
                 if (source->text().isEmpty())
                     source->setText(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.7z"));
@@ -462,11 +447,11 @@ class TestMainWindow : public QObject {
             return ModalAnswers::accept(d);
         };
         w.trigger("mnuAddSet");
-        QCOMPARE(offeredName, QStringLiteral("SET"));
+        QCOMPARE(offeredName, "SET");
         QVERIFY2(w.list()->count() == 8, qPrintable(w.answers.boxes.value(0).text));
         QCOMPARE(w.list()->item(7)->text(), typedName);
-        QCOMPARE(w.get<QLabel>("Label5")->text(), QStringLiteral("Total: 8"));
-        QCOMPARE(w.text("Text1")->text(), QStringLiteral("FOX"));  // the choice stands, lit
+        QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 8");
+        QCOMPARE(w.text("Text1")->text(), "FOX");  // the choice stands, lit
         QVERIFY(w.list()->currentItem() && w.list()->currentItem()->text() == u"FOX");
         const int column = w.list()->visualItemRect(w.list()->item(0)).center().x();
         for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column
@@ -478,14 +463,13 @@ class TestMainWindow : public QObject {
 
         w.trigger("mnuRemoveSet");
         QCOMPARE(offeredSets, QStringList{typedName});
-        QCOMPARE(removeButton, QStringLiteral("Remove"));
+        QCOMPARE(removeButton, "Remove");
         QCOMPARE(w.list()->count(), 7);
         QVERIFY(w.text("Text1")->text().isEmpty() && !w.text("Text1")->isEnabled() &&
                 !w.get("Command1")->isEnabled());
 
         typedName.clear();
-        for (const QString& dropped :
-             {QStringLiteral("/etc/hostname"), QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")}) {
+        for (const QString dropped : {"/etc/hostname", KESTRO_TEST_ARCHIVES "/set.zip"}) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(dropped)});
             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -494,10 +478,10 @@ class TestMainWindow : public QObject {
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&w.form, &drop);
         }
-        QVERIFY(w.answers.boxes[3].text.contains(QStringLiteral("only a folder or a .zip")));
+        QVERIFY(w.answers.boxes[3].text.contains("only a folder or a .zip"));
         QCOMPARE(offeredSource,
                  QDir::toNativeSeparators(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.zip")));
-        QCOMPARE(w.list()->item(7)->text(), QStringLiteral("SET"));
+        QCOMPARE(w.list()->item(7)->text(), "SET");
         w.trigger("mnuUbicaciones");     // the menu's way to the folder dialog
         QCOMPARE(w.answers.dialogs, 6);  // add, its progress, remove, add, its progress, folder
         QCOMPARE(w.answers.boxes.size(), 5);  // added; remove?; removed; refused; added
@@ -507,7 +491,7 @@ class TestMainWindow : public QObject {
     // The name follows the source, in capitals, until the player types one; Add needs both.
     void addSetDialogNamesTheSetUntilTold() {
         ScratchSettings settings;  // the scratch home, with its Downloads
-        const QString downloads = settings.home() + QStringLiteral("/Downloads");
+        const QString downloads = settings.home() + "/Downloads";
         QVERIFY(QDir().mkpath(downloads));
         ModalAnswers answers;
         QString opened, filter;
@@ -521,19 +505,19 @@ class TestMainWindow : public QObject {
         AddSetDialog d;
         child<QPushButton>(d, "archive")->click();  // packs come from the web: from Downloads
         QCOMPARE(opened, downloads);
-        QVERIFY(filter.contains(QStringLiteral("*.7z")) && mode == QFileDialog::ExistingFile);
+        QVERIFY(filter.contains("*.7z") && mode == QFileDialog::ExistingFile);
         auto* source = child<QLineEdit>(d, "source");
         auto* name = child<QLineEdit>(d, "name");
         auto* add = child<QPushButton>(d, "add");
         QVERIFY(!add->isEnabled());
-        source->setText(QStringLiteral("/downloads/Polsat Sport.zip"));
-        QCOMPARE(name->text(), QStringLiteral("POLSAT SPORT"));
+        source->setText("/downloads/Polsat Sport.zip");
+        QCOMPARE(name->text(), "POLSAT SPORT");
         QVERIFY(add->isEnabled());
-        QTest::keyClicks(name, QStringLiteral(" hd"));
-        source->setText(QStringLiteral("/downloads/other.7z"));
-        QCOMPARE(d.name(), QStringLiteral("POLSAT SPORT HD"));
+        QTest::keyClicks(name, " hd");
+        source->setText("/downloads/other.7z");
+        QCOMPARE(d.name(), "POLSAT SPORT HD");
         name->clear();
-        QTest::keyClicks(name, QStringLiteral(" "));
+        QTest::keyClicks(name, " ");
         QVERIFY(!add->isEnabled());
     }
 
@@ -555,10 +539,9 @@ class TestMainWindow : public QObject {
         };
         const Error damaged = failure(ErrorCode::Damaged);
         const std::string aside = "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside";
-        const auto window = [](const Report& r) { return Reports::report(r, W::Window); };
-        const auto script = [](const Report& r) { return Reports::report(r, W::CommandLine); };
         ChannelSet own = *catalogue.find("FOX"), none{"MINE", {}, {}, {}, true, {}};
         own.leftOut = {{1, ChannelSet::LeftOut::Why::TooLarge}};
+        const auto window = [](const Report& r) { return Reports::report(r, W::Window); };
         // clang-format off
         const struct { QString text; const char* says; } rows[] = {
             {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
@@ -573,7 +556,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::FolderMissing))), "with the \"...\" button"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore))), "cannot be used: it is a \"KESTRO backup\" folder, or lies in one: it or a folder above it is named so, or holds KESTRO's kestro.lock"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore, 0, "\\DATA\\ENVIRO"))), "cannot be used: \\DATA\\ENVIRO is part of \"KESTRO backup\", where KESTRO keeps"},
-            {script(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing))), "the drive is not available.\n\nNo game file was put back. Give another game folder with --game-folder."},
+            {Reports::report(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)), W::CommandLine), "the drive is not available.\n\nNo game file was put back. Give another game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
