@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -38,9 +39,11 @@ inline QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Written, its folder made first when missing.
 inline bool writeFile(const QString& path, const QByteArray& contents) {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size();
+    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) &&
+           f.write(contents) == contents.size();
 }
 
 // A file of these contents; "<pipe>" makes a pipe there, "<link>" a link to linkTo.
