@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString kTranslations = QStringLiteral(KESTRO_TRANSLATIONS_DIR);
-
 // The numbers filled in, each once: "%1", "%n", "%L2".
 QSet<QString> placeholders(const QString& text) {
     static const QRegularExpression number("%(n|L?[1-9][0-9]?)");
@@ -60,7 +58,7 @@ class TranslationsTest : public QObject {
     void catalogueIsComplete() {
         QFETCH(int, pluralForms);
         const QString language = QTest::currentDataTag();
-        QFile file(kTranslations + "/kestro_" + language.left(2) + ".ts");
+        QFile file(KESTRO_TRANSLATIONS_DIR "/kestro_" + language.left(2) + ".ts");
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QXmlStreamReader xml(&file);
         QString context, source;
