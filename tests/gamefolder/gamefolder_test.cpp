@@ -71,8 +71,8 @@ class TestGameFolder : public QObject {
         QVERIFY(GameFolderSetting::write(QString(), nullptr));
         QCOMPARE(readAll(scratch.file()), QByteArray("[GENERAL]\nPATH=\n"));
         // Any text comes back as it went in: quotes, accents, control characters.
-        for (const QString& text : {";C:\\x", "#C:\\x", " C:\\x", "C:\\x\ny", "\"C:\\x\"",
-                                    " \";D:\\Fútbol Año\"\t\n\r\x01"}) {
+        for (const QString text : {";C:\\x", "#C:\\x", " C:\\x", "C:\\x\ny", "\"C:\\x\"",
+                                   " \";D:\\Fútbol Año\"\t\n\r\x01"}) {
             QVERIFY(GameFolderSetting::write(text, nullptr));
             QCOMPARE(GameFolderSetting::read().folder, text);
         }
