@@ -324,7 +324,7 @@ class TestMainWindow : public QObject {
     // The real program, with no display at all: the channels' files go in and come out
     // again, and what cannot be done is said, on standard error with the program's name
     // first, with an exit status a script can test. Each row on a game folder of its own.
-    // In the arguments "@" is the game folder, "''" an empty value.
+    // In the arguments "@" is the game folder, "''" an empty value; quotes hold spaces.
     void commandLine_data() {
         // Run first, when not empty; or made first: "<game>" the game where players put it,
         // "<fox>" a set by hand under a name no set has, "<sets>" the sets' folder a file.
