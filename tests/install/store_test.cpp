@@ -117,6 +117,10 @@ class ModelCheck : public Install {
             for (const ChannelSet::File& f : set.files) all.insert(readFile(f.source.path));
         return all;
     }
+    ChannelSet channelOf(const Step& s) const {  // the channel a step installs
+        const std::vector<ChannelSet> sets = catalogue().sets();
+        return sets[static_cast<size_t>(s.arg) % sets.size()];
+    }
     bool said(K kind) const { return !seen_.reports.empty() && seen_.reports.back().kind == kind; }
     void gameWrote(size_t slot, const std::string& text) {
         model.own[slot] = text;
@@ -177,8 +181,7 @@ class ModelCheck : public Install {
     // Runs one step on the disk and the model; a text when an invariant broke.
     std::optional<std::string> apply(const Step& s, std::mt19937& random) {
         const size_t slot = static_cast<size_t>(s.arg) % 4;
-        const std::vector<ChannelSet> sets = catalogue().sets();
-        const std::string key = sets[static_cast<size_t>(s.arg) % sets.size()].key;
+        const std::string key = channelOf(s).key;
         const fs::path state = store() / "state.txt";
         const auto outside = snapshot(tmp_.path() / "outside");
         crashedLast = false;
@@ -302,6 +305,7 @@ class ModelCheck : public Install {
                                            std::mt19937& random) {
         const fs::path state = store() / "state.txt";
         const size_t slot = static_cast<size_t>(s.arg) % 4;
+        const fs::path place = gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5];
         std::optional<fs::path> aside;  // a real folder moved away for a link in its place
         if (s.kind == Contradicts) {    // well-formed, as the program writes it, but untrue
             int line = 0;
@@ -332,7 +336,6 @@ class ModelCheck : public Install {
             }
             writeFile(state, formatState(*records));
         } else {
-            const fs::path place = gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5];
             if (!fs::exists(place.parent_path())) return std::nullopt;
             std::error_code ec;  // where links cannot be made, there is nothing to try
             fs::create_directory_symlink(tmp_.path() / "outside", tmp_.path() / "probe", ec);
@@ -351,8 +354,8 @@ class ModelCheck : public Install {
         const auto held = unlocked();
         const bool refused = runProgram({s.kind, s.arg, 0}, key);
         if (s.kind == Links) {  // what lies behind the link is checked by the caller
-            fs::remove(gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5]);
-            if (aside) fs::rename(*aside, gameDir() / kLinkPlaces[static_cast<size_t>(s.arg) % 5]);
+            fs::remove(place);
+            if (aside) fs::rename(*aside, place);
             return std::nullopt;
         }
         if (!refused) return "a contradicting store was not refused";
@@ -392,9 +395,7 @@ class ModelCheck : public Install {
             return "a file not ours changed";
         // Cut short or not: what an install wrote, or was about to.
         if (s.kind == InstallStep || (runsMeanwhile(s.kind) && s.arg % 2 == 0)) {
-            const Catalogue catalogue = this->catalogue();
-            for (const ChannelSet::File& f :
-                 catalogue.sets()[static_cast<size_t>(s.arg) % catalogue.sets().size()].files)
+            for (const ChannelSet::File& f : channelOf(s).files)
                 model.programWrote[f.slot].insert(readFile(f.source.path));
         }
         if (!ran) return std::nullopt;
@@ -405,11 +406,8 @@ class ModelCheck : public Install {
             if (name.find(".kestro-") != std::string::npos ||
                 text.find("intent=") != std::string::npos)
                 return "a run left work unfinished: " + name;
-        const Catalogue catalogue = this->catalogue();
-        const ChannelSet& channel =
-            catalogue.sets()[static_cast<size_t>(s.arg) % catalogue.sets().size()];
         if (s.kind == InstallStep && said(K::Done))
-            for (const ChannelSet::File& f : channel.files)
+            for (const ChannelSet::File& f : channelOf(s).files)
                 if (contents(file(f.slot)) != readFile(f.source.path))
                     return "install said done, but " + std::string(kGameFiles[f.slot].name) +
                            " is not";
