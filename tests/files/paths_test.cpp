@@ -9,21 +9,15 @@
 namespace kestro {
 namespace {
 
-struct ParseCase {
-    std::string_view text;
-    char drive;
-    std::vector<std::string> components;
-    ErrorCode problem;
-};
-
+using ParseCase = std::tuple<std::string_view, char, std::vector<std::string>, ErrorCode>;
 class ParseWinPath : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseWinPath, SplitsOrRefuses) {
-    const ParseCase& c = GetParam();
-    const Result<WinPath> parsed = parseWinPath(c.text);
-    EXPECT_EQ(parsed.error.code, c.problem);
-    EXPECT_EQ(parsed.value.drive, c.drive);
-    EXPECT_EQ(parsed.value.components, c.components);
+    const auto& [text, drive, components, problem] = GetParam();
+    const Result<WinPath> parsed = parseWinPath(text);
+    EXPECT_EQ(parsed.error.code, problem);
+    EXPECT_EQ(parsed.value.drive, drive);
+    EXPECT_EQ(parsed.value.components, components);
 }
 
 using E = ErrorCode;
@@ -40,20 +34,16 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Z:\\x", 'z', {"x"}, E::None}, ParseCase{"A:\\x", 'a', {"x"}, E::None},
         ParseCase{"z:\\x", 'z', {"x"}, E::None},
         ParseCase{{"C:\\a\0\\b", 7}, 0, {}, E::PathInvalid}),  // a name the system would cut
-    [](const auto& info) { return test::rowName(info.index, info.param.text); });
+    [](const auto& info) { return test::rowName(info.index, std::get<0>(info.param)); });
 
-struct NameCase {
-    const char* a;
-    const char* b;
-    bool same;
-};
-
+using NameCase = std::tuple<const char*, const char*, bool>;
 class SameName : public ::testing::TestWithParam<NameCase> {};
 
 // As Windows compares names: each character upper-cased on its own.
 TEST_P(SameName, IgnoresLetterCaseOnly) {
-    EXPECT_EQ(sameNameIgnoringCase(GetParam().a, GetParam().b), GetParam().same);
-    EXPECT_EQ(sameNameIgnoringCase(GetParam().b, GetParam().a), GetParam().same);
+    const auto& [a, b, same] = GetParam();
+    EXPECT_EQ(sameNameIgnoringCase(a, b), same);
+    EXPECT_EQ(sameNameIgnoringCase(b, a), same);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"a\xC3", "a\xC3", true}, NameCase{"a\xC3", "a\xE3", false},
                       NameCase{"\x81\x81", "a", false}, NameCase{"a\x81", "a\x01", false},
                       NameCase{"", "", true}),
-    [](const auto& info) { return test::rowName(info.index, info.param.a); });
+    [](const auto& info) { return test::rowName(info.index, std::get<0>(info.param)); });
 
 TEST(CharacterCount, CountsCharactersNotBytes) {
     EXPECT_EQ(characterCount("ФУТБОЛ ТВ"), 9u);
