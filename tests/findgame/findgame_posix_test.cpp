@@ -29,39 +29,29 @@ struct HomeCase {
 
 // The report as the window words it in English.
 std::string text(const Place& p) {
-    static const char* const kKinds[] = {"",
-                                         "Wine prefix ",
-                                         "Lutris prefix ",
-                                         "Bottles bottle ",
-                                         "PlayOnLinux prefix ",
-                                         "CrossOver bottle ",
-                                         "Steam (compatdata "};
+    static const std::string kKinds[] = {
+        std::string(),         "Wine prefix ",      "Lutris prefix ",    "Bottles bottle ",
+        "PlayOnLinux prefix ", "CrossOver bottle ", "Steam (compatdata "};
     return kKinds[static_cast<size_t>(p.kind)] + p.where +
            (p.kind == Place::Kind::Steam ? ")" : "");
 }
-std::vector<std::string> texts(const auto& items) {
-    std::vector<std::string> all;
+std::string text(const Unread& u) {
     static const char* const kWhy[] = {"a link, not followed", "permission denied",
                                        "cannot be read", "not a plain file", "too large"};
-    for (const auto& item : items) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(item)>, Unread>)
-            all.push_back(item.where + ": " + kWhy[static_cast<size_t>(item.why)]);
-        else
-            all.push_back(text(item));
-    }
+    return u.where + ": " + kWhy[static_cast<size_t>(u.why)];
+}
+std::vector<std::string> texts(const auto& items) {
+    std::vector<std::string> all;
+    for (const auto& item : items) all.push_back(text(item));
     return all;
 }
 
-class FindGame : public ::testing::TestWithParam<HomeCase> {
-  public:
-    // Making 60,000 folders takes many seconds on a disk, a fraction of one in memory.
-    static void SetUpTestSuite() {
-        if (fs::is_directory("/dev/shm")) ::setenv("TMPDIR", "/dev/shm", 1);
-    }
-};
+class FindGame : public ::testing::TestWithParam<HomeCase> {};
 
 TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
     const HomeCase& c = GetParam();
+    // Making 60,000 folders takes many seconds on a disk, a fraction of one in memory.
+    if (fs::is_directory("/dev/shm")) ::setenv("TMPDIR", "/dev/shm", 1);
     test::TempFolder tmp;
     const fs::path home = tmp.path();
     const auto expand = [&](const std::string& text) {
