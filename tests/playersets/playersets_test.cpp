@@ -33,51 +33,44 @@ class PlayerSetsTest : public ::testing::Test {
     TempFolder tmp_;
 };
 
-struct AddCase {
-    const char* source;
-    What what;
-    Source problem;
-    int passedOver;
-};
-
+// Sources that each come to one outcome, and how many files each passes over.
+using AddCase = std::tuple<std::vector<const char*>, What, Source, int>;
 class Adding : public PlayerSetsTest, public ::testing::WithParamInterface<AddCase> {};
 
 // However a set comes, only its files land, found wherever they were and in whatever
 // letter case; anything hostile is passed over or refused, and a refused add leaves
 // nothing behind.
 TEST_P(Adding, TakesTheSetsFilesOnly) {
-    const AddCase& c = GetParam();
-    const SetOutcome added = add(kArchives / c.source, "X");
-    EXPECT_EQ(added.what, c.what);
-    EXPECT_EQ(added.source.what, c.problem);
-    EXPECT_EQ(added.passedOver, c.passedOver);
-    EXPECT_EQ(sets(), added.ok() ? std::vector<std::string>{"X"} : std::vector<std::string>{});
-    if (!added.ok()) return;
-    EXPECT_EQ(added.files, (std::vector<size_t>{0, 3, kPreviewSlot}));
-    EXPECT_EQ(snapshot(setsDir() / "X").size(), 3u);
-    EXPECT_EQ(readFile(setsDir() / "X/popups.big"), "big");
+    const auto& [sources, what, problem, passedOver] = GetParam();
+    for (const char* source : sources) {
+        SCOPED_TRACE(source);
+        fs::remove_all(setsDir());
+        const SetOutcome added = add(kArchives / source, "X");
+        EXPECT_EQ(added.what, what);
+        EXPECT_EQ(added.source.what, problem);
+        EXPECT_EQ(added.passedOver, passedOver);
+        EXPECT_EQ(sets(), added.ok() ? std::vector<std::string>{"X"} : std::vector<std::string>{});
+        if (!added.ok()) continue;
+        EXPECT_EQ(added.files, (std::vector<size_t>{0, 3, kPreviewSlot}));
+        EXPECT_EQ(snapshot(setsDir() / "X").size(), 3u);
+        EXPECT_EQ(readFile(setsDir() / "X/popups.big"), "big");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sources, Adding,
-    ::testing::Values(AddCase{"Pack", What::Added, Source::None, 0},
-                      AddCase{"set.zip", What::Added, Source::None, 0},
-                      AddCase{"set.7z", What::Added, Source::None, 0},
-                      AddCase{"set.rar", What::Added, Source::None, 0},
-                      AddCase{"set5.rar", What::Added, Source::None, 0},
-                      AddCase{"climb.zip", What::NoGameFiles, Source::None, 1},
-                      AddCase{"link.zip", What::NoGameFiles, Source::None, 1},
-                      AddCase{"encrypted.zip", What::NoGameFiles, Source::None, 1},
-                      AddCase{"oversized.7z", What::SourceProblem, Source::FileTooLarge, 0},
-                      AddCase{"long-walk.7z", What::SourceProblem, Source::WalkTooLong, 0},
-                      AddCase{"streamed.zip", What::SourceProblem, Source::WalkTooLong, 0},
-                      AddCase{"twice.zip", What::SourceProblem, Source::FileTwice, 0},
-                      AddCase{"toolarge.7z", What::SourceProblem, Source::SetTooLarge, 0},
-                      AddCase{"damaged.zip", What::SourceProblem, Source::Damaged, 0},
-                      AddCase{"none.zip", What::NoGameFiles, Source::None, 0},
-                      AddCase{"not-an-archive.zip", What::SourceProblem, Source::UnknownArchive, 0},
-                      AddCase{"missing", What::SourceProblem, Source::NotASource, 0}),
-    [](const auto& info) { return rowName(info.index, info.param.source); });
+    ::testing::Values(
+        AddCase{{"Pack", "set.zip", "set.7z", "set.rar", "set5.rar"}, What::Added, Source::None, 0},
+        AddCase{{"climb.zip", "link.zip", "encrypted.zip"}, What::NoGameFiles, Source::None, 1},
+        AddCase{{"none.zip"}, What::NoGameFiles, Source::None, 0},
+        AddCase{{"oversized.7z"}, What::SourceProblem, Source::FileTooLarge, 0},
+        AddCase{{"long-walk.7z", "streamed.zip"}, What::SourceProblem, Source::WalkTooLong, 0},
+        AddCase{{"twice.zip"}, What::SourceProblem, Source::FileTwice, 0},
+        AddCase{{"toolarge.7z"}, What::SourceProblem, Source::SetTooLarge, 0},
+        AddCase{{"damaged.zip"}, What::SourceProblem, Source::Damaged, 0},
+        AddCase{{"not-an-archive.zip"}, What::SourceProblem, Source::UnknownArchive, 0},
+        AddCase{{"missing"}, What::SourceProblem, Source::NotASource, 0}),
+    [](const auto& info) { return rowName(info.index, std::get<0>(info.param)[0]); });
 
 // The player's own sets are kept in their data folder, and with no home there are none.
 TEST(SetsFolder, IsInThePlayersDataFolder) {
