@@ -59,25 +59,15 @@ TEST_P(UninstallEntry, LeadsToTheGameFolder) {
 }
 
 const std::string kDriveHit = kOnDrive + " | drive C:";
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, UninstallEntry,
-    ::testing::Values(EntryCase{"user", "HKCU", "VARNEX 2001", "~", {"~ | registry", kDriveHit}},
-                      EntryCase{"machine, 32-bit view, untidy",
-                                "HKLM /reg:32",
-                                "Varnex 2001 (v1.0b)",
-                                " ~\\\\",
-                                {"~ | registry", kDriveHit}},
-                      EntryCase{"the folder on the drive",
-                                "HKCU",
-                                "VARNEX 2001",
-                                kOnDrive.c_str(),
-                                {kOnDrive + " | registry"}},
-                      EntryCase{"another game", "HKLM", "VARNEX 2002", "~", {kDriveHit}},
-                      EntryCase{
-                          "not a game folder", "HKCU", "VARNEX 2001", "C:\\Games", {kDriveHit}},
-                      EntryCase{"relative", "HKCU", "VARNEX 2001", "Games\\VARNEX", {kDriveHit}}),
-    [](const auto& info) { return test::rowName(info.index, info.param.name); });
+const EntryCase kEntries[] = {
+    {"user", "HKCU", "VARNEX 2001", "~", {"~ | registry", kDriveHit}},
+    {"untidy 32-bit", "HKLM /reg:32", "Varnex 2001 (v1.0b)", " ~\\\\", {"~ | registry", kDriveHit}},
+    {"on the drive", "HKCU", "VARNEX 2001", kOnDrive.c_str(), {kOnDrive + " | registry"}},
+    {"another game", "HKLM", "VARNEX 2002", "~", {kDriveHit}},
+    {"not a game folder", "HKCU", "VARNEX 2001", "C:\\Games", {kDriveHit}},
+    {"relative", "HKCU", "VARNEX 2001", "Games\\VARNEX", {kDriveHit}}};
+INSTANTIATE_TEST_SUITE_P(Entries, UninstallEntry, ::testing::ValuesIn(kEntries),
+                         [](const auto& i) { return test::rowName(i.index, i.param.name); });
 
 }  // namespace
 }  // namespace kestro
