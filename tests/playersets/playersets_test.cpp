@@ -175,11 +175,9 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
     ASSERT_TRUE(add(kArchives / "Pack", "MY TV").ok());
     for (const char* at : {"MY TV/sub", ".adding-1"}) fs::create_directories(setsDir() / at);
     const int status = inOwnMounts([&] {
-        const auto bind = [&](const char* at) {
-            return ::mount(elsewhere.c_str(), (setsDir() / at).c_str(), nullptr, MS_BIND,
-                           nullptr) == 0;
-        };
-        if (!bind("MY TV/sub") || !bind(".adding-1")) return kNoMounts;
+        for (const char* at : {"MY TV/sub", ".adding-1"})
+            if (::mount(elsewhere.c_str(), (setsDir() / at).c_str(), nullptr, MS_BIND, nullptr))
+                return kNoMounts;
         const SetOutcome removed = PlayerSets(setsDir()).remove("MY TV");
         // and the next change, while they stay, says so
         const bool told = !PlayerSets(setsDir()).add(kArchives / "Pack", "MY TV").leftover.empty();
@@ -202,15 +200,14 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
 TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     writeFile(tmp_.path() / "pack/a/misc8.fsh", "8");
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "16");
-    {
-        Injecting unreadable({{SystemCall::List, EACCES}}, 1);  // the first folder inside
+    // The first folder inside, the folder, a file in it.
+    for (const auto& [call, pass, subject] :
+         {std::tuple{SystemCall::List, 1, "pack/a"}, std::tuple{SystemCall::Open, 0, "pack"},
+          std::tuple{SystemCall::Open, 2, "pack/a/misc8.fsh"}}) {
+        Injecting unreadable({{call, EACCES}}, pass);
         const SetOutcome added = add(tmp_.path() / "pack", "PACK");
-        EXPECT_EQ(added.source.what, Source::Unreadable);
-        EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / "pack/a"));
-    }
-    for (const int pass : {0, 2}) {  // the folder, then a file in it
-        Injecting unreadable({{SystemCall::Open, EACCES}}, pass);
-        EXPECT_EQ(add(tmp_.path() / "pack", "PACK").source.what, Source::Unreadable);
+        EXPECT_EQ(added.source.what, Source::Unreadable) << subject;
+        EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / subject));
     }
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
