@@ -165,11 +165,10 @@ TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
     const Folder folder = Folder::open(tmp.path()).value;
     const auto before = snapshot(tmp.path());
     Digest written;
-    Error e;
-    {
+    const Error e = [&] {  // the faults only while it runs
         Injecting faults(c.faults);
-        e = c.run(folder, written);
-    }
+        return c.run(folder, written);
+    }();
     EXPECT_EQ(e.code, c.expected);
     for (const auto& [call, code] : Injecting::pending)
         EXPECT_EQ(code, kShortTransfer) << "a fault never came: " << static_cast<int>(call);
