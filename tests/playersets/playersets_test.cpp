@@ -90,12 +90,11 @@ TEST(SetsFolder, IsInThePlayersDataFolder) {
 }
 
 TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
-    for (const char* good : {"CANAL+", "TVP SPORT 2", "ŁÓDŹ TV", "स्टार स्पोर्ट्स", "CON TV", "COM0",
-                             "COM10", "ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1"})  // 32 letters, 61 bytes
-        EXPECT_EQ(setNameProblem(good), NameProblem::None) << good;
     using P = NameProblem;
     // clang-format off
     for (const auto& [name, problem] : std::initializer_list<std::pair<const char*, P>>{
+             {"CANAL+", P::None}, {"TVP SPORT 2", P::None}, {"ŁÓDŹ TV", P::None}, {"स्टार स्पोर्ट्स", P::None}, {"CON TV", P::None},
+             {"COM0", P::None}, {"COM10", P::None}, {"ПЕРВЫЙ СПОРТИВНЫЙ КАНАЛ РОССИЯ 1", P::None},  // 32 letters, 61 bytes
              {"", P::Empty}, {"fox", P::NotCapitals}, {"A/B", P::BadCharacter}, {"A:B", P::BadCharacter},
              {"\x01", P::BadCharacter}, {"A\xC2\x85" "B", P::BadCharacter}, {"\xE2\x80\xAE" "X", P::BadCharacter},
              {"A\xE2\x80\xA8" "B", P::BadCharacter}, {"A\xC2\xA0" "B", P::BadCharacter}, {"E\xE2\x80\x8B", P::BadCharacter}, {"FOX\xEF\xB8\x8F", P::BadCharacter},
