@@ -65,10 +65,28 @@ Folder Searcher::openChild(const Folder& parent, const std::string& name, bool r
     return counted(std::move(folder), failure, reportFailure ? &path : nullptr);
 }
 
-bool Searcher::firstVisit(const Folder& folder) {
+bool Searcher::firstVisit(const Folder& folder, As as) {
     const auto id = folderId(folder);
-    return !id || places_.insert(*id).second;
+    return !id || places_.insert({as, *id}).second;
 }
+
+namespace {
+
+bool isStore(std::string_view name) {
+    return sameNameIgnoringCase(name, "KESTRO backup");
+}
+
+// Whether a folder's name can be given back in the text the game folder is stored as: UTF-8,
+// and in a Windows path no character Windows refuses (a "\" would name another folder).
+bool expressible(std::string_view name, char separator) {
+    if (!characterCount(name)) return false;
+    return separator != '\\' || std::none_of(name.begin(), name.end(), [](unsigned char c) {
+               return c < 0x20 ||
+                      std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos;
+           });
+}
+
+}  // namespace
 
 fs::path tidied(const fs::path& path) {
     fs::path tidy;
@@ -98,10 +116,12 @@ bool Searcher::isGameFolder(const Folder& folder) {
     const auto named = [](const Entry& e, std::string_view name) {
         return e.folder && sameNameIgnoringCase(e.name, name);
     };
-    for (const Entry& e : folder.entries)
-        if (named(e, "KESTRO backup")) return true;
+    // The program's store beside a DATA folder marks the game even with its files renamed.
+    const bool stored = std::any_of(folder.entries.begin(), folder.entries.end(),
+                                    [](const Entry& e) { return e.folder && isStore(e.name); });
     for (const Entry& e : folder.entries) {
         if (!named(e, "DATA")) continue;
+        if (stored) return true;
         const Folder data = openChild(folder, e.name);
         for (const Marker& marker : kMarkers)
             for (const Entry& d : data.entries) {
@@ -117,6 +137,10 @@ bool Searcher::isGameFolder(const Folder& folder) {
 
 void Searcher::walk(const Folder& folder, const std::string& stored, char separator, int levels,
                     const Place& place) {
+    // The store of kept files, wherever the player moved it, is not the game; nor is a folder
+    // whose name the stored text could not give back.
+    const std::string name = utf8Text(folder.path.filename());
+    if (isStore(name) || !expressible(name, separator)) return;
     if (isGameFolder(folder)) {
         const auto id = folderId(folder);
         const bool again = id ? !games_.insert(*id).second

@@ -55,12 +55,14 @@ Folder listed(int fd, int error, fs::path path, OpenFailure& failure) {
     while (const dirent* e = ::readdir(dir)) {
         const std::string_view name = e->d_name;
         if (name == "." || name == "..") continue;
-        bool isFolder = e->d_type == DT_DIR;
+        bool isFolder = e->d_type == DT_DIR, isLink = e->d_type == DT_LNK;
         struct stat st;
-        if (e->d_type == DT_UNKNOWN)  // some file systems do not say: asked, links not followed
-            isFolder = ::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-                       S_ISDIR(st.st_mode);
-        folder.entries.push_back({std::string(name), isFolder});
+        if (e->d_type == DT_UNKNOWN &&  // some file systems do not say: asked, links not followed
+            ::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+            isFolder = S_ISDIR(st.st_mode);
+            isLink = S_ISLNK(st.st_mode);
+        }
+        folder.entries.push_back({std::string(name), isFolder, isLink});
     }
     sortByName(folder.entries);
     return folder;
@@ -76,8 +78,13 @@ Folder openPlace(const fs::path& path, OpenFailure& failure) {
 
 Folder openChild(const Folder& parent, const std::string& name, OpenFailure& failure) {
     const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    const int fd = ::openat(::dirfd(static_cast<DIR*>(parent.handle.get())), name.c_str(), flags);
-    const int error = errno;
+    const int at = ::dirfd(static_cast<DIR*>(parent.handle.get()));
+    const int fd = ::openat(at, name.c_str(), flags);
+    int error = errno;
+    struct stat st;  // a link there fails as "not a folder" when it leads to one: it is a link
+    if (fd < 0 && error == ENOTDIR && ::fstatat(at, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISLNK(st.st_mode))
+        error = ELOOP;
     return listed(fd, error, parent.path / name, failure);
 }
 
@@ -169,7 +176,7 @@ class LinuxSearch {
             steam(home_ / root);
         for (const char* games : {"Games", "games"}) {
             const Folder folder = s_.openPlace(home_ / games);
-            if (!folder || !s_.firstVisit(folder)) continue;
+            if (!folder || !s_.firstVisit(folder, Searcher::As::Plain)) continue;
             const Place place{Place::Kind::Folder, s_.shown(folder.path)};
             s_.looked(place);
             s_.walk(folder, utf8Text(folder.path), '/', kPlainDepth, place);
@@ -181,16 +188,17 @@ class LinuxSearch {
         if (const Folder root = s_.openPlace(path)) prefix(root, {kind, s_.shown(path)});
     }
 
+    // Each prefix a launcher keeps in `path`; one that is a link is named, not entered.
     void prefixesIn(const fs::path& path, Place::Kind kind) {
         const Folder parent = s_.openPlace(path);
         for (const Entry& e : parent.entries)
-            if (e.folder)
+            if (e.folder || e.link)
                 if (const Folder root = s_.openChild(parent, e.name, true))
                     prefix(root, {kind, s_.shown(root.path)});
     }
 
     void prefix(const Folder& root, const Place& place) {
-        if (!s_.firstVisit(root)) return;
+        if (!s_.firstVisit(root, Searcher::As::Prefix)) return;
         const Folder driveC = s_.openChild(root, "drive_c", true);
         if (!driveC) return;
         s_.looked(place);
@@ -238,7 +246,7 @@ class LinuxSearch {
     // libraries read from inside its steamapps, each library once.
     void steam(const fs::path& root) {
         const Folder home = s_.openPlace(root);
-        if (!home || !s_.firstVisit(home)) return;
+        if (!home || !s_.firstVisit(home, Searcher::As::Steam)) return;
         const Folder apps = s_.openChild(home, "steamapps", true);
         if (!apps) return;
         prefixesOf(apps);
@@ -247,7 +255,7 @@ class LinuxSearch {
         bool cut = false;
         for (const fs::path& path : list ? steamLibraries(*list, cut) : std::vector<fs::path>{})
             if (const Folder library = s_.openPlace(tidied(path));
-                library && s_.firstVisit(library))
+                library && s_.firstVisit(library, Searcher::As::Steam))
                 if (const Folder more = s_.openChild(library, "steamapps", true)) prefixesOf(more);
         if (cut)
             s_.skip(listed, Unread::Why::TooLarge);  // its first libraries searched all the same
@@ -256,7 +264,7 @@ class LinuxSearch {
     void prefixesOf(const Folder& apps) {
         const Folder compat = s_.openChild(apps, "compatdata", true);
         for (const Entry& e : compat.entries) {
-            if (!e.folder) continue;
+            if (!e.folder && !e.link) continue;
             const Folder game = s_.openChild(compat, e.name, true);
             if (const Folder pfx = game ? s_.openChild(game, "pfx", true) : Folder{})
                 prefix(pfx, {Place::Kind::Steam, e.name});

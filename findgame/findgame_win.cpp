@@ -185,7 +185,7 @@ void searchDrives(Searcher& s) {
         for (const char* name : kInstallRoots) {
             const fs::path path = fs::path(std::wstring{letter, L':', L'\\'}) / utf8Path(name);
             const Folder folder = s.openPlace(path);
-            if (!folder || !s.firstVisit(folder)) continue;
+            if (!folder || !s.firstVisit(folder, Searcher::As::Plain)) continue;
             s.looked({Place::Kind::Folder, utf8Text(path)});
             s.walk(folder, utf8Text(path), '\\', 1,
                    {Place::Kind::Drive, std::string{char(letter), ':'}});

@@ -22,8 +22,9 @@ namespace kestro::findgame {
 enum class OpenFailure { None, Missing, Link, Denied, Other };
 
 struct Entry {
-    std::string name;  // UTF-8
-    bool folder;       // a real folder; a link to one is not
+    std::string name;   // UTF-8
+    bool folder;        // a real folder; a link to one is not
+    bool link = false;  // never entered, but named where a launcher's folder is one
 };
 
 struct FolderId {
@@ -70,9 +71,11 @@ class Searcher {
     // the report; a child only with `reportFailure` (prefixes, not every folder walked).
     Folder openPlace(const std::filesystem::path& path);
     Folder openChild(const Folder& parent, const std::string& name, bool reportFailure = false);
-    // True the first time a folder (a prefix, a library) comes up: reached again through
-    // another name, it is not searched twice.
-    bool firstVisit(const Folder& folder);
+    // True the first time a folder comes up as a prefix, a Steam folder or library, or a
+    // plain folder of games: reached again through another name, it is not searched twice
+    // that way. A folder that is two of these (a Steam library in ~/Games) is searched as each.
+    enum class As { Prefix, Steam, Plain };
+    bool firstVisit(const Folder& folder, As as);
     // Notes `folder` (to be stored as `stored`) if it is the game's, else walks its
     // subfolders down to `levels` below it, each `stored` + `separator` + its name.
     void walk(const Folder& folder, const std::string& stored, char separator, int levels,
@@ -89,7 +92,8 @@ class Searcher {
     const GameSearch& search_;
     SearchReport& report_;
     const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::set<FolderId> places_, games_;
+    std::set<std::pair<As, FolderId>> places_;
+    std::set<FolderId> games_;
 };
 
 }  // namespace kestro::findgame
