@@ -224,12 +224,18 @@ class LinuxSearch {
 
     // The letter of the prefix's dosdevices entry that leads to its drive_c, upper case;
     // 0 when none does. Only entries whose link names drive_c are looked at, so that a
-    // drive on a slow or absent disk is never touched.
+    // drive on a slow or absent disk is never touched. Of "C:" and "c:", Wine's own (and the
+    // file layer's) is "c:".
     char driveLetter(const Folder& root, const Folder& driveC) {
         const Folder devices = s_.openChild(root, "dosdevices");
+        const auto listed = [&](const std::string& name) {
+            return std::any_of(devices.entries.begin(), devices.entries.end(),
+                               [&](const Entry& e) { return e.name == name; });
+        };
         for (const Entry& e : devices.entries) {
-            if (e.name.size() != 2 || e.name[1] != ':' ||
-                !std::isalpha(static_cast<unsigned char>(e.name[0])))
+            const unsigned char letter = static_cast<unsigned char>(e.name[0]);
+            if (e.name.size() != 2 || e.name[1] != ':' || !std::isalpha(letter) ||
+                (std::isupper(letter) && listed({static_cast<char>(std::tolower(letter)), ':'})))
                 continue;
             const fs::path entry = devices.path / e.name;
             char target[4096];

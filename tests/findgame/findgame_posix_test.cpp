@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
     Homes, FindGame,
     ::testing::Values(
         HomeCase{.name = "WINEPREFIX decides which prefix gives drive letters",
-                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
+                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", "Games/varnex/dosdevices/C: -> ../drive_c", "Games/varnex/dosdevices/c: -> ~/.wine/drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
                  .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex", "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
                  .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
                  .winePrefix = "Games/./varnex/"},
