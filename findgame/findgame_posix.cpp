@@ -216,7 +216,8 @@ class LinuxSearch {
             const bool installRoot =
                 std::any_of(std::begin(kInstallRoots), std::end(kInstallRoots),
                             [&](const char* name) { return sameNameIgnoringCase(e.name, name); });
-            if (const Folder top = s_.openChild(driveC, e.name))
+            // Where installers put games, a folder that cannot be read is named.
+            if (const Folder top = s_.openChild(driveC, e.name, installRoot))
                 s_.walk(top, base + separator + e.name, separator, installRoot ? kInstallDepth : 0,
                         place);
         }
