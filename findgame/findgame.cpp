@@ -77,9 +77,10 @@ bool isStore(std::string_view name) {
 }
 
 // Whether a folder's name can be given back in the text the game folder is stored as: UTF-8,
-// and in a Windows path no character Windows refuses (a "\" would name another folder).
+// with no "\" (read back as a separator, it would name another folder), and in a Windows
+// path no other character Windows refuses.
 bool expressible(std::string_view name, char separator) {
-    if (!characterCount(name)) return false;
+    if (!characterCount(name) || name.find('\\') != std::string_view::npos) return false;
     return separator != '\\' || std::none_of(name.begin(), name.end(), [](unsigned char c) {
                return c < 0x20 ||
                       std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos;

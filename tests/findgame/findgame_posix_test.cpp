@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         HomeCase{"every launcher and plain folders, and what is not the game",
                  {"Games/varnex/drive_c/Games/VARNEX 2001/data/popups/POPUPS.ABG", ".local/share/bottles/bottles/B/drive_c/GOG Games/V/DATA/ENVIRO/misc8.fsh",
                   ".var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V" + kGame, ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/KESTRO backup/", ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/DATA/",
-                  "Games/Football/kestro BACKUP" + kGame, "games/VARNEX \xff" + kGame,
+                  "Games/Football/kestro BACKUP" + kGame, "games/VARNEX \xff" + kGame, "Games/A\\B" + kGame,
                   ".cxoffice/C/drive_c/Program Files/VARNEX 2001" + kGame, "games/VARNEX 2001" + kGame, "Games/Football/VARNEX 2001" + kGame, "Games/A/B/VARNEX" + kGame,
                   ".cxoffice/C/drive_c/users/me/V" + kGame, ".cxoffice/C/drive_c/Games/A/B/V" + kGame, ".cxoffice/C/drive_c/O/DATA/ENVIRO/o",
                   ".cxoffice/C/drive_c/P/DATA/ENVIRO/popups.big", ".cxoffice/C/drive_c/F/DATA/ENVIRO/Misc16.fsh/"},
