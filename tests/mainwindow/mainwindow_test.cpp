@@ -380,7 +380,9 @@ class TestMainWindow : public QObject {
         const QString game = at.filePath("VARNEX 2001"), ini = at.filePath("KESTRO.ini");
         QVERIFY(at.mkpath(game) && writeFile(at.filePath("pack/Misc16.fsh"), "real FOX"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
-        if (before == u"<game>") QVERIFY(at.mkpath(u"Games/VARNEX\u200C 2001/KESTRO backup"_s));
+        if (before == u"<game>")
+            QVERIFY(
+                writeFile(at.filePath(u"Games/VARNEX\u200C 2001/DATA/ENVIRO/Misc16.fsh"_s), {}));
         if (before == u"<fox>") QVERIFY(at.mkpath("KESTRO/channels/fox"));
         if (before == u"<sets>") QVERIFY(writeFile(at.filePath("KESTRO/channels"), "not a folder"));
         QVERIFY(makeFile(ini, before == u"<pipe>" ? "<pipe>" : setting));
