@@ -83,7 +83,7 @@ bool expressible(std::string_view name, char separator) {
     if (!characterCount(name) || name.find('\\') != std::string_view::npos) return false;
     return separator != '\\' || std::none_of(name.begin(), name.end(), [](unsigned char c) {
                return c < 0x20 ||
-                      std::string_view("\\/:*?\"<>|").find(char(c)) != std::string_view::npos;
+                      std::string_view("/:*?\"<>|").find(char(c)) != std::string_view::npos;
            });
 }
 
