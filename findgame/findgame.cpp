@@ -87,6 +87,16 @@ bool expressible(std::string_view name, char separator) {
            });
 }
 
+// Whether the whole text to be stored names the folder found: every name in it given back as
+// it is (a prefix's or $HOME's as much as the game's own), and no ".." that the search went
+// through a link for but the install would read as text.
+bool givesBack(const std::string& stored, char separator) {
+    if (!characterCount(stored)) return false;
+    if (separator == '\\') return true;  // a drive letter, then names each checked
+    const std::string text = stored + '/';
+    return stored.find('\\') == std::string::npos && text.find("/../") == std::string::npos;
+}
+
 }  // namespace
 
 fs::path tidied(const fs::path& path) {
@@ -143,6 +153,7 @@ void Searcher::walk(const Folder& folder, const std::string& stored, char separa
     const std::string name = utf8Text(folder.path.filename());
     if (isStore(name) || !expressible(name, separator)) return;
     if (isGameFolder(folder)) {
+        if (!givesBack(stored, separator)) return;
         const auto id = folderId(folder);
         const bool again = id ? !games_.insert(*id).second
                               : std::any_of(report_.found.begin(), report_.found.end(),

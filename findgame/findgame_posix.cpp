@@ -260,10 +260,14 @@ class LinuxSearch {
         const fs::path listed = apps.path / "libraryfolders.vdf";
         const auto list = readLibraryList(listed);
         bool cut = false;
-        for (const fs::path& path : list ? steamLibraries(*list, cut) : std::vector<fs::path>{})
+        for (const fs::path& path : list ? steamLibraries(*list, cut) : std::vector<fs::path>{}) {
+            // A ".." the path goes back through is passed over: a game found there would be
+            // stored under a text the install reads as another folder.
+            if (std::ranges::find(path, "..") != path.end()) continue;
             if (const Folder library = s_.openPlace(tidied(path));
                 library && s_.firstVisit(library, Searcher::As::Steam))
                 if (const Folder more = s_.openChild(library, "steamapps", true)) prefixesOf(more);
+        }
         if (cut)
             s_.skip(listed, Unread::Why::TooLarge);  // its first libraries searched all the same
     }
