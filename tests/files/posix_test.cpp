@@ -80,11 +80,15 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
     // Folders made read-only (as disc copies are) go too, as a player: root they would not stop.
     writeFile(tmp.path() / "disc/sub/file", "from a disc");
-    for (const char* p : {"", "disc", "disc/sub", "disc/sub/file"})
+    writeFile(tmp.path() / "disc/moved", "");
+    for (const char* p : {"", "disc", "disc/sub", "disc/sub/file", "disc/moved"})
         EXPECT_TRUE(::geteuid() != 0 || ::lchown((tmp.path() / p).c_str(), 65534, 65534) == 0);
     fs::permissions(tmp.path() / "disc/sub", fs::perms::none);
     fs::permissions(tmp.path() / "disc", fs::perms(0555));
     if (::geteuid() == 0) ::setfsuid(65534);
+    // Refused for the folder it leaves, not the one it goes to: that folder is named.
+    const Folder disc = folder.child("disc").value;
+    EXPECT_EQ(moveFile(disc, "moved", folder, "out").subject, utf8(tmp.path() / "disc"));
     EXPECT_TRUE(removeTree(folder, "disc").ok());
     if (::geteuid() == 0) ::setfsuid(0);
     EXPECT_FALSE(fs::exists(tmp.path() / "disc"));
