@@ -27,6 +27,8 @@ Unread::Why reason(OpenFailure failure) {
             return Unread::Why::Link;
         case OpenFailure::Denied:
             return Unread::Why::Denied;
+        case OpenFailure::Missing:
+            return Unread::Why::Missing;
         default:
             return Unread::Why::Unreadable;
     }
@@ -42,19 +44,20 @@ bool Searcher::canGoOn() {
     return !report_.stoppedEarly;
 }
 
-Folder Searcher::counted(Folder folder, OpenFailure failure, const fs::path* reportAs) {
+Folder Searcher::counted(Folder folder, OpenFailure failure, const fs::path* reportAs,
+                         bool missingToo) {
     if (folder)
         ++report_.folders;
-    else if (reportAs && failure != OpenFailure::Missing)
+    else if (reportAs && (failure != OpenFailure::Missing || missingToo))
         skip(*reportAs, reason(failure));
     return folder;
 }
 
-Folder Searcher::openPlace(const fs::path& path) {
+Folder Searcher::openPlace(const fs::path& path, bool named) {
     if (!canGoOn()) return {};
     OpenFailure failure = OpenFailure::None;
     Folder folder = findgame::openPlace(path, failure);
-    return counted(std::move(folder), failure, &path);
+    return counted(std::move(folder), failure, &path, named);
 }
 
 Folder Searcher::openChild(const Folder& parent, const std::string& name, bool reportFailure) {
@@ -147,13 +150,15 @@ bool Searcher::isGameFolder(const Folder& folder) {
 }
 
 void Searcher::walk(const Folder& folder, const std::string& stored, char separator, int levels,
-                    const Place& place) {
-    // The store of kept files, wherever the player moved it, is not the game; nor is a folder
-    // whose name the stored text could not give back.
+                    const Place& place, bool storable) {
+    // The store of kept files, wherever the player moved it, is not the game. Nor is a folder
+    // whose path the stored text could not give back: it is named, for the player to rename.
     const std::string name = utf8Text(folder.path.filename());
-    if (isStore(name) || !expressible(name, separator)) return;
+    if (isStore(name)) return;
+    storable = storable && expressible(name, separator);
     if (isGameFolder(folder)) {
-        if (!givesBack(stored, separator)) return;
+        if (!storable || !givesBack(stored, separator))
+            return skip(folder.path, Unread::Why::Unstorable);
         const auto id = folderId(folder);
         const bool again = id ? !games_.insert(*id).second
                               : std::any_of(report_.found.begin(), report_.found.end(),
@@ -165,7 +170,7 @@ void Searcher::walk(const Folder& folder, const std::string& stored, char separa
     for (const Entry& e : folder.entries) {
         if (!e.folder) continue;
         if (const Folder child = openChild(folder, e.name))
-            walk(child, stored + separator + e.name, separator, levels - 1, place);
+            walk(child, stored + separator + e.name, separator, levels - 1, place, storable);
         if (report_.stoppedEarly) return;
     }
 }

@@ -40,9 +40,10 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-// A place that could not be read, and why.
+// A place that could not be read, and why: Missing for one the player or a launcher's list
+// names; Unstorable for the game found under a name the stored text cannot give back.
 struct Unread {
-    enum class Why { Link, Denied, Unreadable, NotAFile, TooLarge };
+    enum class Why { Link, Denied, Unreadable, NotAFile, TooLarge, Missing, Unstorable };
     std::string where;
     Why why = Why::Unreadable;
     bool operator==(const Unread&) const = default;

@@ -161,7 +161,7 @@ class LinuxSearch {
 
     void run() {
         using K = Place::Kind;
-        if (search_.winePrefix) prefixAt(tidied(*search_.winePrefix), K::WinePrefix);
+        if (search_.winePrefix) prefixAt(tidied(*search_.winePrefix), K::WinePrefix, true);
         if (home_.empty()) return;
         prefixAt(home_ / ".wine", K::WinePrefix);
         prefixesIn(home_ / "Games", K::LutrisPrefix);
@@ -184,8 +184,8 @@ class LinuxSearch {
     }
 
   private:
-    void prefixAt(const fs::path& path, Place::Kind kind) {
-        if (const Folder root = s_.openPlace(path)) prefix(root, {kind, s_.shown(path)});
+    void prefixAt(const fs::path& path, Place::Kind kind, bool named = false) {
+        if (const Folder root = s_.openPlace(path, named)) prefix(root, {kind, s_.shown(path)});
     }
 
     // Each prefix a launcher keeps in `path`; one that is a link is named, not entered.
@@ -264,7 +264,8 @@ class LinuxSearch {
             // A ".." the path goes back through is passed over: a game found there would be
             // stored under a text the install reads as another folder.
             if (std::ranges::find(path, "..") != path.end()) continue;
-            if (const Folder library = s_.openPlace(tidied(path));
+            // One that is not there (its disk not mounted, say) is named: the game may be on it.
+            if (const Folder library = s_.openPlace(tidied(path), true);
                 library && s_.firstVisit(library, Searcher::As::Steam))
                 if (const Folder more = s_.openChild(library, "steamapps", true)) prefixesOf(more);
         }

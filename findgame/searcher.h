@@ -68,8 +68,9 @@ class Searcher {
     // Whether the bounds allow one more folder; notes in the report when they ran out.
     bool canGoOn();
     // Opened and counted, or empty. A place that is there but cannot be read is named in
-    // the report; a child only with `reportFailure` (prefixes, not every folder walked).
-    Folder openPlace(const std::filesystem::path& path);
+    // the report, and with `named` (by the player or a launcher's list) one that is not there;
+    // a child only with `reportFailure` (prefixes, not every folder walked).
+    Folder openPlace(const std::filesystem::path& path, bool named = false);
     Folder openChild(const Folder& parent, const std::string& name, bool reportFailure = false);
     // True the first time a folder comes up as a prefix, a Steam folder or library, or a
     // plain folder of games: reached again through another name, it is not searched twice
@@ -77,9 +78,10 @@ class Searcher {
     enum class As { Prefix, Steam, Plain };
     bool firstVisit(const Folder& folder, As as);
     // Notes `folder` (to be stored as `stored`) if it is the game's, else walks its
-    // subfolders down to `levels` below it, each `stored` + `separator` + its name.
+    // subfolders down to `levels` below it, each `stored` + `separator` + its name. Below a
+    // name the stored text cannot give back (`storable` false), a game is only named.
     void walk(const Folder& folder, const std::string& stored, char separator, int levels,
-              const Place& place);
+              const Place& place, bool storable = true);
     void looked(Place place) { report_.looked.push_back(std::move(place)); }
     void skip(const std::filesystem::path& path, Unread::Why why);
     // A path for people to read: the home as "~".
@@ -87,7 +89,8 @@ class Searcher {
 
   private:
     bool isGameFolder(const Folder& folder);
-    Folder counted(Folder folder, OpenFailure failure, const std::filesystem::path* reportAs);
+    Folder counted(Folder folder, OpenFailure failure, const std::filesystem::path* reportAs,
+                   bool missingToo = false);
 
     const GameSearch& search_;
     SearchReport& report_;

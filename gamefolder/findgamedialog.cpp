@@ -64,9 +64,16 @@ QString whereItLooked(const SearchReport& report) {
     if (report.stoppedEarly)
         line +=
             u' ' + FindGameDialog::tr("The search stopped early: some places were not searched.");
-    if (!report.skipped.empty())
-        line += u' ' + FindGameDialog::tr("Could not read %1.")
-                           .arg(texts(report.skipped, unreadText).join(QStringLiteral("; ")));
+    QStringList unread;  // a game that cannot be stored was read: it has a sentence of its own
+    for (const Unread& u : report.skipped) {
+        if (u.why == Unread::Why::Unstorable)
+            line += u' ' + unreadText(u) + u'.';
+        else
+            unread << unreadText(u);
+    }
+    if (!unread.empty())
+        line +=
+            u' ' + FindGameDialog::tr("Could not read %1.").arg(unread.join(QStringLiteral("; ")));
     return line;
 }
 
@@ -108,6 +115,12 @@ QString unreadText(const Unread& unread) {
             return FindGameDialog::tr("%1: not a plain file").arg(where);
         case Unread::Why::TooLarge:
             return FindGameDialog::tr("%1: too large").arg(where);
+        case Unread::Why::Missing:
+            return FindGameDialog::tr("%1: no such folder").arg(where);
+        case Unread::Why::Unstorable:
+            return FindGameDialog::tr(
+                       "%1: the game is here, but a folder name in its path cannot be stored")
+                .arg(where);
         case Unread::Why::Unreadable:
             break;
     }

@@ -270,7 +270,9 @@ struct Runner {
         for (const FoundGame& game : found.found)  // a folder a line, for scripts
             say(stdout, visible(toQString(game.folder), false));
         for (const Unread& place : found.skipped)
-            complain(Texts::tr("could not read %1").arg(unreadText(place)));
+            complain(place.why == Unread::Why::Unstorable
+                         ? unreadText(place)
+                         : Texts::tr("could not read %1").arg(unreadText(place)));
         if (found.stoppedEarly)
             complain(Texts::tr("the search stopped early; some places were not searched"));
         if (found.found.empty()) complain(Texts::tr("no VARNEX 2001 folder was found"));

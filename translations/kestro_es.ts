@@ -932,6 +932,14 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>%1: demasiado grande</translation>
     </message>
     <message>
+        <source>%1: no such folder</source>
+        <translation>%1: no existe esa carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
+        <translation>%1: aquí está el juego, pero el nombre de una carpeta de su ruta no se puede guardar</translation>
+    </message>
+    <message>
         <source>%1: cannot be read</source>
         <translation>%1: no se puede leer</translation>
     </message>

@@ -934,6 +934,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>%1: zbyt duży</translation>
     </message>
     <message>
+        <source>%1: no such folder</source>
+        <translation>%1: nie ma takiego folderu</translation>
+    </message>
+    <message>
+        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
+        <translation>%1: tu jest gra, ale nazwy jednego z folderów w jej ścieżce nie da się zapisać</translation>
+    </message>
+    <message>
         <source>%1: cannot be read</source>
         <translation>%1: nie można odczytać</translation>
     </message>

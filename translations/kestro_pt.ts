@@ -932,6 +932,14 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <translation>%1: demasiado grande</translation>
     </message>
     <message>
+        <source>%1: no such folder</source>
+        <translation>%1: essa pasta não existe</translation>
+    </message>
+    <message>
+        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
+        <translation>%1: o jogo está aqui, mas o nome de uma pasta no seu caminho não pode ser guardado</translation>
+    </message>
+    <message>
         <source>%1: cannot be read</source>
         <translation>%1: não pode ser lido</translation>
     </message>

@@ -934,6 +934,14 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <translation>%1: prea mare</translation>
     </message>
     <message>
+        <source>%1: no such folder</source>
+        <translation>%1: folderul nu există</translation>
+    </message>
+    <message>
+        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
+        <translation>%1: jocul este aici, dar numele unui folder din calea sa nu poate fi salvat</translation>
+    </message>
+    <message>
         <source>%1: cannot be read</source>
         <translation>%1: nu poate fi citit</translation>
     </message>

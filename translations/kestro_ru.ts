@@ -934,6 +934,14 @@ Files added by channel installs will be removed.</source>
         <translation>%1: слишком большой</translation>
     </message>
     <message>
+        <source>%1: no such folder</source>
+        <translation>%1: такой папки нет</translation>
+    </message>
+    <message>
+        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
+        <translation>%1: игра здесь, но имя одной из папок в её пути нельзя сохранить</translation>
+    </message>
+    <message>
         <source>%1: cannot be read</source>
         <translation>%1: не удаётся прочитать</translation>
     </message>

@@ -36,8 +36,14 @@ std::string text(const Place& p) {
            (p.kind == Place::Kind::Steam ? ")" : "");
 }
 std::string text(const Unread& u) {
-    static const char* const kWhy[] = {"a link, not followed", "permission denied",
-                                       "cannot be read", "not a plain file", "too large"};
+    static const char* const kWhy[] = {
+        "a link, not followed",
+        "permission denied",
+        "cannot be read",
+        "not a plain file",
+        "too large",
+        "no such folder",
+        "the game is here, but a folder name in its path cannot be stored"};
     return u.where + ": " + kWhy[static_cast<size_t>(u.why)];
 }
 std::vector<std::string> texts(const auto& items) {
@@ -95,10 +101,10 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
 
 const std::string kGame = "/DATA/ENVIRO/Misc16.fsh";
 
-std::string sixtyFiveLibraries() {
+std::string sixtyFiveLibraries() {  // the home 63 times, then two more
     std::string vdf;
-    for (int i = 1; i <= 65; ++i) vdf += "\"path\" \"~/lib" + std::to_string(i) + "\" ";
-    return vdf;
+    for (int i = 1; i <= 63; ++i) vdf += "\"path\" \"~\" ";
+    return vdf + "\"path\" \"~/lib64\" \"path\" \"~/lib65\"";
 }
 
 // clang-format off
@@ -106,8 +112,9 @@ INSTANTIATE_TEST_SUITE_P(
     Homes, FindGame,
     ::testing::Values(
         HomeCase{.name = "WINEPREFIX decides which prefix gives drive letters",
-                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", "Games/varnex/dosdevices/C: -> ../drive_c", "Games/varnex/dosdevices/c: -> ~/.wine/drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
+                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/drive_c/Games/a:b/V" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", "Games/varnex/dosdevices/C: -> ../drive_c", "Games/varnex/dosdevices/c: -> ~/.wine/drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
                  .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex", "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
+                 .skipped = {"~/Games/varnex/drive_c/Games/a:b/V: the game is here, but a folder name in its path cannot be stored", "~/Games/varnex/drive_c/Games/x\\..\\Other: the game is here, but a folder name in its path cannot be stored"},
                  .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
                  .winePrefix = "Games/./varnex/"},
         HomeCase{"every launcher and plain folders, and what is not the game",
@@ -121,27 +128,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.local/share/bottles/bottles/B/drive_c/GOG Games/V | Bottles bottle ~/.local/share/bottles/bottles/B",
                   "~/.var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V | Bottles bottle ~/.var/app/com.usebottles.bottles/data/bottles/bottles/F",
                   "~/.PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V | PlayOnLinux prefix ~/.PlayOnLinux/wineprefix/P",
-                  "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C", "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"}},
+                  "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C", "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"},
+                 {"~/Games/c\\d/drive_c/V: the game is here, but a folder name in its path cannot be stored", "~/Games/A\\B: the game is here, but a folder name in its path cannot be stored", "~/games/VARNEX \xff: the game is here, but a folder name in its path cannot be stored"}},
         HomeCase{"Steam libraries, each once, from lists old, new and damaged",
                  {".steam/steam -> ../.local/share/Steam",
-                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~//./lib2/\" } \"2\" { \"path\" \"/root\" } \"3\" { \"path\" \"//root/\" } \"4\" { \"path\" \"~/lib5\" } \"5\" { \"path\" \"~/lib2/../lib4\" } }", "lib5/steamapps/", "lib5/steamapps!",
+                  ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~//./lib2/\" } \"2\" { \"path\" \"/root\" } \"3\" { \"path\" \"//root/\" } \"4\" { \"path\" \"~/lib5\" } \"5\" { \"path\" \"~/lib2/../lib4\" } \"6\" { \"path\" \"~/gone\" } }", "lib5/steamapps/", "lib5/steamapps!",
                   ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf = \"LibraryFolders\" { \"ContentStatsID\" \"1\" \"x\" { } \"1\" \"~/lib4\" \"path\" \"lib3\" } \"path\" \"~/li",
                   ".local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V" + kGame, "lib2/steamapps/compatdata/99/pfx/drive_c/V" + kGame,
                   "lib3/steamapps/compatdata/98/pfx/drive_c/V" + kGame, "lib4/steamapps/compatdata/97/pfx/drive_c/V" + kGame, "lib4/steamapps/compatdata/96 -> ~/lib2"},
                  {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam (compatdata 1234)",
                   "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)", "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"},
-                 {"/root: permission denied", "~/lib5/steamapps: permission denied", "~/lib4/steamapps/compatdata/96: a link, not followed"}},
+                 {"/root: permission denied", "~/lib5/steamapps: permission denied", "~/gone: no such folder", "~/lib4/steamapps/compatdata/96: a link, not followed"}},
         HomeCase{"past 64 Steam libraries, the first searched and the list named",
                  {".steam/steam/steamapps/libraryfolders.vdf = " + sixtyFiveLibraries(), "lib64/steamapps/compatdata/64/pfx/drive_c/V" + kGame, "lib65/steamapps/compatdata/65/pfx/drive_c/V" + kGame},
                  {"~/lib64/steamapps/compatdata/64/pfx/drive_c/V | Steam (compatdata 64)"}, {"~/.steam/steam/steamapps/libraryfolders.vdf: too large"}},
-        HomeCase{"links and locked folders are not entered; a locked prefix is named",
+        HomeCase{"links and locked folders are not entered; a locked prefix or a missing WINEPREFIX is named",
                  {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame, ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",
                   ".wine/drive_c/Games/V/DATA -> ~/out/VARNEX 2001/DATA", ".wine/drive_c/Program Files -> ~/out", "Games/linked -> ~/out/prefix",
                   ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/", "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
                   ".wine/drive_c/Games/W" + kGame, ".wine/drive_c/GOG Games/", ".wine/drive_c/GOG Games!", ".wine/drive_c/Other/", ".wine/drive_c/Other!", ".steam/steam/steamapps/", ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/", ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
-                 {"~/.wine/drive_c/GOG Games: permission denied", "~/Games/linked: a link, not followed", "~/Games/locked: permission denied", "~/.cxoffice/b/drive_c: a link, not followed", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
-                  "~/.steam/steam/steamapps: permission denied"}},
+                 {"~/gone: no such folder", "~/.wine/drive_c/GOG Games: permission denied", "~/Games/linked: a link, not followed", "~/Games/locked: permission denied", "~/.cxoffice/b/drive_c: a link, not followed", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
+                  "~/.steam/steam/steamapps: permission denied"}, {}, "gone"},
         HomeCase{.name = "a Steam library or WINEPREFIX at ~/Games leaves its plain search", .tree = {".steam/steam/steamapps/libraryfolders.vdf = \"path\" \"~/Games\"", "Games/Football/VARNEX 2001" + kGame},
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},

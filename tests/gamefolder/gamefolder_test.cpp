@@ -206,7 +206,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("nothing") << QStringList() << "" << false << -1 << "Looked in place 0, place 1, place 2, place 3 and 2 more (9 folders).";
         QTest::newRow("in use by its other name") << two << "~/Games/VARNEX 2001" << false << 1 << "";
         QTest::newRow("none in use, stopped early") << two << "C:\\VARNEX" << true << -1
-            << "The search stopped early: some places were not searched. Could not read ~/x: permission denied.";
+            << "The search stopped early: some places were not searched. ~/g: the game is here, but a folder name in its path cannot be stored. Could not read ~/x: permission denied; ~/w: no such folder.";
         // clang-format on
     }
     void findGameDialog() {
@@ -225,7 +225,10 @@ class TestGameFolder : public QObject {
         for (int i = 0; i < 6; ++i) report.looked.push_back({{}, "place " + std::to_string(i)});
         report.folders = 9;
         report.stoppedEarly = stopped;
-        if (stopped) report.skipped = {{"~/x", Unread::Why::Denied}};
+        if (stopped)
+            report.skipped = {{"~/x", Unread::Why::Denied},
+                              {"~/g", Unread::Why::Unstorable},
+                              {"~/w", Unread::Why::Missing}};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
         QCOMPARE(dialog.windowTitle(), "Find Game Folder");
         const QList<QLabel*> labels = dialog.findChildren<QLabel*>();  // whether it was found

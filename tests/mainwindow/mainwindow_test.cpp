@@ -365,6 +365,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game, a line as it is") << "<game>" << "--find-game" << 0 << "/Games/VARNEX\u200C 2001\n" << false;
+        QTest::newRow("find one that cannot be stored, named") << "<game>" << "--find-game" << 0 << "kestro: ~/Games/A\\B: the game is here" << false;
         QTest::newRow("find nothing") << "" << "--find-game" << 1 << "kestro: no VARNEX 2001 folder was found" << false;
         QTest::newRow("the window, with no display") << "" << "" << 1 << "kestro: no display was found" << false;
         // clang-format on
@@ -380,9 +381,9 @@ class TestMainWindow : public QObject {
         const QString game = at.filePath("VARNEX 2001"), ini = at.filePath("KESTRO.ini");
         QVERIFY(at.mkpath(game) && writeFile(at.filePath("pack/Misc16.fsh"), "real FOX"));
         const QByteArray setting = "[GENERAL]\nPATH=" + game.toUtf8() + "\n";
-        if (before == u"<game>")
-            QVERIFY(
-                writeFile(at.filePath(u"Games/VARNEX\u200C 2001/DATA/ENVIRO/Misc16.fsh"_s), {}));
+        for (const QString& g : {u"Games/VARNEX\u200C 2001"_s, u"Games/A\\B"_s})
+            QVERIFY(before != u"<game>" ||
+                    writeFile(at.filePath(g + "/DATA/ENVIRO/Misc16.fsh"), {}));
         if (before == u"<fox>") QVERIFY(at.mkpath("KESTRO/channels/fox"));
         if (before == u"<sets>") QVERIFY(writeFile(at.filePath("KESTRO/channels"), "not a folder"));
         QVERIFY(makeFile(ini, before == u"<pipe>" ? "<pipe>" : setting));
