@@ -17,6 +17,7 @@ namespace kestro {
 struct GameSearch {
     std::filesystem::path home;                       // the player's home; empty: none
     std::optional<std::filesystem::path> winePrefix;  // $WINEPREFIX, when set
+    std::optional<std::filesystem::path> dataHome;    // $XDG_DATA_HOME, when set
     std::size_t maxFolders = 50000;                   // folders listed, at most
     std::chrono::milliseconds maxTime{2000};
 };
@@ -65,7 +66,8 @@ struct SearchReport {
 // Searches the usual places of this platform (findgame_posix.cpp, findgame_win.cpp).
 SearchReport findGame(const GameSearch& search);
 
-// The search for the user running the program: $HOME and $WINEPREFIX on Linux.
+// The search for the user running the program: $HOME, $WINEPREFIX and $XDG_DATA_HOME on
+// Linux.
 GameSearch searchForThisUser();
 
 }  // namespace kestro

@@ -165,12 +165,15 @@ class LinuxSearch {
         if (home_.empty()) return;
         prefixAt(home_ / ".wine", K::WinePrefix);
         prefixesIn(home_ / "Games", K::LutrisPrefix);
+        // Bottles and Steam keep their data in $XDG_DATA_HOME where the player set one.
+        if (search_.dataHome) prefixesIn(*search_.dataHome / "bottles/bottles", K::BottlesBottle);
         prefixesIn(home_ / ".local/share/bottles/bottles", K::BottlesBottle);
         prefixesIn(home_ / ".var/app/com.usebottles.bottles/data/bottles/bottles",
                    K::BottlesBottle);
         prefixesIn(home_ / ".PlayOnLinux/wineprefix", K::PlayOnLinuxPrefix);
         prefixesIn(home_ / ".cxoffice", K::CrossOverBottle);
         // ~/.steam/steam usually leads to ~/.local/share/Steam: the real name first.
+        if (search_.dataHome) steam(*search_.dataHome / "Steam");
         for (const char* root :
              {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam"})
             steam(home_ / root);
@@ -334,6 +337,9 @@ GameSearch searchForThisUser() {
         search.home = pw->pw_dir;
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix)
         search.winePrefix = prefix;
+    if (const char* data = std::getenv("XDG_DATA_HOME");
+        data && std::filesystem::path(data).is_absolute())
+        search.dataHome = data;
     return search;
 }
 

@@ -23,6 +23,7 @@ struct HomeCase {
     std::vector<std::string> skipped = {};
     std::vector<std::string> looked = {};  // unless empty
     const char* winePrefix = nullptr;      // below the home
+    const char* dataHome = nullptr;        // $XDG_DATA_HOME, below the home
     bool stopped = false;
     std::chrono::milliseconds maxTime = 2000ms;
 };
@@ -79,7 +80,10 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
         for (int i = 0; i < 60000; ++i)
             fs::create_directories(home / ".wine/drive_c/Program Files" / std::to_string(i));
 
-    GameSearch search{home, c.winePrefix ? std::optional(home / c.winePrefix) : std::nullopt};
+    const auto below = [&](const char* name) {
+        return name ? std::optional(home / name) : std::nullopt;
+    };
+    GameSearch search{home, below(c.winePrefix), below(c.dataHome)};
     search.maxTime = c.maxTime;
     // Root reads any folder: it searches as nobody, so that a locked folder is locked.
     if (::geteuid() == 0) ::setfsuid(65534);
@@ -152,6 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.steam/steam/steamapps: permission denied"}, {}, "gone"},
         HomeCase{.name = "a Steam library or WINEPREFIX at ~/Games leaves its plain search", .tree = {".steam/steam/steamapps/libraryfolders.vdf = \"path\" \"~/Games\"", "Games/Football/VARNEX 2001" + kGame},
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
+        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame},
+                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)"}, .dataHome = "data"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
