@@ -175,7 +175,8 @@ class LinuxSearch {
         // ~/.steam/steam usually leads to ~/.local/share/Steam: the real name first.
         if (search_.dataHome) steam(*search_.dataHome / "Steam");
         for (const char* root :
-             {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam"})
+             {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam",
+              "snap/steam/common/.local/share/Steam"})
             steam(home_ / root);
         for (const char* games : {"Games", "games"}) {
             const Folder folder = s_.openPlace(home_ / games);

@@ -156,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.steam/steam/steamapps: permission denied"}, {}, "gone"},
         HomeCase{.name = "a Steam library or WINEPREFIX at ~/Games leaves its plain search", .tree = {".steam/steam/steamapps/libraryfolders.vdf = \"path\" \"~/Games\"", "Games/Football/VARNEX 2001" + kGame},
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
-        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame},
-                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)"}, .dataHome = "data"},
+        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a snap", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame},
+                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "data"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
