@@ -151,19 +151,24 @@ bool Searcher::isGameFolder(const Folder& folder) {
 
 void Searcher::walk(const Folder& folder, const std::string& stored, char separator, int levels,
                     const Place& place, bool storable) {
-    // The store of kept files, wherever the player moved it, is not the game. Nor is a folder
-    // whose path the stored text could not give back: it is named, for the player to rename.
+    // The store of kept files, wherever the player moved it, is not the game.
     const std::string name = utf8Text(folder.path.filename());
     if (isStore(name)) return;
     storable = storable && expressible(name, separator);
     if (isGameFolder(folder)) {
-        if (!storable || !givesBack(stored, separator))
-            return skip(folder.path, Unread::Why::Unstorable);
+        // Under C:\ a name Windows refuses is still a Linux folder's: stored as Linux sees it.
+        // A path neither text gives back is named, for the player to rename the folder.
+        const std::string asLinux = separator == '\\' ? utf8Text(folder.path) : std::string();
+        const std::string text = storable && givesBack(stored, separator) ? stored
+                                 : asLinux.starts_with('/') && givesBack(asLinux, '/')
+                                     ? asLinux
+                                     : std::string();
+        if (text.empty()) return skip(folder.path, Unread::Why::Unstorable);
         const auto id = folderId(folder);
         const bool again = id ? !games_.insert(*id).second
                               : std::any_of(report_.found.begin(), report_.found.end(),
-                                            [&](const FoundGame& g) { return g.folder == stored; });
-        if (!again) report_.found.push_back({stored, place});
+                                            [&](const FoundGame& g) { return g.folder == text; });
+        if (!again) report_.found.push_back({text, place});
         return;  // its own subfolders are the game's, not another copy of it
     }
     if (levels <= 0) return;

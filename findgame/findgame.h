@@ -5,6 +5,7 @@
 // link is entered, and the search is bounded in folders and time. Plain C++, no Qt.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
@@ -61,6 +62,11 @@ struct SearchReport {
     std::vector<Unread> skipped;   // places that could not be read
     std::size_t folders = 0;       // folders listed
     bool stoppedEarly = false;     // the folder or time bound ran out
+    // A game was seen where it cannot be used from: named in `skipped`, never `found`.
+    bool sawUnusable() const {
+        return std::any_of(skipped.begin(), skipped.end(),
+                           [](const Unread& u) { return u.why == Unread::Why::Unstorable; });
+    }
 };
 
 // Searches the usual places of this platform (findgame_posix.cpp, findgame_win.cpp).

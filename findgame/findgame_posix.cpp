@@ -175,7 +175,9 @@ class LinuxSearch {
         // ~/.steam/steam usually leads to ~/.local/share/Steam: the real name first.
         if (search_.dataHome) steam(*search_.dataHome / "Steam");
         for (const char* root :
-             {".local/share/Steam", ".steam/steam", ".var/app/com.valvesoftware.Steam/data/Steam",
+             {".local/share/Steam", ".steam/steam",
+              ".var/app/com.valvesoftware.Steam/.local/share/Steam",  // Flatpak; before, data/
+              ".var/app/com.valvesoftware.Steam/data/Steam",
               "snap/steam/common/.local/share/Steam"})
             steam(home_ / root);
         for (const char* games : {"Games", "games"}) {
@@ -324,7 +326,24 @@ class LinuxSearch {
 }  // namespace
 }  // namespace findgame
 
-SearchReport findGame(const GameSearch& search) {
+namespace {
+
+// A relative path, or one with "..", as the folder it leads to now: stored as written, it
+// could lead elsewhere (from another working folder, or read as text past a link).
+std::filesystem::path settled(const std::filesystem::path& path) {
+    if (path.empty() || (path.is_absolute() && std::ranges::find(path, "..") == path.end()))
+        return path;
+    std::error_code ec;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : real;
+}
+
+}  // namespace
+
+SearchReport findGame(const GameSearch& asked) {
+    GameSearch search = asked;
+    search.home = settled(search.home);
+    if (search.winePrefix) search.winePrefix = settled(*search.winePrefix);
     SearchReport report;
     findgame::LinuxSearch(search, report).run();
     return report;

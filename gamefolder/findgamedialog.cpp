@@ -119,7 +119,8 @@ QString unreadText(const Unread& unread) {
             return FindGameDialog::tr("%1: no such folder").arg(where);
         case Unread::Why::Unstorable:
             return FindGameDialog::tr(
-                       "%1: the game is here, but a folder name in its path cannot be stored")
+                       "%1: the game is here, but its path holds a name that cannot be stored; "
+                       "rename that folder")
                 .arg(where);
         case Unread::Why::Unreadable:
             break;
@@ -131,8 +132,10 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     : QDialog(parent) {
     setObjectName(QStringLiteral("FindGameDialog"));
     setWindowTitle(title());
-    auto* intro = new QLabel(report.found.empty() ? tr("VARNEX 2001 was not found.")
-                                                  : tr("VARNEX 2001 was found in:"));
+    auto* intro = new QLabel(!report.found.empty() ? tr("VARNEX 2001 was found in:")
+                             : report.sawUnusable()
+                                 ? tr("VARNEX 2001 was found, but cannot be used where it is.")
+                                 : tr("VARNEX 2001 was not found."));
     found_ = new QTreeWidget;
     found_->setObjectName(QStringLiteral("found"));
     found_->setAccessibleName(tr("Game folders found"));

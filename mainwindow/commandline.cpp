@@ -275,7 +275,10 @@ struct Runner {
                          : Texts::tr("could not read %1").arg(unreadText(place)));
         if (found.stoppedEarly)
             complain(Texts::tr("the search stopped early; some places were not searched"));
-        if (found.found.empty()) complain(Texts::tr("no VARNEX 2001 folder was found"));
+        if (found.found.empty())
+            complain(found.sawUnusable()
+                         ? Texts::tr("no VARNEX 2001 folder that can be used was found")
+                         : Texts::tr("no VARNEX 2001 folder was found"));
         return found.found.empty() ? kNotDone : kDone;
     }
 };

@@ -102,6 +102,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>no se encontró ninguna carpeta de VARNEX 2001</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder that can be used was found</source>
+        <translation>no se encontró ninguna carpeta de VARNEX 2001 que se pueda usar</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
@@ -864,6 +868,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>No se encontró VARNEX 2001.</translation>
     </message>
     <message>
+        <source>VARNEX 2001 was found, but cannot be used where it is.</source>
+        <translation>Se encontró VARNEX 2001, pero no se puede usar donde está.</translation>
+    </message>
+    <message>
         <source>VARNEX 2001 was found in:</source>
         <translation>Se encontró VARNEX 2001 en:</translation>
     </message>
@@ -936,8 +944,8 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>%1: no existe esa carpeta</translation>
     </message>
     <message>
-        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
-        <translation>%1: aquí está el juego, pero el nombre de una carpeta de su ruta no se puede guardar</translation>
+        <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
+        <translation>%1: aquí está el juego, pero su ruta contiene un nombre que no se puede guardar; cambie el nombre de esa carpeta</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>

@@ -102,6 +102,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>nie znaleziono żadnego folderu VARNEX 2001</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder that can be used was found</source>
+        <translation>nie znaleziono żadnego folderu VARNEX 2001, którego można użyć</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
@@ -866,6 +870,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Nie znaleziono VARNEX 2001.</translation>
     </message>
     <message>
+        <source>VARNEX 2001 was found, but cannot be used where it is.</source>
+        <translation>Znaleziono VARNEX 2001, ale nie można go użyć tam, gdzie jest.</translation>
+    </message>
+    <message>
         <source>VARNEX 2001 was found in:</source>
         <translation>Znaleziono VARNEX 2001 w:</translation>
     </message>
@@ -938,8 +946,8 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>%1: nie ma takiego folderu</translation>
     </message>
     <message>
-        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
-        <translation>%1: tu jest gra, ale nazwy jednego z folderów w jej ścieżce nie da się zapisać</translation>
+        <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
+        <translation>%1: tu jest gra, ale jej ścieżka zawiera nazwę, której nie da się zapisać; zmień nazwę tego folderu</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>

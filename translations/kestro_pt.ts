@@ -102,6 +102,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>não foi encontrada nenhuma pasta do VARNEX 2001</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder that can be used was found</source>
+        <translation>não foi encontrada nenhuma pasta do VARNEX 2001 que possa ser usada</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
@@ -864,6 +868,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <translation>O VARNEX 2001 não foi encontrado.</translation>
     </message>
     <message>
+        <source>VARNEX 2001 was found, but cannot be used where it is.</source>
+        <translation>O VARNEX 2001 foi encontrado, mas não pode ser usado onde está.</translation>
+    </message>
+    <message>
         <source>VARNEX 2001 was found in:</source>
         <translation>O VARNEX 2001 foi encontrado em:</translation>
     </message>
@@ -936,8 +944,8 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <translation>%1: essa pasta não existe</translation>
     </message>
     <message>
-        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
-        <translation>%1: o jogo está aqui, mas o nome de uma pasta no seu caminho não pode ser guardado</translation>
+        <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
+        <translation>%1: o jogo está aqui, mas o seu caminho contém um nome que não pode ser guardado; mude o nome dessa pasta</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>

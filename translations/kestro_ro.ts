@@ -102,6 +102,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>nu a fost găsit niciun dosar VARNEX 2001</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder that can be used was found</source>
+        <translation>nu a fost găsit niciun dosar VARNEX 2001 care să poată fi folosit</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument neașteptat &apos;%1&apos;</translation>
     </message>
@@ -866,6 +870,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <translation>VARNEX 2001 nu a fost găsit.</translation>
     </message>
     <message>
+        <source>VARNEX 2001 was found, but cannot be used where it is.</source>
+        <translation>VARNEX 2001 a fost găsit, dar nu poate fi folosit de unde este.</translation>
+    </message>
+    <message>
         <source>VARNEX 2001 was found in:</source>
         <translation>VARNEX 2001 a fost găsit în:</translation>
     </message>
@@ -938,8 +946,8 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <translation>%1: folderul nu există</translation>
     </message>
     <message>
-        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
-        <translation>%1: jocul este aici, dar numele unui folder din calea sa nu poate fi salvat</translation>
+        <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
+        <translation>%1: jocul este aici, dar calea sa conține un nume care nu poate fi salvat; redenumiți acel folder</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>

@@ -102,6 +102,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>папка VARNEX 2001 не найдена</translation>
     </message>
     <message>
+        <source>no VARNEX 2001 folder that can be used was found</source>
+        <translation>не найдено ни одной папки VARNEX 2001, которую можно использовать</translation>
+    </message>
+    <message>
         <source>unexpected argument &apos;%1&apos;</source>
         <translation>неожиданный аргумент &apos;%1&apos;</translation>
     </message>
@@ -866,6 +870,10 @@ Files added by channel installs will be removed.</source>
         <translation>VARNEX 2001 не найдена.</translation>
     </message>
     <message>
+        <source>VARNEX 2001 was found, but cannot be used where it is.</source>
+        <translation>VARNEX 2001 найдена, но её нельзя использовать там, где она находится.</translation>
+    </message>
+    <message>
         <source>VARNEX 2001 was found in:</source>
         <translation>VARNEX 2001 найдена здесь:</translation>
     </message>
@@ -938,8 +946,8 @@ Files added by channel installs will be removed.</source>
         <translation>%1: такой папки нет</translation>
     </message>
     <message>
-        <source>%1: the game is here, but a folder name in its path cannot be stored</source>
-        <translation>%1: игра здесь, но имя одной из папок в её пути нельзя сохранить</translation>
+        <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
+        <translation>%1: игра здесь, но в её пути есть имя, которое нельзя сохранить; переименуйте эту папку</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>

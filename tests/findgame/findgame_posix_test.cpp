@@ -44,7 +44,7 @@ std::string text(const Unread& u) {
         "not a plain file",
         "too large",
         "no such folder",
-        "the game is here, but a folder name in its path cannot be stored"};
+        "the game is here, but its path holds a name that cannot be stored; rename that folder"};
     return u.where + ": " + kWhy[static_cast<size_t>(u.why)];
 }
 std::vector<std::string> texts(const auto& items) {
@@ -116,11 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
     Homes, FindGame,
     ::testing::Values(
         HomeCase{.name = "WINEPREFIX decides which prefix gives drive letters",
-                 .tree = {"Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/drive_c/Games/a:b/V" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", "Games/varnex/dosdevices/C: -> ../drive_c", "Games/varnex/dosdevices/c: -> ~/.wine/drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
-                 .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex", "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
-                 .skipped = {"~/Games/varnex/drive_c/Games/a:b/V: the game is here, but a folder name in its path cannot be stored", "~/Games/varnex/drive_c/Games/x\\..\\Other: the game is here, but a folder name in its path cannot be stored"},
+                 .tree = {"x/", "Games/varnex/drive_c/Games/VARNEX 2001/DATA/POPUPS/Popups.big", "Games/varnex/dosdevices/a_ -> ../drive_c", "Games/varnex/drive_c/Games/x\\..\\Other" + kGame, "Games/varnex/drive_c/Games/a:b/V" + kGame, "Games/varnex/dosdevices/d: -> ../drive_c", "Games/varnex/dosdevices/C: -> ../drive_c", "Games/varnex/dosdevices/c: -> ~/.wine/drive_c", ".wine/drive_c/VARNEX" + kGame, ".wine/dosdevices/c: -> ../drive_c"},
+                 .found = {"D:\\Games\\VARNEX 2001 | Wine prefix ~/Games/varnex", "~/Games/varnex/drive_c/Games/a:b/V | Wine prefix ~/Games/varnex", "~/.wine/drive_c/VARNEX | Wine prefix ~/.wine"},
+                 .skipped = {"~/Games/varnex/drive_c/Games/x\\..\\Other: the game is here, but its path holds a name that cannot be stored; rename that folder"},
                  .looked = {"Wine prefix ~/Games/varnex", "Wine prefix ~/.wine", "~/Games"},
-                 .winePrefix = "Games/./varnex/"},
+                 .winePrefix = "x/../Games/./varnex/"},
         HomeCase{"every launcher and plain folders, and what is not the game",
                  {"Games/varnex/drive_c/Games/VARNEX 2001/data/popups/POPUPS.ABG", ".local/share/bottles/bottles/B/drive_c/GOG Games/V/DATA/ENVIRO/misc8.fsh",
                   ".var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V" + kGame, ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/KESTRO backup/", ".PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V/DATA/",
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.var/app/com.usebottles.bottles/data/bottles/bottles/F/drive_c/V | Bottles bottle ~/.var/app/com.usebottles.bottles/data/bottles/bottles/F",
                   "~/.PlayOnLinux/wineprefix/P/drive_c/Program Files (x86)/Pub/V | PlayOnLinux prefix ~/.PlayOnLinux/wineprefix/P",
                   "~/.cxoffice/C/drive_c/Program Files/VARNEX 2001 | CrossOver bottle ~/.cxoffice/C", "~/Games/Football/VARNEX 2001 | ~/Games", "~/games/VARNEX 2001 | ~/games"},
-                 {"~/Games/c\\d/drive_c/V: the game is here, but a folder name in its path cannot be stored", "~/Games/A\\B: the game is here, but a folder name in its path cannot be stored", "~/games/VARNEX \xff: the game is here, but a folder name in its path cannot be stored"}},
+                 {"~/Games/c\\d/drive_c/V: the game is here, but its path holds a name that cannot be stored; rename that folder", "~/Games/A\\B: the game is here, but its path holds a name that cannot be stored; rename that folder", "~/games/VARNEX \xff: the game is here, but its path holds a name that cannot be stored; rename that folder"}},
         HomeCase{"Steam libraries, each once, from lists old, new and damaged",
                  {".steam/steam -> ../.local/share/Steam",
                   ".local/share/Steam/steamapps/libraryfolders.vdf = \"libraryfolders\" { \"0\" { \"path\" \"~/.local/share/Steam\" \"apps\" { \"9\" \"~/lib3\" } } \"1\" { \"path\" \"~//./lib2/\" } \"2\" { \"path\" \"/root\" } \"3\" { \"path\" \"//root/\" } \"4\" { \"path\" \"~/lib5\" } \"5\" { \"path\" \"~/lib2/../lib4\" } \"6\" { \"path\" \"~/gone\" } }", "lib5/steamapps/", "lib5/steamapps!",
@@ -156,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "~/.steam/steam/steamapps: permission denied"}, {}, "gone"},
         HomeCase{.name = "a Steam library or WINEPREFIX at ~/Games leaves its plain search", .tree = {".steam/steam/steamapps/libraryfolders.vdf = \"path\" \"~/Games\"", "Games/Football/VARNEX 2001" + kGame},
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
-        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a snap", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame},
-                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "data"},
+        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a Flatpak or a snap", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V" + kGame},
+                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V | Steam (compatdata 9)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "data"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
