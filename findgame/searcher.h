@@ -79,7 +79,8 @@ class Searcher {
     bool firstVisit(const Folder& folder, As as);
     // Notes `folder` (to be stored as `stored`) if it is the game's, else walks its
     // subfolders down to `levels` below it, each `stored` + `separator` + its name. Below a
-    // name the stored text cannot give back (`storable` false), a game is only named.
+    // name the stored text cannot give back (`storable` false), a game is stored by its Linux
+    // path where that can give it back, and else only named.
     void walk(const Folder& folder, const std::string& stored, char separator, int levels,
               const Place& place, bool storable = true);
     void looked(Place place) { report_.looked.push_back(std::move(place)); }
