@@ -187,6 +187,15 @@ QString FindGameDialog::chosenFolder() const {
 }
 
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report) {
+    if (report.found.empty() && report.sawUnusable()) {  // said before the folder is asked for
+        QStringList where;
+        for (const Unread& u : report.skipped)
+            if (u.why == Unread::Why::Unstorable) where << unreadText(u);
+        messageBox(parent, title(),
+                   FindGameDialog::tr("VARNEX 2001 was found, but cannot be used where it is.") +
+                       QStringLiteral("\n\n") + where.join(u'\n'),
+                   QMessageBox::Warning);
+    }
     if (report.found.size() != 1) return std::nullopt;
     const std::string& folder = report.found.front().folder;  // shown with care, taken as it is
     if (!askYesNo(parent, title(),

@@ -33,7 +33,7 @@ QString placeText(const Place& place);
 QString unreadText(const Unread& unread);
 
 // For the first start: when the search found exactly one folder, asks whether to use it,
-// and gives it on Yes.
+// and gives it on Yes. A game it saw where it cannot be used from, and nothing else, is said.
 std::optional<QString> askToUseFoundGame(QWidget* parent, const SearchReport& report);
 
 }  // namespace kestro

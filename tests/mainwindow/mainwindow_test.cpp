@@ -291,6 +291,13 @@ class TestMainWindow : public QObject {
         form.Form_Load();
         QCOMPARE(answers.dialogs, 3);
         QCOMPARE(GameFolderSetting::read().folder, found);
+        // Found only under a name that cannot be stored: said, and the folder asked for.
+        QVERIFY(GameFolderSetting::write("", nullptr));
+        QVERIFY(QDir().rename(found, settings.home() + "/Games/A\\B"));
+        Form1 odd(kChannels);
+        odd.Form_Load();
+        QCOMPARE(answers.dialogs, 4);
+        QVERIFY(answers.boxes.last().text.startsWith("VARNEX 2001 was found, but cannot be used"));
         // The player's sets out of sight (no folder where theirs belong) are said at start-up.
         QVERIFY(writeFile(settings.home() + "/KESTRO/channels", "not a folder"));
         Form1 blind(kChannels);
