@@ -151,13 +151,16 @@ std::vector<fs::path> steamLibraries(std::string_view text, bool& cut) {
 
 class LinuxSearch {
   public:
-    LinuxSearch(const GameSearch& search, SearchReport& report)
+    // `letters`: whether the install resolves drive letters through the same prefix whatever
+    // its working folder (not so through a relative $WINEPREFIX).
+    LinuxSearch(const GameSearch& search, SearchReport& report, bool letters)
         : s_(search, report),
           search_(search),
           home_(search.home),
-          resolving_(idAt(search.winePrefix ? *search.winePrefix
-                          : home_.empty()   ? fs::path()
-                                            : home_ / ".wine")) {}
+          resolving_(!letters            ? std::nullopt
+                     : search.winePrefix ? idAt(*search.winePrefix)
+                     : home_.empty()     ? std::nullopt
+                                         : idAt(home_ / ".wine")) {}
 
     void run() {
         using K = Place::Kind;
@@ -329,13 +332,16 @@ class LinuxSearch {
 namespace {
 
 // A relative path, or one with "..", as the folder it leads to now: stored as written, it
-// could lead elsewhere (from another working folder, or read as text past a link).
+// could lead elsewhere (from another working folder, or read as text past a link). One that
+// leads nowhere stays as the system reads it, to be named so.
 std::filesystem::path settled(const std::filesystem::path& path) {
     if (path.empty() || (path.is_absolute() && std::ranges::find(path, "..") == path.end()))
         return path;
     std::error_code ec;
-    const std::filesystem::path real = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : real;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+    if (ec) return path;
+    const std::filesystem::path real = std::filesystem::canonical(whole, ec);
+    return ec ? whole : real;
 }
 
 }  // namespace
@@ -343,9 +349,11 @@ std::filesystem::path settled(const std::filesystem::path& path) {
 SearchReport findGame(const GameSearch& asked) {
     GameSearch search = asked;
     search.home = settled(search.home);
-    if (search.winePrefix) search.winePrefix = settled(*search.winePrefix);
+    for (auto* place : {&search.winePrefix, &search.dataHome})
+        if (*place) *place = settled(**place);
     SearchReport report;
-    findgame::LinuxSearch(search, report).run();
+    findgame::LinuxSearch(search, report, !asked.winePrefix || asked.winePrefix->is_absolute())
+        .run();
     return report;
 }
 

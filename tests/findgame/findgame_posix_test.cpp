@@ -22,7 +22,7 @@ struct HomeCase {
     std::vector<std::string> found = {};  // "folder | place"
     std::vector<std::string> skipped = {};
     std::vector<std::string> looked = {};  // unless empty
-    const char* winePrefix = nullptr;      // below the home
+    const char* winePrefix = nullptr;      // below the home ("@": relative, from the home)
     const char* dataHome = nullptr;        // $XDG_DATA_HOME, below the home
     bool stopped = false;
     std::chrono::milliseconds maxTime = 2000ms;
@@ -81,14 +81,18 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
             fs::create_directories(home / ".wine/drive_c/Program Files" / std::to_string(i));
 
     const auto below = [&](const char* name) {
-        return name ? std::optional(home / name) : std::nullopt;
+        return !name ? std::nullopt
+                     : std::optional(*name == '@' ? fs::path(name + 1) : home / name);
     };
+    const fs::path cwd = fs::current_path();
+    fs::current_path(home);
     GameSearch search{home, below(c.winePrefix), below(c.dataHome)};
     search.maxTime = c.maxTime;
     // Root reads any folder: it searches as nobody, so that a locked folder is locked.
     if (::geteuid() == 0) ::setfsuid(65534);
     const SearchReport report = findGame(search);
     if (::geteuid() == 0) ::setfsuid(0);
+    fs::current_path(cwd);
 
     std::vector<std::string> found;  // the home as "~", as the places write it
     for (FoundGame game : report.found) {
@@ -152,12 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
                   ".cxoffice/b/drive_c -> ~/out/prefix/drive_c", "Games/locked/drive_c/", "Games/locked!", ".cxoffice/d/drive_c/", ".cxoffice/d/drive_c!",
                   ".wine/drive_c/Games/W" + kGame, ".wine/drive_c/GOG Games/", ".wine/drive_c/GOG Games!", ".wine/drive_c/Other/", ".wine/drive_c/Other!", ".steam/steam/steamapps/", ".steam/steam/steamapps!", ".local/share/Steam/steamapps/compatdata/", ".local/share/Steam/steamapps/compatdata!"},
                  {"~/.wine/drive_c/Games/W | Wine prefix ~/.wine"},
-                 {"~/gone: no such folder", "~/.wine/drive_c/GOG Games: permission denied", "~/Games/linked: a link, not followed", "~/Games/locked: permission denied", "~/.cxoffice/b/drive_c: a link, not followed", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
-                  "~/.steam/steam/steamapps: permission denied"}, {}, "gone"},
+                 {"~/gone/../.wine: no such folder", "~/.wine/drive_c/GOG Games: permission denied", "~/Games/linked: a link, not followed", "~/Games/locked: permission denied", "~/.cxoffice/b/drive_c: a link, not followed", "~/.cxoffice/d/drive_c: permission denied", "~/.local/share/Steam/steamapps/compatdata: permission denied",
+                  "~/.steam/steam/steamapps: permission denied"}, {}, "gone/../.wine"},
         HomeCase{.name = "a Steam library or WINEPREFIX at ~/Games leaves its plain search", .tree = {".steam/steam/steamapps/libraryfolders.vdf = \"path\" \"~/Games\"", "Games/Football/VARNEX 2001" + kGame},
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
-        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a Flatpak or a snap", .tree = {"data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V" + kGame},
-                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V | Steam (compatdata 9)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "data"},
+        HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a Flatpak or a snap", .tree = {"x/", "data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V" + kGame},
+                 .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V | Steam (compatdata 9)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "x/../data"},
+        HomeCase{.name = "a relative WINEPREFIX gives no drive letters", .tree = {"pfx/drive_c/V" + kGame, "pfx/dosdevices/c: -> ../drive_c"},
+                 .found = {"~/pfx/drive_c/V | Wine prefix ~/pfx"}, .winePrefix = "@pfx"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
