@@ -6,6 +6,8 @@
 #include <archive_entry.h>
 
 #include <array>
+#include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "files.h"
@@ -38,10 +40,30 @@ SourceProblem unreadable(archive* reader) {
     return damaged(reader);
 }
 
+std::uint32_t crc32(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const char c : bytes) {
+        crc ^= static_cast<unsigned char>(c);
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+// A RAR 5 archive always closes with an end-of-archive header (a CRC-32, size 3, type 5, two
+// flags). libarchive takes an archive cut just after one of its files as a whole one with
+// fewer files, so a cut download would add as a partial set without this.
+bool closesAsRar5(std::string_view last8) {
+    if (last8.size() != 8 || last8[4] != 3 || last8[5] != 5) return false;
+    std::uint32_t stored = 0;
+    for (int i = 3; i >= 0; --i) stored = (stored << 8) | static_cast<unsigned char>(last8[i]);
+    return stored == crc32(last8.substr(4));
+}
+
 struct Reading {
     archive* reader;
     SetContents& contents;
     const ReadProgress& progress;
+    std::function<std::string()> last8;  // the archive's last eight bytes
     std::uint64_t walked = 0;
 
     SourceProblem readEntry(size_t slot) {
@@ -90,7 +112,11 @@ struct Reading {
         for (int count = 1;; ++count) {
             archive_entry* entry = nullptr;
             const int status = archive_read_next_header(reader, &entry);
-            if (status == ARCHIVE_EOF) return {};
+            if (status == ARCHIVE_EOF) {
+                if (archive_format(reader) == ARCHIVE_FORMAT_RAR_V5 && !closesAsRar5(last8()))
+                    return {What::Damaged, 0, {}, "it ends before its end-of-archive header"};
+                return {};
+            }
             if (status != ARCHIVE_OK && status != ARCHIVE_WARN) return unreadable(reader);
             if (count > kMaxArchiveEntries) return {What::TooManyArchiveEntries, 0, {}, {}};
             const char* path = archive_entry_pathname_utf8(entry);
@@ -135,7 +161,10 @@ la_int64_t seekTo(archive*, void* data, la_int64_t offset, int whence) {
 SourceProblem readSetArchive(std::string_view bytes, SetContents& contents,
                              const ReadProgress& progress) {
     const Archive reader = newReader();
-    Reading reading{reader.get(), contents, progress};
+    Reading reading{
+        reader.get(), contents, progress, [&] {
+            return std::string(bytes.substr(bytes.size() - std::min<size_t>(bytes.size(), 8)));
+        }};
     return reading.all(archive_read_open_memory(reader.get(), bytes.data(), bytes.size()));
 }
 
@@ -149,7 +178,13 @@ SourceProblem readSetArchiveFile(const std::filesystem::path& path, SetContents&
     archive_read_set_callback_data(reader.get(), &source);
     archive_read_set_read_callback(reader.get(), readBlock);
     archive_read_set_seek_callback(reader.get(), seekTo);
-    Reading reading{reader.get(), contents, progress};
+    Reading reading{reader.get(), contents, progress, [&] {
+                        std::string last(8, '\0');
+                        if (source.file.seek(-8, SEEK_END) < 0) return std::string();
+                        const long long got = source.file.readSome(last.data(), last.size());
+                        last.resize(static_cast<size_t>(std::max(got, 0LL)));
+                        return last;
+                    }};
     return reading.all(archive_read_open1(reader.get()));
 }
 

@@ -81,13 +81,16 @@ def header(*fields):
     sized = vint(len(body)) + body
     return struct.pack("<I", zlib.crc32(sized)) + sized
 rar5 = b"Rar!\x1a\x07\x01\x00" + header(vint(1), vint(0), vint(0))  # main header
+cut5 = b""
 for path, data in pack:
     name = path.encode()
     # A file with data and its CRC, stored, from Windows, attributes "archive".
     rar5 += header(vint(2), vint(2), vint(len(data)), vint(4), vint(len(data)), vint(0x20),
                    struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)),
                    name) + data
+    cut5 = cut5 or rar5  # a download cut just after the first file
 rar5 += header(vint(5), vint(0), vint(0))  # end of archive
 open("set5.rar", "wb").write(rar5)
+open("cut5.rar", "wb").write(cut5)
 PY
 printf 'just text\n' > not-an-archive.zip
