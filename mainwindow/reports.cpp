@@ -393,6 +393,10 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
         case S::Encrypted:
             return tr("The archive \"%1\" is encrypted; unpack it with its password first.")
                 .arg(source);
+        case S::SplitArchive:
+            return tr("The archive \"%1\" is one part of a split archive; unpack it together with "
+                      "its other parts and add the folder.")
+                .arg(source);
         case S::Damaged:
             return tr("The archive \"%1\" is damaged: %2.")
                 .arg(source, visible(toQString(p.detail)));

@@ -59,11 +59,36 @@ bool closesAsRar5(std::string_view last8) {
     return stored == crc32(last8.substr(4));
 }
 
+// Whether a RAR archive's main header marks it as one part of a split archive: libarchive
+// reads a part alone as if whole, with the file that goes on into the next part cut short.
+bool isRarPart(std::string_view head) {
+    if (head.starts_with(std::string_view("Rar!\x1a\x07\x00", 7)))  // CRC-16, type, flags
+        return head.size() >= 11 && static_cast<unsigned char>(head[9]) == 0x73 && (head[10] & 1);
+    if (!head.starts_with(std::string_view("Rar!\x1a\x07\x01\x00", 8))) return false;
+    // A CRC-32, then numbers of 7 bits a byte: size, type 1, flags, the extra area's size
+    // where flag 1 says there is one, and the archive's flags.
+    size_t at = 12;
+    const auto number = [&]() -> std::uint64_t {
+        std::uint64_t value = 0;
+        for (int shift = 0; at < head.size() && shift < 64; shift += 7) {
+            const auto byte = static_cast<unsigned char>(head[at++]);
+            value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
+            if (!(byte & 0x80)) return value;
+        }
+        return 0;
+    };
+    number();
+    if (number() != 1) return false;
+    if (number() & 1) number();
+    return number() & 1;
+}
+
 struct Reading {
     archive* reader;
     SetContents& contents;
     const ReadProgress& progress;
-    std::function<std::string()> last8;  // the archive's last eight bytes
+    std::string_view head;               // the archive's first bytes
+    std::function<std::string()> last8;  // and its last eight, once read
     std::uint64_t walked = 0;
 
     SourceProblem readEntry(size_t slot) {
@@ -109,6 +134,7 @@ struct Reading {
 
     SourceProblem all(int opened) {
         if (opened != ARCHIVE_OK) return unreadable(reader);
+        if (isRarPart(head)) return {What::SplitArchive, 0, {}, {}};
         for (int count = 1;; ++count) {
             archive_entry* entry = nullptr;
             const int status = archive_read_next_header(reader, &entry);
@@ -162,7 +188,7 @@ SourceProblem readSetArchive(std::string_view bytes, SetContents& contents,
                              const ReadProgress& progress) {
     const Archive reader = newReader();
     Reading reading{
-        reader.get(), contents, progress, [&] {
+        reader.get(), contents, progress, bytes.substr(0, 64), [&] {
             return std::string(bytes.substr(bytes.size() - std::min<size_t>(bytes.size(), 8)));
         }};
     return reading.all(archive_read_open_memory(reader.get(), bytes.data(), bytes.size()));
@@ -174,15 +200,19 @@ SourceProblem readSetArchiveFile(const std::filesystem::path& path, SetContents&
     Result<ReadFile> file = ReadFile::open(path, true);
     if (!file.ok()) return {What::Unreadable, 0, file.error, {}};
     source.file = std::move(file.value);
+    std::string head(64, '\0');
+    head.resize(static_cast<size_t>(std::max(source.file.readSome(head.data(), head.size()), 0LL)));
+    if (source.file.seek(0, SEEK_SET) != 0)
+        return {What::Damaged, 0, {}, "it cannot be read again"};
     const Archive reader = newReader();
     archive_read_set_callback_data(reader.get(), &source);
     archive_read_set_read_callback(reader.get(), readBlock);
     archive_read_set_seek_callback(reader.get(), seekTo);
-    Reading reading{reader.get(), contents, progress, [&] {
+    Reading reading{reader.get(), contents, progress, head, [&] {
                         std::string last(8, '\0');
                         if (source.file.seek(-8, SEEK_END) < 0) return std::string();
-                        const long long got = source.file.readSome(last.data(), last.size());
-                        last.resize(static_cast<size_t>(std::max(got, 0LL)));
+                        last.resize(static_cast<size_t>(
+                            std::max(source.file.readSome(last.data(), last.size()), 0LL)));
                         return last;
                     }};
     return reading.all(archive_read_open1(reader.get()));

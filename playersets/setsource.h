@@ -48,6 +48,7 @@ struct SourceProblem {
         EmptyFile,       // slot: a game file of no bytes
         UnknownArchive,  // not an archive of a kind read here
         Encrypted,       // needs a password
+        SplitArchive,    // one part of an archive split in several
         Damaged,         // detail says what the archive reader said
         WalkTooLong,     // more than kMaxArchiveWalk to unpack on the way
         TooManyArchiveEntries,

@@ -585,6 +585,10 @@ Dejados como están:%1</translation>
         <translation>El archivo comprimido &quot;%1&quot; está cifrado; descomprímalo primero con su contraseña.</translation>
     </message>
     <message>
+        <source>The archive &quot;%1&quot; is one part of a split archive; unpack it together with its other parts and add the folder.</source>
+        <translation>El archivo comprimido &quot;%1&quot; es una parte de un archivo dividido; descomprímalo junto con sus otras partes y añada la carpeta.</translation>
+    </message>
+    <message>
         <source>The archive &quot;%1&quot; is damaged: %2.</source>
         <translation>El archivo comprimido &quot;%1&quot; está dañado: %2.</translation>
     </message>

@@ -585,6 +585,10 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Archiwum &quot;%1&quot; jest zaszyfrowane; najpierw rozpakuj je, podając hasło.</translation>
     </message>
     <message>
+        <source>The archive &quot;%1&quot; is one part of a split archive; unpack it together with its other parts and add the folder.</source>
+        <translation>Archiwum &quot;%1&quot; jest częścią archiwum podzielonego; rozpakuj je razem z pozostałymi częściami i dodaj folder.</translation>
+    </message>
+    <message>
         <source>The archive &quot;%1&quot; is damaged: %2.</source>
         <translation>Archiwum &quot;%1&quot; jest uszkodzone: %2.</translation>
     </message>

@@ -585,6 +585,10 @@ Deixados como estão:%1</translation>
         <translation>O arquivo &quot;%1&quot; está encriptado; primeiro extraia-o com a senha.</translation>
     </message>
     <message>
+        <source>The archive &quot;%1&quot; is one part of a split archive; unpack it together with its other parts and add the folder.</source>
+        <translation>O arquivo &quot;%1&quot; é uma parte de um arquivo dividido; extraia-o junto com as outras partes e adicione a pasta.</translation>
+    </message>
+    <message>
         <source>The archive &quot;%1&quot; is damaged: %2.</source>
         <translation>O arquivo &quot;%1&quot; está danificado: %2.</translation>
     </message>

@@ -585,6 +585,10 @@ Lăsate cum sunt:%1</translation>
         <translation>Arhiva &quot;%1&quot; este criptată; dezarhivați-o mai întâi cu parola ei.</translation>
     </message>
     <message>
+        <source>The archive &quot;%1&quot; is one part of a split archive; unpack it together with its other parts and add the folder.</source>
+        <translation>Arhiva &quot;%1&quot; este o parte dintr-o arhivă împărțită; dezarhivați-o împreună cu celelalte părți și adăugați folderul.</translation>
+    </message>
+    <message>
         <source>The archive &quot;%1&quot; is damaged: %2.</source>
         <translation>Arhiva &quot;%1&quot; este deteriorată: %2.</translation>
     </message>

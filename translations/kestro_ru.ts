@@ -585,6 +585,10 @@ Left as they are:%1</source>
         <translation>Архив &quot;%1&quot; зашифрован; сначала распакуйте его с паролем.</translation>
     </message>
     <message>
+        <source>The archive &quot;%1&quot; is one part of a split archive; unpack it together with its other parts and add the folder.</source>
+        <translation>Архив &quot;%1&quot; — часть многотомного архива; распакуйте его вместе с остальными частями и добавьте папку.</translation>
+    </message>
+    <message>
         <source>The archive &quot;%1&quot; is damaged: %2.</source>
         <translation>Архив &quot;%1&quot; повреждён: %2.</translation>
     </message>
