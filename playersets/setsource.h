@@ -49,7 +49,7 @@ struct SourceProblem {
         UnknownArchive,  // not an archive of a kind read here
         Encrypted,       // needs a password
         SplitArchive,    // one part of an archive split in several
-        Damaged,         // detail says what the archive reader said
+        Damaged,         // detail says how (the archive reader's words, or where it ends)
         WalkTooLong,     // more than kMaxArchiveWalk to unpack on the way
         TooManyArchiveEntries,
         Cancelled,
