@@ -116,7 +116,8 @@ class TestMainWindow : public QObject {
                 w.list()->palette().color(QPalette::Text) == Qt::black);
         QCOMPARE(w.text("Ubicacion")->palette().color(QPalette::Base),  // a face, not a box
                  contrast.color(QPalette::Button));
-        QVERIFY(!w.text("Text1")->isEnabled() && !w.get("Command1")->isEnabled());
+        for (const char* off : {"Text1", "Command1", "Ubicacion"})
+            QVERIFY(!w.get(off)->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 7");
         QCOMPARE(w.form.windowTitle(), "Marovix 2001 v1.0b");
         QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
@@ -480,7 +481,8 @@ class TestMainWindow : public QObject {
         QVERIFY(w.answers.boxes[3].text.contains("only a folder or a .zip"));
         QCOMPARE(offeredSource, QDir::toNativeSeparators(KESTRO_TEST_ARCHIVES "/set.zip"));
         QCOMPARE(w.list()->item(7)->text(), "SET");
-        w.trigger("mnuUbicaciones");     // the menu's way to the folder dialog
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U,
+                        Qt::ControlModifier);  // Ctrl+U: Path...
         QCOMPARE(w.answers.dialogs, 6);  // add, its progress, remove, add, its progress, folder
         QCOMPARE(w.answers.boxes.size(), 5);  // added; remove?; removed; refused; added
         QCOMPARE(w.answers.boxes[0].icon, QMessageBox::Information);
@@ -557,6 +559,7 @@ class TestMainWindow : public QObject {
             {Reports::report(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)), W::CommandLine), "the drive is not available.\n\nNo game file was put back. Give another game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
+            {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::Other, EIO))})), "could not be kept (Input/output error)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
             {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
