@@ -69,8 +69,8 @@ for path, data in pack:
 rar += block(b"\x7b" + struct.pack("<HH", 0x4000, 7))
 open("set.rar", "wb").write(rar)
 # The first part of a split archive: its main header says so (flag 1).
-open("part4.rar", "wb").write(rar[:7] + block(b"\x73" + struct.pack("<HH", 1, 13) + bytes(6))
-                              + rar[20:])
+open("split4.rar", "wb").write(rar[:7] + block(b"\x73" + struct.pack("<HH", 1, 13) + bytes(6))
+                               + rar[20:])
 # RAR 5: sizes as variable-length integers, each header under a CRC-32 of its own.
 def vint(n):
     out = b""
@@ -98,7 +98,7 @@ open("cut5.rar", "wb").write(cut5)
 # The first part of a split archive, its file going on in the next part (file flag 0x10).
 data = b"goes on in part 2"
 name = b"Pack/DATA/ENVIRO/Misc16.fsh"
-open("part5.rar", "wb").write(
+open("split5.rar", "wb").write(
     b"Rar!\x1a\x07\x01\x00" + header(vint(1), vint(0), vint(1))
     + header(vint(2), vint(0x12), vint(8), vint(4), vint(len(data)), vint(0x20),
              struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)), name)
