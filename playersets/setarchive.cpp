@@ -49,6 +49,13 @@ std::uint32_t crc32(std::string_view bytes) {
     return ~crc;
 }
 
+std::uint32_t littleEndian(std::string_view bytes) {
+    std::uint32_t value = 0;
+    for (size_t i = bytes.size(); i-- > 0;)
+        value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+    return value;
+}
+
 // A RAR 5 archive always closes with an end-of-archive header (a CRC-32, size 3, type 5, two
 // flags). libarchive takes an archive cut just after one of its files as a whole one with
 // fewer files, so a cut download would add as a partial set without this.
@@ -59,28 +66,49 @@ bool closesAsRar5(std::string_view last8) {
     return stored == crc32(last8.substr(4));
 }
 
-// Whether a RAR archive's main header marks it as one part of a split archive: libarchive
-// reads a part alone as if whole, with the file that goes on into the next part cut short.
-bool isRarPart(std::string_view head) {
-    if (head.starts_with(std::string_view("Rar!\x1a\x07\x00", 7)))  // CRC-16, type, flags
-        return head.size() >= 11 && static_cast<unsigned char>(head[9]) == 0x73 && (head[10] & 1);
-    if (!head.starts_with(std::string_view("Rar!\x1a\x07\x01\x00", 8))) return false;
-    // A CRC-32, then numbers of 7 bits a byte: size, type 1, flags, the extra area's size
-    // where flag 1 says there is one, and the archive's flags.
-    size_t at = 12;
+// How far into a file libarchive looks for a RAR archive behind a self-extractor.
+constexpr size_t kHeadSize = 1024 * 1024;
+
+// Whether a RAR main header, after the signature at the start of `at`, marks the archive as
+// one part of a split one. Only a header whose CRC holds counts: a self-extractor's code
+// may hold the signature's bytes too.
+bool mainHeaderMarksPart(std::string_view at) {
+    if (at.substr(6, 1) == std::string_view("\0", 1)) {  // RAR 4: CRC-16, type, flags, size
+        const std::string_view header = at.substr(7);
+        if (header.size() < 7 || static_cast<unsigned char>(header[2]) != 0x73) return false;
+        const std::uint32_t size = littleEndian(header.substr(5, 2));
+        return size >= 7 && size <= header.size() &&
+               littleEndian(header.substr(0, 2)) == (crc32(header.substr(2, size - 2)) & 0xFFFF) &&
+               (header[3] & 1);
+    }
+    if (at.substr(6, 2) != std::string_view("\x01\0", 2)) return false;
+    // RAR 5: a CRC-32 of what follows, then numbers of 7 bits a byte: the size, type 1,
+    // flags, the extra area's size where flag 1 says there is one, and the archive's flags.
+    const std::string_view header = at.substr(std::min<size_t>(12, at.size()));
+    size_t next = 0;
     const auto number = [&]() -> std::uint64_t {
         std::uint64_t value = 0;
-        for (int shift = 0; at < head.size() && shift < 64; shift += 7) {
-            const auto byte = static_cast<unsigned char>(head[at++]);
+        for (int shift = 0; next < header.size() && shift < 64; shift += 7) {
+            const auto byte = static_cast<unsigned char>(header[next++]);
             value |= static_cast<std::uint64_t>(byte & 0x7F) << shift;
             if (!(byte & 0x80)) return value;
         }
         return 0;
     };
-    number();
-    if (number() != 1) return false;
+    const std::uint64_t size = number();
+    if (size > header.size() - next ||
+        littleEndian(at.substr(8, 4)) != crc32(header.substr(0, next + size)) || number() != 1)
+        return false;
     if (number() & 1) number();
     return number() & 1;
+}
+
+bool isRarPart(std::string_view head) {
+    constexpr std::string_view kSignature = "Rar!\x1a\x07";
+    for (size_t at = head.find(kSignature); at != std::string_view::npos;
+         at = head.find(kSignature, at + 1))
+        if (mainHeaderMarksPart(head.substr(at))) return true;
+    return false;
 }
 
 struct Reading {
@@ -188,7 +216,7 @@ SourceProblem readSetArchive(std::string_view bytes, SetContents& contents,
                              const ReadProgress& progress) {
     const Archive reader = newReader();
     Reading reading{
-        reader.get(), contents, progress, bytes.substr(0, 64), [&] {
+        reader.get(), contents, progress, bytes.substr(0, kHeadSize), [&] {
             return std::string(bytes.substr(bytes.size() - std::min<size_t>(bytes.size(), 8)));
         }};
     return reading.all(archive_read_open_memory(reader.get(), bytes.data(), bytes.size()));
@@ -200,8 +228,12 @@ SourceProblem readSetArchiveFile(const std::filesystem::path& path, SetContents&
     Result<ReadFile> file = ReadFile::open(path, true);
     if (!file.ok()) return {What::Unreadable, 0, file.error, {}};
     source.file = std::move(file.value);
-    std::string head(64, '\0');
-    head.resize(static_cast<size_t>(std::max(source.file.readSome(head.data(), head.size()), 0LL)));
+    std::string head(kHeadSize, '\0');
+    size_t got = 0;
+    for (long long n;
+         got < head.size() && (n = source.file.readSome(&head[got], head.size() - got)) > 0;)
+        got += static_cast<size_t>(n);
+    head.resize(got);
     if (source.file.seek(0, SEEK_SET) != 0)
         return {What::Damaged, 0, {}, "it cannot be read again"};
     const Archive reader = newReader();

@@ -98,10 +98,13 @@ open("cut5.rar", "wb").write(cut5)
 # The first part of a split archive, its file going on in the next part (file flag 0x10).
 data = b"goes on in part 2"
 name = b"Pack/DATA/ENVIRO/Misc16.fsh"
-open("split5.rar", "wb").write(
+split5 = (
     b"Rar!\x1a\x07\x01\x00" + header(vint(1), vint(0), vint(1))
     + header(vint(2), vint(0x12), vint(8), vint(4), vint(len(data)), vint(0x20),
              struct.pack("<I", zlib.crc32(data)), vint(0), vint(0), vint(len(name)), name)
     + data[:8] + header(vint(5), vint(4), vint(1)))
+open("split5.rar", "wb").write(split5)
+# The same behind a self-extractor's 64 KiB, where libarchive finds it too.
+open("sfx5.rar", "wb").write(b"MZ" + bytes(65534) + split5)
 PY
 printf 'just text\n' > not-an-archive.zip

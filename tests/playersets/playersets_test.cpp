@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{{"twice.zip"}, What::SourceProblem, Source::FileTwice, 0},
         AddCase{{"toolarge.7z"}, What::SourceProblem, Source::SetTooLarge, 0},
         AddCase{{"damaged.zip", "cut5.rar"}, What::SourceProblem, Source::Damaged, 0},
-        AddCase{{"split4.rar", "split5.rar"}, What::SourceProblem, Source::SplitArchive, 0},
+        AddCase{
+            {"split4.rar", "split5.rar", "sfx5.rar"}, What::SourceProblem, Source::SplitArchive, 0},
         AddCase{{"not-an-archive.zip"}, What::SourceProblem, Source::UnknownArchive, 0},
         AddCase{{"missing"}, What::SourceProblem, Source::NotASource, 0}),
     [](const auto& info) { return rowName(info.index, std::get<0>(info.param)[0]); });
