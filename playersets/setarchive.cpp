@@ -61,9 +61,7 @@ std::uint32_t littleEndian(std::string_view bytes) {
 // fewer files, so a cut download would add as a partial set without this.
 bool closesAsRar5(std::string_view last8) {
     if (last8.size() != 8 || last8[4] != 3 || last8[5] != 5) return false;
-    std::uint32_t stored = 0;
-    for (int i = 3; i >= 0; --i) stored = (stored << 8) | static_cast<unsigned char>(last8[i]);
-    return stored == crc32(last8.substr(4));
+    return littleEndian(last8.substr(0, 4)) == crc32(last8.substr(4));
 }
 
 // How far into a file libarchive looks for a RAR archive behind a self-extractor.
