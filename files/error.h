@@ -53,6 +53,10 @@ struct Error {
 inline Error failure(ErrorCode code, int system = 0, std::string subject = {}) {
     return {code, system, std::move(subject)};
 }
+// What the program found itself, with no system code behind it.
+inline Error failure(ErrorCode code, std::string subject) {
+    return {code, 0, std::move(subject)};
+}
 
 // A value, or why there is none.
 template <typename T>

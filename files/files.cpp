@@ -161,7 +161,7 @@ Result<ReadFile> ReadFile::openBelow(const fs::path& top, const fs::path& path) 
         if (folder.ok()) folder = folder.value.child(utf8Text(part));
         // Exactly that folder: another of its name in other letters is not the one looked at.
         if (folder.ok() && folder.value.path().filename() != part)
-            return failure(ErrorCode::FolderMissing, 0, utf8Text(folder.value.path()));
+            return failure(ErrorCode::FolderMissing, utf8Text(folder.value.path()));
     }
     return folder.ok() ? open(folder.value, utf8Text(path.filename())) : folder.error;
 }
@@ -237,7 +237,7 @@ template <typename Fill>
 Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t mode, Fill fill,
                      Staged& staged, std::string& temporary, Digest& digest) {
     if (folder.info(name).kind == EntryKind::Folder)
-        return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
+        return failure(ErrorCode::IsFolder, utf8Text(folder.path() / utf8Path(name)));
     beforeDiskChange();
     platform::Native out = platform::kNoHandle;
     const platform::Place at{folder.handle(), folder.path()};
@@ -265,7 +265,7 @@ Result<Staged> stage(const Folder& folder, std::string_view name, std::uint32_t 
 }
 
 Error inUse(const Folder& folder, std::string_view name) {
-    return failure(ErrorCode::InUse, 0, utf8Text(folder.path() / utf8Path(name)));
+    return failure(ErrorCode::InUse, utf8Text(folder.path() / utf8Path(name)));
 }
 
 // The file in place is still the one seen before: checked after the seam, just before the
@@ -374,7 +374,7 @@ Error moveFile(const Folder& from, std::string_view name, const Folder& to, std:
 Error removeFile(const Folder& folder, std::string_view name, const FileInfo* seen) {
     const platform::Place at{folder.handle(), folder.path()};
     if (folder.info(name).kind == EntryKind::Folder)
-        return failure(ErrorCode::IsFolder, 0, utf8Text(folder.path() / utf8Path(name)));
+        return failure(ErrorCode::IsFolder, utf8Text(folder.path() / utf8Path(name)));
     beforeDiskChange();
     if (Error e = stillAsSeen(folder, name, seen); !e.ok()) return e;
     // With `seen`, first moved out of the way under a temporary's name where the system can
@@ -417,7 +417,7 @@ Error removeTreeAt(const Folder& folder, std::string_view name, int depth) {
         return platform::removeEntry(at, std::string(name));
     }
     if (depth > 64)
-        return failure(ErrorCode::PathTooLong, 0, utf8Text(folder.path() / utf8Path(name)));
+        return failure(ErrorCode::PathTooLong, utf8Text(folder.path() / utf8Path(name)));
     platform::letGo(at, std::string(name));
     Result<Folder> inside = folder.child(name);
     if (!inside.ok()) return inside.error;

@@ -93,7 +93,7 @@ Result<fs::path> resolvePath(std::string_view text) {
         });
         struct stat st;
         if (drive == drives.end() || ::stat(drive->entry.c_str(), &st) != 0)
-            return failure(ErrorCode::DriveMissing, 0, std::string(text.substr(0, 2)));
+            return failure(ErrorCode::DriveMissing, std::string(text.substr(0, 2)));
         path = drive->entry;
     }
     bool matching = true;  // once a part is missing, the rest is new and kept as written

@@ -42,7 +42,7 @@ Result<fs::path> resolvePath(std::string_view text) {
     if (!share) {
         const wchar_t root[] = {wchar_t(path[0]), L':', L'\\', 0};
         if (GetDriveTypeW(root) == DRIVE_NO_ROOT_DIR)
-            return failure(ErrorCode::DriveMissing, 0, std::string(text.substr(0, 2)));
+            return failure(ErrorCode::DriveMissing, std::string(text.substr(0, 2)));
     }
     return fs::path(path);
 }

@@ -355,8 +355,8 @@ void syncFolder(Place) {}  // MOVEFILE_WRITE_THROUGH already waited for the rena
 Error lockEntry(Place at, const std::string& name, Native& file) {
     const fs::path path = entry(at, name);
     const FileInfo seen = infoOfPath(path);
-    if (seen.kind == EntryKind::Link) return failure(ErrorCode::Link, 0, shown(path));
-    if (seen.kind == EntryKind::Folder) return failure(ErrorCode::IsFolder, 0, shown(path));
+    if (seen.kind == EntryKind::Link) return failure(ErrorCode::Link, shown(path));
+    if (seen.kind == EntryKind::Folder) return failure(ErrorCode::IsFolder, shown(path));
     HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);

@@ -473,7 +473,7 @@ Error Store::checkApart() {
     for (const auto& [info, shown] : game)
         for (const FileInfo& kept : ours)
             if (sameEntry(info, kept) && (info.kind != EntryKind::File || info.links < 2))
-                return failure(ErrorCode::InStore, 0, shown);
+                return failure(ErrorCode::InStore, shown);
     return {};
 }
 
@@ -709,10 +709,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     const FileInfo now = folder.value.info(name);
     const std::string where = utf8Text(folder.value.path() / utf8Path(name));
     if (now.kind == EntryKind::Folder)
-        return fail(Stage::Copy, failure(ErrorCode::IsFolder, 0, where));
-    if (now.kind == EntryKind::Link) return fail(Stage::Copy, failure(ErrorCode::Link, 0, where));
-    if (now.kind == EntryKind::Other)
-        return fail(Stage::Copy, failure(ErrorCode::NotAFile, 0, where));
+        return fail(Stage::Copy, failure(ErrorCode::IsFolder, where));
+    if (now.kind == EntryKind::Link) return fail(Stage::Copy, failure(ErrorCode::Link, where));
+    if (now.kind == EntryKind::Other) return fail(Stage::Copy, failure(ErrorCode::NotAFile, where));
 
     Result<ReadFile> in = openSource(source);
     if (!in.ok()) {  // its set's folder, too, may have gone or changed since it was read
@@ -728,9 +727,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     // An empty file would leave the game without its graphics; a set's file may have grown
     // since its set was read.
     if (in.value.info().size == 0)
-        return fail(Stage::Copy, failure(ErrorCode::SourceEmpty, 0, utf8Text(source.path)));
+        return fail(Stage::Copy, failure(ErrorCode::SourceEmpty, utf8Text(source.path)));
     if (in.value.info().size > kMaxChannelFileSize)
-        return fail(Stage::Copy, failure(ErrorCode::SourceTooLarge, 0, utf8Text(source.path)));
+        return fail(Stage::Copy, failure(ErrorCode::SourceTooLarge, utf8Text(source.path)));
     const std::uint32_t mode = now.kind == EntryKind::File ? (now.mode | 0200) : 0644;
     Result<Staged> staged = Staged::copy(in.value, folder.value, name, mode, kMaxChannelFileSize);
     if (staged.error.code == ErrorCode::SourceTooLarge)
@@ -826,11 +825,10 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     const FileInfo now = folder.value.info(name);
     const std::string where = utf8Text(folder.value.path() / utf8Path(name));
     if (now.kind == EntryKind::Folder)
-        return fail(Stage::PutBack, failure(ErrorCode::IsFolder, 0, where));
-    if (now.kind == EntryKind::Link)
-        return fail(Stage::PutBack, failure(ErrorCode::Link, 0, where));
+        return fail(Stage::PutBack, failure(ErrorCode::IsFolder, where));
+    if (now.kind == EntryKind::Link) return fail(Stage::PutBack, failure(ErrorCode::Link, where));
     if (now.kind == EntryKind::Other)
-        return fail(Stage::PutBack, failure(ErrorCode::NotAFile, 0, where));
+        return fail(Stage::PutBack, failure(ErrorCode::NotAFile, where));
     const Result<bool> holds = holdsWritten(slot, folder.value, name, now);
     if (!holds.ok()) return fail(Stage::PutBack, holds.error);
     const bool ours = holds.value;
@@ -882,7 +880,7 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
     // "Back" because the file in place is the kept copy itself, mounted there: its only name.
     if (back && sameEntry(now, keptNow) && keptNow.links < 2)
-        return fail(stage, failure(ErrorCode::InStore, 0, out.shown));
+        return fail(stage, failure(ErrorCode::InStore, out.shown));
     // Noted first, whether the kept copy is to be put back or is only left to tidy: with
     // it gone, the state must not say it is kept.
     record.intent = Record::Intent{Op::PutBack, *record.kept};
