@@ -29,6 +29,8 @@ Unread::Why reason(OpenFailure failure) {
             return Unread::Why::Denied;
         case OpenFailure::Missing:
             return Unread::Why::Missing;
+        case OpenFailure::NotAFolder:
+            return Unread::Why::NotAFolder;
         default:
             return Unread::Why::Unreadable;
     }

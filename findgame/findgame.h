@@ -45,7 +45,16 @@ struct Place {
 // A place that could not be read, and why: Missing for one the player or a launcher's list
 // names; Unstorable for the game found under a name the stored text cannot give back.
 struct Unread {
-    enum class Why { Link, Denied, Unreadable, NotAFile, TooLarge, Missing, Unstorable };
+    enum class Why {
+        Link,
+        Denied,
+        Unreadable,
+        NotAFile,
+        TooLarge,
+        Missing,
+        Unstorable,
+        NotAFolder
+    };
     std::string where;
     Why why = Why::Unreadable;
     bool operator==(const Unread&) const = default;

@@ -26,8 +26,9 @@ namespace {
 OpenFailure failureOf(int code) {
     switch (code) {
         case ENOENT:
-        case ENOTDIR:
             return OpenFailure::Missing;
+        case ENOTDIR:
+            return OpenFailure::NotAFolder;
         case ELOOP:
             return OpenFailure::Link;
         case EACCES:
@@ -72,7 +73,10 @@ Folder listed(int fd, int error, fs::path path, OpenFailure& failure) {
 
 Folder openPlace(const fs::path& path, OpenFailure& failure) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
-    const int error = errno;
+    int error = errno;
+    struct stat st;  // a file on the way, not the place itself, leaves the place missing
+    if (fd < 0 && error == ENOTDIR && (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)))
+        error = ENOENT;
     return listed(fd, error, path, failure);
 }
 

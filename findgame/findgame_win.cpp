@@ -42,9 +42,12 @@ Folder listed(fs::path path, bool followLink, OpenFailure& failure) {
         failure = failureOf(GetLastError());
         return {};
     }
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
-        (!followLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))) {
-        failure = OpenFailure::Missing;
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        failure = OpenFailure::NotAFolder;
+        return {};
+    }
+    if (!followLink && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        failure = OpenFailure::Link;
         return {};
     }
     WIN32_FIND_DATAW data;

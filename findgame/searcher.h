@@ -19,7 +19,7 @@
 
 namespace kestro::findgame {
 
-enum class OpenFailure { None, Missing, Link, Denied, Other };
+enum class OpenFailure { None, Missing, NotAFolder, Link, Denied, Other };
 
 struct Entry {
     std::string name;   // UTF-8

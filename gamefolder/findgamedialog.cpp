@@ -117,6 +117,8 @@ QString unreadText(const Unread& unread) {
             return FindGameDialog::tr("%1: too large").arg(where);
         case Unread::Why::Missing:
             return FindGameDialog::tr("%1: no such folder").arg(where);
+        case Unread::Why::NotAFolder:
+            return FindGameDialog::tr("%1: not a folder").arg(where);
         case Unread::Why::Unstorable:
             return FindGameDialog::tr(
                        "%1: the game is here, but its path holds a name that cannot be stored; "

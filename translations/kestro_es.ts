@@ -948,6 +948,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>%1: no existe esa carpeta</translation>
     </message>
     <message>
+        <source>%1: not a folder</source>
+        <translation>%1: no es una carpeta</translation>
+    </message>
+    <message>
         <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
         <translation>%1: aquí está el juego, pero su ruta contiene un nombre que no se puede guardar; cambie el nombre de esa carpeta</translation>
     </message>

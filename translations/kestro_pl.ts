@@ -950,6 +950,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>%1: nie ma takiego folderu</translation>
     </message>
     <message>
+        <source>%1: not a folder</source>
+        <translation>%1: to nie jest folder</translation>
+    </message>
+    <message>
         <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
         <translation>%1: tu jest gra, ale jej ścieżka zawiera nazwę, której nie da się zapisać; zmień nazwę tego folderu</translation>
     </message>

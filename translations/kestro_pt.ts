@@ -948,6 +948,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <translation>%1: essa pasta não existe</translation>
     </message>
     <message>
+        <source>%1: not a folder</source>
+        <translation>%1: não é uma pasta</translation>
+    </message>
+    <message>
         <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
         <translation>%1: o jogo está aqui, mas o seu caminho contém um nome que não pode ser guardado; mude o nome dessa pasta</translation>
     </message>

@@ -950,6 +950,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <translation>%1: folderul nu există</translation>
     </message>
     <message>
+        <source>%1: not a folder</source>
+        <translation>%1: nu este un folder</translation>
+    </message>
+    <message>
         <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
         <translation>%1: jocul este aici, dar calea sa conține un nume care nu poate fi salvat; redenumiți acel folder</translation>
     </message>

@@ -950,6 +950,10 @@ Files added by channel installs will be removed.</source>
         <translation>%1: такой папки нет</translation>
     </message>
     <message>
+        <source>%1: not a folder</source>
+        <translation>%1: это не папка</translation>
+    </message>
+    <message>
         <source>%1: the game is here, but its path holds a name that cannot be stored; rename that folder</source>
         <translation>%1: игра здесь, но в её пути есть имя, которое нельзя сохранить; переименуйте эту папку</translation>
     </message>

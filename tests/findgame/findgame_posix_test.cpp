@@ -44,7 +44,8 @@ std::string text(const Unread& u) {
         "not a plain file",
         "too large",
         "no such folder",
-        "the game is here, but its path holds a name that cannot be stored; rename that folder"};
+        "the game is here, but its path holds a name that cannot be stored; rename that folder",
+        "not a folder"};
     return u.where + ": " + kWhy[static_cast<size_t>(u.why)];
 }
 std::vector<std::string> texts(const auto& items) {
@@ -162,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
                  .found = {"~/Games/Football/VARNEX 2001 | ~/Games"}, .winePrefix = "Games"},
         HomeCase{.name = "Bottles and Steam in $XDG_DATA_HOME, and Steam as a Flatpak or a snap", .tree = {"x/", "data/bottles/bottles/X/drive_c/V" + kGame, "data/Steam/steamapps/compatdata/7/pfx/drive_c/V" + kGame, "snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V" + kGame, ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V" + kGame},
                  .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V | Steam (compatdata 9)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "x/../data"},
+        HomeCase{.name = "a WINEPREFIX or a drive_c that is a file is named as one", .tree = {"pfx = a file", ".wine/drive_c = a file"},
+                 .skipped = {"~/pfx: not a folder", "~/.wine/drive_c: not a folder"}, .winePrefix = "pfx"},
         HomeCase{.name = "a relative WINEPREFIX gives no drive letters", .tree = {"pfx/drive_c/V" + kGame, "pfx/dosdevices/c: -> ../drive_c"},
                  .found = {"~/pfx/drive_c/V | Wine prefix ~/pfx"}, .winePrefix = "@pfx"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},

@@ -207,7 +207,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("none usable, stopped early") << QStringList() << "" << true << -1 << "Looked in place 0, place 1, place 2, place 3 and 2 more (9 folders). The search stopped early";
         QTest::newRow("in use by its other name") << two << "~/Games/VARNEX 2001" << false << 1 << "";
         QTest::newRow("none in use, stopped early") << two << "C:\\VARNEX" << true << -1
-            << "The search stopped early: some places were not searched. ~/g: the game is here, but its path holds a name that cannot be stored; rename that folder. Could not read ~/x: permission denied; ~/w: no such folder.";
+            << "The search stopped early: some places were not searched. ~/g: the game is here, but its path holds a name that cannot be stored; rename that folder. Could not read ~/x: permission denied; ~/w: no such folder; ~/f: not a folder.";
         // clang-format on
     }
     void findGameDialog() {
@@ -229,7 +229,8 @@ class TestGameFolder : public QObject {
         if (stopped)
             report.skipped = {{"~/x", Unread::Why::Denied},
                               {"~/g", Unread::Why::Unstorable},
-                              {"~/w", Unread::Why::Missing}};
+                              {"~/w", Unread::Why::Missing},
+                              {"~/f", Unread::Why::NotAFolder}};
         FindGameDialog dialog(report, inUse.replace(u'~', driveC));
         QCOMPARE(dialog.windowTitle(), "Find Game Folder");
         const QList<QLabel*> labels = dialog.findChildren<QLabel*>();  // whether it was found
