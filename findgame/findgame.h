@@ -42,8 +42,9 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-// A place that could not be read, and why: Missing for one the player or a launcher's list
-// names; Unstorable for the game found under a name the stored text cannot give back.
+// A place that could not be read, and why: Missing (or NotAFolder) for one the player or a
+// launcher's list names; Unstorable for the game found under a name the stored text cannot give
+// back.
 struct Unread {
     enum class Why {
         Link,
