@@ -85,14 +85,19 @@ struct Options {
     }
 };
 
-// A path the player typed, taken from the current folder when it is not a full one (a
-// Windows path with its drive stays as it is).
+}  // namespace
+
 QString fromHere(const QString& text) {
     const bool drive = text.size() >= 2 && text[1] == u':' && text[0].isLetter();
-    return drive || QDir::isAbsolutePath(text)
+    // Where the system cannot name the current folder (its path too long), Qt would take
+    // the path from the root: it stays as typed and is refused as not a full path.
+    const QString here = QDir::currentPath();
+    return drive || QDir::isAbsolutePath(text) || !QDir::isAbsolutePath(here)
                ? text
-               : QDir::cleanPath(QDir::current().absoluteFilePath(text));
+               : QDir::cleanPath(QDir(here).absoluteFilePath(text));
 }
+
+namespace {
 
 // The key the player meant when they gave one in another letter case.
 QString didYouMean(const QString& given, const QStringList& known) {
@@ -188,12 +193,22 @@ struct Runner {
         const Catalogue sets = catalogue();
         const ChannelSet* installed = nullptr;
         int status = kDone;
-        const FolderText text = c.gameFolder ? FolderText{fromHere(*c.gameFolder)}
-                                             : FolderText{GameFolderSetting::read().folder};
-        if (text.text && !text.text->isEmpty()) {
-            if (const auto folder = openFolder(*text.text, std::nullopt))
+        // The channels are listed all the same; a game folder that cannot be looked at for
+        // the mark, given or stored, is said and leaves a status a script can see.
+        std::optional<QString> text;
+        if (c.gameFolder) {
+            text = fromHere(*c.gameFolder);
+        } else if (const GameFolderSetting::Stored stored = GameFolderSetting::read();
+                   !stored.problem.isEmpty()) {
+            complain(Texts::tr("%1; give the game folder with --game-folder.").arg(stored.problem));
+            status = kNotDone;
+        } else if (!stored.folder.isEmpty()) {
+            text = stored.folder;
+        }
+        if (text) {
+            if (const auto folder = openFolder(*text, std::nullopt))
                 installed = installedChannel(*folder, sets);
-            else if (c.gameFolder)
+            else
                 status = kNotDone;
         }
         for (const ChannelSet& set : sets.sets()) {

@@ -58,4 +58,8 @@ inline int runCommandLine(const QStringList& arguments, const QString& programFo
 // The help text, with the usage line naming the program as "kestro".
 QString helpText();
 
+// A path the player typed, taken from the current folder when it is not a full one (a
+// Windows path with its drive stays as it is).
+QString fromHere(const QString& text);
+
 }  // namespace kestro

@@ -20,6 +20,7 @@
 
 #include "addsetdialog.h"
 #include "channellist.h"
+#include "commandline.h"
 #include "credits.h"
 #include "files.h"
 #include "findgamedialog.h"
@@ -217,8 +218,7 @@ void Form1::mnuAddSet_Click() {
 
 void Form1::addSet(AddSetDialog& dialog) {
     const QString source = dialog.source();
-    const std::filesystem::path path =
-        utf8Path(toStd(QDir::cleanPath(QDir::current().absoluteFilePath(source))));
+    const std::filesystem::path path = utf8Path(toStd(fromHere(source)));
     const std::string name = toStd(dialog.name());
     // A big archive takes a while: it is read beside the window, which shows how far it
     // has got and can stop it; a stopped add leaves nothing behind.
