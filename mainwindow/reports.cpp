@@ -446,8 +446,11 @@ QString leftBehind(const SetOutcome& o) {
 }
 
 QString setsFolderUnusable(const Error& error) {
-    return Reports::tr("The folder for your channel sets cannot be used: %1.")
-        .arg(Reports::describe(error));
+    // With no home folder named at all there is no place for the sets, rather than one gone.
+    const QString why = error.code == ErrorCode::FolderMissing && error.subject.empty()
+                            ? Reports::tr("there is no home folder to keep it in")
+                            : Reports::describe(error);
+    return Reports::tr("The folder for your channel sets cannot be used: %1.").arg(why);
 }
 
 }  // namespace
@@ -455,6 +458,11 @@ QString setsFolderUnusable(const Error& error) {
 QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
     using W = SetOutcome::What;
     const QString name = toQString(o.name);
+    // Refusals that do not name the set and the action themselves (an add reads a source).
+    const QString notDone = (source.isEmpty() ? tr("The channel set \"%1\" was not removed.")
+                                              : tr("The channel set \"%1\" was not added."))
+                                .arg(visible(name)) +
+                            QLatin1Char(' ');
     switch (o.what) {
         case W::Added: {
             QStringList files;
@@ -479,7 +487,7 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
             return text + leftBehind(o);
         }
         case W::BadName:
-            return nameProblem(o.nameProblem);
+            return notDone + nameProblem(o.nameProblem);
         case W::NameTaken:
             return tr("You already have a channel set named %1. Remove it first, or give this one "
                       "another name.")
@@ -499,9 +507,9 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
         case W::SourceProblem:
             return sourceProblem(o.source, source);
         case W::SetsFolder:
-            return setsFolderUnusable(o.error);
+            return notDone + setsFolderUnusable(o.error);
         case W::Busy:
-            return tr("KESTRO is adding or removing a channel set already.");
+            return notDone + tr("KESTRO is adding or removing a channel set already.");
         case W::WriteFailed:
             return tr("The channel set %1 cannot be written into your channel sets: %2.")
                 .arg(name, describe(o.error));

@@ -683,6 +683,18 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>KESTRO ya está añadiendo o eliminando un paquete de canal.</translation>
     </message>
     <message>
+        <source>The channel set &quot;%1&quot; was not added.</source>
+        <translation>No se añadió el paquete de canal &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The channel set &quot;%1&quot; was not removed.</source>
+        <translation>No se eliminó el paquete de canal &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>no hay ninguna carpeta personal donde guardarla</translation>
+    </message>
+    <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>No se puede escribir el paquete de canal %1 entre sus paquetes de canal: %2.</translation>
     </message>

@@ -685,6 +685,18 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>KESTRO już dodaje lub usuwa zestaw kanału.</translation>
     </message>
     <message>
+        <source>The channel set &quot;%1&quot; was not added.</source>
+        <translation>Nie dodano zestawu kanału „%1”.</translation>
+    </message>
+    <message>
+        <source>The channel set &quot;%1&quot; was not removed.</source>
+        <translation>Nie usunięto zestawu kanału „%1”.</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>nie ma folderu domowego, w którym można go trzymać</translation>
+    </message>
+    <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Nie można zapisać zestawu kanału %1 wśród twoich zestawów kanałów: %2.</translation>
     </message>

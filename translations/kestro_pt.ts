@@ -683,6 +683,18 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>O KESTRO já está a adicionar ou a remover um pacote de canal.</translation>
     </message>
     <message>
+        <source>The channel set &quot;%1&quot; was not added.</source>
+        <translation>O pacote de canal &quot;%1&quot; não foi adicionado.</translation>
+    </message>
+    <message>
+        <source>The channel set &quot;%1&quot; was not removed.</source>
+        <translation>O pacote de canal &quot;%1&quot; não foi removido.</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>não há nenhuma pasta pessoal onde a guardar</translation>
+    </message>
+    <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>O pacote de canal %1 não pode ser escrito nos seus pacotes de canal: %2.</translation>
     </message>

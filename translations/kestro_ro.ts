@@ -685,6 +685,18 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>KESTRO adaugă sau elimină deja un pachet de canal.</translation>
     </message>
     <message>
+        <source>The channel set &quot;%1&quot; was not added.</source>
+        <translation>Pachetul de canal „%1” nu a fost adăugat.</translation>
+    </message>
+    <message>
+        <source>The channel set &quot;%1&quot; was not removed.</source>
+        <translation>Pachetul de canal „%1” nu a fost eliminat.</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>nu există niciun folder personal în care să fie păstrat</translation>
+    </message>
+    <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Pachetul de canal %1 nu poate fi scris printre pachetele de canal proprii: %2.</translation>
     </message>

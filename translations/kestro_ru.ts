@@ -685,6 +685,18 @@ Rename them, or add them again as channel sets.</source>
         <translation>KESTRO уже добавляет или удаляет набор канала.</translation>
     </message>
     <message>
+        <source>The channel set &quot;%1&quot; was not added.</source>
+        <translation>Набор канала «%1» не добавлен.</translation>
+    </message>
+    <message>
+        <source>The channel set &quot;%1&quot; was not removed.</source>
+        <translation>Набор канала «%1» не удалён.</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>нет домашней папки, где её можно хранить</translation>
+    </message>
+    <message>
         <source>The channel set %1 cannot be written into your channel sets: %2.</source>
         <translation>Набор канала %1 не удаётся записать к вашим наборам каналов: %2.</translation>
     </message>
