@@ -23,6 +23,11 @@ QString list(const QStringList& lines) {
                            : QStringLiteral("\n  ") + lines.join(QStringLiteral("\n  "));
 }
 
+// The channel's own file, where known, is named: the player may have moved or changed it.
+QString sourceNamed(const QString& text, const QString& file) {
+    return file.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, file);
+}
+
 }  // namespace
 
 QString toQString(const std::string& text) {
@@ -52,15 +57,15 @@ QString Reports::describe(const Error& error) {
         case ErrorCode::AlreadyExists:
             return tr("it already exists");
         case ErrorCode::SourceMissing:
-            return tr("the channel's file is missing");
+            return sourceNamed(tr("the channel's file is missing"), subject);
         case ErrorCode::SourceNotAFile:
-            return tr("the channel's file is not a regular file");
+            return sourceNamed(tr("the channel's file is not a regular file"), subject);
         case ErrorCode::SourceUnreadable:
-            return tr("the channel's file cannot be read");
+            return sourceNamed(tr("the channel's file cannot be read"), subject);
         case ErrorCode::SourceEmpty:
-            return tr("the channel's file is empty");
+            return sourceNamed(tr("the channel's file is empty"), subject);
         case ErrorCode::SourceTooLarge:
-            return tr("the channel's file is larger than 64 MiB");
+            return sourceNamed(tr("the channel's file is larger than 64 MiB"), subject);
         case ErrorCode::IsFolder:
             return tr("a folder of that name is in the way");
         case ErrorCode::NotAFile:

@@ -582,6 +582,7 @@ class TestMainWindow : public QObject {
             {Reports::report(report(A::Restore, K::Refused, failure(ErrorCode::DriveMissing)), W::CommandLine), "the drive is not available.\n\nNo game file was put back. Give another game folder with --game-folder."},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::DiskFull))})), "Misc16.fsh: its original could not be kept (the disk is full), so it was left as it was"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
+            {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceMissing, "/opt/kestro/fox/misc16.fsh"))})), "the channel's file is missing (/opt/kestro/fox/misc16.fsh)"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::Other, EIO))})), "could not be kept (Input/output error)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
