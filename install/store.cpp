@@ -497,10 +497,14 @@ Error Store::open(bool create) {
     for (size_t slot : {size_t{0}, size_t{2}}) {
         if (Result<Folder> f = keptFolder(slot, false);
             !f.ok() && f.error.code != ErrorCode::FolderMissing) {
+            const std::string inside =
+                "DATA" + (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
+            if (f.error.code == ErrorCode::NotAFolder) {  // the game folder is the right one
+                damage_ = {What::FolderNotAFolder, slot, 0, failure(f.error.code, inside)};
+                return failure(ErrorCode::Damaged);
+            }
             if (f.error.code == ErrorCode::Link)
-                f.error.subject =
-                    shownBelow("\\" + std::string(kStoreFolder) + "\\DATA" +
-                               (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : ""));
+                f.error.subject = shownBelow("\\" + std::string(kStoreFolder) + "\\" + inside);
             return f.error;
         }
     }

@@ -64,6 +64,7 @@ struct StoreDamage {
         RecordedNotKept,     // the state says `slot` is kept, but its copy is gone or another
         KeptNotAFile,        // where the kept copy of `slot` belongs is a link, folder or the like
         IntentContradicts,   // a put-back of `slot` noted for another copy than the one kept
+        FolderNotAFolder,    // a file or the like where its folder error.subject belongs
     };
     What what = What::None;
     size_t slot = 0;

@@ -148,6 +148,8 @@ QString damage(const StoreDamage& d) {
             return Reports::tr(
                        "its state file notes %1 being put back, but not as the copy it keeps")
                 .arg(file);
+        case What::FolderNotAFolder:
+            return Reports::tr("%1 in it is not a folder").arg(quoted(d.error.subject));
         case What::None:
             break;
     }
@@ -275,7 +277,11 @@ QString refusal(const Report& r, Reports::Where where) {
                     advice = Reports::tr("To go on, delete \"kestro.lock\" in it.");
                     break;
                 case What::KeptNotAFile:
-                    advice = Reports::tr("To go on, move %1 out of it.").arg(quoted(slot));
+                case What::FolderNotAFolder:
+                    advice = Reports::tr("To go on, move %1 out of it.")
+                                 .arg(quoted(r.damage.what == What::KeptNotAFile
+                                                 ? slot
+                                                 : r.damage.error.subject));
                     break;
                 default:
                     advice = Reports::tr(

@@ -715,6 +715,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>su archivo de estado indica que %1 se está restaurando, pero no como la copia que guarda</translation>
     </message>
     <message>
+        <source>%1 in it is not a folder</source>
+        <translation>%1 en ella no es una carpeta</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Para continuar, borre &quot;kestro.lock&quot; dentro de ella.</translation>
     </message>

@@ -717,6 +717,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>jego plik stanu odnotowuje przywracanie %1, ale nie jako kopii, którą przechowuje</translation>
     </message>
     <message>
+        <source>%1 in it is not a folder</source>
+        <translation>%1 w nim nie jest folderem</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Aby kontynuować, usuń z niego &quot;kestro.lock&quot;.</translation>
     </message>

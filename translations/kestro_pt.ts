@@ -715,6 +715,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>o seu ficheiro de estado indica que %1 está a ser restaurado, mas não como a cópia que guarda</translation>
     </message>
     <message>
+        <source>%1 in it is not a folder</source>
+        <translation>%1 nela não é uma pasta</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Para continuar, apague &quot;kestro.lock&quot; dentro dela.</translation>
     </message>

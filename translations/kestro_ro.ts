@@ -717,6 +717,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>fișierul său de stare notează că %1 este pus la loc, dar nu ca în copia pe care o păstrează</translation>
     </message>
     <message>
+        <source>%1 in it is not a folder</source>
+        <translation>%1 din el nu este un folder</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Pentru a continua, ștergeți &quot;kestro.lock&quot; din el.</translation>
     </message>

@@ -717,6 +717,10 @@ Rename them, or add them again as channel sets.</source>
         <translation>по её файлу состояния %1 возвращается, но не в виде сохранённой в ней копии</translation>
     </message>
     <message>
+        <source>%1 in it is not a folder</source>
+        <translation>%1 в ней — не папка</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Чтобы продолжить, удалите в ней &quot;kestro.lock&quot;.</translation>
     </message>
