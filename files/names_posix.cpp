@@ -41,17 +41,29 @@ std::optional<std::size_t> characterCount(std::string_view text) {
     return count;
 }
 
-std::string composed(std::string_view text) {
+namespace {
+
+std::string normalized(std::string_view text, int options) {
     utf8proc_uint8_t* out = nullptr;
     const utf8proc_ssize_t n =
         utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
                      static_cast<utf8proc_ssize_t>(text.size()), &out,
-                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE | options));
     std::string result =
         n < 0 ? std::string(text)
               : std::string(reinterpret_cast<const char*>(out), static_cast<size_t>(n));
     std::free(out);
     return result;
+}
+
+}  // namespace
+
+std::string composed(std::string_view text) {
+    return normalized(text, 0);
+}
+
+std::string compatible(std::string_view text) {
+    return normalized(text, UTF8PROC_COMPAT);
 }
 
 }  // namespace kestro

@@ -58,7 +58,9 @@ std::optional<std::size_t> characterCount(std::string_view text) {
     return count;
 }
 
-std::string composed(std::string_view text) {
+namespace {
+
+std::string normalized(std::string_view text, NORM_FORM form) {
     const int size = static_cast<int>(text.size());
     const int wide =
         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
@@ -66,12 +68,12 @@ std::string composed(std::string_view text) {
     std::wstring in(static_cast<size_t>(wide), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, in.data(), wide);
     // The size asked for first is an estimate; too small, the answer is a better one.
-    int length = NormalizeString(NormalizationC, in.data(), wide, nullptr, 0);
+    int length = NormalizeString(form, in.data(), wide, nullptr, 0);
     std::wstring out;
     bool done = false;
     for (int tries = 0; length > 0 && !done && tries < 4; ++tries) {
         out.assign(static_cast<size_t>(length), L'\0');
-        const int got = NormalizeString(NormalizationC, in.data(), wide, out.data(), length);
+        const int got = NormalizeString(form, in.data(), wide, out.data(), length);
         done = got > 0;
         length = done || GetLastError() != ERROR_INSUFFICIENT_BUFFER ? got : -got;
     }
@@ -81,6 +83,16 @@ std::string composed(std::string_view text) {
     std::string result(static_cast<size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, out.data(), length, result.data(), bytes, nullptr, nullptr);
     return result;
+}
+
+}  // namespace
+
+std::string composed(std::string_view text) {
+    return normalized(text, NormalizationC);
+}
+
+std::string compatible(std::string_view text) {
+    return normalized(text, NormalizationKC);
 }
 
 }  // namespace kestro

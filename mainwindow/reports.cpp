@@ -369,6 +369,8 @@ QString Reports::nameProblem(NameProblem problem) {
             return tr(
                 "Entries of your channel sets folder share this name, written with different "
                 "characters: rename one of them.");
+        case NameProblem::LooksLike:  // said with the other name by setOutcome
+            return tr("The name would pass for another set's.");
         case NameProblem::None:
             break;
     }
@@ -498,7 +500,13 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
             return text + leftBehind(o);
         }
         case W::BadName:
-            return notDone + nameProblem(o.nameProblem);
+            return notDone +
+                   (o.nameProblem == NameProblem::LooksLike
+                        ? tr("Its name would pass for that of the set %1 (%2 against %3): "
+                             "give it that name, or another.")
+                              .arg(visible(toQString(o.like)), spelledOut(name),
+                                   spelledOut(toQString(o.like)))
+                        : nameProblem(o.nameProblem));
         case W::NameTaken:
             return tr("You already have a channel set named %1. Remove it first, or give this one "
                       "another name.")

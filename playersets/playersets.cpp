@@ -105,6 +105,29 @@ std::vector<char32_t> codePoints(std::string_view text) {
     return points;
 }
 
+// How a name looks: compatibility forms folded (full-width "ＦＯＸ" is FOX), letters of
+// other scripts that look like Latin capitals taken for them (Cyrillic "О", Greek "Ο"),
+// ASCII letter case and runs of spaces ignored.
+std::u32string lookOf(std::string_view name) {
+    static constexpr std::pair<char32_t, char> kLookAlikes[] = {
+        {0x391, 'A'}, {0x392, 'B'}, {0x395, 'E'}, {0x396, 'Z'}, {0x397, 'H'}, {0x399, 'I'},
+        {0x39A, 'K'}, {0x39C, 'M'}, {0x39D, 'N'}, {0x39F, 'O'}, {0x3A1, 'P'}, {0x3A4, 'T'},
+        {0x3A5, 'Y'}, {0x3A7, 'X'}, {0x3BF, 'O'}, {0x405, 'S'}, {0x406, 'I'}, {0x408, 'J'},
+        {0x410, 'A'}, {0x412, 'B'}, {0x415, 'E'}, {0x41A, 'K'}, {0x41C, 'M'}, {0x41D, 'H'},
+        {0x41E, 'O'}, {0x420, 'P'}, {0x421, 'C'}, {0x422, 'T'}, {0x423, 'Y'}, {0x425, 'X'},
+        {0x430, 'A'}, {0x435, 'E'}, {0x43E, 'O'}, {0x440, 'P'}, {0x441, 'C'}, {0x443, 'Y'},
+        {0x445, 'X'}, {0x455, 'S'}, {0x456, 'I'}, {0x458, 'J'}, {0x4AE, 'Y'}, {0x4C0, 'I'},
+        {0x51A, 'Q'}, {0x51C, 'W'}};
+    std::u32string look;
+    for (char32_t c : codePoints(compatible(name))) {
+        for (const auto& [other, latin] : kLookAlikes)
+            if (c == other) c = static_cast<char32_t>(latin);
+        if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
+        if (c != ' ' || look.empty() || look.back() != ' ') look.push_back(c);
+    }
+    return look;
+}
+
 // Characters that show nothing (format characters, variation selectors, fillers, blanks,
 // private use), or move or break the text around them: a name holding one could pass for
 // another, or break the line it is shown on.
@@ -326,6 +349,17 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
         result.what = What::NameTaken;
         return result;
     }
+    // FОX (a Cyrillic О) beside FOX would be chosen for it, in the list and by scripts.
+    std::vector<std::string> others;
+    for (const Channel& shipped : channels()) others.emplace_back(shipped.key);
+    for (const auto& [other, entry] : listed) others.push_back(other);
+    for (const std::string& other : others)
+        if (other != name && lookOf(other) == lookOf(name)) {
+            result.what = What::BadName;
+            result.nameProblem = NameProblem::LooksLike;
+            result.like = other;
+            return result;
+        }
     const std::string temporary = std::string(kAdding) + randomSuffix();
     Result<Folder> folder = sets.folder.child(temporary, true);
     const auto failed = [&](Error e) {

@@ -29,6 +29,7 @@ enum class NameProblem {
     DotOrSpaceEnd,  // begins or ends with a dot or a space
     Device,         // a name Windows keeps for a device (CON, COM1, ...)
     Twice,          // entries share the name, written with different characters
+    LooksLike,      // it would pass for another set's name (SetOutcome::like)
 };
 inline constexpr size_t kMaxSetName = 32;
 NameProblem setNameProblem(std::string_view name);
@@ -62,6 +63,7 @@ struct SetOutcome {
     int passedOver = 0;
     bool replacesShipped = false;  // named like one of the seven
     std::string leftover;          // tried again at the next change to the sets
+    std::string like;              // BadName, LooksLike: the set whose name it would pass for
     bool ok() const { return what == What::Added || what == What::Removed; }
 };
 

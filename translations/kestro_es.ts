@@ -549,6 +549,14 @@ Dejados como están:%1</translation>
         <translation>Varias entradas de su carpeta de paquetes de canal comparten este nombre, escrito con caracteres distintos: cambie el nombre de una de ellas.</translation>
     </message>
     <message>
+        <source>The name would pass for another set&apos;s.</source>
+        <translation>El nombre se confundiría con el de otro paquete.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
+        <translation>Su nombre se confundiría con el del paquete %1 (%2 frente a %3): dele ese nombre u otro.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; no es una carpeta ni un archivo comprimido.</translation>
     </message>

@@ -549,6 +549,14 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Kilka wpisów w folderze zestawów kanałów ma tę samą nazwę, zapisaną różnymi znakami: zmień nazwę jednego z nich.</translation>
     </message>
     <message>
+        <source>The name would pass for another set&apos;s.</source>
+        <translation>Nazwę można by wziąć za nazwę innego zestawu.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
+        <translation>Jego nazwę można by wziąć za nazwę zestawu %1 (%2 wobec %3): nadaj mu tę nazwę albo inną.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; nie jest ani folderem, ani archiwum.</translation>
     </message>

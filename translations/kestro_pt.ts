@@ -549,6 +549,14 @@ Deixados como estão:%1</translation>
         <translation>Várias entradas da sua pasta de pacotes de canal partilham este nome, escrito com caracteres diferentes: mude o nome de uma delas.</translation>
     </message>
     <message>
+        <source>The name would pass for another set&apos;s.</source>
+        <translation>O nome passaria pelo de outro pacote.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
+        <translation>O nome passaria pelo do pacote %1 (%2 contra %3): dê-lhe esse nome, ou outro.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; não é uma pasta nem um arquivo comprimido.</translation>
     </message>

@@ -549,6 +549,14 @@ Lăsate cum sunt:%1</translation>
         <translation>Mai multe intrări din dosarul pachetelor de canal au acest nume, scris cu caractere diferite: redenumiți una dintre ele.</translation>
     </message>
     <message>
+        <source>The name would pass for another set&apos;s.</source>
+        <translation>Numele s-ar confunda cu al altui pachet.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
+        <translation>Numele lui s-ar confunda cu al pachetului %1 (%2 față de %3): dați-i acel nume sau altul.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; nu este nici folder, nici arhivă.</translation>
     </message>

@@ -549,6 +549,14 @@ Left as they are:%1</source>
         <translation>Несколько записей в папке наборов каналов носят это имя, записанное разными символами: переименуйте одну из них.</translation>
     </message>
     <message>
+        <source>The name would pass for another set&apos;s.</source>
+        <translation>Это имя можно спутать с именем другого набора.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
+        <translation>Его имя можно спутать с именем набора %1 (%2 и %3): дайте ему это имя или другое.</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>
         <translation>&quot;%1&quot; — не папка и не архив.</translation>
     </message>

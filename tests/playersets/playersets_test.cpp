@@ -131,6 +131,17 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
     ASSERT_TRUE(add(kArchives / "set.zip", "I\xCC\x81").ok());  // an accent typed apart: one set
     EXPECT_TRUE(sets.remove("\xC3\x8D").ok() && sets.remove("I\xCC\x81").what == What::NoSuchSet);
+    // A name that would pass for one of the seven's or the player's: a Cyrillic or Greek
+    // letter, full-width ones, a space more. Cyrillic letters alone are a name like any.
+    for (const auto& [lookAlike, like] : {std::pair{"F\xD0\x9EX", "FOX"},
+                                          {"\xEF\xBC\xA6\xEF\xBC\xAF\xEF\xBC\xB8", "FOX"},
+                                          {"MY  TV", "MY TV"},
+                                          {"\xCE\x9CY TV", "MY TV"}}) {
+        const SetOutcome o = add(kArchives / "set.zip", lookAlike);
+        EXPECT_TRUE(o.nameProblem == NameProblem::LooksLike && o.like == like) << lookAlike;
+    }
+    EXPECT_TRUE(add(kArchives / "set.zip", "\xD0\xA1\xD0\xA2\xD0\xA1").ok() &&
+                sets.remove("\xD0\xA1\xD0\xA2\xD0\xA1").ok());
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV", "VIA LINK"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
