@@ -315,6 +315,12 @@ Command parseCommandLine(const QStringList& arguments) {
     Options o;
     QCommandLineParser& p = o.parser;
     if (!p.parse(arguments)) return command::Usage{visible(p.errorText())};
+    // Bytes that are not UTF-8 came in as U+FFFD: a path made of them names another file.
+    for (const QString& argument : arguments.mid(1))
+        if (argument.contains(QChar::ReplacementCharacter))
+            return command::Usage{
+                Texts::tr("'%1' is not UTF-8 text; give names as UTF-8, or rename the folder")
+                    .arg(visible(argument))};
     if (!p.positionalArguments().isEmpty())
         return command::Usage{
             Texts::tr("unexpected argument '%1'").arg(visible(p.positionalArguments()[0]))};

@@ -110,6 +110,10 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not UTF-8 text; give names as UTF-8, or rename the folder</source>
+        <translation>&apos;%1&apos; no es texto UTF-8; dé los nombres en UTF-8 o cambie el nombre de la carpeta</translation>
+    </message>
+    <message>
         <source>%1 is given more than once</source>
         <translation>%1 se indica más de una vez</translation>
     </message>

@@ -110,6 +110,10 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>nieoczekiwany argument &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not UTF-8 text; give names as UTF-8, or rename the folder</source>
+        <translation>&apos;%1&apos; nie jest tekstem UTF-8; podaj nazwy w UTF-8 albo zmień nazwę folderu</translation>
+    </message>
+    <message>
         <source>%1 is given more than once</source>
         <translation>%1 podano więcej niż raz</translation>
     </message>

@@ -110,6 +110,10 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not UTF-8 text; give names as UTF-8, or rename the folder</source>
+        <translation>&apos;%1&apos; não é texto UTF-8; indique os nomes em UTF-8 ou mude o nome da pasta</translation>
+    </message>
+    <message>
         <source>%1 is given more than once</source>
         <translation>%1 foi indicado mais de uma vez</translation>
     </message>

@@ -110,6 +110,10 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>argument neașteptat &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not UTF-8 text; give names as UTF-8, or rename the folder</source>
+        <translation>&apos;%1&apos; nu este text UTF-8; dați numele în UTF-8 sau redenumiți folderul</translation>
+    </message>
+    <message>
         <source>%1 is given more than once</source>
         <translation>%1 este dat de mai multe ori</translation>
     </message>

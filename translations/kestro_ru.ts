@@ -110,6 +110,10 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>неожиданный аргумент &apos;%1&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; is not UTF-8 text; give names as UTF-8, or rename the folder</source>
+        <translation>&apos;%1&apos; — не текст UTF-8; задавайте имена в UTF-8 или переименуйте папку</translation>
+    </message>
+    <message>
         <source>%1 is given more than once</source>
         <translation>%1 указан более одного раза</translation>
     </message>

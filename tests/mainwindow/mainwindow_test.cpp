@@ -359,6 +359,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove own") << "--add-set pack --name FOX" << "--remove-set FOX" << 0 << "is back" << false;
         QTest::newRow("remove own, its accent typed apart") << "--add-set pack --name \xC3\x8D" << "--remove-set I\xCC\x81" << 0 << "The channel set \xC3\x8D was removed" << false;
         QTest::newRow("remove, a name shown, never obeyed") << "" << "--remove-set \x1b[2JX" << 2 << "named '<U+001B>[2JX'" << false;
+        QTest::newRow("a path not UTF-8, not taken") << "" << "--install FOX --game-folder /tmp/x\uFFFD" << 2 << "kestro: '/tmp/x\uFFFD' is not UTF-8 text" << false;
         QTest::newRow("an argument shown, never obeyed") << "" << "\x1b[2J" << 2 << "argument '<U+001B>[2J'" << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
