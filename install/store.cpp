@@ -500,7 +500,12 @@ Error Store::open(bool create) {
             const std::string inside =
                 "DATA" + (storeData_ ? "\\" + std::string(kGameFiles[slot].folder) : "");
             if (f.error.code == ErrorCode::NotAFolder) {  // the game folder is the right one
-                damage_ = {What::FolderNotAFolder, slot, 0, failure(f.error.code, inside)};
+                // Named as the player's system lists it: the entry found, not our spelling.
+                const std::filesystem::path found =
+                    utf8Path(f.error.subject).lexically_relative(store_.path());
+                const std::string shown =
+                    game_.show(inside, found.empty() ? inside : utf8Text(found.generic_u8string()));
+                damage_ = {What::FolderNotAFolder, slot, 0, failure(f.error.code, shown)};
                 return failure(ErrorCode::Damaged);
             }
             if (f.error.code == ErrorCode::Link)

@@ -522,7 +522,7 @@ const Breach kBreaches[] = {
     {"AKeptCopySetApartThenCutShortIsRecovered", "install FOX;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc1X;write DATA/ENVIRO/Misc16.fsh=patched;crash KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside;install NTV;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"AGameFileLinkedElsewhereIsNotWrittenThrough", "link DATA/ENVIRO/Misc16.fsh=../../../outside.txt;install FOX", "../outside.txt", "not the game's", K::Incomplete},
     {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
-    {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/ENVIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
+    {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/envIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write KESTRO backup=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
     {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
@@ -587,8 +587,9 @@ TEST_P(Breaches, AreMended) {
     EXPECT_EQ(lastReport().kind, GetParam().last);
     EXPECT_EQ(lastReport().damage.what, GetParam().damage);
     // A folder in the way is named the way the game folder was given.
-    EXPECT_EQ(lastReport().refusal.subject.find(game_.starts_with('/') ? '\\' : '/'),
-              std::string::npos);
+    for (const std::string& named :
+         {lastReport().refusal.subject, lastReport().damage.error.subject})
+        EXPECT_EQ(named.find(game_.starts_with('/') ? '\\' : '/'), std::string::npos) << named;
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),
