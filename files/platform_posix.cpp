@@ -101,9 +101,10 @@ FileInfo infoFrom(const struct stat& st) {
 }
 
 // What is wrong with an entry that could not be opened as it should: a link, a folder,
-// something else, or nothing at all.
+// something else, or nothing at all. One that cannot even be looked at for a folder on the
+// way the player may not enter is not taken for missing.
 Error classify(int code, const FileInfo& info, ErrorCode missing, const fs::path& subject) {
-    if (info.kind == EntryKind::Missing || code == ENOENT)
+    if ((info.kind == EntryKind::Missing && code != EACCES && code != EPERM) || code == ENOENT)
         return failure(missing, code, subject.string());
     if (info.kind == EntryKind::Link) return failure(ErrorCode::Link, code, subject.string());
     return fail(code, subject);

@@ -88,6 +88,8 @@ TEST(Folders, NeverGoThroughALink) {
     if (::geteuid() == 0) ::setfsuid(65534);
     // Refused for the folder it leaves, not the one it goes to: that folder is named.
     const Folder disc = folder.child("disc").value;
+    // Behind a folder that cannot be entered a file is not taken for missing.
+    EXPECT_EQ(ReadFile::open(tmp.path() / "disc/sub/file", false).error.code, E::PermissionDenied);
     EXPECT_EQ(moveFile(disc, "moved", folder, "out").subject, utf8(tmp.path() / "disc"));
     EXPECT_TRUE(removeTree(folder, "disc").ok());
     if (::geteuid() == 0) ::setfsuid(0);
