@@ -22,8 +22,8 @@ std::optional<std::size_t> characterCount(std::string_view text);
 // as "I" and an accent (as names from some systems do). Not UTF-8: as it is.
 std::string composed(std::string_view text);
 
-// The same with compatibility forms folded too (NFKC): full-width "ＦＯＸ" is "FOX", a
-// ligature its letters. For telling names that look alike, never for naming files.
-std::string compatible(std::string_view text);
+// The same decomposed (NFD): "Ö" as "O" and its accent. For telling names that look
+// alike letter by letter, never for naming files.
+std::string decomposed(std::string_view text);
 
 }  // namespace kestro

@@ -43,12 +43,11 @@ std::optional<std::size_t> characterCount(std::string_view text) {
 
 namespace {
 
-std::string normalized(std::string_view text, int options) {
+std::string normalized(std::string_view text, int form) {
     utf8proc_uint8_t* out = nullptr;
-    const utf8proc_ssize_t n =
-        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
-                     static_cast<utf8proc_ssize_t>(text.size()), &out,
-                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE | options));
+    const utf8proc_ssize_t n = utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
+                                            static_cast<utf8proc_ssize_t>(text.size()), &out,
+                                            static_cast<utf8proc_option_t>(UTF8PROC_STABLE | form));
     std::string result =
         n < 0 ? std::string(text)
               : std::string(reinterpret_cast<const char*>(out), static_cast<size_t>(n));
@@ -59,11 +58,11 @@ std::string normalized(std::string_view text, int options) {
 }  // namespace
 
 std::string composed(std::string_view text) {
-    return normalized(text, 0);
+    return normalized(text, UTF8PROC_COMPOSE);
 }
 
-std::string compatible(std::string_view text) {
-    return normalized(text, UTF8PROC_COMPAT);
+std::string decomposed(std::string_view text) {
+    return normalized(text, UTF8PROC_DECOMPOSE);
 }
 
 }  // namespace kestro

@@ -91,8 +91,8 @@ std::string composed(std::string_view text) {
     return normalized(text, NormalizationC);
 }
 
-std::string compatible(std::string_view text) {
-    return normalized(text, NormalizationKC);
+std::string decomposed(std::string_view text) {
+    return normalized(text, NormalizationD);
 }
 
 }  // namespace kestro

@@ -499,14 +499,23 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                     QLatin1Char(' ') + tr("The %1 set that came with KESTRO is back.").arg(name);
             return text + leftBehind(o);
         }
-        case W::BadName:
+        case W::BadName: {
+            if (o.nameProblem != NameProblem::LooksLike)
+                return notDone + nameProblem(o.nameProblem);
+            // One of the seven's place is taken by the very name; one of the player's is
+            // taken once that set is gone.
+            const bool shipped = std::any_of(channels().begin(), channels().end(),
+                                             [&](const Channel& c) { return c.key == o.like; });
+            const QString like = toQString(o.like);
             return notDone +
-                   (o.nameProblem == NameProblem::LooksLike
-                        ? tr("Its name would pass for that of the set %1 (%2 against %3): "
-                             "give it that name, or another.")
-                              .arg(visible(toQString(o.like)), spelledOut(name),
-                                   spelledOut(toQString(o.like)))
-                        : nameProblem(o.nameProblem));
+                   (shipped ? tr("Its name would pass for that of the set %1 that came with "
+                                 "KESTRO (%2 against %3): name it %1 to take that set's place, "
+                                 "or give it another name.")
+                            : tr("Its name would pass for that of your set %1 (%2 against %3): "
+                                 "remove that set first to take its place, or give this one "
+                                 "another name."))
+                       .arg(visible(like), spelledOut(name), spelledOut(like));
+        }
         case W::NameTaken:
             return tr("You already have a channel set named %1. Remove it first, or give this one "
                       "another name.")

@@ -105,23 +105,44 @@ std::vector<char32_t> codePoints(std::string_view text) {
     return points;
 }
 
-// How a name looks: compatibility forms folded (full-width "ＦＯＸ" is FOX), letters of
-// other scripts that look like Latin capitals taken for them (Cyrillic "О", Greek "Ο"),
-// ASCII letter case and runs of spaces ignored.
+// How a name looks, letter by letter and accents apart: letters of other scripts and
+// forms that look like Latin capitals (Cyrillic "О", Greek "Ο", full-width "Ｏ", a bold
+// "𝐎", a Roman numeral "Ⅰ") taken for them, ASCII letter case and runs of spaces ignored.
 std::u32string lookOf(std::string_view name) {
     static constexpr std::pair<char32_t, char> kLookAlikes[] = {
-        {0x391, 'A'}, {0x392, 'B'}, {0x395, 'E'}, {0x396, 'Z'}, {0x397, 'H'}, {0x399, 'I'},
-        {0x39A, 'K'}, {0x39C, 'M'}, {0x39D, 'N'}, {0x39F, 'O'}, {0x3A1, 'P'}, {0x3A4, 'T'},
-        {0x3A5, 'Y'}, {0x3A7, 'X'}, {0x3BF, 'O'}, {0x405, 'S'}, {0x406, 'I'}, {0x408, 'J'},
-        {0x410, 'A'}, {0x412, 'B'}, {0x415, 'E'}, {0x41A, 'K'}, {0x41C, 'M'}, {0x41D, 'H'},
-        {0x41E, 'O'}, {0x420, 'P'}, {0x421, 'C'}, {0x422, 'T'}, {0x423, 'Y'}, {0x425, 'X'},
-        {0x430, 'A'}, {0x435, 'E'}, {0x43E, 'O'}, {0x440, 'P'}, {0x441, 'C'}, {0x443, 'Y'},
-        {0x445, 'X'}, {0x455, 'S'}, {0x456, 'I'}, {0x458, 'J'}, {0x4AE, 'Y'}, {0x4C0, 'I'},
-        {0x51A, 'Q'}, {0x51C, 'W'}};
+        {0x37F, 'J'},  {0x391, 'A'},  {0x392, 'B'},  {0x395, 'E'},  {0x396, 'Z'},  {0x397, 'H'},
+        {0x399, 'I'},  {0x39A, 'K'},  {0x39C, 'M'},  {0x39D, 'N'},  {0x39F, 'O'},  {0x3A1, 'P'},
+        {0x3A4, 'T'},  {0x3A5, 'Y'},  {0x3A7, 'X'},  {0x3BF, 'O'},  {0x3F2, 'C'},  {0x3F9, 'C'},
+        {0x405, 'S'},  {0x406, 'I'},  {0x408, 'J'},  {0x410, 'A'},  {0x412, 'B'},  {0x415, 'E'},
+        {0x41A, 'K'},  {0x41C, 'M'},  {0x41D, 'H'},  {0x41E, 'O'},  {0x420, 'P'},  {0x421, 'C'},
+        {0x422, 'T'},  {0x423, 'Y'},  {0x425, 'X'},  {0x430, 'A'},  {0x435, 'E'},  {0x43E, 'O'},
+        {0x440, 'P'},  {0x441, 'C'},  {0x443, 'Y'},  {0x445, 'X'},  {0x455, 'S'},  {0x456, 'I'},
+        {0x458, 'J'},  {0x474, 'V'},  {0x475, 'V'},  {0x4AE, 'Y'},  {0x4C0, 'I'},  {0x4CF, 'I'},
+        {0x51A, 'Q'},  {0x51C, 'W'},  {0x53C, 'L'},  {0x54D, 'U'},  {0x555, 'O'},  {0x585, 'O'},
+        {0x13A0, 'D'}, {0x13A1, 'R'}, {0x13A2, 'T'}, {0x13A9, 'Y'}, {0x13AA, 'A'}, {0x13AB, 'J'},
+        {0x13AC, 'E'}, {0x13B3, 'W'}, {0x13B7, 'M'}, {0x13BB, 'H'}, {0x13C0, 'G'}, {0x13C3, 'Z'},
+        {0x13D2, 'R'}, {0x13DA, 'S'}, {0x13DE, 'L'}, {0x13DF, 'C'}, {0x13E2, 'P'}, {0x13E6, 'K'},
+        {0x13F4, 'B'}, {0x2160, 'I'}, {0x2164, 'V'}, {0x2169, 'X'}, {0x216C, 'L'}, {0x216D, 'C'},
+        {0x216E, 'D'}, {0x216F, 'M'}, {0x2C82, 'B'}, {0x2C8E, 'H'}, {0x2C92, 'I'}, {0x2C94, 'K'},
+        {0x2C98, 'M'}, {0x2C9A, 'N'}, {0x2C9E, 'O'}, {0x2C9F, 'O'}, {0x2CA2, 'P'}, {0x2CA4, 'C'},
+        {0x2CA6, 'T'}, {0x2CA8, 'Y'}, {0x2CAC, 'X'}, {0xA4D0, 'B'}, {0xA4D1, 'P'}, {0xA4D3, 'D'},
+        {0xA4D4, 'T'}, {0xA4D6, 'G'}, {0xA4D7, 'K'}, {0xA4D9, 'J'}, {0xA4DA, 'C'}, {0xA4DC, 'Z'},
+        {0xA4DD, 'F'}, {0xA4DF, 'M'}, {0xA4E0, 'N'}, {0xA4E1, 'L'}, {0xA4E2, 'S'}, {0xA4E3, 'R'},
+        {0xA4E6, 'V'}, {0xA4E7, 'H'}, {0xA4EA, 'W'}, {0xA4EB, 'X'}, {0xA4EC, 'Y'}, {0xA4EE, 'A'},
+        {0xA4F0, 'E'}, {0xA4F2, 'I'}, {0xA4F3, 'O'}, {0xA4F4, 'U'}, {0xA7AE, 'I'}};
     std::u32string look;
-    for (char32_t c : codePoints(compatible(name))) {
-        for (const auto& [other, latin] : kLookAlikes)
-            if (c == other) c = static_cast<char32_t>(latin);
+    for (char32_t c : codePoints(decomposed(name))) {
+        if (c >= 0xFF01 && c <= 0xFF5E)  // full-width ASCII
+            c -= 0xFEE0;
+        else if (c >= 0x1D400 && c <= 0x1D6A3)  // bold, italic, script... A-Z a-z, in turn
+            c = static_cast<char32_t>('A' + (c - 0x1D400) % 52 % 26);
+        else if (c >= 0x1D7CE && c <= 0x1D7FF)  // and their digits
+            c = static_cast<char32_t>('0' + (c - 0x1D7CE) % 10);
+        const auto* found = std::lower_bound(
+            std::begin(kLookAlikes), std::end(kLookAlikes), c,
+            [](const std::pair<char32_t, char>& entry, char32_t key) { return entry.first < key; });
+        if (found != std::end(kLookAlikes) && found->first == c)
+            c = static_cast<char32_t>(found->second);
         if (c >= 'a' && c <= 'z') c -= 'a' - 'A';
         if (c != ' ' || look.empty() || look.back() != ' ') look.push_back(c);
     }

@@ -557,8 +557,12 @@ Dejados como están:%1</translation>
         <translation>El nombre se confundiría con el de otro paquete.</translation>
     </message>
     <message>
-        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
-        <translation>Su nombre se confundiría con el del paquete %1 (%2 frente a %3): dele ese nombre u otro.</translation>
+        <source>Its name would pass for that of the set %1 that came with KESTRO (%2 against %3): name it %1 to take that set&apos;s place, or give it another name.</source>
+        <translation>Su nombre se confundiría con el del paquete %1 que venía con KESTRO (%2 frente a %3): llámelo %1 para ocupar el lugar de ese paquete, o dele otro nombre.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of your set %1 (%2 against %3): remove that set first to take its place, or give this one another name.</source>
+        <translation>Su nombre se confundiría con el de su paquete %1 (%2 frente a %3): elimine antes ese paquete para ocupar su lugar, o dele a este otro nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

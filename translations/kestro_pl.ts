@@ -557,8 +557,12 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Nazwę można by wziąć za nazwę innego zestawu.</translation>
     </message>
     <message>
-        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
-        <translation>Jego nazwę można by wziąć za nazwę zestawu %1 (%2 wobec %3): nadaj mu tę nazwę albo inną.</translation>
+        <source>Its name would pass for that of the set %1 that came with KESTRO (%2 against %3): name it %1 to take that set&apos;s place, or give it another name.</source>
+        <translation>Jego nazwę można by wziąć za nazwę zestawu %1 dołączonego do KESTRO (%2 wobec %3): nazwij go %1, aby zajął miejsce tamtego zestawu, albo nadaj mu inną nazwę.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of your set %1 (%2 against %3): remove that set first to take its place, or give this one another name.</source>
+        <translation>Jego nazwę można by wziąć za nazwę twojego zestawu %1 (%2 wobec %3): najpierw usuń tamten zestaw, aby ten zajął jego miejsce, albo nadaj temu inną nazwę.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

@@ -557,8 +557,12 @@ Deixados como estão:%1</translation>
         <translation>O nome passaria pelo de outro pacote.</translation>
     </message>
     <message>
-        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
-        <translation>O nome passaria pelo do pacote %1 (%2 contra %3): dê-lhe esse nome, ou outro.</translation>
+        <source>Its name would pass for that of the set %1 that came with KESTRO (%2 against %3): name it %1 to take that set&apos;s place, or give it another name.</source>
+        <translation>O nome passaria pelo do pacote %1 que veio com o KESTRO (%2 contra %3): chame-lhe %1 para ocupar o lugar desse pacote, ou dê-lhe outro nome.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of your set %1 (%2 against %3): remove that set first to take its place, or give this one another name.</source>
+        <translation>O nome passaria pelo do seu pacote %1 (%2 contra %3): remova primeiro esse pacote para ocupar o seu lugar, ou dê a este outro nome.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

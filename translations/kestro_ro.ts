@@ -557,8 +557,12 @@ Lăsate cum sunt:%1</translation>
         <translation>Numele s-ar confunda cu al altui pachet.</translation>
     </message>
     <message>
-        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
-        <translation>Numele lui s-ar confunda cu al pachetului %1 (%2 față de %3): dați-i acel nume sau altul.</translation>
+        <source>Its name would pass for that of the set %1 that came with KESTRO (%2 against %3): name it %1 to take that set&apos;s place, or give it another name.</source>
+        <translation>Numele lui s-ar confunda cu al pachetului %1 venit cu KESTRO (%2 față de %3): numiți-l %1 ca să ia locul acelui pachet sau dați-i alt nume.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of your set %1 (%2 against %3): remove that set first to take its place, or give this one another name.</source>
+        <translation>Numele lui s-ar confunda cu al pachetului dvs. %1 (%2 față de %3): eliminați mai întâi acel pachet ca să-i ia locul sau dați-i acestuia alt nume.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

@@ -557,8 +557,12 @@ Left as they are:%1</source>
         <translation>Это имя можно спутать с именем другого набора.</translation>
     </message>
     <message>
-        <source>Its name would pass for that of the set %1 (%2 against %3): give it that name, or another.</source>
-        <translation>Его имя можно спутать с именем набора %1 (%2 и %3): дайте ему это имя или другое.</translation>
+        <source>Its name would pass for that of the set %1 that came with KESTRO (%2 against %3): name it %1 to take that set&apos;s place, or give it another name.</source>
+        <translation>Его имя можно спутать с именем набора %1, поставляемого с KESTRO (%2 и %3): назовите его %1, чтобы он занял место того набора, или дайте ему другое имя.</translation>
+    </message>
+    <message>
+        <source>Its name would pass for that of your set %1 (%2 against %3): remove that set first to take its place, or give this one another name.</source>
+        <translation>Его имя можно спутать с именем вашего набора %1 (%2 и %3): сначала удалите тот набор, чтобы этот занял его место, или дайте этому другое имя.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither a folder nor an archive.</source>

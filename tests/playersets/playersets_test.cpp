@@ -131,17 +131,22 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
     ASSERT_TRUE(add(kArchives / "set.zip", "I\xCC\x81").ok());  // an accent typed apart: one set
     EXPECT_TRUE(sets.remove("\xC3\x8D").ok() && sets.remove("I\xCC\x81").what == What::NoSuchSet);
-    // A name that would pass for one of the seven's or the player's: a Cyrillic or Greek
-    // letter, full-width ones, a space more. Cyrillic letters alone are a name like any.
+    // A name that would pass for one of the seven's or the player's: a letter of another
+    // script (an accent on it too), full-width, a space more. Cyrillic letters alone, or
+    // a superscript, are a name like any.
+    ASSERT_TRUE(add(kArchives / "set.zip", "\xC3\x8D TV2").ok());  // Í TV2
     for (const auto& [lookAlike, like] : {std::pair{"F\xD0\x9EX", "FOX"},
                                           {"\xEF\xBC\xA6\xEF\xBC\xAF\xEF\xBC\xB8", "FOX"},
+                                          {"\xEA\x93\x9D\xEA\x93\xB3\xEA\x93\xAB", "FOX"},
                                           {"MY  TV", "MY TV"},
-                                          {"\xCE\x9CY TV", "MY TV"}}) {
+                                          {"\xCE\x9CY TV", "MY TV"},
+                                          {"\xD0\x86\xCC\x81 TV2", "\xC3\x8D TV2"}}) {
         const SetOutcome o = add(kArchives / "set.zip", lookAlike);
         EXPECT_TRUE(o.nameProblem == NameProblem::LooksLike && o.like == like) << lookAlike;
     }
-    EXPECT_TRUE(add(kArchives / "set.zip", "\xD0\xA1\xD0\xA2\xD0\xA1").ok() &&
-                sets.remove("\xD0\xA1\xD0\xA2\xD0\xA1").ok());
+    for (const char* own : {"\xD0\xA1\xD0\xA2\xD0\xA1", "\xC3\x8D TV\xC2\xB2"})  // СТС, Í TV²
+        EXPECT_TRUE(add(kArchives / "set.zip", own).ok() && sets.remove(own).ok()) << own;
+    EXPECT_TRUE(sets.remove("\xC3\x8D TV2").ok());
     EXPECT_EQ(sets.names(), (std::vector<std::string>{"EMPTY", "MY TV", "VIA LINK"}));
     fs::create_directory_symlink(setsDir(), tmp_.path() / "linked");  // never read through one
     EXPECT_TRUE(PlayerSets(tmp_.path() / "linked").names().empty());
