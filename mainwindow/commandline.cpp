@@ -256,8 +256,11 @@ struct Runner {
     }
     int operator()(const command::RemoveSet& c) {
         if (Error e = sets.outOfSight(); !e.ok()) {  // not "no such set": none can be seen
-            complain(Reports::setsOutOfSight(e));
-            return kNotDone;
+            SetOutcome unusable;
+            unusable.what = SetOutcome::What::SetsFolder;
+            unusable.name = toStd(c.name);
+            unusable.error = e;
+            return report(unusable, {});
         }
         QStringList own;
         for (const std::string& name : sets.names()) own << toQString(name);

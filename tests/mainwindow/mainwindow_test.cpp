@@ -376,7 +376,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("a set made by hand, misnamed") << "<fox>" << "--list" << 0 << "not used as channel sets, since their names cannot be a set's:\n  \"fox\": The name must be in capitals." << false;
         QTest::newRow("remove a set made by hand, misnamed") << "<fox>" << "--remove-set fox" << 1 << "\"fox\": The name must be in capitals." << false;
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
-        QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The folder for your channel sets cannot be used" << false;
+        QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The channel set \"MINE\" was not removed. The folder for your channel sets cannot be used" << false;
         QTest::newRow("settings a pipe") << "<pipe>" << "--install FOX" << 1 << "not a plain file; give the game folder with --game-folder" << false;
         QTest::newRow("find the game, a line as it is") << "<game>" << "--find-game" << 0 << "/Games/VARNEX\u200C 2001\n" << false;
         QTest::newRow("find one that cannot be stored, named") << "<game>" << "--find-game" << 0 << "kestro: ~/Games/A\\B: the game is here" << false;
