@@ -581,6 +581,17 @@ TEST_P(Breaches, AreMended) {
                   GetParam().expected);
     else
         EXPECT_FALSE(fs::exists(file));
+    // A file kept apart is never left unsaid (by a run that lived to say it).
+    for (const auto& [name, text] : snapshot(gameDir())) {
+        if (name.find(".set-aside") == std::string::npos ||
+            std::string_view(GetParam().steps).find("crash") != std::string_view::npos)
+            continue;
+        EXPECT_TRUE(std::ranges::any_of(seen_.reports, [&](const Report& r) {
+            return std::ranges::any_of(r.files, [&](const FileOutcome& o) {
+                return o.setAside.ends_with(fs::path(name).filename().string());
+            });
+        })) << name;
+    }
     const std::regex temporary(R"(.*/\.[^/]+\.kestro-[a-z0-9]{8})");
     for (const auto& [name, text] : snapshot(gameDir()))
         EXPECT_FALSE(std::regex_match(name, temporary)) << name;
