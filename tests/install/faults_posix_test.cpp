@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"kept_copy_unreadable", "restore", Read, EIO, 4, ErrorCode::Other, S::PutBack},
         {"first_store_copy_unreadable", "restore_first", Read, EIO, 2, ErrorCode::Damaged, S::None},
         {"set_aside_refused", "restore_first", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
+        {"set_aside_not_put", "restore_first", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 
