@@ -75,6 +75,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return rowName(info.index, std::get<0>(info.param)[0]); });
 
 // The player's own sets are kept in their data folder, and with no home there are none.
+// A self-extractor's code may hold the signature and bytes that read as the main header of
+// a piece of a split archive: only one whose CRC holds is taken for one.
+TEST(SetArchive, OnlyAMainHeaderWhoseCrcHoldsMarksAPiece) {
+    const std::string set5 = readFile(kArchives / "set5.rar");
+    for (const auto& [crc, piece] :
+         {std::pair{std::string("\x53\x2A\x34\x45", 4), true}, {std::string(4, '\0'), false}}) {
+        std::string stub = "MZ" + std::string(1000, '\0') + std::string("Rar!\x1A\x07\x01\x00", 8) +
+                           crc + std::string("\x03\x01\x00\x01", 4);  // a main header, volume
+        stub.resize(65536, '\0');
+        SetContents contents;
+        EXPECT_EQ(readSetArchive(stub + set5, contents).what,
+                  piece ? Source::SplitArchive : Source::None);
+    }
+}
+
 TEST(SetsFolder, IsInThePlayersDataFolder) {
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     const char* data = std::getenv("XDG_DATA_HOME");
