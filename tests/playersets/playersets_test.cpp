@@ -232,9 +232,10 @@ TEST_F(PlayerSetsTest, ARemovalNeverGoesIntoAMount) {
 TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     writeFile(tmp_.path() / "pack/a/misc8.fsh", "8");
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "16");
-    // The first folder inside, the folder, a file in it.
+    // The first folder inside, listed or opened, the folder, a file in it.
     for (const auto& [call, pass, subject] :
-         {std::tuple{SystemCall::List, 1, "pack/a"}, std::tuple{SystemCall::Open, 0, "pack"},
+         {std::tuple{SystemCall::List, 1, "pack/a"}, std::tuple{SystemCall::Open, 1, "pack/a"},
+          std::tuple{SystemCall::Open, 0, "pack"},
           std::tuple{SystemCall::Open, 2, "pack/a/misc8.fsh"}}) {
         Injecting unreadable({{call, EACCES}}, pass);
         const SetOutcome added = add(tmp_.path() / "pack", "PACK");
