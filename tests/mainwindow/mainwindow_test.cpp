@@ -490,7 +490,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(removeButton, "Remove");
         QCOMPARE(w.list()->count(), 7);
         QVERIFY(chosen->text().isEmpty() && !chosen->isEnabled() &&
-                !w.get("Command1")->isEnabled());
+                !w.get("Command1")->isEnabled() && w.shown().isNull());  // its preview gone too
 
         typedName.clear();
         for (const QString dropped : {"/etc/hostname", KESTRO_TEST_ARCHIVES "/set.zip"}) {
