@@ -122,12 +122,14 @@ class ConsoleObserver : public InstallObserver {
     }  // asked by the command itself
 };
 
-// The game folder a command works on: the one given, or the stored one.
+// The game folder a command works on: the one given, or the stored one. With
+// `noneStored` the status when nothing is stored (a command that needs none).
 struct FolderText {
     std::optional<QString> text;
     int failed = -1;  // an exit status when there is none
 };
-FolderText gameFolderText(const std::optional<QString>& given) {
+FolderText gameFolderText(const std::optional<QString>& given,
+                          std::optional<int> noneStored = std::nullopt) {
     if (given) return {fromHere(*given)};
     const GameFolderSetting::Stored stored = GameFolderSetting::read();
     if (!stored.problem.isEmpty()) {
@@ -136,7 +138,9 @@ FolderText gameFolderText(const std::optional<QString>& given) {
     }
     if (stored.folder.isEmpty())
         return {std::nullopt,
-                usage(Texts::tr("no game folder is stored; give one with --game-folder"))};
+                noneStored
+                    ? *noneStored
+                    : usage(Texts::tr("no game folder is stored; give one with --game-folder"))};
     return {stored.folder};
 }
 
@@ -192,21 +196,12 @@ struct Runner {
     int operator()(const command::List& c) {
         const Catalogue sets = catalogue();
         const ChannelSet* installed = nullptr;
-        int status = kDone;
         // The channels are listed all the same; a game folder that cannot be looked at for
         // the mark, given or stored, is said and leaves a status a script can see.
-        std::optional<QString> text;
-        if (c.gameFolder) {
-            text = fromHere(*c.gameFolder);
-        } else if (const GameFolderSetting::Stored stored = GameFolderSetting::read();
-                   !stored.problem.isEmpty()) {
-            complain(Texts::tr("%1; give the game folder with --game-folder.").arg(stored.problem));
-            status = kNotDone;
-        } else if (!stored.folder.isEmpty()) {
-            text = stored.folder;
-        }
-        if (text) {
-            if (const auto folder = openFolder(*text, std::nullopt))
+        const FolderText text = gameFolderText(c.gameFolder, kDone);
+        int status = text.text ? kDone : text.failed;
+        if (text.text) {
+            if (const auto folder = openFolder(*text.text, std::nullopt))
                 installed = installedChannel(*folder, sets);
             else
                 status = kNotDone;
