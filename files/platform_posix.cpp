@@ -127,6 +127,19 @@ Native opened(int fd) {
     return fd;
 }
 
+// A folder that opens (read rights) but cannot be entered (no search rights) would show
+// every name in it as missing: it is refused as it is, permission denied.
+Error entered(int fd, Native& folder, const fs::path& subject) {
+    struct stat st;
+    if (::fstatat(fd, ".", &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return fail(code, subject);
+    }
+    folder = opened(fd);
+    return {};
+}
+
 }  // namespace
 
 Error openFolder(const fs::path& path, Native& folder) {
@@ -137,8 +150,7 @@ Error openFolder(const fs::path& path, Native& folder) {
         return code == ENOTDIR ? failure(ErrorCode::NotAFolder, code, path.string())
                                : fail(code, path);
     }
-    folder = opened(fd);
-    return {};
+    return entered(fd, folder, path);
 }
 
 Error openChildFolder(Place at, const std::string& name, bool create, Native& folder) {
@@ -161,8 +173,7 @@ Error openChildFolder(Place at, const std::string& name, bool create, Native& fo
             return failure(ErrorCode::NotAFolder, code, subject.string());
         return classify(code, info, ErrorCode::FolderMissing, subject);
     }
-    folder = opened(fd);
-    return {};
+    return entered(fd, folder, subject);
 }
 
 Error listFolder(Place at, std::vector<std::string>& names) {

@@ -83,13 +83,14 @@ TEST(Folders, NeverGoThroughALink) {
     writeFile(tmp.path() / "disc/moved", "");
     for (const char* p : {"", "disc", "disc/sub", "disc/sub/file", "disc/moved"})
         EXPECT_TRUE(::geteuid() != 0 || ::lchown((tmp.path() / p).c_str(), 65534, 65534) == 0);
-    fs::permissions(tmp.path() / "disc/sub", fs::perms::none);
+    fs::permissions(tmp.path() / "disc/sub", fs::perms(0444));  // read, but not entered
     fs::permissions(tmp.path() / "disc", fs::perms(0555));
     if (::geteuid() == 0) ::setfsuid(65534);
     // Refused for the folder it leaves, not the one it goes to: that folder is named.
     const Folder disc = folder.child("disc").value;
     // Behind a folder that cannot be entered a file is not taken for missing.
     EXPECT_EQ(ReadFile::open(tmp.path() / "disc/sub/file", false).error.code, E::PermissionDenied);
+    EXPECT_EQ(disc.child("sub").error.code, E::PermissionDenied);  // not a folder of "missing"
     EXPECT_EQ(moveFile(disc, "moved", folder, "out").subject, utf8(tmp.path() / "disc"));
     EXPECT_TRUE(removeTree(folder, "disc").ok());
     if (::geteuid() == 0) ::setfsuid(0);
