@@ -477,6 +477,26 @@ Error Store::checkApart() {
     return {};
 }
 
+// Two entries of the store whose names differ only in letter case (one made by hand, or
+// both brought over from a system that tells them apart): which one holds the kept files is
+// not known, and reading the other would take them for gone. Damage, naming both.
+bool Store::twoSpellings(const Folder& in, std::string_view name) {
+    const auto names = in.list();
+    if (!names.ok()) return false;
+    std::vector<std::string> shown;
+    for (const std::string& entry : names.value) {
+        if (!sameNameIgnoringCase(entry, name)) continue;
+        const std::string below = utf8Text(
+            (in.path() / utf8Path(entry)).lexically_relative(store_.path()).generic_u8string());
+        std::string windows = below;
+        std::replace(windows.begin(), windows.end(), '/', '\\');
+        shown.push_back(game_.show(windows, below));
+    }
+    if (shown.size() < 2) return false;
+    damage_ = {What::TwoSpellings, 0, 0, failure(ErrorCode::Damaged, shown[0]), shown[1]};
+    return true;
+}
+
 Error Store::open(bool create) {
     // A folder of the store is never a game folder: its "game files" are the kept copies.
     if (inAStore(game_.root())) return failure(ErrorCode::InStore);
@@ -513,6 +533,13 @@ Error Store::open(bool create) {
             return f.error;
         }
     }
+    bool twice = twoSpellings(store_, "DATA");
+    for (size_t slot = 0; slot < kGameFiles.size() && !twice && storeData_; ++slot) {
+        const std::optional<Folder>& kept = keptFolders_[folderOf(slot)];
+        twice = twoSpellings(*storeData_, kGameFiles[slot].folder) ||
+                (kept && twoSpellings(*kept, kGameFiles[slot].name));
+    }
+    if (twice) return failure(ErrorCode::Damaged);
     if (Error e = checkApart(); !e.ok()) return e;
     if (Error e = lock_.lock(store_, kLockFile); !e.ok()) {
         if (e.code == ErrorCode::Link || e.code == ErrorCode::IsFolder ||

@@ -65,11 +65,13 @@ struct StoreDamage {
         KeptNotAFile,        // where the kept copy of `slot` belongs is a link, folder or the like
         IntentContradicts,   // a put-back of `slot` noted for another copy than the one kept
         FolderNotAFolder,    // a file or the like where its folder error.subject belongs
+        TwoSpellings,        // error.subject and `other`, names that differ only in case
     };
     What what = What::None;
     size_t slot = 0;
     int line = 0;
     Error error;
+    std::string other = {};
 };
 
 // What became of one game file.
@@ -149,6 +151,7 @@ class Store {
                   FileOutcome& out);
     std::optional<FileOutcome> restoreOne(size_t slot);
     Error checkApart();
+    bool twoSpellings(const Folder& in, std::string_view name);
     Error readState();
     void recover(size_t slot);
     bool checkAgainstFiles();

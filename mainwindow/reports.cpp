@@ -150,6 +150,9 @@ QString damage(const StoreDamage& d) {
                 .arg(file);
         case What::FolderNotAFolder:
             return Reports::tr("%1 in it is not a folder").arg(quoted(d.error.subject));
+        case What::TwoSpellings:
+            return Reports::tr("it holds both %1 and %2, names that differ only in letter case")
+                .arg(quoted(d.error.subject), quoted(d.other));
         case What::None:
             break;
     }
@@ -282,6 +285,11 @@ QString refusal(const Report& r, Reports::Where where) {
                                  .arg(quoted(r.damage.what == What::KeptNotAFile
                                                  ? slot
                                                  : r.damage.error.subject));
+                    break;
+                case What::TwoSpellings:
+                    advice = Reports::tr(
+                        "To go on, keep the one that holds the game's files and move the "
+                        "other out of it.");
                     break;
                 default:
                     advice = Reports::tr(

@@ -735,6 +735,14 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>%1 en ella no es una carpeta</translation>
     </message>
     <message>
+        <source>it holds both %1 and %2, names that differ only in letter case</source>
+        <translation>ella contiene a la vez %1 y %2, nombres que solo difieren en mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
+        <translation>Para continuar, conserve la que contiene los archivos del juego y mueva la otra fuera de ella.</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Para continuar, borre &quot;kestro.lock&quot; dentro de ella.</translation>
     </message>

@@ -737,6 +737,14 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>%1 w nim nie jest folderem</translation>
     </message>
     <message>
+        <source>it holds both %1 and %2, names that differ only in letter case</source>
+        <translation>zawiera zarówno %1, jak i %2 – nazwy różniące się tylko wielkością liter</translation>
+    </message>
+    <message>
+        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
+        <translation>Aby kontynuować, zostaw ten, który zawiera pliki gry, a drugi przenieś poza niego.</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Aby kontynuować, usuń z niego &quot;kestro.lock&quot;.</translation>
     </message>

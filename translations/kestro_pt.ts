@@ -735,6 +735,14 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>%1 nela não é uma pasta</translation>
     </message>
     <message>
+        <source>it holds both %1 and %2, names that differ only in letter case</source>
+        <translation>ela contém tanto %1 como %2, nomes que só diferem em maiúsculas e minúsculas</translation>
+    </message>
+    <message>
+        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
+        <translation>Para continuar, mantenha a que contém os ficheiros do jogo e mova a outra para fora dela.</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Para continuar, apague &quot;kestro.lock&quot; dentro dela.</translation>
     </message>

@@ -737,6 +737,14 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>%1 din el nu este un folder</translation>
     </message>
     <message>
+        <source>it holds both %1 and %2, names that differ only in letter case</source>
+        <translation>conține atât %1, cât și %2, nume care diferă doar prin majuscule</translation>
+    </message>
+    <message>
+        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
+        <translation>Pentru a continua, păstrați-l pe cel care conține fișierele jocului și mutați-l pe celălalt în afara lui.</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Pentru a continua, ștergeți &quot;kestro.lock&quot; din el.</translation>
     </message>

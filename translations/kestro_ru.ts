@@ -737,6 +737,14 @@ Rename them, or add them again as channel sets.</source>
         <translation>%1 в ней — не папка</translation>
     </message>
     <message>
+        <source>it holds both %1 and %2, names that differ only in letter case</source>
+        <translation>в ней есть и %1, и %2 — имена, различающиеся только регистром букв</translation>
+    </message>
+    <message>
+        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
+        <translation>Чтобы продолжить, оставьте ту, где лежат файлы игры, а другую переместите из неё.</translation>
+    </message>
+    <message>
         <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
         <translation>Чтобы продолжить, удалите в ней &quot;kestro.lock&quot;.</translation>
     </message>

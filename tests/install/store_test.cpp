@@ -523,6 +523,8 @@ const Breach kBreaches[] = {
     {"AGameFileLinkedElsewhereIsNotWrittenThrough", "link DATA/ENVIRO/Misc16.fsh=../../../outside.txt;install FOX", "../outside.txt", "not the game's", K::Incomplete},
     {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
     {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/envIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
+    {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings},
+    {"TwoSpellingsOfAKeptCopyAreDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoSpellings},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write KESTRO backup=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
     {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
@@ -598,9 +600,15 @@ TEST_P(Breaches, AreMended) {
     EXPECT_EQ(lastReport().kind, GetParam().last);
     EXPECT_EQ(lastReport().damage.what, GetParam().damage);
     // A folder in the way is named the way the game folder was given.
+    const StoreDamage& damage = lastReport().damage;
     for (const std::string& named :
-         {lastReport().refusal.subject, lastReport().damage.error.subject})
+         {lastReport().refusal.subject, damage.error.subject, damage.other})
         EXPECT_EQ(named.find(game_.starts_with('/') ? '\\' : '/'), std::string::npos) << named;
+    if (damage.what == D::TwoSpellings && game_.starts_with('/')) {  // both, as they are
+        EXPECT_NE(damage.error.subject, damage.other);
+        for (const std::string& named : {damage.error.subject, damage.other})
+            EXPECT_TRUE(fs::exists(gameDir() / "KESTRO backup" / named)) << named;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),

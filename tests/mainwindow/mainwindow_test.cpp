@@ -578,6 +578,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, damaged, {}, D::StoreNotAFolder)), "move \"KESTRO backup\" somewhere safe"},
             {window(report(A::Install, K::Refused, damaged, {}, D::LockNotAFile)), "delete \"kestro.lock\" in it."},
             {window(Report{A::Restore, K::Refused, "C:\\VARNEX 2001", nullptr, {}, damaged, {D::FolderNotAFolder, 0, 0, failure(ErrorCode::NotAFolder, "DATA")}}), "is damaged: \"DATA\" in it is not a folder.\n\nNo game file was put back. To go on, move \"DATA\" out of it."},
+            {window(Report{A::Install, K::Refused, "/g", nullptr, {}, damaged, {D::TwoSpellings, 0, 0, failure(ErrorCode::Damaged, "DATA/ENVIRO"), "DATA/enviro"}}), "it holds both \"DATA/ENVIRO\" and \"DATA/enviro\", names that differ only in letter case.\n\nNo game file was replaced. To go on, keep the one that holds the game's files and move the other out of it."},
             {window(report(A::Install, K::Refused, failure(ErrorCode::FolderMissing))), "with the \"...\" button"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore))), "cannot be used: it is a \"KESTRO backup\" folder, or lies in one: it or a folder above it is named so, or holds KESTRO's kestro.lock"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::InStore, 0, "\\DATA\\ENVIRO"))), "cannot be used: \\DATA\\ENVIRO is part of \"KESTRO backup\", where KESTRO keeps"},
