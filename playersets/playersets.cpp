@@ -107,7 +107,8 @@ std::vector<char32_t> codePoints(std::string_view text) {
 
 // How a name looks, letter by letter and accents apart: letters of other scripts and
 // forms that look like Latin capitals (Cyrillic "О", Greek "Ο", full-width "Ｏ", a bold
-// "𝐎", a Roman numeral "Ⅰ") taken for them, ASCII letter case and runs of spaces ignored.
+// "𝐎", a double-struck "ℕ", a Roman numeral "Ⅰ") taken for them, ASCII letter case and runs of
+// spaces ignored.
 std::u32string lookOf(std::string_view name) {
     static constexpr std::pair<char32_t, char> kLookAlikes[] = {
         {0x37F, 'J'},  {0x391, 'A'},  {0x392, 'B'},  {0x395, 'E'},  {0x396, 'Z'},  {0x397, 'H'},
@@ -122,14 +123,21 @@ std::u32string lookOf(std::string_view name) {
         {0x13A0, 'D'}, {0x13A1, 'R'}, {0x13A2, 'T'}, {0x13A9, 'Y'}, {0x13AA, 'A'}, {0x13AB, 'J'},
         {0x13AC, 'E'}, {0x13B3, 'W'}, {0x13B7, 'M'}, {0x13BB, 'H'}, {0x13C0, 'G'}, {0x13C3, 'Z'},
         {0x13D2, 'R'}, {0x13DA, 'S'}, {0x13DE, 'L'}, {0x13DF, 'C'}, {0x13E2, 'P'}, {0x13E6, 'K'},
-        {0x13F4, 'B'}, {0x2160, 'I'}, {0x2164, 'V'}, {0x2169, 'X'}, {0x216C, 'L'}, {0x216D, 'C'},
-        {0x216E, 'D'}, {0x216F, 'M'}, {0x2C82, 'B'}, {0x2C8E, 'H'}, {0x2C92, 'I'}, {0x2C94, 'K'},
-        {0x2C98, 'M'}, {0x2C9A, 'N'}, {0x2C9E, 'O'}, {0x2C9F, 'O'}, {0x2CA2, 'P'}, {0x2CA4, 'C'},
-        {0x2CA6, 'T'}, {0x2CA8, 'Y'}, {0x2CAC, 'X'}, {0xA4D0, 'B'}, {0xA4D1, 'P'}, {0xA4D3, 'D'},
-        {0xA4D4, 'T'}, {0xA4D6, 'G'}, {0xA4D7, 'K'}, {0xA4D9, 'J'}, {0xA4DA, 'C'}, {0xA4DC, 'Z'},
-        {0xA4DD, 'F'}, {0xA4DF, 'M'}, {0xA4E0, 'N'}, {0xA4E1, 'L'}, {0xA4E2, 'S'}, {0xA4E3, 'R'},
-        {0xA4E6, 'V'}, {0xA4E7, 'H'}, {0xA4EA, 'W'}, {0xA4EB, 'X'}, {0xA4EC, 'Y'}, {0xA4EE, 'A'},
-        {0xA4F0, 'E'}, {0xA4F2, 'I'}, {0xA4F3, 'O'}, {0xA4F4, 'U'}, {0xA7AE, 'I'}};
+        {0x13F4, 'B'}, {0x2102, 'C'}, {0x210A, 'G'}, {0x210B, 'H'}, {0x210C, 'H'}, {0x210D, 'H'},
+        {0x210E, 'H'}, {0x2110, 'I'}, {0x2111, 'I'}, {0x2112, 'L'}, {0x2113, 'L'}, {0x2115, 'N'},
+        {0x2119, 'P'}, {0x211A, 'Q'}, {0x211B, 'R'}, {0x211C, 'R'}, {0x211D, 'R'}, {0x2124, 'Z'},
+        {0x2128, 'Z'}, {0x212C, 'B'}, {0x212D, 'C'}, {0x212F, 'E'}, {0x2130, 'E'}, {0x2131, 'F'},
+        {0x2133, 'M'}, {0x2134, 'O'}, {0x2139, 'I'}, {0x2145, 'D'}, {0x2146, 'D'}, {0x2147, 'E'},
+        {0x2148, 'I'}, {0x2149, 'J'}, {0x2160, 'I'}, {0x2164, 'V'}, {0x2169, 'X'}, {0x216C, 'L'},
+        {0x216D, 'C'}, {0x216E, 'D'}, {0x216F, 'M'}, {0x2170, 'I'}, {0x2174, 'V'}, {0x2179, 'X'},
+        {0x217C, 'L'}, {0x217D, 'C'}, {0x217E, 'D'}, {0x217F, 'M'}, {0x2C82, 'B'}, {0x2C8E, 'H'},
+        {0x2C92, 'I'}, {0x2C94, 'K'}, {0x2C98, 'M'}, {0x2C9A, 'N'}, {0x2C9E, 'O'}, {0x2C9F, 'O'},
+        {0x2CA2, 'P'}, {0x2CA4, 'C'}, {0x2CA6, 'T'}, {0x2CA8, 'Y'}, {0x2CAC, 'X'}, {0xA4D0, 'B'},
+        {0xA4D1, 'P'}, {0xA4D3, 'D'}, {0xA4D4, 'T'}, {0xA4D6, 'G'}, {0xA4D7, 'K'}, {0xA4D9, 'J'},
+        {0xA4DA, 'C'}, {0xA4DC, 'Z'}, {0xA4DD, 'F'}, {0xA4DF, 'M'}, {0xA4E0, 'N'}, {0xA4E1, 'L'},
+        {0xA4E2, 'S'}, {0xA4E3, 'R'}, {0xA4E6, 'V'}, {0xA4E7, 'H'}, {0xA4EA, 'W'}, {0xA4EB, 'X'},
+        {0xA4EC, 'Y'}, {0xA4EE, 'A'}, {0xA4F0, 'E'}, {0xA4F2, 'I'}, {0xA4F3, 'O'}, {0xA4F4, 'U'},
+        {0xA7AE, 'I'}};
     std::u32string look;
     for (char32_t c : codePoints(decomposed(name))) {
         if (c >= 0xFF01 && c <= 0xFF5E)  // full-width ASCII

@@ -153,6 +153,9 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     for (const auto& [lookAlike, like] : {std::pair{"F\xD0\x9EX", "FOX"},
                                           {"\xEF\xBC\xA6\xEF\xBC\xAF\xEF\xBC\xB8", "FOX"},
                                           {"\xEA\x93\x9D\xEA\x93\xB3\xEA\x93\xAB", "FOX"},
+                                          {"\xE2\x84\x82"
+                                           "ANAL+",
+                                           "CANAL+"},  // double-struck
                                           {"MY  TV", "MY TV"},
                                           {"\xCE\x9CY TV", "MY TV"},
                                           {"\xD0\x86\xCC\x81 TV2", "\xC3\x8D TV2"}}) {
