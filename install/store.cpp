@@ -261,11 +261,12 @@ Result<Folder> Store::keptFolder(size_t slot, bool create) {
     return folder;
 }
 
-// A folder below the game folder the way the player's system writes it.
-std::string Store::shownBelow(const std::string& gamePath) const {
-    std::string onDisk = gamePath.substr(1);
-    std::replace(onDisk.begin(), onDisk.end(), '\\', '/');
-    return game_.show(gamePath, onDisk);
+// A folder below the game folder the way the player's system writes it: `found`, the
+// path opened, has its parts as they are on disk.
+std::string Store::shownBelow(const std::string& gamePath, const std::string& found) const {
+    return game_.show(
+        gamePath,
+        utf8Text(utf8Path(found).lexically_relative(game_.root().path()).generic_u8string()));
 }
 
 // One whose folder is not open (or no folder): its folders named as they are listed.
@@ -508,7 +509,7 @@ Error Store::open(bool create) {
             return failure(ErrorCode::Damaged);
         }
         if (store.error.code == ErrorCode::Link)
-            store.error.subject = shownBelow("\\" + std::string(kStoreFolder));
+            store.error.subject = shownBelow("\\" + std::string(kStoreFolder), store.error.subject);
         return store.error;
     }
     store_ = store.value;
@@ -529,7 +530,8 @@ Error Store::open(bool create) {
                 return failure(ErrorCode::Damaged);
             }
             if (f.error.code == ErrorCode::Link)
-                f.error.subject = shownBelow("\\" + std::string(kStoreFolder) + "\\" + inside);
+                f.error.subject =
+                    shownBelow("\\" + std::string(kStoreFolder) + "\\" + inside, f.error.subject);
             return f.error;
         }
     }

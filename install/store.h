@@ -133,7 +133,7 @@ class Store {
   private:
     Result<Folder> gameFolder(size_t slot, bool create);
     Result<Folder> keptFolder(size_t slot, bool create);
-    std::string shownBelow(const std::string& gamePath) const;
+    std::string shownBelow(const std::string& gamePath, const std::string& found) const;
     std::string shownGameFile(size_t slot) const;
     std::string shownGameFile(size_t slot, const Folder& folder, const std::string& name) const;
     Result<bool> holdsWritten(size_t slot, const Folder& folder, const std::string& name,

@@ -104,6 +104,10 @@ TEST_F(Install, ALinuxFolderIsShownAsItIsOnDisk) {
     std::error_code noLinks;
     fs::create_directory_symlink(tmp_.path(), gameDir() / "data/popups", noLinks);
     EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "data/popups"));
+    fs::remove(gameDir() / "data/popups");
+    fs::remove_all(gameDir() / "KESTRO backup");
+    fs::create_directory_symlink(tmp_.path(), gameDir() / "kestro BACKUP", noLinks);
+    EXPECT_TRUE(noLinks || (!install("FOX") && lastReport().refusal.subject == "kestro BACKUP"));
 }
 
 // Where a game file belongs there is something that is no file, or the channel's own
