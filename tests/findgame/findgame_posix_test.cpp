@@ -110,10 +110,11 @@ TEST_P(FindGame, FindsWhatIsThereAsTheGameSeesIt) {
 
 const std::string kGame = "/DATA/ENVIRO/Misc16.fsh";
 
-std::string sixtyFiveLibraries() {  // the home 63 times, then two more
+std::string steamLibraries(int count) {  // the home, then the last two by their number
     std::string vdf;
-    for (int i = 1; i <= 63; ++i) vdf += "\"path\" \"~\" ";
-    return vdf + "\"path\" \"~/lib64\" \"path\" \"~/lib65\"";
+    for (int i = 1; i <= count - 2; ++i) vdf += "\"path\" \"~\" ";
+    for (int i = count - 1; i <= count; ++i) vdf += "\"path\" \"~/lib" + std::to_string(i) + "\" ";
+    return vdf;
 }
 
 // clang-format off
@@ -148,8 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {"~/.local/share/Steam/steamapps/compatdata/1234/pfx/drive_c/Games/V | Steam (compatdata 1234)",
                   "~/lib2/steamapps/compatdata/99/pfx/drive_c/V | Steam (compatdata 99)", "~/lib4/steamapps/compatdata/97/pfx/drive_c/V | Steam (compatdata 97)"},
                  {"/root: permission denied", "~/lib5/steamapps: permission denied", "~/gone: no such folder", "~/lib4/steamapps/compatdata/96: a link, not followed"}},
+        HomeCase{"64 Steam libraries are all searched",
+                 {".steam/steam/steamapps/libraryfolders.vdf = " + steamLibraries(64), "lib64/steamapps/compatdata/64/pfx/drive_c/V" + kGame},
+                 {"~/lib64/steamapps/compatdata/64/pfx/drive_c/V | Steam (compatdata 64)"}, {"~/lib63: no such folder"}},
         HomeCase{"past 64 Steam libraries, the first searched and the list named",
-                 {".steam/steam/steamapps/libraryfolders.vdf = " + sixtyFiveLibraries(), "lib64/steamapps/compatdata/64/pfx/drive_c/V" + kGame, "lib65/steamapps/compatdata/65/pfx/drive_c/V" + kGame},
+                 {".steam/steam/steamapps/libraryfolders.vdf = " + steamLibraries(65), "lib64/steamapps/compatdata/64/pfx/drive_c/V" + kGame, "lib65/steamapps/compatdata/65/pfx/drive_c/V" + kGame},
                  {"~/lib64/steamapps/compatdata/64/pfx/drive_c/V | Steam (compatdata 64)"}, {"~/.steam/steam/steamapps/libraryfolders.vdf: too large"}},
         HomeCase{"links and locked folders are not entered; a locked prefix or a missing WINEPREFIX is named",
                  {"out/VARNEX 2001" + kGame, "out/prefix/drive_c/VARNEX 2001" + kGame, ".wine/drive_c/Games/VARNEX 2001 -> ~/out/VARNEX 2001",

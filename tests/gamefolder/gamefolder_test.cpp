@@ -153,6 +153,8 @@ class TestGameFolder : public QObject {
         QCOMPARE(d.Dir1->path(), d.start + "/Child");
         QVERIFY(d.Dir1->openRow(above.size()));  // back up: the old children are gone
         QCOMPARE(d.rows().size(), above.size() + 4);
+        QVERIFY(!d.Dir1->openRow(-1) && !d.Dir1->openRow(d.Dir1->count()));  // no such row
+        QCOMPARE(d.Dir1->path(), d.start);
         d.Dir1->setCurrentRow(0);
         QTest::keyClick(d.Dir1, Qt::Key_Down);  // the arrows still move
         QCOMPARE(d.Dir1->currentRow(), 1);

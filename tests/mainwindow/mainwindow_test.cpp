@@ -601,6 +601,7 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::BadName, "MY  TV", NameProblem::LooksLike, {}, {}, {}, 0, false, {}, "MY TV"}, "/s/pack"), "your set MY TV (MY  TV against MY TV): remove that set first"},
             {Reports::setOutcome({SetOutcome::What::SetsFolder, "MINE", {}, {}, failure(ErrorCode::FolderMissing), {}, 0, false, {}, {}}, {}), "The channel set \"MINE\" was not removed. The folder for your channel sets cannot be used: there is no home folder to keep it in."},
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
+            {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::NotAFolder, ENOTDIR, "/s/MINE"), {}, 0, false, {}, {}}, {}), "cannot be removed: /s/MINE is not a folder."},  // named once
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
             {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
