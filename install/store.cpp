@@ -301,17 +301,20 @@ Error Store::readState() {
     // Lost (deleted as the player was told to, say): the kept files say what was kept, and
     // nothing says whose the files in place are. So too for a kept copy the first store
     // forgot: it noted a restore done before removing the copy, and ignored a failed removal.
+    // A kept copy that is there but cannot be read is said as it is: taken for none, it
+    // would read as a copy the state does not know.
     const auto fromKeptFiles = [&](bool all) {
         for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
             if (!all && state_[slot].before != Before::Unknown) continue;
             if (Result<Folder> folder = keptFolder(slot, false); folder.ok())
-                takeUpKept(slot, folder.value, folder.value.find(kGameFiles[slot].name));
+                if (Error e =
+                        takeUpKept(slot, folder.value, folder.value.find(kGameFiles[slot].name));
+                    !e.ok() && e.code != ErrorCode::Missing)
+                    return e;
         }
+        return Error{};
     };
-    if (file.error.code == ErrorCode::Missing) {
-        fromKeptFiles(true);
-        return {};
-    }
+    if (file.error.code == ErrorCode::Missing) return fromKeptFiles(true);
     if (!file.ok()) {
         const ErrorCode code = file.error.code;
         const bool odd =
@@ -329,18 +332,18 @@ Error Store::readState() {
         return failure(ErrorCode::Damaged);
     }
     state_ = *state;
-    if (!text.starts_with(kSealedHeader)) fromKeptFiles(false);
-    return {};
+    return text.starts_with(kSealedHeader) ? Error{} : fromKeptFiles(false);
 }
 
-// Takes the file under the kept copy's name for the kept copy, of unknown authorship; false
-// when it cannot be read.
-bool Store::takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName) {
+// Takes the file under the kept copy's name for the kept copy, of unknown authorship; the
+// error when it cannot be read (Missing: there is none).
+Error Store::takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName) {
     Result<ReadFile> kept = ReadFile::open(keptIn, keptName);
+    if (!kept.ok()) return kept.error;
     Digest digest;
-    if (!kept.ok() || !digestOf(kept.value, digest).ok()) return false;
+    if (Error e = digestOf(kept.value, digest); !e.ok()) return e;
     state_[slot] = {Before::Kept, digest, std::nullopt, true, std::nullopt};
-    return true;
+    return {};
 }
 
 // Completes or forgets what a run cut short was doing to `slot`, by what is there now.
@@ -666,7 +669,7 @@ Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& kep
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
     if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) {
-        if (adopt && takeUpKept(slot, keptIn, keptName)) dirty_ = true;
+        if (adopt && takeUpKept(slot, keptIn, keptName).ok()) dirty_ = true;
         return e;
     }
     shown = shownInStore(slot, keptIn, name);

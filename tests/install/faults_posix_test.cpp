@@ -21,8 +21,9 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked", or
-                           // under a first store's state "_first"), "reinstall" or "in_doubt"
+    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked", under
+                           // a first store's state "_first", with none "_lost"), "reinstall" or
+                           // "in_doubt"
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -40,6 +41,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     if (c.run == "restore_linked") fs::create_hard_link(keptFile(0), tmp_.path() / "linked");
     if (c.run == "restore_first")  // kept, with no digest to check the copy by
         writeFile(gameDir() / "KESTRO backup/state.txt", "Misc16.fsh.before=kept\n");
+    if (c.run == "restore_lost") fs::remove(gameDir() / "KESTRO backup/state.txt");
     if (c.run == "in_doubt") {  // the records lost, and a file of the player's in place
         fs::remove(gameDir() / "KESTRO backup/state.txt");
         writeFile(gameFile(0), "game's new");  // as long as its own
@@ -87,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack},
         {"kept_copy_unreadable", "restore", Read, EIO, 4, ErrorCode::Other, S::PutBack},
         {"first_store_copy_unreadable", "restore_first", Read, EIO, 2, ErrorCode::Damaged, S::None},
+        {"lost_state_copy_unreadable", "restore_lost", Read, EIO, 0, ErrorCode::Other, S::None},
         {"set_aside_refused", "restore_first", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
         {"set_aside_not_put", "restore_first", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack}}),
