@@ -422,7 +422,8 @@ bool Store::checkAgainstFiles() {
         const bool there = info.kind != EntryKind::Missing;
         if (stale_[slot] && info.kind == EntryKind::File) continue;
         if (there && info.kind != EntryKind::File) {
-            damage_ = {What::KeptNotAFile, slot, 0, {}};
+            damage_ = {What::KeptNotAFile, slot, 0,
+                       failure(ErrorCode::NotAFile, shownAsFound(store_, folder.value, name))};
             return false;
         }
         if (there && record.before != Before::Kept) {
@@ -481,29 +482,38 @@ Error Store::checkApart() {
     return {};
 }
 
+// An entry of `in` named below `base` as the system lists it, with the game folder's
+// separators.
+std::string Store::shownAsFound(const Folder& base, const Folder& in,
+                                const std::string& entry) const {
+    const std::string below =
+        utf8Text((in.path() / utf8Path(entry)).lexically_relative(base.path()).generic_u8string());
+    std::string windows = below;
+    std::replace(windows.begin(), windows.end(), '/', '\\');
+    return game_.show(windows, below);
+}
+
 // Two entries of the store whose names differ only in letter case (one made by hand, or
 // both brought over from a system that tells them apart): which one holds the kept files is
 // not known, and reading the other would take them for gone. Damage, naming both.
-bool Store::twoSpellings(const Folder& in, std::string_view name) {
+bool Store::twoSpellings(const Folder& in, std::string_view name, What what, size_t slot) {
     const auto names = in.list();
     if (!names.ok()) return false;
+    // Named below the store, or below the game folder for the store itself.
+    const Folder& base = what == What::TwoStores ? game_.root() : store_;
     std::vector<std::string> shown;
-    for (const std::string& entry : names.value) {
-        if (!sameNameIgnoringCase(entry, name)) continue;
-        const std::string below = utf8Text(
-            (in.path() / utf8Path(entry)).lexically_relative(store_.path()).generic_u8string());
-        std::string windows = below;
-        std::replace(windows.begin(), windows.end(), '/', '\\');
-        shown.push_back(game_.show(windows, below));
-    }
+    for (const std::string& entry : names.value)
+        if (sameNameIgnoringCase(entry, name)) shown.push_back(shownAsFound(base, in, entry));
     if (shown.size() < 2) return false;
-    damage_ = {What::TwoSpellings, 0, 0, failure(ErrorCode::Damaged, shown[0]), shown[1]};
+    damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shown[0]), shown[1]};
     return true;
 }
 
 Error Store::open(bool create) {
     // A folder of the store is never a game folder: its "game files" are the kept copies.
     if (inAStore(game_.root())) return failure(ErrorCode::InStore);
+    if (twoSpellings(game_.root(), kStoreFolder, What::TwoStores))
+        return failure(ErrorCode::Damaged);
     Result<Folder> store = game_.root().child(kStoreFolder, create);
     if (!store.ok()) {
         if (store.error.code == ErrorCode::FolderMissing && !create) return {};
@@ -538,11 +548,11 @@ Error Store::open(bool create) {
             return f.error;
         }
     }
-    bool twice = twoSpellings(store_, "DATA");
+    bool twice = twoSpellings(store_, "DATA", What::TwoSpellings);
     for (size_t slot = 0; slot < kGameFiles.size() && !twice && storeData_; ++slot) {
         const std::optional<Folder>& kept = keptFolders_[folderOf(slot)];
-        twice = twoSpellings(*storeData_, kGameFiles[slot].folder) ||
-                (kept && twoSpellings(*kept, kGameFiles[slot].name));
+        twice = twoSpellings(*storeData_, kGameFiles[slot].folder, What::TwoSpellings) ||
+                (kept && twoSpellings(*kept, kGameFiles[slot].name, What::TwoCopies, slot));
     }
     if (twice) return failure(ErrorCode::Damaged);
     if (Error e = checkApart(); !e.ok()) return e;

@@ -65,7 +65,10 @@ struct StoreDamage {
         KeptNotAFile,        // where the kept copy of `slot` belongs is a link, folder or the like
         IntentContradicts,   // a put-back of `slot` noted for another copy than the one kept
         FolderNotAFolder,    // a file or the like where its folder error.subject belongs
-        TwoSpellings,        // error.subject and `other`, names that differ only in case
+        TwoStores,           // error.subject and `other` in the game folder, names that differ
+                             // only in letter case
+        TwoSpellings,        // so in the store, of one of its folders
+        TwoCopies,           // so of the kept copy of `slot`
     };
     What what = What::None;
     size_t slot = 0;
@@ -151,7 +154,9 @@ class Store {
                   FileOutcome& out);
     std::optional<FileOutcome> restoreOne(size_t slot);
     Error checkApart();
-    bool twoSpellings(const Folder& in, std::string_view name);
+    std::string shownAsFound(const Folder& base, const Folder& in, const std::string& entry) const;
+    bool twoSpellings(const Folder& in, std::string_view name, StoreDamage::What what,
+                      size_t slot = 0);
     Error readState();
     void recover(size_t slot);
     bool checkAgainstFiles();

@@ -150,7 +150,13 @@ QString damage(const StoreDamage& d) {
                 .arg(file);
         case What::FolderNotAFolder:
             return Reports::tr("%1 in it is not a folder").arg(quoted(d.error.subject));
+        case What::TwoStores:
+            return Reports::tr(
+                       "the game folder holds both %1 and %2, names that differ only in letter "
+                       "case")
+                .arg(quoted(d.error.subject), quoted(d.other));
         case What::TwoSpellings:
+        case What::TwoCopies:
             return Reports::tr("it holds both %1 and %2, names that differ only in letter case")
                 .arg(quoted(d.error.subject), quoted(d.other));
         case What::None:
@@ -268,28 +274,33 @@ QString refusal(const Report& r, Reports::Where where) {
                    Reports::tr("Try again when it has finished.");
         case ErrorCode::Damaged: {
             QString advice;
-            const std::string slot = "DATA\\" + std::string(kGameFiles[r.damage.slot].folder) +
-                                     "\\" + std::string(kGameFiles[r.damage.slot].name);
             switch (r.damage.what) {
                 case What::StoreNotAFolder:
                     advice = Reports::tr(
                         "To go on, move \"KESTRO backup\" somewhere safe (the game's "
                         "kept files are inside it).");
                     break;
+                // A lock or state file that is a folder may hold anything: moved, not deleted.
                 case What::LockNotAFile:
-                    advice = Reports::tr("To go on, delete \"kestro.lock\" in it.");
-                    break;
+                case What::StateNotAFile:
                 case What::KeptNotAFile:
                 case What::FolderNotAFolder:
                     advice = Reports::tr("To go on, move %1 out of it.")
-                                 .arg(quoted(r.damage.what == What::KeptNotAFile
-                                                 ? slot
+                                 .arg(quoted(r.damage.what == What::LockNotAFile ? "kestro.lock"
+                                             : r.damage.what == What::StateNotAFile
+                                                 ? "state.txt"
                                                  : r.damage.error.subject));
                     break;
+                case What::TwoStores:
                 case What::TwoSpellings:
                     advice = Reports::tr(
-                        "To go on, keep the one that holds the game's files and move the "
-                        "other out of it.");
+                        "To go on, move what one of them holds into the other, then remove the "
+                        "one left empty.");
+                    break;
+                case What::TwoCopies:
+                    advice = Reports::tr(
+                        "To go on, move one of them out of it and keep it: either may be the "
+                        "game's own file.");
                     break;
                 default:
                     advice = Reports::tr(

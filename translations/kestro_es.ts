@@ -739,12 +739,16 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>ella contiene a la vez %1 y %2, nombres que solo difieren en mayúsculas y minúsculas</translation>
     </message>
     <message>
-        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
-        <translation>Para continuar, conserve la que contiene los archivos del juego y mueva la otra fuera de ella.</translation>
+        <source>the game folder holds both %1 and %2, names that differ only in letter case</source>
+        <translation>la carpeta del juego contiene a la vez %1 y %2, nombres que solo difieren en mayúsculas y minúsculas</translation>
     </message>
     <message>
-        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
-        <translation>Para continuar, borre &quot;kestro.lock&quot; dentro de ella.</translation>
+        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
+        <translation>Para continuar, mueva lo que contiene una de ellas a la otra y luego quite la que quede vacía.</translation>
+    </message>
+    <message>
+        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
+        <translation>Para continuar, mueva una de ellas fuera de ella y consérvela: cualquiera puede ser el archivo propio del juego.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -741,12 +741,16 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>zawiera zarówno %1, jak i %2 – nazwy różniące się tylko wielkością liter</translation>
     </message>
     <message>
-        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
-        <translation>Aby kontynuować, zostaw ten, który zawiera pliki gry, a drugi przenieś poza niego.</translation>
+        <source>the game folder holds both %1 and %2, names that differ only in letter case</source>
+        <translation>folder gry zawiera zarówno %1, jak i %2 – nazwy różniące się tylko wielkością liter</translation>
     </message>
     <message>
-        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
-        <translation>Aby kontynuować, usuń z niego &quot;kestro.lock&quot;.</translation>
+        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
+        <translation>Aby kontynuować, przenieś zawartość jednego z nich do drugiego, a potem usuń ten, który zostanie pusty.</translation>
+    </message>
+    <message>
+        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
+        <translation>Aby kontynuować, przenieś jeden z nich poza niego i zachowaj go: każdy może być własnym plikiem gry.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

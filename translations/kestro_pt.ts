@@ -739,12 +739,16 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>ela contém tanto %1 como %2, nomes que só diferem em maiúsculas e minúsculas</translation>
     </message>
     <message>
-        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
-        <translation>Para continuar, mantenha a que contém os ficheiros do jogo e mova a outra para fora dela.</translation>
+        <source>the game folder holds both %1 and %2, names that differ only in letter case</source>
+        <translation>a pasta do jogo contém tanto %1 como %2, nomes que só diferem em maiúsculas e minúsculas</translation>
     </message>
     <message>
-        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
-        <translation>Para continuar, apague &quot;kestro.lock&quot; dentro dela.</translation>
+        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
+        <translation>Para continuar, mova o que uma delas contém para a outra e depois remova a que ficar vazia.</translation>
+    </message>
+    <message>
+        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
+        <translation>Para continuar, mova um deles para fora dela e guarde-o: qualquer um pode ser o ficheiro original do jogo.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -741,12 +741,16 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>conține atât %1, cât și %2, nume care diferă doar prin majuscule</translation>
     </message>
     <message>
-        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
-        <translation>Pentru a continua, păstrați-l pe cel care conține fișierele jocului și mutați-l pe celălalt în afara lui.</translation>
+        <source>the game folder holds both %1 and %2, names that differ only in letter case</source>
+        <translation>folderul jocului conține atât %1, cât și %2, nume care diferă doar prin majuscule</translation>
     </message>
     <message>
-        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
-        <translation>Pentru a continua, ștergeți &quot;kestro.lock&quot; din el.</translation>
+        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
+        <translation>Pentru a continua, mutați ce conține unul dintre ele în celălalt, apoi eliminați-l pe cel rămas gol.</translation>
+    </message>
+    <message>
+        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
+        <translation>Pentru a continua, mutați unul dintre ele în afara lui și păstrați-l: oricare poate fi fișierul propriu al jocului.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

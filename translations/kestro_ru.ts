@@ -741,12 +741,16 @@ Rename them, or add them again as channel sets.</source>
         <translation>в ней есть и %1, и %2 — имена, различающиеся только регистром букв</translation>
     </message>
     <message>
-        <source>To go on, keep the one that holds the game&apos;s files and move the other out of it.</source>
-        <translation>Чтобы продолжить, оставьте ту, где лежат файлы игры, а другую переместите из неё.</translation>
+        <source>the game folder holds both %1 and %2, names that differ only in letter case</source>
+        <translation>в папке игры есть и %1, и %2 — имена, различающиеся только регистром букв</translation>
     </message>
     <message>
-        <source>To go on, delete &quot;kestro.lock&quot; in it.</source>
-        <translation>Чтобы продолжить, удалите в ней &quot;kestro.lock&quot;.</translation>
+        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
+        <translation>Чтобы продолжить, перенесите содержимое одной из них в другую, а затем удалите опустевшую.</translation>
+    </message>
+    <message>
+        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
+        <translation>Чтобы продолжить, переместите один из них из неё и сохраните: любой может оказаться собственным файлом игры.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

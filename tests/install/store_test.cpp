@@ -524,7 +524,9 @@ const Breach kBreaches[] = {
     {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
     {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/envIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
     {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings},
-    {"TwoSpellingsOfAKeptCopyAreDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoSpellings},
+    {"TwoSpellingsOfAKeptCopyAreDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies},
+    {"AnEmptyStoreBesideTheRealOneIsDamage", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/x=;drop KESTRO backup/x;install NTV", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores},
+    {"AFolderWhereAKeptCopyBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO/Misc16.fsh;write KESTRO backup/DATA/ENVIRO/misc16.FSH/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::KeptNotAFile},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write KESTRO backup=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
     {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
@@ -604,10 +606,17 @@ TEST_P(Breaches, AreMended) {
     for (const std::string& named :
          {lastReport().refusal.subject, damage.error.subject, damage.other})
         EXPECT_EQ(named.find(game_.starts_with('/') ? '\\' : '/'), std::string::npos) << named;
-    if (damage.what == D::TwoSpellings && game_.starts_with('/')) {  // both, as they are
-        EXPECT_NE(damage.error.subject, damage.other);
-        for (const std::string& named : {damage.error.subject, damage.other})
-            EXPECT_TRUE(fs::exists(gameDir() / "KESTRO backup" / named)) << named;
+    // What is in the way is named as it is on disk (both spellings, when two).
+    const bool two = damage.what == D::TwoStores || damage.what == D::TwoSpellings ||
+                     damage.what == D::TwoCopies;
+    const fs::path base = gameDir() / (damage.what == D::TwoStores ? "" : "KESTRO backup");
+    const auto onDisk = [&](const std::string& named) {
+        return !named.empty() && fs::exists(fs::symlink_status(base / named));
+    };
+    if ((two || damage.what == D::KeptNotAFile || damage.what == D::FolderNotAFolder) &&
+        game_.starts_with('/')) {
+        EXPECT_TRUE(onDisk(damage.error.subject)) << damage.error.subject;
+        EXPECT_TRUE(!two || (onDisk(damage.other) && damage.other != damage.error.subject));
     }
 }
 
