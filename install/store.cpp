@@ -314,7 +314,8 @@ Error Store::readState() {
         }
         return Error{};
     };
-    if (file.error.code == ErrorCode::Missing) return fromKeptFiles(true);
+    if (file.error.code == ErrorCode::Missing)
+        return twinsInStore() ? failure(ErrorCode::Damaged) : fromKeptFiles(true);
     if (!file.ok()) {
         const ErrorCode code = file.error.code;
         const bool odd =
@@ -332,6 +333,7 @@ Error Store::readState() {
         return failure(ErrorCode::Damaged);
     }
     state_ = *state;
+    if (twinsInStore()) return failure(ErrorCode::Damaged);
     return text.starts_with(kSealedHeader) ? Error{} : fromKeptFiles(false);
 }
 
@@ -493,20 +495,68 @@ std::string Store::shownAsFound(const Folder& base, const Folder& in,
     return game_.show(windows, below);
 }
 
-// Two entries of the store whose names differ only in letter case (one made by hand, or
-// both brought over from a system that tells them apart): which one holds the kept files is
-// not known, and reading the other would take them for gone. Damage, naming both.
+// Whether `name` in `folder` is the copy of `slot` the state file records.
+bool Store::recorded(size_t slot, const Folder& folder, const std::string& name) const {
+    const Record& record = state_[slot];
+    if (record.before != Before::Kept || !record.kept) return false;
+    const Result<bool> holds = holdsDigest(folder, name, folder.info(name), *record.kept);
+    return holds.ok() && holds.value;
+}
+
+// How surely one of two spellings is the store's own: 2 it holds a copy the state file
+// records, 1 a file or a folder with anything in it, 0 an empty folder, -1 anything else
+// (a link, a file where a folder belongs).
+int Store::rankOf(const Folder& in, const std::string& entry, What what, size_t slot) const {
+    const FileInfo info = in.info(entry);
+    if (what == What::TwoCopies)
+        return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? 2 : 1;
+    if (info.kind != EntryKind::Folder) return -1;
+    const Result<Folder> folder = in.child(entry);
+    const auto inside = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>{};
+    if (!folder.ok() || !inside.ok()) return -1;
+    if (inside.value.empty()) return 0;
+    for (size_t s = 0; s < kGameFiles.size(); ++s)  // a kept folder: its copies
+        if (what == What::TwoSpellings && sameNameIgnoringCase(entry, kGameFiles[s].folder) &&
+            recorded(s, folder.value, folder.value.find(kGameFiles[s].name)))
+            return 2;
+    return 1;
+}
+
+// Two entries whose names differ only in letter case where the store has one (one made by
+// hand, or both brought over from a system that tells them apart): reading either could take
+// the kept files for gone. Damage, naming first the one to leave in place (the one holding
+// what the state file records, or anything at all) and then the one to move.
 bool Store::twoSpellings(const Folder& in, std::string_view name, What what, size_t slot) {
     const auto names = in.list();
     if (!names.ok()) return false;
+    std::vector<std::pair<int, std::string>> found;
+    for (const std::string& entry : names.value)
+        if (sameNameIgnoringCase(entry, name)) found.emplace_back(0, entry);
+    if (found.size() < 2) return false;
+    for (auto& [rank, entry] : found) rank = rankOf(in, entry, what, slot);
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
     // Named below the store, or below the game folder for the store itself.
     const Folder& base = what == What::TwoStores ? game_.root() : store_;
-    std::vector<std::string> shown;
-    for (const std::string& entry : names.value)
-        if (sameNameIgnoringCase(entry, name)) shown.push_back(shownAsFound(base, in, entry));
-    if (shown.size() < 2) return false;
-    damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shown[0]), shown[1]};
+    damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shownAsFound(base, in, found[0].second)),
+               shownAsFound(base, in, found[1].second)};
+    using Other = StoreDamage::Other;
+    damage_.otherIs = found[1].first == 0                         ? Other::Empty
+                      : found[0].first == 2 && found[1].first < 2 ? Other::NotRecorded
+                                                                  : Other::MayHoldFiles;
     return true;
+}
+
+// Two spellings of a folder of the store or of a kept copy; checked against the state file
+// as read, before any copy is taken up in its place.
+bool Store::twinsInStore() {
+    bool twice = twoSpellings(store_, "DATA", What::TwoSpellings);
+    for (size_t slot = 0; slot < kGameFiles.size() && !twice && storeData_; ++slot) {
+        const std::optional<Folder>& kept = keptFolders_[folderOf(slot)];
+        twice = twoSpellings(*storeData_, kGameFiles[slot].folder, What::TwoSpellings) ||
+                (kept && twoSpellings(*kept, kGameFiles[slot].name, What::TwoCopies, slot));
+    }
+    return twice;
 }
 
 Error Store::open(bool create) {
@@ -548,13 +598,6 @@ Error Store::open(bool create) {
             return f.error;
         }
     }
-    bool twice = twoSpellings(store_, "DATA", What::TwoSpellings);
-    for (size_t slot = 0; slot < kGameFiles.size() && !twice && storeData_; ++slot) {
-        const std::optional<Folder>& kept = keptFolders_[folderOf(slot)];
-        twice = twoSpellings(*storeData_, kGameFiles[slot].folder, What::TwoSpellings) ||
-                (kept && twoSpellings(*kept, kGameFiles[slot].name, What::TwoCopies, slot));
-    }
-    if (twice) return failure(ErrorCode::Damaged);
     if (Error e = checkApart(); !e.ok()) return e;
     if (Error e = lock_.lock(store_, kLockFile); !e.ok()) {
         if (e.code == ErrorCode::Link || e.code == ErrorCode::IsFolder ||

@@ -74,7 +74,10 @@ struct StoreDamage {
     size_t slot = 0;
     int line = 0;
     Error error;
+    // Of two spellings, the one to move (error.subject is the one to leave), and what it is.
     std::string other = {};
+    enum class Other { MayHoldFiles, Empty, NotRecorded };
+    Other otherIs = Other::MayHoldFiles;
 };
 
 // What became of one game file.
@@ -157,6 +160,10 @@ class Store {
     std::string shownAsFound(const Folder& base, const Folder& in, const std::string& entry) const;
     bool twoSpellings(const Folder& in, std::string_view name, StoreDamage::What what,
                       size_t slot = 0);
+    int rankOf(const Folder& in, const std::string& entry, StoreDamage::What what,
+               size_t slot) const;
+    bool recorded(size_t slot, const Folder& folder, const std::string& name) const;
+    bool twinsInStore();
     Error readState();
     void recover(size_t slot);
     bool checkAgainstFiles();

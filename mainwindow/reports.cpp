@@ -293,15 +293,24 @@ QString refusal(const Report& r, Reports::Where where) {
                     break;
                 case What::TwoStores:
                 case What::TwoSpellings:
-                    advice = Reports::tr(
-                        "To go on, move what one of them holds into the other, then remove the "
-                        "one left empty.");
+                case What::TwoCopies: {
+                    // The one to move is kept too: without a record, either may be the game's.
+                    using Other = StoreDamage::Other;
+                    const QString other = quoted(r.damage.other);
+                    advice =
+                        r.damage.otherIs == Other::Empty
+                            ? Reports::tr("To go on, remove the empty folder %1.").arg(other)
+                        : r.damage.otherIs == Other::NotRecorded
+                            ? Reports::tr(
+                                  "To go on, move %1 out of the game folder and keep it: %2 "
+                                  "holds what its state file records.")
+                                  .arg(other, quoted(r.damage.error.subject))
+                            : Reports::tr(
+                                  "To go on, move %1 out of the game folder and keep it: it may "
+                                  "hold the game's own files.")
+                                  .arg(other);
                     break;
-                case What::TwoCopies:
-                    advice = Reports::tr(
-                        "To go on, move one of them out of it and keep it: either may be the "
-                        "game's own file.");
-                    break;
+                }
                 default:
                     advice = Reports::tr(
                         "To go on, delete \"state.txt\" in it: the kept files stay "

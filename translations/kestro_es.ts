@@ -743,12 +743,16 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>la carpeta del juego contiene a la vez %1 y %2, nombres que solo difieren en mayúsculas y minúsculas</translation>
     </message>
     <message>
-        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
-        <translation>Para continuar, mueva lo que contiene una de ellas a la otra y luego quite la que quede vacía.</translation>
+        <source>To go on, remove the empty folder %1.</source>
+        <translation>Para continuar, quite la carpeta vacía %1.</translation>
     </message>
     <message>
-        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
-        <translation>Para continuar, mueva una de ellas fuera de ella y consérvela: cualquiera puede ser el archivo propio del juego.</translation>
+        <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
+        <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: %2 contiene lo que registra su archivo de estado.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
+        <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: puede contener los archivos propios del juego.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -745,12 +745,16 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>folder gry zawiera zarówno %1, jak i %2 – nazwy różniące się tylko wielkością liter</translation>
     </message>
     <message>
-        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
-        <translation>Aby kontynuować, przenieś zawartość jednego z nich do drugiego, a potem usuń ten, który zostanie pusty.</translation>
+        <source>To go on, remove the empty folder %1.</source>
+        <translation>Aby kontynuować, usuń pusty folder %1.</translation>
     </message>
     <message>
-        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
-        <translation>Aby kontynuować, przenieś jeden z nich poza niego i zachowaj go: każdy może być własnym plikiem gry.</translation>
+        <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
+        <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: %2 zawiera to, co zapisano w jego pliku stanu.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
+        <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: może zawierać własne pliki gry.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -743,12 +743,16 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>a pasta do jogo contém tanto %1 como %2, nomes que só diferem em maiúsculas e minúsculas</translation>
     </message>
     <message>
-        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
-        <translation>Para continuar, mova o que uma delas contém para a outra e depois remova a que ficar vazia.</translation>
+        <source>To go on, remove the empty folder %1.</source>
+        <translation>Para continuar, remova a pasta vazia %1.</translation>
     </message>
     <message>
-        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
-        <translation>Para continuar, mova um deles para fora dela e guarde-o: qualquer um pode ser o ficheiro original do jogo.</translation>
+        <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
+        <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o: %2 contém o que o seu ficheiro de estado regista.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
+        <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o: pode conter os ficheiros originais do jogo.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -745,12 +745,16 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>folderul jocului conține atât %1, cât și %2, nume care diferă doar prin majuscule</translation>
     </message>
     <message>
-        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
-        <translation>Pentru a continua, mutați ce conține unul dintre ele în celălalt, apoi eliminați-l pe cel rămas gol.</translation>
+        <source>To go on, remove the empty folder %1.</source>
+        <translation>Pentru a continua, eliminați folderul gol %1.</translation>
     </message>
     <message>
-        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
-        <translation>Pentru a continua, mutați unul dintre ele în afara lui și păstrați-l: oricare poate fi fișierul propriu al jocului.</translation>
+        <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
+        <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l: %2 conține ce înregistrează fișierul său de stare.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
+        <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l: poate conține fișierele proprii ale jocului.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

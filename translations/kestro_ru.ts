@@ -745,12 +745,16 @@ Rename them, or add them again as channel sets.</source>
         <translation>в папке игры есть и %1, и %2 — имена, различающиеся только регистром букв</translation>
     </message>
     <message>
-        <source>To go on, move what one of them holds into the other, then remove the one left empty.</source>
-        <translation>Чтобы продолжить, перенесите содержимое одной из них в другую, а затем удалите опустевшую.</translation>
+        <source>To go on, remove the empty folder %1.</source>
+        <translation>Чтобы продолжить, удалите пустую папку %1.</translation>
     </message>
     <message>
-        <source>To go on, move one of them out of it and keep it: either may be the game&apos;s own file.</source>
-        <translation>Чтобы продолжить, переместите один из них из неё и сохраните: любой может оказаться собственным файлом игры.</translation>
+        <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
+        <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: %2 содержит то, что записано в её файле состояния.</translation>
+    </message>
+    <message>
+        <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
+        <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: там могут быть собственные файлы игры.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of it.</source>

@@ -16,6 +16,7 @@ namespace {
 using namespace test;
 using K = Report::Kind;
 using D = StoreDamage::What;
+using O = StoreDamage::Other;
 
 struct Crash {};
 int changesLeft = 0;              // the change to the disk at which the program "dies"; 0: never
@@ -493,6 +494,8 @@ struct Breach {
     const char *name, *steps, *file, *expected;  // `file` must hold `expected` (or be gone)
     K last;                                      // and the last report says so
     StoreDamage::What damage = {};               // with this damage, when refused
+    const char* toMove = nullptr;                // of two spellings, the one to move
+    StoreDamage::Other otherIs = {};
 };
 
 // clang-format off
@@ -523,9 +526,12 @@ const Breach kBreaches[] = {
     {"AGameFileLinkedElsewhereIsNotWrittenThrough", "link DATA/ENVIRO/Misc16.fsh=../../../outside.txt;install FOX", "../outside.txt", "not the game's", K::Incomplete},
     {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
     {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/envIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
-    {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings},
-    {"TwoSpellingsOfAKeptCopyAreDamage", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies},
-    {"AnEmptyStoreBesideTheRealOneIsDamage", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/x=;drop KESTRO backup/x;install NTV", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores},
+    {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "DATA/ENVIRO", O::Empty},
+    {"OfTwoKeptFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=other copy;restore", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "DATA/ENVIRO", O::NotRecorded},
+    {"OfTwoKeptCopiesTheRecordedOneStays", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "DATA/ENVIRO/MISC16.FSH", O::NotRecorded},
+    {"WithNoRecordEitherKeptCopyMayBeTheGames", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "DATA/ENVIRO/Misc16.fsh", O::MayHoldFiles},
+    {"AnEmptyStoreBesideTheRealOneIsDamage", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/x=;drop KESTRO backup/x;install NTV", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::Empty},
+    {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::MayHoldFiles},
     {"AFolderWhereAKeptCopyBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO/Misc16.fsh;write KESTRO backup/DATA/ENVIRO/misc16.FSH/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::KeptNotAFile},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write KESTRO backup=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
@@ -622,6 +628,8 @@ TEST_P(Breaches, AreMended) {
         EXPECT_TRUE(onDisk(last.error.subject)) << last.error.subject;
         EXPECT_TRUE(!two || (onDisk(last.other) && last.other != last.error.subject));
     }
+    if (two) EXPECT_EQ(last.other, GetParam().toMove);
+    EXPECT_EQ(last.otherIs, GetParam().otherIs);
 }
 
 INSTANTIATE_TEST_SUITE_P(Once, Breaches, ::testing::ValuesIn(kBreaches),
