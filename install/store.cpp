@@ -541,9 +541,11 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
     damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shownAsFound(base, in, found[0].second)),
                shownAsFound(base, in, found[1].second)};
     using Other = StoreDamage::Other;
-    damage_.otherIs = found[1].first == 0                         ? Other::Empty
-                      : found[0].first == 2 && found[1].first < 2 ? Other::NotRecorded
-                                                                  : Other::MayHoldFiles;
+    const bool bothRecorded = found[1].first == 2 && what == What::TwoSpellings;
+    damage_.otherIs = found[1].first == 0   ? Other::Empty
+                      : bothRecorded        ? Other::AlsoRecorded
+                      : found[0].first == 2 ? Other::NotRecorded
+                                            : Other::MayHoldFiles;
     return true;
 }
 

@@ -300,6 +300,12 @@ QString refusal(const Report& r, Reports::Where where) {
                     advice =
                         r.damage.otherIs == Other::Empty
                             ? Reports::tr("To go on, remove the empty folder %1.").arg(other)
+                        : r.damage.otherIs == Other::AlsoRecorded
+                            ? Reports::tr(
+                                  "To go on, move into %2 each file in %1 that %2 does not hold "
+                                  "(its state file records files in both), then move %1 out of "
+                                  "the game folder and keep it.")
+                                  .arg(other, quoted(r.damage.error.subject))
                         : r.damage.otherIs == Other::NotRecorded
                             ? Reports::tr(
                                   "To go on, move %1 out of the game folder and keep it: %2 "

@@ -747,6 +747,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>Para continuar, quite la carpeta vacía %1.</translation>
     </message>
     <message>
+        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Para continuar, mueva a %2 cada archivo de %1 que %2 no tenga (su archivo de estado registra archivos en ambas) y luego mueva %1 fuera de la carpeta del juego y consérvela.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
         <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: %2 contiene lo que registra su archivo de estado.</translation>
     </message>

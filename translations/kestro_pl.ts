@@ -749,6 +749,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>Aby kontynuować, usuń pusty folder %1.</translation>
     </message>
     <message>
+        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Aby kontynuować, przenieś do %2 każdy plik z %1, którego %2 nie zawiera (jego plik stanu zapisuje pliki w obu), a potem przenieś %1 poza folder gry i zachowaj.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
         <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: %2 zawiera to, co zapisano w jego pliku stanu.</translation>
     </message>

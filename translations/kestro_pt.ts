@@ -747,6 +747,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>Para continuar, remova a pasta vazia %1.</translation>
     </message>
     <message>
+        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Para continuar, mova para %2 cada ficheiro de %1 que %2 não tenha (o seu ficheiro de estado regista ficheiros em ambas) e depois mova %1 para fora da pasta do jogo e guarde-a.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
         <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o: %2 contém o que o seu ficheiro de estado regista.</translation>
     </message>

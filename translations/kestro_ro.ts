@@ -749,6 +749,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>Pentru a continua, eliminați folderul gol %1.</translation>
     </message>
     <message>
+        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Pentru a continua, mutați în %2 fiecare fișier din %1 pe care %2 nu îl are (fișierul său de stare înregistrează fișiere în ambele), apoi mutați %1 în afara folderului jocului și păstrați-l.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
         <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l: %2 conține ce înregistrează fișierul său de stare.</translation>
     </message>

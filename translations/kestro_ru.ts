@@ -749,6 +749,10 @@ Rename them, or add them again as channel sets.</source>
         <translation>Чтобы продолжить, удалите пустую папку %1.</translation>
     </message>
     <message>
+        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Чтобы продолжить, перенесите в %2 каждый файл из %1, которого нет в %2 (её файл состояния записывает файлы в обеих), затем переместите %1 из папки игры и сохраните.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>
         <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: %2 содержит то, что записано в её файле состояния.</translation>
     </message>
