@@ -295,12 +295,18 @@ void closeQuietly(Native file) {
 
 namespace {
 
+// Whether a change was refused for want of the right to change folder `at` itself.
+bool folderDenied(int code, Place at) {
+    return (code == EACCES || code == EPERM) &&
+           ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
+}
+
 Error renameFailure(Place at, Place into, const std::string& to) {
     const int code = errno;
     // Permission is a folder's: name the one that may not be changed.
-    const bool source = (code == EACCES || code == EPERM) &&
-                        ::faccessat(static_cast<int>(at.folder), ".", W_OK | X_OK, AT_EACCESS) != 0;
-    return fail(code, source ? at.path : into.path / to);
+    return fail(code, folderDenied(code, at)     ? at.path
+                      : folderDenied(code, into) ? into.path
+                                                 : into.path / to);
 }
 
 }  // namespace
@@ -330,8 +336,10 @@ Error renameEntry(Place at, const std::string& from, Place into, const std::stri
 
 Error removeEntry(Place at, const std::string& name) {
     if (sys(SystemCall::Unlink,
-            [&] { return ::unlinkat(static_cast<int>(at.folder), name.c_str(), 0); }) != 0)
-        return fail(errno, at.path / name);
+            [&] { return ::unlinkat(static_cast<int>(at.folder), name.c_str(), 0); }) != 0) {
+        const int code = errno;
+        return fail(code, folderDenied(code, at) ? at.path : at.path / name);
+    }
     return {};
 }
 

@@ -80,8 +80,8 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
     // Folders made read-only (as disc copies are) go too, as a player: root they would not stop.
     writeFile(tmp.path() / "disc/sub/file", "from a disc");
-    writeFile(tmp.path() / "disc/moved", "");
-    for (const char* p : {"", "disc", "disc/sub", "disc/sub/file", "disc/moved"})
+    writeFile(tmp.path() / "disc/moved", ""), writeFile(tmp.path() / "x", "");
+    for (const char* p : {"", "x", "disc", "disc/sub", "disc/sub/file", "disc/moved"})
         EXPECT_TRUE(::geteuid() != 0 || ::lchown((tmp.path() / p).c_str(), 65534, 65534) == 0);
     fs::permissions(tmp.path() / "disc/sub", fs::perms(0444));  // read, but not entered
     fs::permissions(tmp.path() / "disc", fs::perms(0555));
@@ -92,6 +92,8 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_EQ(ReadFile::open(tmp.path() / "disc/sub/file", false).error.code, E::PermissionDenied);
     EXPECT_EQ(disc.child("sub").error.code, E::PermissionDenied);  // not a folder of "missing"
     EXPECT_EQ(moveFile(disc, "moved", folder, "out").subject, utf8(tmp.path() / "disc"));
+    EXPECT_EQ(moveFile(folder, "x", disc, "in").subject, utf8(tmp.path() / "disc"));  // or into
+    EXPECT_EQ(removeFile(disc, "moved").subject, utf8(tmp.path() / "disc"));
     EXPECT_TRUE(removeTree(folder, "disc").ok());
     if (::geteuid() == 0) ::setfsuid(0);
     EXPECT_FALSE(fs::exists(tmp.path() / "disc"));
