@@ -73,6 +73,12 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_TRUE(removeTree(knowing, "tree").ok());
     EXPECT_FALSE(fs::exists(tmp.path() / "tree"));
     EXPECT_EQ(knowing.find("TREE"), "TREE");  // gone from what the folder is known to hold
+    for (const int depth : {64, 65}) {        // 64 folders below the one named, and no further
+        fs::path deep = tmp.path() / "deep";
+        for (int i = 0; i < depth; ++i) deep /= "d";
+        fs::create_directories(deep);
+        EXPECT_EQ(removeTree(folder, "deep").code, depth == 64 ? E::None : E::PathTooLong);
+    }
     writeFile(tmp.path() / "stuck/a", ""), writeFile(tmp.path() / "stuck/b", "");
     setCallFaultHook([](SystemCall call) { return call == SystemCall::Unlink ? EBUSY : 0; });
     EXPECT_EQ(removeTree(folder, "stuck").subject, utf8(tmp.path() / "stuck/a"));  // the first

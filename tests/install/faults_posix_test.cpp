@@ -89,6 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"game_file_unreadable", "restore", Read, EIO, 2, ErrorCode::Other, S::PutBack},
         {"kept_copy_unreadable", "restore", Read, EIO, 4, ErrorCode::Other, S::PutBack},
         {"first_store_copy_unreadable", "restore_first", Read, EIO, 2, ErrorCode::Damaged, S::None},
+        {"lost_state_in_place_unopened", "restore_lost", Open, EIO, 18, ErrorCode::Other, S::Keep},
         {"lost_state_copy_unreadable", "restore_lost", Read, EIO, 0, ErrorCode::Other, S::None},
         {"set_aside_refused", "restore_first", Write, ENOSPC, 1, ErrorCode::DiskFull, S::Keep},
         {"set_aside_not_put", "restore_first", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
