@@ -76,13 +76,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The player's own sets are kept in their data folder, and with no home there are none.
 // A self-extractor's code may hold the signature and bytes that read as the main header of
-// a piece of a split archive: only one whose CRC holds is taken for one.
+// a piece of a split archive: only one whose CRC holds is taken for one, and a signature
+// followed by another header for none.
 TEST(SetArchive, OnlyAMainHeaderWhoseCrcHoldsMarksAPiece) {
     const std::string set5 = readFile(kArchives / "set5.rar");
-    for (const auto& [crc, piece] :
-         {std::pair{std::string("\x53\x2A\x34\x45", 4), true}, {std::string(4, '\0'), false}}) {
-        std::string stub = "MZ" + std::string(1000, '\0') + std::string("Rar!\x1A\x07\x01\x00", 8) +
-                           crc + std::string("\x03\x01\x00\x01", 4);  // a main header, volume
+    const std::string volume("\x03\x01\x00\x01", 4);  // a RAR 5 main header, of a volume
+    for (const auto& [signature, piece] :
+         {std::pair{std::string("Rar!\x1A\x07\x01\x00\x53\x2A\x34\x45", 12) + volume, true},
+          {std::string("Rar!\x1A\x07\x01\x00\0\0\0\0", 12) + volume, false},
+          {std::string("Rar!\x1A\x07\x00\0\0\x74\x01\0\x07\0", 14), false}}) {  // RAR 4, no main
+        std::string stub = "MZ" + std::string(1000, '\0') + signature;
         stub.resize(65536, '\0');
         SetContents contents;
         EXPECT_EQ(readSetArchive(stub + set5, contents).what,
