@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 #include "names.h"
 
@@ -512,8 +513,9 @@ int Store::rankOf(const Folder& in, const std::string& entry, What what, size_t 
         return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? 2 : 1;
     if (info.kind != EntryKind::Folder) return -1;
     const Result<Folder> folder = in.child(entry);
-    const auto inside = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>{};
-    if (!folder.ok() || !inside.ok()) return -1;
+    if (!folder.ok()) return -1;
+    const auto inside = folder.value.list();
+    if (!inside.ok()) return -1;
     if (inside.value.empty()) return 0;
     for (size_t s = 0; s < kGameFiles.size(); ++s)  // a kept folder: its copies
         if (what == What::TwoSpellings && sameNameIgnoringCase(entry, kGameFiles[s].folder) &&
@@ -553,9 +555,11 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
 // as read, before any copy is taken up in its place.
 bool Store::twinsInStore() {
     bool twice = twoSpellings(store_, "DATA", What::TwoSpellings);
+    std::array<bool, 2> folderSeen{};  // each kept folder's name is looked at once
     for (size_t slot = 0; slot < kGameFiles.size() && !twice && storeData_; ++slot) {
         const std::optional<Folder>& kept = keptFolders_[folderOf(slot)];
-        twice = twoSpellings(*storeData_, kGameFiles[slot].folder, What::TwoSpellings) ||
+        twice = (!std::exchange(folderSeen[folderOf(slot)], true) &&
+                 twoSpellings(*storeData_, kGameFiles[slot].folder, What::TwoSpellings)) ||
                 (kept && twoSpellings(*kept, kGameFiles[slot].name, What::TwoCopies, slot));
     }
     return twice;

@@ -295,26 +295,32 @@ QString refusal(const Report& r, Reports::Where where) {
                 case What::TwoSpellings:
                 case What::TwoCopies: {
                     // The one to move is kept too: without a record, either may be the game's.
-                    using Other = StoreDamage::Other;
                     const QString other = quoted(r.damage.other);
-                    advice =
-                        r.damage.otherIs == Other::Empty
-                            ? Reports::tr("To go on, remove the empty folder %1.").arg(other)
-                        : r.damage.otherIs == Other::AlsoRecorded
-                            ? Reports::tr(
-                                  "To go on, move into %2 each file in %1 that %2 does not hold "
-                                  "(its state file records files in both), then move %1 out of "
-                                  "the game folder and keep it.")
-                                  .arg(other, quoted(r.damage.error.subject))
-                        : r.damage.otherIs == Other::NotRecorded
-                            ? Reports::tr(
-                                  "To go on, move %1 out of the game folder and keep it: %2 "
-                                  "holds what its state file records.")
-                                  .arg(other, quoted(r.damage.error.subject))
-                            : Reports::tr(
-                                  "To go on, move %1 out of the game folder and keep it: it may "
-                                  "hold the game's own files.")
-                                  .arg(other);
+                    const QString stays = quoted(r.damage.error.subject);
+                    switch (r.damage.otherIs) {
+                        case StoreDamage::Other::Empty:
+                            advice =
+                                Reports::tr("To go on, remove the empty folder %1.").arg(other);
+                            break;
+                        case StoreDamage::Other::AlsoRecorded:
+                            advice = Reports::tr(
+                                         "To go on, move into %2 each file in %1 that %2 does not "
+                                         "hold (its state file records files in both), then move "
+                                         "%1 out of the game folder and keep it.")
+                                         .arg(other, stays);
+                            break;
+                        case StoreDamage::Other::NotRecorded:
+                            advice = Reports::tr(
+                                         "To go on, move %1 out of the game folder and keep it: %2 "
+                                         "holds what its state file records.")
+                                         .arg(other, stays);
+                            break;
+                        case StoreDamage::Other::MayHoldFiles:
+                            advice = Reports::tr(
+                                         "To go on, move %1 out of the game folder and keep it: it "
+                                         "may hold the game's own files.")
+                                         .arg(other);
+                    }
                     break;
                 }
                 default:
