@@ -459,8 +459,7 @@ class TestMainWindow : public QObject {
             auto* source = d.findChild<QLineEdit*>("source");
             auto* name = d.findChild<QLineEdit*>("name");
             if (source && name) {
-                if (source->text().isEmpty())
-                    source->setText(QStringLiteral(KESTRO_TEST_ARCHIVES "/set.7z"));
+                if (source->text().isEmpty()) source->setText(kChannels + "/ssporttv");
                 offeredSource = source->text();
                 offeredName = name->text();
                 if (!typedName.isEmpty()) name->setText(typedName);
@@ -471,7 +470,7 @@ class TestMainWindow : public QObject {
             return ModalAnswers::accept(d);
         };
         w.trigger("mnuAddSet");
-        QCOMPARE(offeredName, "SET");
+        QCOMPARE(offeredName, "SSPORTTV");
         QVERIFY2(w.list()->count() == 8, qPrintable(w.answers.boxes.value(0).text));
         QCOMPARE(w.list()->item(7)->text(), typedName);
         QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 8");
@@ -481,6 +480,7 @@ class TestMainWindow : public QObject {
         for (int row = 1; row < w.list()->count(); ++row)  // the icons in one column
             QCOMPARE(w.list()->visualItemRect(w.list()->item(row)).center().x(), column);
         w.click(typedName);
+        QVERIFY(!w.shown().isNull());
         QLineEdit* chosen = w.text("Text1");
         QVERIFY(QFontMetrics(chosen->font()).horizontalAdvance(typedName) <=
                 chosen->contentsRect().width());
@@ -603,6 +603,7 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::BadName, "F\xD0\x9EX", NameProblem::LooksLike, {}, {}, {}, 0, false, {}, "FOX"}, "/s/pack"), "not added. Its name would pass for that of the set FOX that came with KESTRO (F<U+041E>X against FOX): name it FOX to take"},
             {Reports::setOutcome({SetOutcome::What::BadName, "MY  TV", NameProblem::LooksLike, {}, {}, {}, 0, false, {}, "MY TV"}, "/s/pack"), "your set MY TV (MY  TV against MY TV): remove that set first"},
             {Reports::setOutcome({SetOutcome::What::SetsFolder, "MINE", {}, {}, failure(ErrorCode::FolderMissing), {}, 0, false, {}, {}}, {}), "The channel set \"MINE\" was not removed. The folder for your channel sets cannot be used: there is no home folder to keep it in."},
+            {Reports::setOutcome({SetOutcome::What::SetsFolder, "MINE", {}, {}, failure(ErrorCode::FolderMissing, "/h/KESTRO"), {}, 0, false, {}, {}}, {}), "cannot be used: the folder was not found."},
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::NotAFolder, ENOTDIR, "/s/MINE"), {}, 0, false, {}, {}}, {}), "cannot be removed: /s/MINE is not a folder."},  // named once
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
