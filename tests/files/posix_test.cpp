@@ -66,6 +66,11 @@ TEST(Folders, NeverGoThroughALink) {
     text = "what the buffer held";  // goes, and only the file is left
     EXPECT_EQ(readSmallFile(tmp.path() / "linked/inside", 100, text, true).code, E::None);
     EXPECT_EQ(text, "inside");
+    // Below a top given, a file is reached through no link and no "..".
+    for (const auto& [below, expected] :
+         {std::pair{"real/inside", E::None}, std::pair{"linked/inside", E::Link},
+          std::pair{"real/../file", E::PathInvalid}})
+        EXPECT_EQ(ReadFile::openBelow(tmp.path(), tmp.path() / below).error.code, expected);
     writeFile(tmp.path() / "tree/sub/file", "the tree's");  // a tree goes whole, its links alone
     fs::create_directory_symlink(tmp.path() / "real", tmp.path() / "tree/sub/to real");
     const Folder knowing = Folder::open(tmp.path()).value;  // a look at the folder with the tree
@@ -178,12 +183,17 @@ TEST_P(CallFault, FailsCleanlyOrDoesItAll) {
     writeFile(tmp.path() / "dst.fsh", "old game file");
     const Folder folder = Folder::open(tmp.path()).value;
     const auto before = snapshot(tmp.path());
+    const auto handles = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    };
+    const auto open = handles();
     Digest written;
     const Error e = [&] {  // the faults only while it runs
         Injecting faults(c.faults);
         return c.run(folder, written);
     }();
     EXPECT_EQ(e.code, c.expected);
+    EXPECT_EQ(handles(), open);  // none left open, whatever failed
     for (const auto& [call, code] : Injecting::pending)
         EXPECT_EQ(code, kShortTransfer) << "a fault never came: " << static_cast<int>(call);
     if (e.ok()) {
