@@ -520,29 +520,52 @@ class TestMainWindow : public QObject {
         ModalAnswers answers;
         QString opened, filter;
         QFileDialog::FileMode mode{};
-        answers.answerDialog = [&](QDialog& chooser) {
-            opened = static_cast<QFileDialog&>(chooser).directory().path();
-            filter = static_cast<QFileDialog&>(chooser).nameFilters().value(0);
-            mode = static_cast<QFileDialog&>(chooser).fileMode();
-            return int(QDialog::Rejected);
+        answers.answerDialog = [&](QDialog& d) {
+            auto& chooser = static_cast<QFileDialog&>(d);
+            opened = chooser.directory().path();
+            filter = chooser.nameFilters().value(0);
+            mode = chooser.fileMode();
+            chooser.selectFile(QDir::cleanPath(KESTRO_TEST_ARCHIVES "/set.zip"));
+            return ModalAnswers::accept(chooser);
         };
         AddSetDialog d;
-        child<QPushButton>(d, "archive")->click();  // packs come from the web: from Downloads
-        QCOMPARE(opened, downloads);
-        QVERIFY(filter.contains("*.7z") && mode == QFileDialog::ExistingFile);
         auto* source = child<QLineEdit>(d, "source");
         auto* name = child<QLineEdit>(d, "name");
         auto* add = child<QPushButton>(d, "add");
         QVERIFY(!add->isEnabled());
+        child<QPushButton>(d, "archive")->click();  // packs come from the web: from Downloads
+        QCOMPARE(opened, downloads);
+        QVERIFY(filter.contains("*.7z") && mode == QFileDialog::ExistingFile);
+        QCOMPARE(source->text(), QDir::cleanPath(KESTRO_TEST_ARCHIVES "/set.zip"));
+        QCOMPARE(name->text(), "SET");
         source->setText("/downloads/Polsat Sport.zip");
         QCOMPARE(name->text(), "POLSAT SPORT");
         QVERIFY(add->isEnabled());
         QTest::keyClicks(name, " hd");
         source->setText("/downloads/other.7z");
         QCOMPARE(d.name(), "POLSAT SPORT HD");
+        add->click();
+        QCOMPARE(d.result(), QDialog::Accepted);
         name->clear();
         QTest::keyClicks(name, " ");
         QVERIFY(!add->isEnabled());
+    }
+
+    // Started with a display, the program shows its window and stays until it is closed.
+    void theWindowStaysOpen() {
+        QTemporaryDir home;
+        QVERIFY(writeFile(home.filePath("KESTRO.ini"), "[GENERAL]\nPATH=" + home.path().toUtf8()));
+        QProcess kestro;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            env.insert(name, home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        kestro.setProcessEnvironment(env);
+        kestro.start(QStringLiteral(KESTRO_EXECUTABLE), {});
+        QVERIFY(kestro.waitForStarted());
+        QVERIFY2(!kestro.waitForFinished(1500), kestro.readAllStandardError().constData());
+        kestro.kill();
+        kestro.waitForFinished();
     }
 
     // What players read names the action that ran and the thing in the way, and tells the
