@@ -574,6 +574,9 @@ Error Store::open(bool create) {
     if (!store.ok()) {
         if (store.error.code == ErrorCode::FolderMissing && !create) return {};
         if (store.error.code == ErrorCode::NotAFolder) {
+            // Named as the system lists it, for the player to find it.
+            store.error.subject = shownAsFound(game_.root(), game_.root(),
+                                               utf8Text(utf8Path(store.error.subject).filename()));
             damage_ = {What::StoreNotAFolder, 0, 0, store.error};
             return failure(ErrorCode::Damaged);
         }

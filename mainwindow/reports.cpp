@@ -275,10 +275,11 @@ QString refusal(const Report& r, Reports::Where where) {
         case ErrorCode::Damaged: {
             QString advice;
             switch (r.damage.what) {
-                case What::StoreNotAFolder:
+                case What::StoreNotAFolder:  // no folder of KESTRO's, so maybe the player's
                     advice = Reports::tr(
-                        "To go on, move \"KESTRO backup\" somewhere safe (the game's "
-                        "kept files are inside it).");
+                                 "To go on, move %1 out of the game folder and keep it: KESTRO "
+                                 "keeps the game's own files in a folder of that name.")
+                                 .arg(quoted(r.damage.error.subject));
                     break;
                 // A lock or state file that is a folder may hold anything: moved, not deleted.
                 case What::LockNotAFile:

@@ -509,8 +509,8 @@ Dejados como están:%1</translation>
         <translation>Para continuar, borre &quot;state.txt&quot; dentro de ella: los archivos guardados se conservan y se vuelven a encontrar.</translation>
     </message>
     <message>
-        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
-        <translation>Para continuar, mueva &quot;KESTRO backup&quot; a un lugar seguro (dentro están los archivos guardados del juego).</translation>
+        <source>To go on, move %1 out of the game folder and keep it: KESTRO keeps the game&apos;s own files in a folder of that name.</source>
+        <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: KESTRO guarda los archivos propios del juego en una carpeta con ese nombre.</translation>
     </message>
     <message>
         <source>The channel cannot be installed in %1: %2.</source>

@@ -509,8 +509,8 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Aby kontynuować, usuń z niego &quot;state.txt&quot;: zachowane pliki zostaną i będą znalezione ponownie.</translation>
     </message>
     <message>
-        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
-        <translation>Aby kontynuować, przenieś &quot;KESTRO backup&quot; w bezpieczne miejsce (są w nim zachowane pliki gry).</translation>
+        <source>To go on, move %1 out of the game folder and keep it: KESTRO keeps the game&apos;s own files in a folder of that name.</source>
+        <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: KESTRO przechowuje własne pliki gry w folderze o tej nazwie.</translation>
     </message>
     <message>
         <source>The channel cannot be installed in %1: %2.</source>

@@ -509,8 +509,8 @@ Deixados como estão:%1</translation>
         <translation>Para continuar, apague &quot;state.txt&quot; dentro dela: os ficheiros guardados ficam e voltam a ser encontrados.</translation>
     </message>
     <message>
-        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
-        <translation>Para continuar, mova &quot;KESTRO backup&quot; para um local seguro (os ficheiros guardados do jogo estão lá dentro).</translation>
+        <source>To go on, move %1 out of the game folder and keep it: KESTRO keeps the game&apos;s own files in a folder of that name.</source>
+        <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o: o KESTRO guarda os ficheiros originais do jogo numa pasta com esse nome.</translation>
     </message>
     <message>
         <source>The channel cannot be installed in %1: %2.</source>

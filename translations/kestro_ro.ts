@@ -509,8 +509,8 @@ Lăsate cum sunt:%1</translation>
         <translation>Pentru a continua, ștergeți &quot;state.txt&quot; din el: fișierele păstrate rămân și sunt găsite din nou.</translation>
     </message>
     <message>
-        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
-        <translation>Pentru a continua, mutați &quot;KESTRO backup&quot; într-un loc sigur (fișierele păstrate ale jocului sunt în el).</translation>
+        <source>To go on, move %1 out of the game folder and keep it: KESTRO keeps the game&apos;s own files in a folder of that name.</source>
+        <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l: KESTRO păstrează fișierele proprii ale jocului într-un folder cu acest nume.</translation>
     </message>
     <message>
         <source>The channel cannot be installed in %1: %2.</source>

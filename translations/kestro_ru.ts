@@ -509,8 +509,8 @@ Left as they are:%1</source>
         <translation>Чтобы продолжить, удалите в ней &quot;state.txt&quot;: сохранённые файлы останутся и будут найдены снова.</translation>
     </message>
     <message>
-        <source>To go on, move &quot;KESTRO backup&quot; somewhere safe (the game&apos;s kept files are inside it).</source>
-        <translation>Чтобы продолжить, переместите &quot;KESTRO backup&quot; в надёжное место (в ней сохранённые файлы игры).</translation>
+        <source>To go on, move %1 out of the game folder and keep it: KESTRO keeps the game&apos;s own files in a folder of that name.</source>
+        <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: KESTRO хранит собственные файлы игры в папке с таким именем.</translation>
     </message>
     <message>
         <source>The channel cannot be installed in %1: %2.</source>

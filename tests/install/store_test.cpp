@@ -535,7 +535,7 @@ const Breach kBreaches[] = {
     {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::MayHoldFiles},
     {"AFolderWhereAKeptCopyBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO/Misc16.fsh;write KESTRO backup/DATA/ENVIRO/misc16.FSH/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::KeptNotAFile},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
-    {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write KESTRO backup=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
+    {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write kestro BACKUP=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
     {"AStateFileThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/state.txt;write KESTRO backup/state.txt/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotAFile},
     {"AFirstStoreWriteNeverNotedIsNotKept", "install FOX;state end =;state # KESTRO=#;state Misc16.fsh.before=Misc16.fsh.before=kept;move ../program/ntv/Misc16.fsh=DATA/ENVIRO/Misc16.fsh;install CANAL+;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AFirstStoreWriteNotedIsItsOwn", "install FOX;state end =;state # KESTRO=#;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
@@ -617,19 +617,24 @@ TEST_P(Breaches, AreMended) {
     const StoreDamage& last = lastReport().damage;
     for (const std::string& named : {lastReport().refusal.subject, last.error.subject, last.other})
         EXPECT_EQ(named.find(game_.starts_with('/') ? '\\' : '/'), std::string::npos) << named;
-    // What is in the way is named as it is on disk (both spellings, when two).
+    // What is in the way is named below the game folder as it is on disk (both spellings,
+    // when two).
     const bool two =
         last.what == D::TwoStores || last.what == D::TwoSpellings || last.what == D::TwoCopies;
-    const fs::path base = gameDir() / (last.what == D::TwoStores ? "" : "KESTRO backup");
+    const bool atTop = last.what == D::TwoStores || last.what == D::StoreNotAFolder;
+    const fs::path base = gameDir() / (atTop ? "" : "KESTRO backup");
     const auto onDisk = [&](const std::string& named) {
-        return !named.empty() && fs::exists(fs::symlink_status(base / named));
+        return !named.empty() && fs::path(named).is_relative() &&
+               fs::exists(fs::symlink_status(base / named));
     };
-    if ((two || last.what == D::KeptNotAFile || last.what == D::FolderNotAFolder) &&
+    if ((two || atTop || last.what == D::KeptNotAFile || last.what == D::FolderNotAFolder) &&
         game_.starts_with('/')) {
         EXPECT_TRUE(onDisk(last.error.subject)) << last.error.subject;
         EXPECT_TRUE(!two || (onDisk(last.other) && last.other != last.error.subject));
     }
-    if (two) EXPECT_EQ(last.other, GetParam().toMove);
+    if (two) {
+        EXPECT_EQ(last.other, GetParam().toMove);
+    }
     EXPECT_EQ(last.otherIs, GetParam().otherIs);
 }
 

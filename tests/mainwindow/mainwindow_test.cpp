@@ -598,7 +598,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
             {window(report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA"))), "\\DATA is a link to another place; KESTRO does not write through links"},
             {window(report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded)), "holds a kept Misc16.fsh, but its state file says the game had none"},
-            {window(report(A::Install, K::Refused, damaged, {}, D::StoreNotAFolder)), "move \"KESTRO backup\" somewhere safe"},
+            {window(Report{A::Install, K::Refused, "/g", nullptr, {}, damaged, {D::StoreNotAFolder, 0, 0, failure(ErrorCode::NotAFolder, "kestro BACKUP")}}), "To go on, move \"kestro BACKUP\" out of the game folder and keep it: KESTRO keeps"},
             {window(report(A::Install, K::Refused, damaged, {}, D::LockNotAFile)), "move \"kestro.lock\" out of it."},
             {window(Report{A::Restore, K::Refused, "C:\\VARNEX 2001", nullptr, {}, damaged, {D::FolderNotAFolder, 0, 0, failure(ErrorCode::NotAFolder, "DATA")}}), "is damaged: \"DATA\" in it is not a folder.\n\nNo game file was put back. To go on, move \"DATA\" out of it."},
             {window(Report{A::Install, K::Refused, "/g", nullptr, {}, damaged, {D::TwoSpellings, 0, 0, failure(ErrorCode::Damaged, "DATA/ENVIRO"), "DATA/enviro"}}), "it holds both \"DATA/ENVIRO\" and \"DATA/enviro\", names that differ only in letter case.\n\nNo game file was replaced. To go on, move \"DATA/enviro\" out of the game folder and keep it: it may hold the game's own files."},
