@@ -504,30 +504,36 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
     return holds.ok() && holds.value;
 }
 
-// How surely one of two spellings is the store's own: 2 it holds a copy the state file
-// records, 1 a file or a folder with anything in it, 0 an empty folder, -1 anything else
-// (a link, a file where a folder belongs).
+// How surely one of two spellings is the store's own: 2 it holds the state file or a copy
+// the state file records, 1 a file or a folder with anything in it (or that cannot be looked
+// into), 0 an empty folder, -1 anything else (a link, a file where a folder belongs).
 int Store::rankOf(const Folder& in, const std::string& entry, What what, size_t slot) const {
     const FileInfo info = in.info(entry);
     if (what == What::TwoCopies)
         return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? 2 : 1;
     if (info.kind != EntryKind::Folder) return -1;
     const Result<Folder> folder = in.child(entry);
-    if (!folder.ok()) return -1;
+    if (!folder.ok()) return 1;
     const auto inside = folder.value.list();
-    if (!inside.ok()) return -1;
+    if (!inside.ok()) return 1;
     if (inside.value.empty()) return 0;
-    for (size_t s = 0; s < kGameFiles.size(); ++s)  // a kept folder: its copies
-        if (what == What::TwoSpellings && sameNameIgnoringCase(entry, kGameFiles[s].folder) &&
-            recorded(s, folder.value, folder.value.find(kGameFiles[s].name)))
+    if (what == What::TwoStores)
+        return folder.value.info(folder.value.find(kStateFile)).kind == EntryKind::Missing ? 1 : 2;
+    const bool data = sameNameIgnoringCase(entry, "DATA");
+    for (size_t s = 0; s < kGameFiles.size(); ++s) {  // a kept folder (or DATA above it): copies
+        const std::string_view kept = kGameFiles[s].folder;
+        const Result<Folder> copies = data ? folder.value.child(folder.value.find(kept)) : folder;
+        if ((data || sameNameIgnoringCase(entry, kept)) && copies.ok() &&
+            recorded(s, copies.value, copies.value.find(kGameFiles[s].name)))
             return 2;
+    }
     return 1;
 }
 
 // Two entries whose names differ only in letter case where the store has one (one made by
 // hand, or both brought over from a system that tells them apart): reading either could take
 // the kept files for gone. Damage, naming first the one to leave in place (the one holding
-// what the state file records, or anything at all) and then the one to move.
+// the state file or what it records, or anything at all) and then the one to move.
 bool Store::twoSpellings(const Folder& in, std::string_view name, What what, size_t slot) {
     const auto names = in.list();
     if (!names.ok()) return false;
@@ -538,15 +544,19 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
     for (auto& [rank, entry] : found) rank = rankOf(in, entry, what, slot);
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
-    // Named below the store, or below the game folder for the store itself.
-    const Folder& base = what == What::TwoStores ? game_.root() : store_;
+    // Named below the game folder, which the one to move is to leave.
+    const Folder& base = game_.root();
     damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shownAsFound(base, in, found[0].second)),
                shownAsFound(base, in, found[1].second)};
     using Other = StoreDamage::Other;
     const bool bothRecorded = found[1].first == 2 && what == What::TwoSpellings;
+    const EntryKind moved = in.info(found[1].second).kind;  // a file where a folder belongs
+    const bool notAFolder =
+        what != What::TwoCopies && moved != EntryKind::Folder && moved != EntryKind::Link;
     damage_.otherIs = found[1].first == 0   ? Other::Empty
                       : bothRecorded        ? Other::AlsoRecorded
                       : found[0].first == 2 ? Other::NotRecorded
+                      : notAFolder          ? Other::NotAFolder
                                             : Other::MayHoldFiles;
     return true;
 }

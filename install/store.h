@@ -76,7 +76,7 @@ struct StoreDamage {
     Error error;
     // Of two spellings, the one to move (error.subject is the one to leave), and what it is.
     std::string other = {};
-    enum class Other { MayHoldFiles, Empty, NotRecorded, AlsoRecorded };
+    enum class Other { MayHoldFiles, Empty, NotRecorded, AlsoRecorded, NotAFolder };
     Other otherIs = Other::MayHoldFiles;
 };
 

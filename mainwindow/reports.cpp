@@ -316,6 +316,11 @@ QString refusal(const Report& r, Reports::Where where) {
                                          "holds what its state file records.")
                                          .arg(other, stays);
                             break;
+                        case StoreDamage::Other::NotAFolder:
+                            advice =
+                                Reports::tr("To go on, move %1 out of the game folder and keep it.")
+                                    .arg(other);
+                            break;
                         case StoreDamage::Other::MayHoldFiles:
                             advice = Reports::tr(
                                          "To go on, move %1 out of the game folder and keep it: it "

@@ -755,6 +755,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: %2 contiene lo que registra su archivo de estado.</translation>
     </message>
     <message>
+        <source>To go on, move %1 out of the game folder and keep it.</source>
+        <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
         <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: puede contener los archivos propios del juego.</translation>
     </message>

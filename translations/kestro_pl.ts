@@ -757,6 +757,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: %2 zawiera to, co zapisano w jego pliku stanu.</translation>
     </message>
     <message>
+        <source>To go on, move %1 out of the game folder and keep it.</source>
+        <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
         <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: może zawierać własne pliki gry.</translation>
     </message>

@@ -757,6 +757,10 @@ Rename them, or add them again as channel sets.</source>
         <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: %2 содержит то, что записано в её файле состояния.</translation>
     </message>
     <message>
+        <source>To go on, move %1 out of the game folder and keep it.</source>
+        <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it: it may hold the game&apos;s own files.</source>
         <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: там могут быть собственные файлы игры.</translation>
     </message>

@@ -526,13 +526,16 @@ const Breach kBreaches[] = {
     {"AGameFileLinkedElsewhereIsNotWrittenThrough", "link DATA/ENVIRO/Misc16.fsh=../../../outside.txt;install FOX", "../outside.txt", "not the game's", K::Incomplete},
     {"AFileWhereTheGamesFolderBelongsIsNamed", "install FOX;drop DATA/ENVIRO;write DATA/ENVIRO=not a folder;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
     {"AFileWhereAKeptFolderBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO;write KESTRO backup/DATA/envIRO=not a folder;install NTV", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::FolderNotAFolder},
-    {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "DATA/ENVIRO", O::Empty},
-    {"OfTwoKeptFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=other copy;restore", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "DATA/ENVIRO", O::NotRecorded},
-    {"TwoKeptFoldersBothRecordedAreJoined", "write DATA/ENVIRO/misc8.fsh=game's own misc8;install NTV;write KESTRO backup/DATA/enviro/x=;drop KESTRO backup/DATA/enviro/x;move KESTRO backup/DATA/ENVIRO/misc8.fsh=KESTRO backup/DATA/enviro/misc8.fsh;restore", "KESTRO backup/DATA/enviro/misc8.fsh", "game's own misc8", K::Refused, D::TwoSpellings, "DATA/enviro", O::AlsoRecorded},
-    {"OfTwoKeptCopiesTheRecordedOneStays", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "DATA/ENVIRO/MISC16.FSH", O::NotRecorded},
-    {"WithNoRecordEitherKeptCopyMayBeTheGames", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "DATA/ENVIRO/Misc16.fsh", O::MayHoldFiles},
+    {"AnEmptyKeptFolderBesideTheRealOneIsDamage", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/x=;drop KESTRO backup/DATA/ENVIRO/x;drop KESTRO backup/state.txt;install NTV", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "KESTRO backup/DATA/ENVIRO", O::Empty},
+    {"OfTwoKeptFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=other copy;restore", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "KESTRO backup/DATA/ENVIRO", O::NotRecorded},
+    {"TwoKeptFoldersBothRecordedAreJoined", "write DATA/ENVIRO/misc8.fsh=game's own misc8;install NTV;write KESTRO backup/DATA/enviro/x=;drop KESTRO backup/DATA/enviro/x;move KESTRO backup/DATA/ENVIRO/misc8.fsh=KESTRO backup/DATA/enviro/misc8.fsh;restore", "KESTRO backup/DATA/enviro/misc8.fsh", "game's own misc8", K::Refused, D::TwoSpellings, "KESTRO backup/DATA/enviro", O::AlsoRecorded},
+    {"OfTwoKeptCopiesTheRecordedOneStays", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "KESTRO backup/DATA/ENVIRO/MISC16.FSH", O::NotRecorded},
+    {"WithNoRecordEitherKeptCopyMayBeTheGames", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "KESTRO backup/DATA/ENVIRO/Misc16.fsh", O::MayHoldFiles},
+    {"TheStoreWithItsStateStaysBesideAnother", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/notes.txt=mine;restore", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::NotRecorded},
+    {"OfTwoKeptDataFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA=KESTRO backup/Data;write KESTRO backup/DATA/readme.txt=junk;restore", "KESTRO backup/Data/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "KESTRO backup/DATA", O::NotRecorded},
+    {"AFileBesideTheStoreIsTheOneToMove", "install FOX;drop KESTRO backup/state.txt;write kestro BACKUP=a file;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "kestro BACKUP", O::NotAFolder},
     {"AnEmptyStoreBesideTheRealOneIsDamage", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/x=;drop KESTRO backup/x;install NTV", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::Empty},
-    {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::MayHoldFiles},
+    {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::NotRecorded},
     {"AFolderWhereAKeptCopyBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO/Misc16.fsh;write KESTRO backup/DATA/ENVIRO/misc16.FSH/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::KeptNotAFile},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write kestro BACKUP=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
@@ -621,13 +624,13 @@ TEST_P(Breaches, AreMended) {
     // when two).
     const bool two =
         last.what == D::TwoStores || last.what == D::TwoSpellings || last.what == D::TwoCopies;
-    const bool atTop = last.what == D::TwoStores || last.what == D::StoreNotAFolder;
+    const bool atTop = two || last.what == D::StoreNotAFolder;
     const fs::path base = gameDir() / (atTop ? "" : "KESTRO backup");
     const auto onDisk = [&](const std::string& named) {
         return !named.empty() && fs::path(named).is_relative() &&
                fs::exists(fs::symlink_status(base / named));
     };
-    if ((two || atTop || last.what == D::KeptNotAFile || last.what == D::FolderNotAFolder) &&
+    if ((atTop || last.what == D::KeptNotAFile || last.what == D::FolderNotAFolder) &&
         game_.starts_with('/')) {
         EXPECT_TRUE(onDisk(last.error.subject)) << last.error.subject;
         EXPECT_TRUE(!two || (onDisk(last.other) && last.other != last.error.subject));
