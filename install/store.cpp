@@ -496,6 +496,12 @@ std::string Store::shownAsFound(const Folder& base, const Folder& in,
     return game_.show(windows, below);
 }
 
+StoreDamage Store::damage() const {
+    StoreDamage named = damage_;
+    named.store = storeShown_;
+    return named;
+}
+
 // Whether `name` in `folder` is the copy of `slot` the state file records.
 bool Store::recorded(size_t slot, const Folder& folder, const std::string& name) const {
     const Record& record = state_[slot];
@@ -504,36 +510,52 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
     return holds.ok() && holds.value;
 }
 
-// How surely one of two spellings is the store's own: 2 it holds the state file or a copy
-// the state file records, 1 a file or a folder with anything in it (or that cannot be looked
-// into), 0 an empty folder, -1 anything else (a link, a file where a folder belongs).
+// What a folder that may be the store, or one of its folders, holds of the kept copies: 2 a
+// copy the state file records, 1 only files named as kept copies are, 0 none.
+int Store::copiesIn(const Folder& folder, What what, const std::string& entry) const {
+    int held = 0;
+    for (size_t s = 0; s < kGameFiles.size(); ++s) {
+        std::vector<std::string_view> down;  // the folders from it to the copy
+        if (what == What::TwoStores)
+            down = {"DATA", kGameFiles[s].folder};
+        else if (sameNameIgnoringCase(entry, "DATA"))
+            down = {kGameFiles[s].folder};
+        else if (!sameNameIgnoringCase(entry, kGameFiles[s].folder))
+            continue;
+        Result<Folder> at = folder;
+        for (const std::string_view name : down)
+            if (at.ok()) at = at.value.child(at.value.find(name));
+        if (!at.ok()) continue;
+        const std::string name = at.value.find(kGameFiles[s].name);
+        if (at.value.info(name).kind == EntryKind::File)
+            held = std::max(held, recorded(s, at.value, name) ? 2 : 1);
+    }
+    return held;
+}
+
+// How surely one of two spellings is the store's own, from what it holds: kHoldsRecorded a
+// copy the state file records; else 2 with files named as kept copies, 1 for a file or for a
+// folder with anything else in it (or that cannot be looked into), 0 for an empty folder,
+// -1 for anything else (a link, a file where a folder belongs).
+constexpr int kHoldsRecorded = 8;
 int Store::rankOf(const Folder& in, const std::string& entry, What what, size_t slot) const {
     const FileInfo info = in.info(entry);
     if (what == What::TwoCopies)
-        return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? 2 : 1;
+        return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? kHoldsRecorded : 1;
     if (info.kind != EntryKind::Folder) return -1;
     const Result<Folder> folder = in.child(entry);
     if (!folder.ok()) return 1;
     const auto inside = folder.value.list();
     if (!inside.ok()) return 1;
     if (inside.value.empty()) return 0;
-    if (what == What::TwoStores)
-        return folder.value.info(folder.value.find(kStateFile)).kind == EntryKind::Missing ? 1 : 2;
-    const bool data = sameNameIgnoringCase(entry, "DATA");
-    for (size_t s = 0; s < kGameFiles.size(); ++s) {  // a kept folder (or DATA above it): copies
-        const std::string_view kept = kGameFiles[s].folder;
-        const Result<Folder> copies = data ? folder.value.child(folder.value.find(kept)) : folder;
-        if ((data || sameNameIgnoringCase(entry, kept)) && copies.ok() &&
-            recorded(s, copies.value, copies.value.find(kGameFiles[s].name)))
-            return 2;
-    }
-    return 1;
+    const int copies = copiesIn(folder.value, what, entry);
+    return copies == 2 ? kHoldsRecorded : 1 + copies;
 }
 
 // Two entries whose names differ only in letter case where the store has one (one made by
 // hand, or both brought over from a system that tells them apart): reading either could take
-// the kept files for gone. Damage, naming first the one to leave in place (the one holding
-// the state file or what it records, or anything at all) and then the one to move.
+// the kept files for gone. Damage, naming first the one to leave in place (by what it holds;
+// of two alike, the spelling the program writes) and then the one to move.
 bool Store::twoSpellings(const Folder& in, std::string_view name, What what, size_t slot) {
     const auto names = in.list();
     if (!names.ok()) return false;
@@ -542,6 +564,8 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
         if (sameNameIgnoringCase(entry, name)) found.emplace_back(0, entry);
     if (found.size() < 2) return false;
     for (auto& [rank, entry] : found) rank = rankOf(in, entry, what, slot);
+    std::stable_partition(found.begin(), found.end(),
+                          [&](const auto& f) { return f.second == name; });
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     // Named below the game folder, which the one to move is to leave.
@@ -549,15 +573,15 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
     damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shownAsFound(base, in, found[0].second)),
                shownAsFound(base, in, found[1].second)};
     using Other = StoreDamage::Other;
-    const bool bothRecorded = found[1].first == 2 && what == What::TwoSpellings;
+    const bool bothRecorded = found[1].first == kHoldsRecorded && what == What::TwoSpellings;
     const EntryKind moved = in.info(found[1].second).kind;  // a file where a folder belongs
     const bool notAFolder =
         what != What::TwoCopies && moved != EntryKind::Folder && moved != EntryKind::Link;
-    damage_.otherIs = found[1].first == 0   ? Other::Empty
-                      : bothRecorded        ? Other::AlsoRecorded
-                      : found[0].first == 2 ? Other::NotRecorded
-                      : notAFolder          ? Other::NotAFolder
-                                            : Other::MayHoldFiles;
+    damage_.otherIs = found[1].first == 0                ? Other::Empty
+                      : bothRecorded                     ? Other::AlsoRecorded
+                      : found[0].first == kHoldsRecorded ? Other::NotRecorded
+                      : notAFolder                       ? Other::NotAFolder
+                                                         : Other::MayHoldFiles;
     return true;
 }
 
@@ -595,6 +619,7 @@ Error Store::open(bool create) {
         return store.error;
     }
     store_ = store.value;
+    storeShown_ = shownAsFound(game_.root(), game_.root(), utf8Text(store_.path().filename()));
     // A link where the kept files' folders belong is refused before anything is read, and
     // before the store is written to.
     for (size_t slot : {size_t{0}, size_t{2}}) {

@@ -78,6 +78,7 @@ struct StoreDamage {
     std::string other = {};
     enum class Other { MayHoldFiles, Empty, NotRecorded, AlsoRecorded, NotAFolder };
     Other otherIs = Other::MayHoldFiles;
+    std::string store = {};  // the store as the system lists it, once it was found
 };
 
 // What became of one game file.
@@ -115,7 +116,7 @@ class Store {
     // shown); Damaged, with damage() saying how. Without `create`, a folder with no store
     // opens empty and unlocked: nothing in it to change.
     Error open(bool create);
-    const StoreDamage& damage() const { return damage_; }
+    StoreDamage damage() const;
 
     // Makes DATA, DATA\ENVIRO and DATA\POPUPS where they are missing, one level each;
     // Link when one of them is a link (nothing is made through it).
@@ -163,6 +164,7 @@ class Store {
     int rankOf(const Folder& in, const std::string& entry, StoreDamage::What what,
                size_t slot) const;
     bool recorded(size_t slot, const Folder& folder, const std::string& name) const;
+    int copiesIn(const Folder& folder, StoreDamage::What what, const std::string& entry) const;
     bool twinsInStore();
     Error readState();
     void recover(size_t slot);
@@ -174,6 +176,7 @@ class Store {
     FileLock lock_;
     StoreState state_{};
     StoreDamage damage_;
+    std::string storeShown_;
     bool dirty_ = false;
     std::array<std::optional<Digest>, kGameFiles.size()>
         stale_;  // kept copies a put-back cut short left

@@ -305,9 +305,9 @@ QString refusal(const Report& r, Reports::Where where) {
                             break;
                         case StoreDamage::Other::AlsoRecorded:
                             advice = Reports::tr(
-                                         "To go on, move into %2 each file in %1 that %2 does not "
-                                         "hold (its state file records files in both), then move "
-                                         "%1 out of the game folder and keep it.")
+                                         "To go on, move each file in %1 that %2 does not hold to "
+                                         "the same place in %2 (its state file records files in "
+                                         "both), then move %1 out of the game folder and keep it.")
                                          .arg(other, stays);
                             break;
                         case StoreDamage::Other::NotRecorded:
@@ -334,8 +334,10 @@ QString refusal(const Report& r, Reports::Where where) {
                         "To go on, delete \"state.txt\" in it: the kept files stay "
                         "and are found again.");
             }
-            return Reports::tr("The folder \"KESTRO backup\" in %1 is damaged: %2.")
-                       .arg(folder, damage(r.damage)) +
+            return Reports::tr("The folder %1 in %2 is damaged: %3.")
+                       .arg(quoted(r.damage.store.empty() ? std::string(kStoreFolder)
+                                                          : r.damage.store),
+                            folder, damage(r.damage)) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice;
         }
         default:

@@ -501,8 +501,8 @@ Dejados como están:%1</translation>
         <translation>Vuelva a intentarlo cuando termine.</translation>
     </message>
     <message>
-        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
-        <translation>La carpeta &quot;KESTRO backup&quot; de %1 está dañada: %2.</translation>
+        <source>The folder %1 in %2 is damaged: %3.</source>
+        <translation>La carpeta %1 de %2 está dañada: %3.</translation>
     </message>
     <message>
         <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
@@ -747,8 +747,8 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>Para continuar, quite la carpeta vacía %1.</translation>
     </message>
     <message>
-        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
-        <translation>Para continuar, mueva a %2 cada archivo de %1 que %2 no tenga (su archivo de estado registra archivos en ambas) y luego mueva %1 fuera de la carpeta del juego y consérvela.</translation>
+        <source>To go on, move each file in %1 that %2 does not hold to the same place in %2 (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Para continuar, mueva cada archivo de %1 que %2 no tenga al mismo lugar en %2 (su archivo de estado registra archivos en ambas) y luego mueva %1 fuera de la carpeta del juego y consérvela.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>

@@ -501,8 +501,8 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Spróbuj ponownie, gdy skończy.</translation>
     </message>
     <message>
-        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
-        <translation>Folder &quot;KESTRO backup&quot; w %1 jest uszkodzony: %2.</translation>
+        <source>The folder %1 in %2 is damaged: %3.</source>
+        <translation>Folder %1 w %2 jest uszkodzony: %3.</translation>
     </message>
     <message>
         <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
@@ -749,8 +749,8 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>Aby kontynuować, usuń pusty folder %1.</translation>
     </message>
     <message>
-        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
-        <translation>Aby kontynuować, przenieś do %2 każdy plik z %1, którego %2 nie zawiera (jego plik stanu zapisuje pliki w obu), a potem przenieś %1 poza folder gry i zachowaj.</translation>
+        <source>To go on, move each file in %1 that %2 does not hold to the same place in %2 (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Aby kontynuować, przenieś każdy plik z %1, którego %2 nie zawiera, w to samo miejsce w %2 (jego plik stanu zapisuje pliki w obu), a potem przenieś %1 poza folder gry i zachowaj.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>

@@ -501,8 +501,8 @@ Deixados como estão:%1</translation>
         <translation>Tente novamente quando terminar.</translation>
     </message>
     <message>
-        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
-        <translation>A pasta &quot;KESTRO backup&quot; em %1 está danificada: %2.</translation>
+        <source>The folder %1 in %2 is damaged: %3.</source>
+        <translation>A pasta %1 em %2 está danificada: %3.</translation>
     </message>
     <message>
         <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
@@ -747,8 +747,8 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>Para continuar, remova a pasta vazia %1.</translation>
     </message>
     <message>
-        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
-        <translation>Para continuar, mova para %2 cada ficheiro de %1 que %2 não tenha (o seu ficheiro de estado regista ficheiros em ambas) e depois mova %1 para fora da pasta do jogo e guarde-a.</translation>
+        <source>To go on, move each file in %1 that %2 does not hold to the same place in %2 (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Para continuar, mova cada ficheiro de %1 que %2 não tenha para o mesmo lugar em %2 (o seu ficheiro de estado regista ficheiros em ambas) e depois mova %1 para fora da pasta do jogo e guarde-a.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>

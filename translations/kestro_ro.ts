@@ -501,8 +501,8 @@ Lăsate cum sunt:%1</translation>
         <translation>Încercați din nou după ce termină.</translation>
     </message>
     <message>
-        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
-        <translation>Folderul &quot;KESTRO backup&quot; din %1 este deteriorat: %2.</translation>
+        <source>The folder %1 in %2 is damaged: %3.</source>
+        <translation>Folderul %1 din %2 este deteriorat: %3.</translation>
     </message>
     <message>
         <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
@@ -749,8 +749,8 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>Pentru a continua, eliminați folderul gol %1.</translation>
     </message>
     <message>
-        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
-        <translation>Pentru a continua, mutați în %2 fiecare fișier din %1 pe care %2 nu îl are (fișierul său de stare înregistrează fișiere în ambele), apoi mutați %1 în afara folderului jocului și păstrați-l.</translation>
+        <source>To go on, move each file in %1 that %2 does not hold to the same place in %2 (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Pentru a continua, mutați fiecare fișier din %1 pe care %2 nu îl are în același loc din %2 (fișierul său de stare înregistrează fișiere în ambele), apoi mutați %1 în afara folderului jocului și păstrați-l.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>

@@ -501,8 +501,8 @@ Left as they are:%1</source>
         <translation>Повторите попытку, когда он закончит.</translation>
     </message>
     <message>
-        <source>The folder &quot;KESTRO backup&quot; in %1 is damaged: %2.</source>
-        <translation>Папка &quot;KESTRO backup&quot; в %1 повреждена: %2.</translation>
+        <source>The folder %1 in %2 is damaged: %3.</source>
+        <translation>Папка %1 в %2 повреждена: %3.</translation>
     </message>
     <message>
         <source>To go on, delete &quot;state.txt&quot; in it: the kept files stay and are found again.</source>
@@ -749,8 +749,8 @@ Rename them, or add them again as channel sets.</source>
         <translation>Чтобы продолжить, удалите пустую папку %1.</translation>
     </message>
     <message>
-        <source>To go on, move into %2 each file in %1 that %2 does not hold (its state file records files in both), then move %1 out of the game folder and keep it.</source>
-        <translation>Чтобы продолжить, перенесите в %2 каждый файл из %1, которого нет в %2 (её файл состояния записывает файлы в обеих), затем переместите %1 из папки игры и сохраните.</translation>
+        <source>To go on, move each file in %1 that %2 does not hold to the same place in %2 (its state file records files in both), then move %1 out of the game folder and keep it.</source>
+        <translation>Чтобы продолжить, перенесите каждый файл из %1, которого нет в %2, в то же место в %2 (её файл состояния записывает файлы в обеих), затем переместите %1 из папки игры и сохраните.</translation>
     </message>
     <message>
         <source>To go on, move %1 out of the game folder and keep it: %2 holds what its state file records.</source>

@@ -509,6 +509,7 @@ const Breach kBreaches[] = {
     {"AnInstallCutShortIsUndoneOnceALinkInTheWayIsGone", "crash DATA/POPUPS/popups.big;install TELEON;move DATA/POPUPS=aside;link DATA/POPUPS=../aside;restore;drop DATA/POPUPS;move aside=DATA/POPUPS;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},
     {"AStateSayingAbsentBesideAKeptCopyIsDamage", "install FOX;state Misc16.fsh.before=Misc16.fsh.before=absent;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotUnderstood},
     {"AStateCutToNothingIsRefused", "drop DATA/ENVIRO/Misc16.fsh;install FOX;write KESTRO backup/state.txt=;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder graphics\nchannel folder: fox", K::Refused, D::StateNotUnderstood},
+    {"AStoreInAnotherSpellingIsNamedSo", "install FOX;move KESTRO backup=kestro BACKUP;write kestro BACKUP/state.txt=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StateNotUnderstood},
     {"AStateCutShortIsRefused", "install PROTV;state popups.abg.written=;install WIZJA", "DATA/POPUPS/popups.abg", "KESTRO placeholder graphics\nchannel folder: protv", K::Refused, D::StateNotUnderstood},
     {"ARestoreCutShortAfterPuttingBackIsDoneWhateverTheGameWritesSince", "write DATA/ENVIRO/misc8.fsh=game's own misc8;install NTV;crash !KESTRO backup/DATA/ENVIRO/Misc16.fsh;restore;write DATA/ENVIRO/Misc16.fsh=patched;restore", "DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"AFileAlreadyBackIsOnlyTidied", "install FOX;write DATA/ENVIRO/Misc16.fsh=game's own Misc16;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
@@ -530,12 +531,14 @@ const Breach kBreaches[] = {
     {"OfTwoKeptFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA/ENVIRO=KESTRO backup/DATA/enviro;write KESTRO backup/DATA/ENVIRO/Misc16.fsh=other copy;restore", "KESTRO backup/DATA/enviro/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "KESTRO backup/DATA/ENVIRO", O::NotRecorded},
     {"TwoKeptFoldersBothRecordedAreJoined", "write DATA/ENVIRO/misc8.fsh=game's own misc8;install NTV;write KESTRO backup/DATA/enviro/x=;drop KESTRO backup/DATA/enviro/x;move KESTRO backup/DATA/ENVIRO/misc8.fsh=KESTRO backup/DATA/enviro/misc8.fsh;restore", "KESTRO backup/DATA/enviro/misc8.fsh", "game's own misc8", K::Refused, D::TwoSpellings, "KESTRO backup/DATA/enviro", O::AlsoRecorded},
     {"OfTwoKeptCopiesTheRecordedOneStays", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "KESTRO backup/DATA/ENVIRO/MISC16.FSH", O::NotRecorded},
-    {"WithNoRecordEitherKeptCopyMayBeTheGames", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "KESTRO backup/DATA/ENVIRO/Misc16.fsh", O::MayHoldFiles},
-    {"TheStoreWithItsStateStaysBesideAnother", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/notes.txt=mine;restore", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::NotRecorded},
+    {"WithNoRecordTheCopyInTheProgramsSpellingStays", "install FOX;write KESTRO backup/DATA/ENVIRO/MISC16.FSH=KESTRO placeholder;drop KESTRO backup/state.txt;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoCopies, "KESTRO backup/DATA/ENVIRO/MISC16.FSH", O::MayHoldFiles},
     {"OfTwoKeptDataFoldersTheRecordedOneStays", "install FOX;move KESTRO backup/DATA=KESTRO backup/Data;write KESTRO backup/DATA/readme.txt=junk;restore", "KESTRO backup/Data/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoSpellings, "KESTRO backup/DATA", O::NotRecorded},
     {"AFileBesideTheStoreIsTheOneToMove", "install FOX;drop KESTRO backup/state.txt;write kestro BACKUP=a file;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "kestro BACKUP", O::NotAFolder},
+    {"OfTwoStoresWithStateFilesTheOneWithCopiesStays", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/state.txt=;restore", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::MayHoldFiles},
+    {"AStoreWithCopiesButNoStateStays", "install FOX;drop KESTRO backup/state.txt;move KESTRO backup=kestro BACKUP;write KESTRO backup/notes.txt=mine;restore", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::MayHoldFiles},
+    {"TwoKeptDataFoldersBothRecordedAreJoined", "write DATA/ENVIRO/misc8.fsh=game's own misc8;install NTV;write KESTRO backup/Data/ENVIRO/x=;drop KESTRO backup/Data/ENVIRO/x;move KESTRO backup/DATA/ENVIRO/misc8.fsh=KESTRO backup/Data/ENVIRO/misc8.fsh;restore", "KESTRO backup/Data/ENVIRO/misc8.fsh", "game's own misc8", K::Refused, D::TwoSpellings, "KESTRO backup/Data", O::AlsoRecorded},
     {"AnEmptyStoreBesideTheRealOneIsDamage", "install FOX;move KESTRO backup=kestro BACKUP;write KESTRO backup/x=;drop KESTRO backup/x;install NTV", "kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Refused, D::TwoStores, "KESTRO backup", O::Empty},
-    {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::NotRecorded},
+    {"ALinkedStoreBesideTheRealOneIsTheOneToMove", "install FOX;link kestro BACKUP=../elsewhere;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::TwoStores, "kestro BACKUP", O::MayHoldFiles},
     {"AFolderWhereAKeptCopyBelongsIsDamage", "install FOX;drop KESTRO backup/DATA/ENVIRO/Misc16.fsh;write KESTRO backup/DATA/ENVIRO/misc16.FSH/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::KeptNotAFile},
     {"ALockThatIsAFolderIsDamage", "install FOX;drop KESTRO backup/kestro.lock;write KESTRO backup/kestro.lock/x=;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::LockNotAFile},
     {"AStoreThatIsAFileIsDamage", "install FOX;move KESTRO backup=aside;write kestro BACKUP=not a folder;restore", "DATA/ENVIRO/Misc16.fsh", "KESTRO placeholder", K::Refused, D::StoreNotAFolder},
@@ -626,14 +629,18 @@ TEST_P(Breaches, AreMended) {
         last.what == D::TwoStores || last.what == D::TwoSpellings || last.what == D::TwoCopies;
     const bool atTop = two || last.what == D::StoreNotAFolder;
     const fs::path base = gameDir() / (atTop ? "" : "KESTRO backup");
-    const auto onDisk = [&](const std::string& named) {
+    const auto onDisk = [&](const std::string& named, const fs::path& in) {
         return !named.empty() && fs::path(named).is_relative() &&
-               fs::exists(fs::symlink_status(base / named));
+               fs::exists(fs::symlink_status(in / named));
     };
+    const bool storeFound = last.what != D::None && !atTop;  // the store named as listed too
+    if (storeFound && game_.starts_with('/')) {
+        EXPECT_TRUE(onDisk(last.store, gameDir())) << last.store;
+    }
     if ((atTop || last.what == D::KeptNotAFile || last.what == D::FolderNotAFolder) &&
         game_.starts_with('/')) {
-        EXPECT_TRUE(onDisk(last.error.subject)) << last.error.subject;
-        EXPECT_TRUE(!two || (onDisk(last.other) && last.other != last.error.subject));
+        EXPECT_TRUE(onDisk(last.error.subject, base)) << last.error.subject;
+        EXPECT_TRUE(!two || (onDisk(last.other, base) && last.other != last.error.subject));
     }
     if (two) {
         EXPECT_EQ(last.other, GetParam().toMove);
