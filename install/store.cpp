@@ -511,7 +511,7 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
 }
 
 // What a folder that may be the store, or one of its folders, holds of the kept copies: 2 a
-// copy the state file records, 1 only files named as kept copies are, 0 none.
+// copy the state file records, 1 files named as kept copies (none recorded), 0 neither.
 int Store::copiesIn(const Folder& folder, What what, const std::string& entry) const {
     int held = 0;
     for (size_t s = 0; s < kGameFiles.size(); ++s) {
