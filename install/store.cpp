@@ -510,8 +510,12 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
     return holds.ok() && holds.value;
 }
 
-// What a folder that may be the store, or one of its folders, holds of the kept copies: 2 a
-// copy the state file records, 1 files named as kept copies (none recorded), 0 neither.
+// Of two spellings, the one holding a copy the state file records, and one that cannot be
+// looked into (it may hold anything: the player is to open it up first).
+constexpr int kHoldsRecorded = 16, kUnreadable = -2;
+
+// What a folder that may be the store, or one of its folders, holds of the kept copies:
+// kHoldsRecorded a copy the state file records, else 2 for each file named as a kept copy.
 int Store::copiesIn(const Folder& folder, What what, const std::string& entry) const {
     int held = 0;
     for (size_t s = 0; s < kGameFiles.size(); ++s) {
@@ -527,29 +531,31 @@ int Store::copiesIn(const Folder& folder, What what, const std::string& entry) c
             if (at.ok()) at = at.value.child(at.value.find(name));
         if (!at.ok()) continue;
         const std::string name = at.value.find(kGameFiles[s].name);
-        if (at.value.info(name).kind == EntryKind::File)
-            held = std::max(held, recorded(s, at.value, name) ? 2 : 1);
+        if (at.value.info(name).kind != EntryKind::File) continue;
+        if (recorded(s, at.value, name)) return kHoldsRecorded;
+        held += 2;
     }
     return held;
 }
 
 // How surely one of two spellings is the store's own, from what it holds: kHoldsRecorded a
-// copy the state file records; else 2 with files named as kept copies, 1 for a file or for a
-// folder with anything else in it (or that cannot be looked into), 0 for an empty folder,
-// -1 for anything else (a link, a file where a folder belongs).
-constexpr int kHoldsRecorded = 8;
+// copy the state file records; else 1 for a file or a folder with anything in it, 2 more for
+// each file named as a kept copy, 1 more for the store with a state file; 0 for an empty
+// folder; -1 for anything else (a link, a file where a folder belongs); or kUnreadable.
 int Store::rankOf(const Folder& in, const std::string& entry, What what, size_t slot) const {
     const FileInfo info = in.info(entry);
     if (what == What::TwoCopies)
         return info.kind != EntryKind::File ? -1 : recorded(slot, in, entry) ? kHoldsRecorded : 1;
     if (info.kind != EntryKind::Folder) return -1;
     const Result<Folder> folder = in.child(entry);
-    if (!folder.ok()) return 1;
+    if (!folder.ok()) return kUnreadable;
     const auto inside = folder.value.list();
-    if (!inside.ok()) return 1;
+    if (!inside.ok()) return kUnreadable;
     if (inside.value.empty()) return 0;
     const int copies = copiesIn(folder.value, what, entry);
-    return copies == 2 ? kHoldsRecorded : 1 + copies;
+    const bool state = what == What::TwoStores &&
+                       folder.value.info(folder.value.find(kStateFile)).kind != EntryKind::Missing;
+    return copies == kHoldsRecorded ? kHoldsRecorded : 1 + copies + state;
 }
 
 // Two entries whose names differ only in letter case where the store has one (one made by
@@ -568,6 +574,7 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
                           [&](const auto& f) { return f.second == name; });
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (found.back().first == kUnreadable) std::swap(found[1], found.back());
     // Named below the game folder, which the one to move is to leave.
     const Folder& base = game_.root();
     damage_ = {what, slot, 0, failure(ErrorCode::Damaged, shownAsFound(base, in, found[0].second)),
@@ -577,7 +584,8 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
     const EntryKind moved = in.info(found[1].second).kind;  // a file where a folder belongs
     const bool notAFolder =
         what != What::TwoCopies && moved != EntryKind::Folder && moved != EntryKind::Link;
-    damage_.otherIs = found[1].first == 0                ? Other::Empty
+    damage_.otherIs = found[1].first == kUnreadable      ? Other::Unreadable
+                      : found[1].first == 0              ? Other::Empty
                       : bothRecorded                     ? Other::AlsoRecorded
                       : found[0].first == kHoldsRecorded ? Other::NotRecorded
                       : notAFolder                       ? Other::NotAFolder

@@ -76,7 +76,7 @@ struct StoreDamage {
     Error error;
     // Of two spellings, the one to move (error.subject is the one to leave), and what it is.
     std::string other = {};
-    enum class Other { MayHoldFiles, Empty, NotRecorded, AlsoRecorded, NotAFolder };
+    enum class Other { MayHoldFiles, Empty, NotRecorded, AlsoRecorded, NotAFolder, Unreadable };
     Other otherIs = Other::MayHoldFiles;
     std::string store = {};  // the store as the system lists it, once it was found
 };

@@ -316,6 +316,12 @@ QString refusal(const Report& r, Reports::Where where) {
                                          "holds what its state file records.")
                                          .arg(other, stays);
                             break;
+                        case StoreDamage::Other::Unreadable:
+                            advice = Reports::tr(
+                                         "To go on, make %1 readable again: KESTRO cannot tell "
+                                         "what it holds.")
+                                         .arg(other);
+                            break;
                         case StoreDamage::Other::NotAFolder:
                             advice =
                                 Reports::tr("To go on, move %1 out of the game folder and keep it.")

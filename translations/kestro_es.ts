@@ -755,6 +755,10 @@ Cámbieles el nombre o vuelva a añadirlas como paquetes de canal.</translation>
         <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo: %2 contiene lo que registra su archivo de estado.</translation>
     </message>
     <message>
+        <source>To go on, make %1 readable again: KESTRO cannot tell what it holds.</source>
+        <translation>Para continuar, haga que %1 se pueda leer de nuevo: KESTRO no puede saber qué contiene.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it.</source>
         <translation>Para continuar, mueva %1 fuera de la carpeta del juego y consérvelo.</translation>
     </message>

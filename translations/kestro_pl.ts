@@ -757,6 +757,10 @@ Zmień ich nazwy albo dodaj je ponownie jako zestawy kanałów.</translation>
         <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj: %2 zawiera to, co zapisano w jego pliku stanu.</translation>
     </message>
     <message>
+        <source>To go on, make %1 readable again: KESTRO cannot tell what it holds.</source>
+        <translation>Aby kontynuować, przywróć możliwość odczytu %1: KESTRO nie może sprawdzić, co zawiera.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it.</source>
         <translation>Aby kontynuować, przenieś %1 poza folder gry i zachowaj.</translation>
     </message>

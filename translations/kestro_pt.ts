@@ -755,6 +755,10 @@ Mude-lhes o nome ou adicione-as de novo como conjuntos de canal.</translation>
         <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o: %2 contém o que o seu ficheiro de estado regista.</translation>
     </message>
     <message>
+        <source>To go on, make %1 readable again: KESTRO cannot tell what it holds.</source>
+        <translation>Para continuar, torne %1 legível de novo: o KESTRO não consegue saber o que contém.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it.</source>
         <translation>Para continuar, mova %1 para fora da pasta do jogo e guarde-o.</translation>
     </message>

@@ -757,6 +757,10 @@ Redenumiți-le sau adăugați-le din nou ca seturi de canale.</translation>
         <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l: %2 conține ce înregistrează fișierul său de stare.</translation>
     </message>
     <message>
+        <source>To go on, make %1 readable again: KESTRO cannot tell what it holds.</source>
+        <translation>Pentru a continua, faceți %1 din nou lizibil: KESTRO nu poate afla ce conține.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it.</source>
         <translation>Pentru a continua, mutați %1 în afara folderului jocului și păstrați-l.</translation>
     </message>

@@ -757,6 +757,10 @@ Rename them, or add them again as channel sets.</source>
         <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните: %2 содержит то, что записано в её файле состояния.</translation>
     </message>
     <message>
+        <source>To go on, make %1 readable again: KESTRO cannot tell what it holds.</source>
+        <translation>Чтобы продолжить, снова разрешите чтение %1: KESTRO не может узнать, что там.</translation>
+    </message>
+    <message>
         <source>To go on, move %1 out of the game folder and keep it.</source>
         <translation>Чтобы продолжить, переместите %1 из папки игры и сохраните.</translation>
     </message>
