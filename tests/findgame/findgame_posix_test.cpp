@@ -169,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .found = {"~/data/bottles/bottles/X/drive_c/V | Bottles bottle ~/data/bottles/bottles/X", "~/data/Steam/steamapps/compatdata/7/pfx/drive_c/V | Steam (compatdata 7)", "~/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/9/pfx/drive_c/V | Steam (compatdata 9)", "~/snap/steam/common/.local/share/Steam/steamapps/compatdata/8/pfx/drive_c/V | Steam (compatdata 8)"}, .dataHome = "x/../data"},
         HomeCase{.name = "a WINEPREFIX or a drive_c that is a file is named as one", .tree = {"pfx = a file", ".wine/drive_c = a file"},
                  .skipped = {"~/pfx: not a folder", "~/.wine/drive_c: not a folder"}, .winePrefix = "pfx"},
+        HomeCase{.name = "a WINEPREFIX below a file is missing", .tree = {"pfx = a file"}, .skipped = {"~/pfx/sub: no such folder"}, .winePrefix = "pfx/sub"},
         HomeCase{.name = "a relative WINEPREFIX gives no drive letters", .tree = {"pfx/drive_c/V" + kGame, "pfx/dosdevices/c: -> ../drive_c"},
                  .found = {"~/pfx/drive_c/V | Wine prefix ~/pfx"}, .winePrefix = "@pfx"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},

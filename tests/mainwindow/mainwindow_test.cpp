@@ -143,6 +143,11 @@ class TestMainWindow : public QObject {
         w.click("SPORTTV");
         QCOMPARE(w.text("Text1")->text(), "SPORTTV");
         QCOMPARE(w.text("Text1")->alignment(), Qt::AlignCenter);
+        w.get("Command1")->setFocus();  // Tab goes as the layout orders it (the folder text off)
+        for (const char* next : {"Text1", "ListView1", "Command2"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
         QVERIFY(w.text("Text1")->isEnabled() && w.get("Command1")->isEnabled());
         QCOMPARE(w.list()->selectedItems().value(0)->text(), "SPORTTV");
         const QImage expected(kChannels + "/ssporttv/preview.jpg");
