@@ -103,6 +103,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("one byte more") << line + QByteArray(65537 - line.size(), ';') << "" << "larger than 64 KiB";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11) << "" << damaged;
         QTest::newRow("not UTF-8") << QByteArray("[GENERAL]\nPATH=C:\\\xff\xfe\n") << "" << damaged;
+        QTest::newRow("empty quotes") << QByteArray("[GENERAL]\nPATH=\"\"\n") << "" << none;
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "" << damaged;
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
         QTest::newRow("escaped closing quote") << QByteArray("[GENERAL]\nPATH=\"C:\\\"\n") << "" << damaged;
