@@ -143,6 +143,8 @@ class TestMainWindow : public QObject {
         w.click("SPORTTV");
         QCOMPARE(w.text("Text1")->text(), "SPORTTV");
         QCOMPARE(w.text("Text1")->alignment(), Qt::AlignCenter);
+        for (const char* shown : {"Text1", "Ubicacion"})  // each text from its start
+            QCOMPARE(w.text(shown)->cursorPosition(), 0);
         w.get("Command1")->setFocus();  // Tab goes as the layout orders it (the folder text off)
         for (const char* next : {"Text1", "ListView1", "Command2"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
