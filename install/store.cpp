@@ -514,25 +514,35 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
 // looked into (it may hold anything: the player is to open it up first).
 constexpr int kHoldsRecorded = 16, kUnreadable = -2;
 
+// The kept copy of `slot` below a folder that may be the store, or one of its folders named
+// `entry`: its folder and its name as listed, if a file is there.
+std::optional<std::pair<Folder, std::string>> Store::copyBelow(const Folder& folder, What what,
+                                                               const std::string& entry,
+                                                               size_t slot) const {
+    std::vector<std::string_view> down;  // the folders from it to the copy
+    if (what == What::TwoStores)
+        down = {"DATA", kGameFiles[slot].folder};
+    else if (sameNameIgnoringCase(entry, "DATA"))
+        down = {kGameFiles[slot].folder};
+    else if (!sameNameIgnoringCase(entry, kGameFiles[slot].folder))
+        return std::nullopt;
+    Result<Folder> at = folder;
+    for (const std::string_view name : down)
+        if (at.ok()) at = at.value.child(at.value.find(name));
+    if (!at.ok()) return std::nullopt;
+    std::string name = at.value.find(kGameFiles[slot].name);
+    if (at.value.info(name).kind != EntryKind::File) return std::nullopt;
+    return std::pair{at.value, std::move(name)};
+}
+
 // What a folder that may be the store, or one of its folders, holds of the kept copies:
 // kHoldsRecorded a copy the state file records, else 2 for each file named as a kept copy.
 int Store::copiesIn(const Folder& folder, What what, const std::string& entry) const {
     int held = 0;
     for (size_t s = 0; s < kGameFiles.size(); ++s) {
-        std::vector<std::string_view> down;  // the folders from it to the copy
-        if (what == What::TwoStores)
-            down = {"DATA", kGameFiles[s].folder};
-        else if (sameNameIgnoringCase(entry, "DATA"))
-            down = {kGameFiles[s].folder};
-        else if (!sameNameIgnoringCase(entry, kGameFiles[s].folder))
-            continue;
-        Result<Folder> at = folder;
-        for (const std::string_view name : down)
-            if (at.ok()) at = at.value.child(at.value.find(name));
-        if (!at.ok()) continue;
-        const std::string name = at.value.find(kGameFiles[s].name);
-        if (at.value.info(name).kind != EntryKind::File) continue;
-        if (recorded(s, at.value, name)) return kHoldsRecorded;
+        const auto copy = copyBelow(folder, what, entry, s);
+        if (!copy) continue;
+        if (recorded(s, copy->first, copy->second)) return kHoldsRecorded;
         held += 2;
     }
     return held;
@@ -590,6 +600,22 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
                       : found[0].first == kHoldsRecorded ? Other::NotRecorded
                       : notAFolder                       ? Other::NotAFolder
                                                          : Other::MayHoldFiles;
+    // Joined by moving what one lacks into the other: a recorded copy whose name the other
+    // holds in a copy not recorded would be left behind. That one goes first.
+    const Result<Folder> stays = in.child(found[0].second), moves = in.child(found[1].second);
+    for (size_t s = 0; bothRecorded && stays.ok() && moves.ok() && s < kGameFiles.size(); ++s) {
+        const auto mine = copyBelow(stays.value, what, found[0].second, s);
+        const auto theirs = copyBelow(moves.value, what, found[1].second, s);
+        if (mine && theirs && recorded(s, theirs->first, theirs->second) &&
+            !recorded(s, mine->first, mine->second)) {
+            damage_ = {
+                what, s, 0,
+                failure(ErrorCode::Damaged, shownAsFound(base, theirs->first, theirs->second)),
+                shownAsFound(base, mine->first, mine->second)};
+            damage_.otherIs = Other::NotRecorded;
+            break;
+        }
+    }
     return true;
 }
 

@@ -164,6 +164,10 @@ class Store {
     int rankOf(const Folder& in, const std::string& entry, StoreDamage::What what,
                size_t slot) const;
     bool recorded(size_t slot, const Folder& folder, const std::string& name) const;
+    std::optional<std::pair<Folder, std::string>> copyBelow(const Folder& folder,
+                                                            StoreDamage::What what,
+                                                            const std::string& entry,
+                                                            size_t slot) const;
     int copiesIn(const Folder& folder, StoreDamage::What what, const std::string& entry) const;
     bool twinsInStore();
     Error readState();
