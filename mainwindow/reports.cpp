@@ -247,6 +247,65 @@ QString restoreReport(const Report& r) {
     return text;
 }
 
+// Of two spellings, what to do with the one to move (it is kept too: without a record,
+// either may be the game's).
+QString twinAdvice(const StoreDamage& d) {
+    const QString other = quoted(d.other), stays = quoted(d.error.subject);
+    switch (d.otherIs) {
+        case StoreDamage::Other::Empty:
+            return Reports::tr("To go on, remove the empty folder %1.").arg(other);
+        case StoreDamage::Other::AlsoRecorded:
+            return Reports::tr(
+                       "To go on, move each file in %1 that %2 does not hold to the same place in "
+                       "%2 (its state file records files in both), then move %1 out of the game "
+                       "folder and keep it.")
+                .arg(other, stays);
+        case StoreDamage::Other::NotRecorded:
+            return Reports::tr(
+                       "To go on, move %1 out of the game folder and keep it: %2 holds what its "
+                       "state file records.")
+                .arg(other, stays);
+        case StoreDamage::Other::Unreadable:
+            return Reports::tr(
+                       "To go on, make %1 readable again: KESTRO cannot tell what it holds.")
+                .arg(other);
+        case StoreDamage::Other::NotAFolder:
+            return Reports::tr("To go on, move %1 out of the game folder and keep it.").arg(other);
+        case StoreDamage::Other::MayHoldFiles:
+            break;
+    }
+    return Reports::tr(
+               "To go on, move %1 out of the game folder and keep it: it may hold the game's own "
+               "files.")
+        .arg(other);
+}
+
+// What the player is to do about a damaged store, one step at a time.
+QString advice(const StoreDamage& d) {
+    switch (d.what) {
+        case What::StoreNotAFolder:  // no folder of KESTRO's, so maybe the player's
+            return Reports::tr(
+                       "To go on, move %1 out of the game folder and keep it: KESTRO keeps the "
+                       "game's own files in a folder of that name.")
+                .arg(quoted(d.error.subject));
+        // A lock or state file that is a folder may hold anything: moved, not deleted.
+        case What::LockNotAFile:
+            return Reports::tr("To go on, move %1 out of it.").arg(quoted("kestro.lock"));
+        case What::StateNotAFile:
+            return Reports::tr("To go on, move %1 out of it.").arg(quoted("state.txt"));
+        case What::KeptNotAFile:
+        case What::FolderNotAFolder:
+            return Reports::tr("To go on, move %1 out of it.").arg(quoted(d.error.subject));
+        case What::TwoStores:
+        case What::TwoSpellings:
+        case What::TwoCopies:
+            return twinAdvice(d);
+        default:
+            return Reports::tr(
+                "To go on, delete \"state.txt\" in it: the kept files stay and are found again.");
+    }
+}
+
 QString refusal(const Report& r, Reports::Where where) {
     const bool installing = r.action == Report::Action::Install;
     const QString folder = r.folder.empty() ? Reports::tr("(empty)") : quoted(r.folder);
@@ -272,80 +331,12 @@ QString refusal(const Report& r, Reports::Where where) {
                        .arg(folder) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') +
                    Reports::tr("Try again when it has finished.");
-        case ErrorCode::Damaged: {
-            QString advice;
-            switch (r.damage.what) {
-                case What::StoreNotAFolder:  // no folder of KESTRO's, so maybe the player's
-                    advice = Reports::tr(
-                                 "To go on, move %1 out of the game folder and keep it: KESTRO "
-                                 "keeps the game's own files in a folder of that name.")
-                                 .arg(quoted(r.damage.error.subject));
-                    break;
-                // A lock or state file that is a folder may hold anything: moved, not deleted.
-                case What::LockNotAFile:
-                case What::StateNotAFile:
-                case What::KeptNotAFile:
-                case What::FolderNotAFolder:
-                    advice = Reports::tr("To go on, move %1 out of it.")
-                                 .arg(quoted(r.damage.what == What::LockNotAFile ? "kestro.lock"
-                                             : r.damage.what == What::StateNotAFile
-                                                 ? "state.txt"
-                                                 : r.damage.error.subject));
-                    break;
-                case What::TwoStores:
-                case What::TwoSpellings:
-                case What::TwoCopies: {
-                    // The one to move is kept too: without a record, either may be the game's.
-                    const QString other = quoted(r.damage.other);
-                    const QString stays = quoted(r.damage.error.subject);
-                    switch (r.damage.otherIs) {
-                        case StoreDamage::Other::Empty:
-                            advice =
-                                Reports::tr("To go on, remove the empty folder %1.").arg(other);
-                            break;
-                        case StoreDamage::Other::AlsoRecorded:
-                            advice = Reports::tr(
-                                         "To go on, move each file in %1 that %2 does not hold to "
-                                         "the same place in %2 (its state file records files in "
-                                         "both), then move %1 out of the game folder and keep it.")
-                                         .arg(other, stays);
-                            break;
-                        case StoreDamage::Other::NotRecorded:
-                            advice = Reports::tr(
-                                         "To go on, move %1 out of the game folder and keep it: %2 "
-                                         "holds what its state file records.")
-                                         .arg(other, stays);
-                            break;
-                        case StoreDamage::Other::Unreadable:
-                            advice = Reports::tr(
-                                         "To go on, make %1 readable again: KESTRO cannot tell "
-                                         "what it holds.")
-                                         .arg(other);
-                            break;
-                        case StoreDamage::Other::NotAFolder:
-                            advice =
-                                Reports::tr("To go on, move %1 out of the game folder and keep it.")
-                                    .arg(other);
-                            break;
-                        case StoreDamage::Other::MayHoldFiles:
-                            advice = Reports::tr(
-                                         "To go on, move %1 out of the game folder and keep it: it "
-                                         "may hold the game's own files.")
-                                         .arg(other);
-                    }
-                    break;
-                }
-                default:
-                    advice = Reports::tr(
-                        "To go on, delete \"state.txt\" in it: the kept files stay "
-                        "and are found again.");
-            }
+        case ErrorCode::Damaged:
             return Reports::tr("The folder %1 in %2 is damaged: %3.")
                        .arg(quoted(r.damage.store.empty() ? std::string(kStoreFolder)
                                                           : r.damage.store),
                             folder, damage(r.damage)) +
-                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice;
-        }
+                   QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice(r.damage);
         default:
             return (installing
                         ? Reports::tr("The channel cannot be installed in %1: %2.")
