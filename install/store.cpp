@@ -515,7 +515,8 @@ bool Store::recorded(size_t slot, const Folder& folder, const std::string& name)
 constexpr int kHoldsRecorded = 16, kUnreadable = -2;
 
 // The kept copy of `slot` below a folder that may be the store, or one of its folders named
-// `entry`: its folder and its name as listed, if a file is there.
+// `entry`: its folder and its name as listed, if anything is there (a file, or what stands
+// in a file's way).
 std::optional<std::pair<Folder, std::string>> Store::copyBelow(const Folder& folder, What what,
                                                                const std::string& entry,
                                                                size_t slot) const {
@@ -531,7 +532,7 @@ std::optional<std::pair<Folder, std::string>> Store::copyBelow(const Folder& fol
         if (at.ok()) at = at.value.child(at.value.find(name));
     if (!at.ok()) return std::nullopt;
     std::string name = at.value.find(kGameFiles[slot].name);
-    if (at.value.info(name).kind != EntryKind::File) return std::nullopt;
+    if (at.value.info(name).kind == EntryKind::Missing) return std::nullopt;
     return std::pair{at.value, std::move(name)};
 }
 
@@ -541,7 +542,7 @@ int Store::copiesIn(const Folder& folder, What what, const std::string& entry) c
     int held = 0;
     for (size_t s = 0; s < kGameFiles.size(); ++s) {
         const auto copy = copyBelow(folder, what, entry, s);
-        if (!copy) continue;
+        if (!copy || copy->first.info(copy->second).kind != EntryKind::File) continue;
         if (recorded(s, copy->first, copy->second)) return kHoldsRecorded;
         held += 2;
     }
@@ -601,7 +602,8 @@ bool Store::twoSpellings(const Folder& in, std::string_view name, What what, siz
                       : notAFolder                       ? Other::NotAFolder
                                                          : Other::MayHoldFiles;
     // Joined by moving what one lacks into the other: a recorded copy whose name the other
-    // holds in a copy not recorded would be left behind. That one goes first.
+    // holds in anything not recorded (a file, a folder, a link) would be left behind. That
+    // one goes first.
     const Result<Folder> stays = in.child(found[0].second), moves = in.child(found[1].second);
     for (size_t s = 0; bothRecorded && stays.ok() && moves.ok() && s < kGameFiles.size(); ++s) {
         const auto mine = copyBelow(stays.value, what, found[0].second, s);
