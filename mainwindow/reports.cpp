@@ -306,6 +306,15 @@ QString advice(const StoreDamage& d) {
     }
 }
 
+// Only folders are refused for being links (the game's data folders, the store and its own):
+// a copy in the link's place goes on where it left off and loses nothing where it leads.
+QString linkAdvice(const Error& e) {
+    if (e.code != ErrorCode::Link || e.subject.empty()) return {};
+    return QLatin1Char(' ') +
+           Reports::tr("To go on, replace the link %1 with a copy of the folder it leads to.")
+               .arg(quoted(e.subject));
+}
+
 QString refusal(const Report& r, Reports::Where where) {
     const bool installing = r.action == Report::Action::Install;
     const QString folder = r.folder.empty() ? Reports::tr("(empty)") : quoted(r.folder);
@@ -342,7 +351,7 @@ QString refusal(const Report& r, Reports::Where where) {
                         ? Reports::tr("The channel cannot be installed in %1: %2.")
                         : Reports::tr("The game's original files cannot be put back in %1: %2."))
                        .arg(folder, Reports::describe(r.refusal)) +
-                   QStringLiteral("\n\n") + nothing;
+                   QStringLiteral("\n\n") + nothing + linkAdvice(r.refusal);
     }
 }
 

@@ -822,6 +822,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
         <translation>El nombre no puede contener \ / : * ? &quot; &lt; &gt; |, caracteres de control, caracteres que no se ven ni espacios que no sean el espacio normal.</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
+        <translation>Para continuar, sustituya el enlace %1 por una copia de la carpeta a la que lleva.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -824,6 +824,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
         <translation>Nazwa nie może zawierać \ / : * ? &quot; &lt; &gt; |, znaków sterujących, znaków niewidocznych ani spacji innych niż zwykła.</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
+        <translation>Aby kontynuować, zastąp dowiązanie %1 kopią folderu, do którego prowadzi.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

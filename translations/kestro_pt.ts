@@ -822,6 +822,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
         <translation>O nome não pode conter \ / : * ? &quot; &lt; &gt; |, caracteres de controlo, caracteres que não se veem nem espaços que não sejam o espaço normal.</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
+        <translation>Para continuar, substitua a ligação %1 por uma cópia da pasta para onde ela leva.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

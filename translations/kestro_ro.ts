@@ -824,6 +824,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
         <translation>Numele nu poate conține \ / : * ? &quot; &lt; &gt; |, caractere de control, caractere care nu se văd sau alte spații decât cel obișnuit.</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
+        <translation>Pentru a continua, înlocuiți legătura %1 cu o copie a folderului către care duce.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -824,6 +824,10 @@ Files added by channel installs will be removed.</source>
         <source>The name cannot hold \ / : * ? &quot; &lt; &gt; |, control characters, characters that show nothing, or spaces other than the plain one.</source>
         <translation>Имя не может содержать \ / : * ? &quot; &lt; &gt; |, управляющие символы, невидимые символы и пробелы, кроме обычного.</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
+        <translation>Чтобы продолжить, замените ссылку %1 копией папки, на которую она указывает.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
