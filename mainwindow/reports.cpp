@@ -436,6 +436,8 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
     using S = SourceProblem::What;
     const QString file = toQString(std::string(kSetFileNames[p.slot]));
     switch (p.what) {
+        case S::Missing:
+            return tr("\"%1\" was not found.").arg(source);
         case S::NotASource:
             return tr("\"%1\" is neither a folder nor an archive.").arg(source);
         case S::Unreadable:
@@ -445,8 +447,10 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
         case S::TooManyEntries:
             return tr("The folder \"%1\" holds too many files to be a channel set.").arg(source);
         case S::FileTwice:
-            return tr("\"%1\" holds %2 more than once; keep the one you want and try again.")
-                .arg(source, file);
+            return tr("\"%1\" holds %2 more than once (%3 and %4); keep the one you want and try "
+                      "again.")
+                .arg(source, file, quoted(p.detail.substr(0, p.detail.find('\0'))),
+                     quoted(p.detail.substr(p.detail.find('\0') + 1)));
         case S::FileTooLarge:
             return tr("%1 in \"%2\" is larger than 64 MiB; no channel file is that big.")
                 .arg(file, source);

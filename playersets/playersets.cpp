@@ -41,7 +41,13 @@ SetOutcome outcome(What what, std::string name, Error error = {}) {
 Result<Folder> openSets(const fs::path& path, bool create) {
     if (path.empty()) return failure(ErrorCode::FolderMissing);
     std::error_code ec;
-    if (create) fs::create_directories(path.parent_path(), ec);
+    // Not made for want of rights: that, not "missing", is the reason (what else is in the
+    // way, a file say, the look below names).
+    if (create && !fs::create_directories(path.parent_path(), ec) &&
+        (ec == std::errc::permission_denied || ec == std::errc::read_only_file_system))
+        return failure(ec == std::errc::permission_denied ? ErrorCode::PermissionDenied
+                                                          : ErrorCode::ReadOnlyDisk,
+                       ec.value(), utf8Text(path.parent_path()));
     Result<Folder> parent = Folder::open(path.parent_path());
     return parent.ok() ? parent.value.child(utf8Text(path.filename()), create) : parent;
 }
@@ -341,10 +347,15 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
     SetContents contents;
     std::error_code ec;
     const fs::file_type kind = fs::status(source, ec).type();
-    result.source = kind == fs::file_type::directory ? readSetFolder(source, contents, progress)
-                    : kind == fs::file_type::regular
-                        ? readSetArchiveFile(source, contents, progress)
-                        : SourceProblem{SourceProblem::What::NotASource, 0, {}, {}};
+    result.source =
+        kind == fs::file_type::directory   ? readSetFolder(source, contents, progress)
+        : kind == fs::file_type::regular   ? readSetArchiveFile(source, contents, progress)
+        : kind == fs::file_type::not_found ? SourceProblem{SourceProblem::What::Missing, 0, {}, {}}
+        : ec                               ? SourceProblem{SourceProblem::What::Unreadable,
+                             0,
+                             failure(ErrorCode::Other, ec.value(), utf8Text(source)),
+                             {}}
+             : SourceProblem{SourceProblem::What::NotASource, 0, {}, {}};
     result.passedOver = contents.passedOver;
     if (!result.source.ok()) {
         result.what = What::SourceProblem;

@@ -183,8 +183,13 @@ struct Reading {
                 if (SourceProblem p = skip(entry); !p.ok()) return p;
                 continue;
             }
-            if (contents.files[*slot]) return {What::FileTwice, *slot, {}, {}};
+            if (contents.files[*slot])
+                return {What::FileTwice,
+                        *slot,
+                        {},
+                        SourceProblem::twoPlaces(contents.places[*slot], path)};
             if (SourceProblem p = readEntry(*slot); !p.ok()) return p;
+            contents.places[*slot] = path;
         }
     }
 };

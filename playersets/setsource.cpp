@@ -3,7 +3,9 @@
 #include <functional>
 
 #include "files.h"
+#include "names.h"
 #include "setsource.h"
+#include "store.h"
 
 namespace kestro {
 namespace {
@@ -13,14 +15,19 @@ struct FolderWalk {
     const ReadProgress& progress;
     int seen = 0;
 
-    SourceProblem take(const Folder& folder, const std::string& name, size_t slot) {
+    SourceProblem take(const Folder& folder, const std::string& name, size_t slot,
+                       const std::string& place) {
         Result<ReadFile> file = ReadFile::open(folder, name);
         if (file.error.code == ErrorCode::Link || file.error.code == ErrorCode::NotAFile) {
             ++contents.passedOver;
             return {};
         }
         if (!file.ok()) return {SourceProblem::What::Unreadable, slot, file.error, {}};
-        if (contents.files[slot]) return {SourceProblem::What::FileTwice, slot, {}, {}};
+        if (contents.files[slot])
+            return {SourceProblem::What::FileTwice,
+                    slot,
+                    {},
+                    SourceProblem::twoPlaces(contents.places[slot], place)};
         if (file.value.info().size > kMaxChannelFileSize)
             return {SourceProblem::What::FileTooLarge, slot, {}, {}};
         std::string data;
@@ -33,10 +40,11 @@ struct FolderWalk {
         if (progress && !progress(contents.total))
             return {SourceProblem::What::Cancelled, 0, {}, {}};
         contents.files[slot] = std::move(data);
+        contents.places[slot] = place;
         return {};
     }
 
-    SourceProblem walk(const Folder& folder, int depth) {
+    SourceProblem walk(const Folder& folder, const std::string& at, int depth) {
         const Result<std::vector<std::string>> names = folder.list();
         if (!names.ok()) {
             Error e = names.error;
@@ -46,6 +54,10 @@ struct FolderWalk {
         for (const std::string& name : names.value) {
             if (++seen > kMaxFolderEntries) return {SourceProblem::What::TooManyEntries, 0, {}, {}};
             const FileInfo info = folder.info(name);
+            const std::string place = at.empty() ? name : at + "/" + name;
+            // A game folder as the source: its store holds the game's kept files, no set's.
+            if (info.kind == EntryKind::Folder && sameNameIgnoringCase(name, kStoreFolder))
+                continue;
             if (info.kind == EntryKind::Folder && depth + 1 < kMaxFolderDepth) {
                 Result<Folder> inner = folder.child(name);
                 if (!inner.ok()) {
@@ -53,12 +65,12 @@ struct FolderWalk {
                     e.subject = utf8Text(folder.path() / utf8Path(name));
                     return {SourceProblem::What::Unreadable, 0, e, {}};
                 }
-                if (SourceProblem p = walk(inner.value, depth + 1); !p.ok()) return p;
+                if (SourceProblem p = walk(inner.value, place, depth + 1); !p.ok()) return p;
                 continue;
             }
             const auto slot = slotOfName(name);
             if (!slot || info.kind == EntryKind::Folder) continue;
-            if (SourceProblem p = take(folder, name, *slot); !p.ok()) return p;
+            if (SourceProblem p = take(folder, name, *slot, place); !p.ok()) return p;
         }
         return {};
     }
@@ -71,7 +83,7 @@ SourceProblem readSetFolder(const std::filesystem::path& path, SetContents& cont
     Result<Folder> folder = Folder::open(path);  // the folder the player chose, wherever it is
     if (!folder.ok()) return {SourceProblem::What::Unreadable, 0, folder.error, {}};
     FolderWalk walker{contents, progress};
-    return walker.walk(folder.value, 0);
+    return walker.walk(folder.value, {}, 0);
 }
 
 std::optional<size_t> slotOfEntry(std::string_view path, bool& climbs) {

@@ -30,6 +30,7 @@ inline constexpr int kMaxFolderEntries = 20000;
 // What a source holds: the bytes of each of the set's files (by kSetFileNames slot).
 struct SetContents {
     std::array<std::optional<std::string>, kSetFileNames.size()> files;
+    std::array<std::string, kSetFileNames.size()> places;  // where each was found in the source
     std::uint64_t total = 0;
     int passedOver = 0;  // entries named like a set file that were links, devices,
                          // encrypted, or had ".." in their path
@@ -37,12 +38,16 @@ struct SetContents {
 
 // Why a source cannot give a set.
 struct SourceProblem {
+    static std::string twoPlaces(const std::string& first, const std::string& second) {
+        return first + '\0' + second;
+    }
     enum class What {
         None,
+        Missing,         // nothing of that name
         NotASource,      // neither a folder nor a file
         Unreadable,      // error says why, subject what
         TooManyEntries,  // a folder with too many entries to be a set
-        FileTwice,       // slot
+        FileTwice,       // slot, found at both places in detail, NUL between (no name holds one)
         FileTooLarge,    // slot
         SetTooLarge,     // over kMaxSetSize in all
         EmptyFile,       // slot: a game file of no bytes

@@ -577,10 +577,6 @@ Dejados como están:%1</translation>
         <translation>La carpeta &quot;%1&quot; contiene demasiados archivos para ser un paquete de canal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
-        <translation>&quot;%1&quot; contiene %2 más de una vez; deje el que quiera y vuelva a intentarlo.</translation>
-    </message>
-    <message>
         <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
         <translation>%1 en &quot;%2&quot; ocupa más de 64 MiB; ningún archivo de canal es tan grande.</translation>
     </message>
@@ -825,6 +821,14 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
         <translation>Para continuar, sustituya el enlace %1 por una copia de la carpeta a la que lleva.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; no se encontró.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
+        <translation>&quot;%1&quot; contiene %2 más de una vez (%3 y %4); deje el que quiera y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>

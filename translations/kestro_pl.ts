@@ -577,10 +577,6 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Folder &quot;%1&quot; zawiera za dużo plików jak na zestaw kanału.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
-        <translation>&quot;%1&quot; zawiera %2 więcej niż raz; zostaw ten, który chcesz, i spróbuj ponownie.</translation>
-    </message>
-    <message>
         <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
         <translation>%1 w &quot;%2&quot; jest większy niż 64 MiB; żaden plik kanału nie jest tak duży.</translation>
     </message>
@@ -827,6 +823,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
         <translation>Aby kontynuować, zastąp dowiązanie %1 kopią folderu, do którego prowadzi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>Nie znaleziono &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
+        <translation>&quot;%1&quot; zawiera %2 więcej niż raz (%3 i %4); zostaw ten, który chcesz, i spróbuj ponownie.</translation>
     </message>
 </context>
 <context>

@@ -577,10 +577,6 @@ Deixados como estão:%1</translation>
         <translation>A pasta &quot;%1&quot; tem demasiados ficheiros para ser um pacote de canal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
-        <translation>&quot;%1&quot; contém %2 mais de uma vez; deixe só o que pretende e tente novamente.</translation>
-    </message>
-    <message>
         <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
         <translation>%1 em &quot;%2&quot; tem mais de 64 MiB; nenhum ficheiro de canal é tão grande.</translation>
     </message>
@@ -825,6 +821,14 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
         <translation>Para continuar, substitua a ligação %1 por uma cópia da pasta para onde ela leva.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
+        <translation>&quot;%1&quot; contém %2 mais de uma vez (%3 e %4); deixe só o que pretende e tente novamente.</translation>
     </message>
 </context>
 <context>

@@ -577,10 +577,6 @@ Lăsate cum sunt:%1</translation>
         <translation>Folderul &quot;%1&quot; conține prea multe fișiere pentru a fi un pachet de canal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
-        <translation>&quot;%1&quot; conține %2 de mai multe ori; păstrați-l pe cel dorit și încercați din nou.</translation>
-    </message>
-    <message>
         <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
         <translation>%1 din &quot;%2&quot; depășește 64 MiB; niciun fișier de canal nu e atât de mare.</translation>
     </message>
@@ -827,6 +823,14 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
         <translation>Pentru a continua, înlocuiți legătura %1 cu o copie a folderului către care duce.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; nu a fost găsit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
+        <translation>&quot;%1&quot; conține %2 de mai multe ori (%3 și %4); păstrați-l pe cel dorit și încercați din nou.</translation>
     </message>
 </context>
 <context>

@@ -577,10 +577,6 @@ Left as they are:%1</source>
         <translation>В папке &quot;%1&quot; слишком много файлов для набора канала.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds %2 more than once; keep the one you want and try again.</source>
-        <translation>В &quot;%1&quot; %2 встречается более одного раза; оставьте нужный и повторите попытку.</translation>
-    </message>
-    <message>
         <source>%1 in &quot;%2&quot; is larger than 64 MiB; no channel file is that big.</source>
         <translation>%1 в &quot;%2&quot; больше 64 МиБ; таких больших файлов канала не бывает.</translation>
     </message>
@@ -827,6 +823,14 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
         <translation>Чтобы продолжить, замените ссылку %1 копией папки, на которую она указывает.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>&quot;%1&quot; не найден.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
+        <translation>В &quot;%1&quot; %2 встречается более одного раза (%3 и %4); оставьте нужный и повторите попытку.</translation>
     </message>
 </context>
 <context>

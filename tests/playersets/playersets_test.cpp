@@ -2,6 +2,8 @@
 // The player's own channel sets, from the folder and archives in tests/playersets/archives
 // (made by tools/make-test-archives.sh).
 #include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
 
 #include "names.h"
 #include "own_mounts.h"
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{
             {"split4.rar", "split5.rar", "sfx5.rar"}, What::SourceProblem, Source::SplitArchive, 0},
         AddCase{{"not-an-archive.zip"}, What::SourceProblem, Source::UnknownArchive, 0},
-        AddCase{{"missing"}, What::SourceProblem, Source::NotASource, 0}),
+        AddCase{{"missing"}, What::SourceProblem, Source::Missing, 0},
+        AddCase{{"/dev/null"}, What::SourceProblem, Source::NotASource, 0}),
     [](const auto& info) { return rowName(info.index, std::get<0>(info.param)[0]); });
 
 // The player's own sets are kept in their data folder, and with no home there are none.
@@ -248,6 +251,12 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
         EXPECT_EQ(added.source.what, Source::Unreadable) << subject;
         EXPECT_EQ(added.source.error.subject, utf8(tmp_.path() / subject));
     }
+    // Found twice, both named; a game folder's own store holds no set's files.
+    writeFile(tmp_.path() / "pack/KESTRO backup/DATA/ENVIRO/misc8.fsh", "kept");
+    writeFile(tmp_.path() / "pack/b/MISC8.FSH", "8");
+    EXPECT_EQ(add(tmp_.path() / "pack", "PACK").source.detail,
+              SourceProblem::twoPlaces("a/misc8.fsh", "b/MISC8.FSH"));
+    fs::remove(tmp_.path() / "pack/b/MISC8.FSH");
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
     EXPECT_EQ(empty.source.what, Source::EmptyFile);
@@ -264,6 +273,15 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     writeFile(tmp_.path() / "big/preview.jpg", "x");
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
+    // A sets folder that cannot be made for want of rights says so, not that it is missing.
+    const fs::path locked = tmp_.path() / "locked";
+    fs::create_directories(locked);
+    EXPECT_TRUE(::geteuid() != 0 || ::lchown(locked.c_str(), 65534, 65534) == 0);
+    fs::permissions(locked, fs::perms(0555));
+    if (::geteuid() == 0) ::setfsuid(65534);
+    const Error denied = PlayerSets(locked / "KESTRO/channels").add(kArchives / "Pack", "X").error;
+    if (::geteuid() == 0) ::setfsuid(0);
+    EXPECT_EQ(denied.code, ErrorCode::PermissionDenied);
     fs::create_directories(tmp_.path() / "many");  // 20,000 entries at most: then too many
     for (int i = 0; i < kMaxFolderEntries; ++i)
         std::ofstream(tmp_.path() / "many" / std::to_string(i));
