@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,8 +90,7 @@ void Form1::Form_Load() {
         else
             Command2_Click();
     } else {
-        ui.Ubicacion->setText(stored.folder);
-        ui.Ubicacion->setCursorPosition(0);  // a long folder shows its start
+        showGameFolder(stored.folder);
     }
     fillChannelList();
     if (Error e = playerSets_.outOfSight(); !e.ok())
@@ -121,6 +121,14 @@ void Form1::fillChannelList() {
     markInstalled(folder.ok() ? installedChannel(folder.value, catalogue_) : nullptr);
 }
 
+// A long folder shows its start; the box cannot be scrolled (it is never enabled), so the
+// whole of it is in its tooltip.
+void Form1::showGameFolder(const QString& folder) {
+    ui.Ubicacion->setText(folder);
+    ui.Ubicacion->setCursorPosition(0);
+    ui.Ubicacion->setToolTip(folder);
+}
+
 void Form1::markInstalled(const ChannelSet* installed) {
     const QString key = installed ? toQString(installed->key) : QString();
     for (int row = 0; row < ui.ListView1->count(); ++row) {
@@ -129,6 +137,11 @@ void Form1::markInstalled(const ChannelSet* installed) {
         const bool mark = installed && item->text() == key;
         item->setIcon(mark ? ui.installedIcon : ui.ImageList1);
         QStringList notes;
+        // A long name of the player's is cut short in the list: whole in its tooltip.
+        const QFontMetrics metrics(ui.ListView1->font());
+        if (metrics.horizontalAdvance(item->text()) + ui.ListView1->iconSize().width() + 12 >
+            ui.ListView1->viewport()->width())
+            notes << item->text();
         if (mark) notes << tr("Installed in the game folder now");
         for (const auto& file : set ? set->leftOut : std::vector<ChannelSet::LeftOut>{})
             notes << tr("%1 is left out: %2")
@@ -145,8 +158,12 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
     ui.Text1->setEnabled(true);
     ui.Command1->setEnabled(true);
     // The whole name, at a size that fits: a long one of the player's is not cut.
-    ui.Text1->setFont(selectedChannelFont(item->text(), ui.Text1->contentsRect().width() - 8));
+    const int room = ui.Text1->contentsRect().width() - 8;
+    ui.Text1->setFont(selectedChannelFont(item->text(), room));
     ui.Text1->setText(item->text());
+    // Even at the list's size, the longest names may not fit: whole in the tooltip then.
+    const bool fits = QFontMetrics(ui.Text1->font()).horizontalAdvance(item->text()) <= room;
+    ui.Text1->setToolTip(fits ? QString() : item->text());
     ui.Text1->setCursorPosition(0);
     const ChannelSet* channel = catalogue_.find(toStd(item->text()));
     // A preview that cannot be shown shows nothing, never the last channel's picture.
@@ -182,8 +199,7 @@ void Form1::Command2_Click() {
 }
 
 void Form1::useGameFolder(const QString& folder) {
-    ui.Ubicacion->setText(folder);
-    ui.Ubicacion->setCursorPosition(0);
+    showGameFolder(folder);
     QString error;
     if (!GameFolderSetting::write(ui.Ubicacion->text(), &error))
         messageBox(this, QStringLiteral("VARNEX 2001: Path"), error, QMessageBox::Warning);

@@ -57,6 +57,7 @@ class Form1 : public QMainWindow, private InstallObserver {
     void fillChannelList();
     // Marks the channel whose files the game folder holds now, if any.
     void markInstalled(const ChannelSet* installed);
+    void showGameFolder(const QString& folder);
 
     void progress(float value) override;
     void fileStarted(const std::string& destination, const std::string& source) override;

@@ -232,7 +232,8 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(w.get("Command2"), Qt::LeftButton);
         QDir::setCurrent(old);
         QCOMPARE(w.marked(), QStringList());
-        QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);  // a long folder shows its start
+        QCOMPARE(w.text("Ubicacion")->cursorPosition(), 0);  // a long folder shows its start,
+        QCOMPARE(w.text("Ubicacion")->toolTip(), w.text("Ubicacion")->text());  // whole here
         QCOMPARE(GameFolderSetting::read().folder, QFileInfo(other.path()).canonicalFilePath());
 
         QVERIFY(QFile::remove(misc) && writeFile(misc, "game's own"));
@@ -368,6 +369,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove, a name shown, never obeyed") << "" << "--remove-set \x1b[2JX" << 2 << "named '<U+001B>[2JX'" << false;
         QTest::newRow("a path not UTF-8, not taken") << "" << "--install FOX --game-folder /tmp/x\uFFFD" << 2 << "kestro: '/tmp/x\uFFFD' is not UTF-8 text" << false;
         QTest::newRow("an argument shown, never obeyed") << "" << "\x1b[2J" << 2 << "argument '<U+001B>[2J'" << false;
+        QTest::newRow("add, no such source") << "" << "--add-set nothere --name X" << 1 << "nothere\" was not found." << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
@@ -460,7 +462,7 @@ class TestMainWindow : public QObject {
         Window w;
         w.click("FOX");
         QString offeredSource, offeredName, removeButton;
-        QString typedName = "SUPERSPORT EXTRA HD 2002";
+        QString typedName = "SUPERSPORT EXTRA HD 2002 PREMIUM";  // as long as a name may be
         QStringList offeredSets;
         w.answers.answerDialog = [&](QDialog& d) {
             auto* source = d.findChild<QLineEdit*>("source");
@@ -489,8 +491,9 @@ class TestMainWindow : public QObject {
         w.click(typedName);
         QVERIFY(!w.shown().isNull());
         QLineEdit* chosen = w.text("Text1");
-        QVERIFY(QFontMetrics(chosen->font()).horizontalAdvance(typedName) <=
-                chosen->contentsRect().width());
+        const bool fits = QFontMetrics(chosen->font()).horizontalAdvance(typedName) <=
+                          chosen->contentsRect().width() - 8;  // else whole in its tooltip
+        QCOMPARE(chosen->toolTip(), fits ? QString() : typedName);
 
         w.trigger("mnuRemoveSet");
         QCOMPARE(offeredSets, QStringList{typedName});
@@ -639,6 +642,7 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::NotAFolder, ENOTDIR, "/s/MINE"), {}, 0, false, {}, {}}, {}), "cannot be removed: /s/MINE is not a folder."},  // named once
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
+            {Reports::sourceProblem({SourceProblem::What::FileTwice, 1, {}, SourceProblem::twoPlaces("a/misc8.fsh", "b/MISC8.FSH")}, "/p"), "\"/p\" holds misc8.fsh more than once (\"a/misc8.fsh\" and \"b/MISC8.FSH\")"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
             {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
             {Reports::misnamedSets(std::vector<std::pair<std::string, NameProblem>>(23, {"x", NameProblem::NotCapitals})), "capitals.\n  and 3 more\nRename"},
