@@ -336,11 +336,10 @@ Command parseCommandLine(const QStringList& arguments) {
     if (p.isSet(o.version)) return command::Version{};
     const int actions = p.isSet(o.list) + p.isSet(o.install) + p.isSet(o.restore) +
                         p.isSet(o.addSet) + p.isSet(o.removeSet) + p.isSet(o.findGame);
-    if (actions != 1)
+    if (actions != 1)  // none (--game-folder alone, say) or several: what there is to give
         return command::Usage{
-            actions ? Texts::tr("give one of --list, --install, --restore, --add-set, "
-                                "--remove-set, --find-game")
-                    : Texts::tr("nothing to do")};
+            Texts::tr("give one of --list, --install, --restore, --add-set, "
+                      "--remove-set, --find-game")};
     if (p.isSet(o.name) && !p.isSet(o.addSet))
         return command::Usage{Texts::tr("--name goes with --add-set")};
     const bool withFolder = p.isSet(o.list) || p.isSet(o.install) || p.isSet(o.restore);

@@ -126,10 +126,6 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>indique una de --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
     </message>
     <message>
-        <source>nothing to do</source>
-        <translation>nada que hacer</translation>
-    </message>
-    <message>
         <source>--name goes with --add-set</source>
         <translation>--name va con --add-set</translation>
     </message>

@@ -126,10 +126,6 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>podaj jedną z opcji --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
     </message>
     <message>
-        <source>nothing to do</source>
-        <translation>nic do zrobienia</translation>
-    </message>
-    <message>
         <source>--name goes with --add-set</source>
         <translation>--name działa tylko z --add-set</translation>
     </message>

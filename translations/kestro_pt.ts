@@ -126,10 +126,6 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>indique uma de --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
     </message>
     <message>
-        <source>nothing to do</source>
-        <translation>nada a fazer</translation>
-    </message>
-    <message>
         <source>--name goes with --add-set</source>
         <translation>--name usa-se com --add-set</translation>
     </message>

@@ -126,10 +126,6 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>indicați una dintre --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
     </message>
     <message>
-        <source>nothing to do</source>
-        <translation>nimic de făcut</translation>
-    </message>
-    <message>
         <source>--name goes with --add-set</source>
         <translation>--name se folosește cu --add-set</translation>
     </message>

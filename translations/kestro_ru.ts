@@ -126,10 +126,6 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>укажите одно из: --list, --install, --restore, --add-set, --remove-set, --find-game</translation>
     </message>
     <message>
-        <source>nothing to do</source>
-        <translation>нечего делать</translation>
-    </message>
-    <message>
         <source>--name goes with --add-set</source>
         <translation>--name используется вместе с --add-set</translation>
     </message>

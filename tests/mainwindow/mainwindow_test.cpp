@@ -372,6 +372,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("add, no such source") << "" << "--add-set nothere --name X" << 1 << "nothere\" was not found." << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
+        QTest::newRow("folder alone") << "" << "--game-folder @" << 2 << "kestro: give one of --list, --install" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
         QTest::newRow("no such channel") << "" << "--install ZDF --game-folder @" << 2 << "PROTV, NTV" << false;
         QTest::newRow("a Windows path, as typed") << "" << "--install FOX --game-folder C:\\VARNEX" << 1 << "\"C:\\VARNEX\" cannot be used: the drive" << false;
