@@ -336,6 +336,31 @@ std::vector<ChannelSet> PlayerSets::read() const {
     return sets;
 }
 
+namespace {
+
+// What a source gives, by what it is: a folder, an archive, or why it is neither.
+SourceProblem readSource(const fs::path& source, SetContents& contents,
+                         const ReadProgress& progress) {
+    std::error_code ec;
+    switch (fs::status(source, ec).type()) {
+        case fs::file_type::directory:
+            return readSetFolder(source, contents, progress);
+        case fs::file_type::regular:
+            return readSetArchiveFile(source, contents, progress);
+        case fs::file_type::not_found:
+            return {SourceProblem::What::Missing, 0, {}, {}};
+        default:  // a look refused on the way (a folder above it not entered, say), or a device
+            if (ec)
+                return {SourceProblem::What::Unreadable,
+                        0,
+                        failure(ErrorCode::Other, ec.value(), utf8Text(source)),
+                        {}};
+            return {SourceProblem::What::NotASource, 0, {}, {}};
+    }
+}
+
+}  // namespace
+
 SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
                            const ReadProgress& progress) {
     const std::string name = composed(given);  // one set, however its accents were typed
@@ -345,17 +370,7 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
         return result;
     }
     SetContents contents;
-    std::error_code ec;
-    const fs::file_type kind = fs::status(source, ec).type();
-    result.source =
-        kind == fs::file_type::directory   ? readSetFolder(source, contents, progress)
-        : kind == fs::file_type::regular   ? readSetArchiveFile(source, contents, progress)
-        : kind == fs::file_type::not_found ? SourceProblem{SourceProblem::What::Missing, 0, {}, {}}
-        : ec                               ? SourceProblem{SourceProblem::What::Unreadable,
-                             0,
-                             failure(ErrorCode::Other, ec.value(), utf8Text(source)),
-                             {}}
-             : SourceProblem{SourceProblem::What::NotASource, 0, {}, {}};
+    result.source = readSource(source, contents, progress);
     result.passedOver = contents.passedOver;
     if (!result.source.ok()) {
         result.what = What::SourceProblem;
