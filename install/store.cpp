@@ -834,14 +834,17 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
         record.intent.reset();
         return e;
     }
-    // A newer version replaces the kept one, but never what lies there in its place. That is
-    // set apart only once the keep is noted, so a run cut short after finds the kept copy
-    // gone under a keep (recover), and nothing is kept until the new copy is.
+    // A newer version (a patch, a mod copied in by hand) takes the kept one's place, but the
+    // older one is the game's own too, and what lies there instead (changed since) may be
+    // anyone's: either is set apart, unless it is byte for byte the newer one. That happens
+    // only once the keep is noted, so a run cut short after finds the kept copy gone under a
+    // keep (recover), and nothing is kept until the new copy is.
     if (record.before == Before::Kept) {
         const FileInfo there = keptIn.value.info(keptName);
         const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
         Error e = kept.error;
-        if (kept.ok() && !kept.value && there.kind != EntryKind::Missing) {
+        if (kept.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
+            there.kind != EntryKind::Missing) {
             e = keepApart(slot, keptIn.value, keptName, shownAside, false);
             if (e.ok()) {
                 record.before = Before::Unknown;

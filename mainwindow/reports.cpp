@@ -207,7 +207,10 @@ QString installReport(const Report& r) {
                              .arg(toQString(r.channel->key), list(failed), list(replaced));
     if (!aside.isEmpty())
         text += QStringLiteral("\n\n") +
-                Reports::tr("Files whose owner KESTRO could not tell were kept apart:%1")
+                Reports::tr(
+                    "Kept apart in \"KESTRO backup\" (older versions of the game's own files that "
+                    "newer ones replaced, or files whose owner KESTRO could not tell), to put back "
+                    "by hand if you want them:%1")
                     .arg(list(aside));
     return text;
 }

@@ -433,10 +433,6 @@ No reemplazados:%2
 Reemplazados:%3</translation>
     </message>
     <message>
-        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
-        <translation>Los archivos cuyo propietario KESTRO no pudo determinar se apartaron:%1</translation>
-    </message>
-    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 forma parte de &quot;KESTRO backup&quot;, donde KESTRO guarda los archivos propios del juego</translation>
     </message>
@@ -825,6 +821,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
         <translation>&quot;%1&quot; contiene %2 más de una vez (%3 y %4); deje el que quiera y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Apartados en &quot;KESTRO backup&quot; (versiones anteriores de los archivos del juego que otras más nuevas reemplazaron, o archivos cuyo propietario KESTRO no pudo determinar), para devolverlos a mano si los quiere:%1</translation>
     </message>
 </context>
 <context>

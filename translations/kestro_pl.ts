@@ -433,10 +433,6 @@ Nie zastąpiono:%2
 Zastąpiono:%3</translation>
     </message>
     <message>
-        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
-        <translation>Pliki, których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
-    </message>
-    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 jest częścią &quot;KESTRO backup&quot;, gdzie KESTRO przechowuje własne pliki gry</translation>
     </message>
@@ -827,6 +823,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
         <translation>&quot;%1&quot; zawiera %2 więcej niż raz (%3 i %4); zostaw ten, który chcesz, i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Odłożone osobno w &quot;KESTRO backup&quot; (starsze wersje plików gry zastąpione nowszymi albo pliki, których właściciela KESTRO nie mógł ustalić), do ręcznego przywrócenia, jeśli ich chcesz:%1</translation>
     </message>
 </context>
 <context>

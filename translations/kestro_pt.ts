@@ -433,10 +433,6 @@ Não substituídos:%2
 Substituídos:%3</translation>
     </message>
     <message>
-        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
-        <translation>Os ficheiros cujo dono o KESTRO não conseguiu determinar foram postos à parte:%1</translation>
-    </message>
-    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 faz parte de &quot;KESTRO backup&quot;, onde o KESTRO guarda os ficheiros originais do jogo</translation>
     </message>
@@ -825,6 +821,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
         <translation>&quot;%1&quot; contém %2 mais de uma vez (%3 e %4); deixe só o que pretende e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Postos à parte em &quot;KESTRO backup&quot; (versões anteriores dos ficheiros do jogo que outras mais recentes substituíram, ou ficheiros cujo dono o KESTRO não conseguiu determinar), para repor à mão se os quiser:%1</translation>
     </message>
 </context>
 <context>

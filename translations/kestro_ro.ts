@@ -433,10 +433,6 @@ Neînlocuite:%2
 Înlocuite:%3</translation>
     </message>
     <message>
-        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
-        <translation>Fișierele al căror proprietar KESTRO nu l-a putut stabili au fost puse deoparte:%1</translation>
-    </message>
-    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 face parte din &quot;KESTRO backup&quot;, unde KESTRO păstrează fișierele proprii ale jocului</translation>
     </message>
@@ -827,6 +823,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
         <translation>&quot;%1&quot; conține %2 de mai multe ori (%3 și %4); păstrați-l pe cel dorit și încercați din nou.</translation>
+    </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Puse deoparte în &quot;KESTRO backup&quot; (versiuni mai vechi ale fișierelor jocului înlocuite de altele mai noi sau fișiere al căror proprietar KESTRO nu l-a putut stabili), de readus manual dacă le doriți:%1</translation>
     </message>
 </context>
 <context>

@@ -433,10 +433,6 @@ Replaced:%3</source>
 Заменены:%3</translation>
     </message>
     <message>
-        <source>Files whose owner KESTRO could not tell were kept apart:%1</source>
-        <translation>Файлы, владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
-    </message>
-    <message>
         <source>%1 is part of &quot;KESTRO backup&quot;, where KESTRO keeps the game&apos;s own files</source>
         <translation>%1 входит в &quot;KESTRO backup&quot;, где KESTRO хранит собственные файлы игры</translation>
     </message>
@@ -827,6 +823,10 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>&quot;%1&quot; holds %2 more than once (%3 and %4); keep the one you want and try again.</source>
         <translation>В &quot;%1&quot; %2 встречается более одного раза (%3 и %4); оставьте нужный и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Отложены отдельно в &quot;KESTRO backup&quot; (прежние версии файлов игры, заменённые более новыми, или файлы, владельца которых KESTRO не смог определить); верните их вручную, если они нужны:%1</translation>
     </message>
 </context>
 <context>

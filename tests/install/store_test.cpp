@@ -379,9 +379,15 @@ class ModelCheck : public Install {
             if (model.own[i] && !model.lost[i] && !model.sameAsOurs[i] && now != model.own[i] &&
                 !inStore(i).count(*model.own[i]))
                 return "the game's own " + name + " is lost";
-            // A run cut short may have set one aside with no report to say so.
-            const size_t aside = inStore(i).size() - fs::exists(file(i, true));
-            model.setAside[i] |= aside > model.asideCount[i];
+            // A run cut short may have set one aside with no report to say so. Older versions
+            // of the player's own set apart beside their latest, kept, leave no doubt.
+            const std::set<std::string> held = inStore(i);
+            const size_t aside = held.size() - fs::exists(file(i, true));
+            const bool older = contents(file(i, true)) == model.own[i] &&
+                               std::ranges::all_of(held, [&](const std::string& text) {
+                                   return model.history[i].count(text) > 0;
+                               });
+            model.setAside[i] |= aside > model.asideCount[i] && !older;
             model.asideCount[i] = aside;
             if (!ran || s.kind != RestoreStep) continue;
             const bool aVersionOfItsOwn = !model.own[i] && (!now || model.history[i].count(*now));
@@ -501,7 +507,8 @@ struct Breach {
 // clang-format off
 const Breach kBreaches[] = {
     {"AnAddedFileThePlayerChangedIsLeft", "install PROTV;write DATA/ENVIRO/misc8.fsh=mine;restore", "DATA/ENVIRO/misc8.fsh", "mine", K::Incomplete},
-    {"ANewerVersionOfTheGamesOwnReplacesTheKeptOne", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
+    {"ANewerVersionOfTheGamesOwnIsKeptAndTheOlderSetApart", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", "game's own Misc16", K::Done},
+    {"ANewerVersionOfTheGamesOwnComesBack", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
     {"AnInstallCutShortAfterAddingAFileIsUndone", "crash DATA/POPUPS/popups.big;install TELEON;restore", "DATA/POPUPS/popups.big", nullptr, K::Done},

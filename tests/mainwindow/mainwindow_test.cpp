@@ -603,7 +603,7 @@ class TestMainWindow : public QObject {
         // clang-format off
         const struct { QString text; const char* says; } rows[] = {
             {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
-            {window(report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)})), "Instalacion de Canal Completada con Éxito\n\nFiles whose owner"},
+            {window(report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)})), "Instalacion de Canal Completada con Éxito\n\nKept apart in \"KESTRO backup\" (older versions"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::Locked))), "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::Locked))), "No game file was put back."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
