@@ -77,6 +77,9 @@ struct Model {
     // What another program wrote into a kept copy; once the records are lost, nothing tells
     // it from the copy the program kept, which a restore then rightly puts back.
     std::array<std::set<std::string>, 4> strangers, trusted;
+    // Every version of the player's the program once kept: never lost by a run, only by
+    // what the player, the game or another program does.
+    std::array<std::set<std::string>, 4> everKept;
 };
 
 // How much of `text` from `at` on is left of its line.
@@ -132,8 +135,14 @@ class ModelCheck : public Install {
     // A kept copy destroyed by someone else: the player's version is lost unless it is still
     // in place, and in bytes no run wrote there, which the program would take for its own.
     void keptCopyGone(size_t slot) {
+        forgetGone(slot);
         const auto now = contents(file(slot));
         model.lost[slot] = now != model.own[slot] || (now && model.programWrote[slot].count(*now));
+    }
+    void forgetGone(size_t slot) {  // what someone else destroyed, the program cannot keep
+        std::erase_if(model.everKept[slot], [&](const std::string& text) {
+            return !inStore(slot).count(text) && contents(file(slot)) != text;
+        });
     }
     void forget() {  // the records are gone: what the program added is the player's now
         for (size_t i = 0; i < 4; ++i) {
@@ -296,6 +305,7 @@ class ModelCheck : public Install {
             case Links:
                 if (auto broken = refusedStep(s, key, random)) return broken;
         }
+        if (s.kind == GameWrites || s.kind == GameDeletes || s.kind == Meanwhile) forgetGone(slot);
         if (snapshot(tmp_.path() / "outside") != outside) return "something outside changed";
         return invariants(s);
     }
@@ -389,6 +399,11 @@ class ModelCheck : public Install {
                                });
             model.setAside[i] |= aside > model.asideCount[i] && !older;
             model.asideCount[i] = aside;
+            for (const std::string& text : model.everKept[i])
+                if (!held.count(text) && now != text)
+                    return "a version of " + name + " once kept is lost: " + text.substr(0, 40);
+            if (const auto kept = contents(file(i, true)); kept && model.history[i].count(*kept))
+                model.everKept[i].insert(*kept);
             if (!ran || s.kind != RestoreStep) continue;
             const bool aVersionOfItsOwn = !model.own[i] && (!now || model.history[i].count(*now));
             const bool inDoubt = model.forgotten[i] || model.setAside[i] || model.sameAsOurs[i] ||
