@@ -1035,6 +1035,10 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     if (!back && now.kind == EntryKind::File && !ours) {
         if (!record.authorUnknown) {
             out.kind = Kind::LeftChanged;
+            // Where the version kept before the installs is, for a player who wants it back.
+            if (Result<Folder> keptIn = keptFolder(slot, false); keptIn.ok())
+                out.keptAt =
+                    shownInStore(slot, keptIn.value, keptIn.value.find(kGameFiles[slot].name));
             return out;
         }
         // Whose it is is not known: it is kept apart, and the original goes back.

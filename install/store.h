@@ -98,6 +98,7 @@ struct FileOutcome {
     Error error;
     Stage stage = Stage::None;  // which part failed
     std::string setAside;       // a file of unknown authorship kept apart, as shown
+    std::string keptAt = {};    // LeftChanged: the copy kept before the installs, as shown
     bool done() const {
         return kind != Kind::NotReplaced && kind != Kind::NotRestored && kind != Kind::LeftChanged;
     }

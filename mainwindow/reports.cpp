@@ -221,9 +221,14 @@ QString restoreReport(const Report& r) {
         const QString file = toQString(o.shown);
         if (o.kind == Kind::LeftChanged)
             failed << file + QStringLiteral(": ") +
-                          Reports::tr(
-                              "the game or you changed it since the last install, so it was left "
-                              "as it is");
+                          (o.keptAt.empty()
+                               ? Reports::tr(
+                                     "the game or you changed it since the last install, so it "
+                                     "was left as it is")
+                               : Reports::tr("the game or you changed it since the last install, "
+                                             "so it was left as it is; the version kept before "
+                                             "is %1, to put back by hand if you want it")
+                                     .arg(quoted(o.keptAt)));
         else if (o.kind == Kind::NotRestored)
             failed << file + QStringLiteral(": ") + reason(o);
         else

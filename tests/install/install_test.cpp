@@ -79,6 +79,18 @@ TEST_F(Install, ReplacesKeepsAndPutsBack) {
     EXPECT_FALSE(fs::exists(gameDir() / "DATA/POPUPS"));
 }
 
+// A file the player changed since the install is left as it is, and the copy kept before
+// is named for them to put back by hand.
+TEST_F(Install, AChangedFileIsLeftAndItsKeptCopyNamed) {
+    writeFile(gameFile(0), "game's own");
+    install("FOX");
+    writeFile(gameFile(0), "patched");
+    EXPECT_FALSE(restore());
+    EXPECT_EQ(lastReport().files.at(0).keptAt, game_.starts_with('/')
+                                                   ? "KESTRO backup/DATA/ENVIRO/Misc16.fsh"
+                                                   : "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh");
+}
+
 // A key that names no channel changes nothing but the data folders, says nothing, and
 // leaves the bar at its start.
 TEST_F(Install, AnUnknownChannelOnlyMakesTheDataFolders) {

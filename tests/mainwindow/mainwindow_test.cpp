@@ -628,7 +628,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::Other, EIO))})), "could not be kept (Input/output error)"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
-            {window(report(A::Restore, K::Incomplete, {}, {file(O::LeftChanged)})), "changed it since the last install"},
+            {window(report(A::Restore, K::Incomplete, {}, {[&] { auto o = file(O::LeftChanged); o.keptAt = "\\KESTRO backup\\x"; return o; }()})), "changed it since the last install, so it was left as it is; the version kept before is \"\\KESTRO backup\\x\", to put back"},
             {window(report(A::Restore, K::Done, {}, {file(O::Restored, {}, aside)})), "kept apart:\n  \\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh.set-aside"},
             {window(report(A::Restore, K::Done, {}, {file(O::Removed)})), "Removed (added by channel installs):\n  \\DATA"},
             {window(report(A::Restore, K::NothingToRestore)), "There is nothing to restore"},
