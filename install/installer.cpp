@@ -74,6 +74,7 @@ bool restore(const GameFolder& folder, InstallObserver& observer) {
     report.folder = folder.text();
     if (!store.anythingToRestore()) {
         report.kind = Report::Kind::NothingToRestore;
+        report.keptApart = store.keptApart();  // older versions may lie there all the same
         observer.finished(report);
         return true;
     }
@@ -84,6 +85,7 @@ bool restore(const GameFolder& folder, InstallObserver& observer) {
     const bool all = std::all_of(report.files.begin(), report.files.end(),
                                  [](const FileOutcome& o) { return o.done(); });
     report.kind = all ? Report::Kind::Done : Report::Kind::Incomplete;
+    report.keptApart = store.keptApart();
     observer.finished(report);
     return all;
 }

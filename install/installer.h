@@ -32,6 +32,7 @@ struct Report {
     std::vector<FileOutcome> files;
     Error refusal;
     StoreDamage damage;
+    std::vector<std::string> keptApart = {};  // a restore's: every copy set apart in the store
 };
 
 // The report for a game folder text that names no usable folder.

@@ -129,6 +129,22 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
+// The newest copy set apart beside a kept file that holds `digest`: they are named as the
+// first free of "Name.set-aside", "Name.set-aside-2", ...
+std::optional<std::string> setApartHolding(const Folder& folder, size_t slot,
+                                           const Digest& digest) {
+    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
+    std::optional<std::string> found;
+    std::string name = base;
+    for (int n = 2;; name = base + "-" + std::to_string(n++)) {
+        const FileInfo info = folder.info(name);
+        if (info.kind == EntryKind::Missing) return found;
+        if (const Result<bool> holds = holdsDigest(folder, name, info, digest);
+            holds.ok() && holds.value)
+            found = name;
+    }
+}
+
 // One file or folder under two names, where the system tells: the same on its disk, or
 // the same number, size and times to the nanosecond (an overlay shows the file as on a disk
 // of its own).
@@ -383,8 +399,14 @@ void Store::recover(size_t slot) {
     Digest digest;
     if (file.error.code == ErrorCode::Missing ||
         (file.ok() && file.value.info().size != intent.digest.size)) {
-        // A kept copy gone under a keep: the program set apart what was no longer the one kept.
+        // A kept copy gone under a keep: the program set it apart, as an older version (put
+        // back under its name, as before the run) or as no longer the one kept.
         if (kept && file.error.code == ErrorCode::Missing && record.before == Before::Kept) {
+            const FileInfo none;
+            const auto apart =
+                record.kept ? setApartHolding(folder.value, slot, *record.kept) : std::nullopt;
+            if (apart && moveFile(folder.value, *apart, folder.value, name, &none).ok())
+                return forget();
             record.before = Before::Unknown;
             record.kept.reset();
         }
@@ -976,6 +998,20 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     if (Error e = copy.value.commit(&now); !e.ok()) return e;
     out.stage = Stage::Tidy;  // the original is back; only its kept copy is left
     return removeFile(keptIn, keptName);
+}
+
+std::vector<std::string> Store::keptApart() {
+    std::vector<std::string> shown;
+    if (!store_.isOpen()) return shown;  // no store: nothing was ever kept
+    for (size_t slot : {size_t{0}, size_t{2}}) {
+        Result<Folder> folder = keptFolder(slot, false);
+        const auto names = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>{};
+        for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
+            for (size_t file : {slot, slot + 1})
+                if (name.starts_with(std::string(kGameFiles[file].name) + std::string(kSetAside)))
+                    shown.push_back(shownInStore(file, folder.value, name));
+    }
+    return shown;
 }
 
 std::optional<FileOutcome> Store::restoreOne(size_t slot) {

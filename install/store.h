@@ -131,6 +131,9 @@ class Store {
     // place is what the program wrote; the rest is left alone. Files with nothing to do
     // are not listed.
     std::vector<FileOutcome> restore();
+    // Every copy set apart beside the kept files (older versions, files of unknown owner),
+    // as shown, by whichever run set it apart: for the player to put back by hand.
+    std::vector<std::string> keptApart();
 
     // Notes the outcomes since the last note. A failure here loses nothing: the intents
     // noted before are completed by the next run.

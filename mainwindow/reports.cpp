@@ -215,6 +215,21 @@ QString installReport(const Report& r) {
     return text;
 }
 
+// What earlier runs set apart in the store (this run's are said with its files): the player
+// who restores may want one of them back.
+QString earlierApart(const Report& r, const QStringList& thisRun) {
+    QStringList earlier;
+    for (const std::string& shown : r.keptApart)
+        if (!thisRun.contains(toQString(shown))) earlier << toQString(shown);
+    if (earlier.isEmpty()) return {};
+    return QStringLiteral("\n\n") +
+           Reports::tr(
+               "Kept apart in \"KESTRO backup\" by earlier runs (older versions of the game's own "
+               "files that newer ones replaced, or files whose owner KESTRO could not tell), to "
+               "put back by hand if you want them:%1")
+               .arg(list(earlier));
+}
+
 QString restoreReport(const Report& r) {
     QStringList failed, restored, removed, aside;
     for (const FileOutcome& o : r.files) {
@@ -252,7 +267,7 @@ QString restoreReport(const Report& r) {
                     "The files that were in their place, whose owner KESTRO could not tell, "
                     "were kept apart:%1")
                     .arg(list(aside));
-    return text;
+    return text + earlierApart(r, aside);
 }
 
 // Of two spellings, what to do with the one to move (it is kept too: without a record,
@@ -371,7 +386,8 @@ QString Reports::report(const Report& r, Where where) {
             return refusal(r, where);
         case Report::Kind::NothingToRestore:
             return tr("There is nothing to restore: no original game file has been kept in %1.")
-                .arg(quoted(r.folder));
+                       .arg(quoted(r.folder)) +
+                   earlierApart(r, {});
         default:
             return r.action == Report::Action::Install ? installReport(r) : restoreReport(r);
     }

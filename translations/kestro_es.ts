@@ -830,6 +830,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>the game or you changed it since the last install, so it was left as it is; the version kept before is %1, to put back by hand if you want it</source>
         <translation>lo modificó el juego o usted después de la última instalación, así que se dejó como está; la versión guardada antes es %1, para devolverla a mano si la quiere</translation>
     </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Apartados en &quot;KESTRO backup&quot; por ejecuciones anteriores (versiones anteriores de los archivos del juego que otras más nuevas reemplazaron, o archivos cuyo propietario KESTRO no pudo determinar), para devolverlos a mano si los quiere:%1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -832,6 +832,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>the game or you changed it since the last install, so it was left as it is; the version kept before is %1, to put back by hand if you want it</source>
         <translation>został zmieniony przez grę lub przez ciebie od ostatniej instalacji, więc pozostawiono go bez zmian; wcześniej zachowana wersja to %1, do ręcznego przywrócenia, jeśli jej chcesz</translation>
     </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Odłożone osobno w &quot;KESTRO backup&quot; przez wcześniejsze uruchomienia (starsze wersje plików gry zastąpione nowszymi albo pliki, których właściciela KESTRO nie mógł ustalić), do ręcznego przywrócenia, jeśli ich chcesz:%1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

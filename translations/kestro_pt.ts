@@ -830,6 +830,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>the game or you changed it since the last install, so it was left as it is; the version kept before is %1, to put back by hand if you want it</source>
         <translation>foi alterado desde a última instalação (pelo jogo ou manualmente), por isso ficou como está; a versão guardada antes é %1, para repor à mão se a quiser</translation>
     </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Postos à parte em &quot;KESTRO backup&quot; por execuções anteriores (versões anteriores dos ficheiros do jogo que outras mais recentes substituíram, ou ficheiros cujo dono o KESTRO não conseguiu determinar), para repor à mão se os quiser:%1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -832,6 +832,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>the game or you changed it since the last install, so it was left as it is; the version kept before is %1, to put back by hand if you want it</source>
         <translation>a fost modificat (de joc sau de dumneavoastră) după ultima instalare, așa că a fost lăsat cum este; versiunea păstrată dinainte este %1, de readus manual dacă o doriți</translation>
     </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Puse deoparte în &quot;KESTRO backup&quot; de rulări anterioare (versiuni mai vechi ale fișierelor jocului înlocuite de altele mai noi sau fișiere al căror proprietar KESTRO nu l-a putut stabili), de readus manual dacă le doriți:%1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -832,6 +832,10 @@ Files added by channel installs will be removed.</source>
         <source>the game or you changed it since the last install, so it was left as it is; the version kept before is %1, to put back by hand if you want it</source>
         <translation>он изменён игрой или вами после последней установки, поэтому оставлен как есть; сохранённая ранее версия — %1, верните её вручную, если она нужна</translation>
     </message>
+    <message>
+        <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
+        <translation>Отложены отдельно в &quot;KESTRO backup&quot; прежними запусками (прежние версии файлов игры, заменённые более новыми, или файлы, владельца которых KESTRO не смог определить); верните их вручную, если они нужны:%1</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
