@@ -88,6 +88,7 @@ SourceProblem readSetFolder(const std::filesystem::path& path, SetContents& cont
 
 std::optional<size_t> slotOfEntry(std::string_view path, bool& climbs) {
     climbs = false;
+    bool inStore = false;  // an archive of a game folder: its kept files are no set's
     std::string_view last;
     while (!path.empty()) {
         const size_t cut = path.find_first_of("/\\");
@@ -95,8 +96,9 @@ std::optional<size_t> slotOfEntry(std::string_view path, bool& climbs) {
         if (part == "..") climbs = true;
         if (!part.empty()) last = part;
         path = cut == std::string_view::npos ? std::string_view() : path.substr(cut + 1);
+        inStore |= !path.empty() && sameNameIgnoringCase(part, kStoreFolder);
     }
-    return slotOfName(last);
+    return inStore ? std::nullopt : slotOfName(last);
 }
 
 }  // namespace kestro

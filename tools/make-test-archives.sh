@@ -35,6 +35,11 @@ with zipfile.ZipFile("climb.zip", "w") as z:
 with zipfile.ZipFile("twice.zip", "w") as z:
     z.writestr("a/misc16.fsh", "one")
     z.writestr("b/MISC16.fsh", "two")
+with zipfile.ZipFile("game.zip", "w") as z:  # a game folder's, with its kept files
+    for name, text in (("DATA/ENVIRO/Misc16.fsh", "in place"),
+                       ("KESTRO backup/DATA/ENVIRO/Misc16.fsh", "kept"),
+                       ("kestro BACKUP/misc8.fsh", "kept too")):
+        z.writestr(zipfile.ZipInfo(name, (2001, 1, 1, 0, 0, 0)), text)
 with zipfile.ZipFile("none.zip", "w") as z:
     z.writestr("Pack/readme.txt", "no set file here")
 # A zip that tells an entry's size only after its data, with no central directory: more

@@ -257,6 +257,7 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     EXPECT_EQ(add(tmp_.path() / "pack", "PACK").source.detail,
               SourceProblem::twoPlaces("a/misc8.fsh", "b/MISC8.FSH"));
     fs::remove(tmp_.path() / "pack/b/MISC8.FSH");
+    EXPECT_EQ(add(kArchives / "game.zip", "GAME").files, std::vector<size_t>{0});  // a .zip too
     writeFile(tmp_.path() / "pack/b/Misc16.fsh", "");
     const SetOutcome empty = add(tmp_.path() / "pack", "PACK");
     EXPECT_EQ(empty.source.what, Source::EmptyFile);
