@@ -222,6 +222,12 @@ QString earlierApart(const Report& r, const QStringList& thisRun) {
     for (const std::string& shown : r.keptApart)
         if (!thisRun.contains(toQString(shown))) earlier << toQString(shown);
     if (earlier.isEmpty()) return {};
+    constexpr qsizetype kNamed = 20;  // years of patches are still one message
+    if (earlier.size() > kNamed) {
+        const int more = static_cast<int>(earlier.size() - kNamed);
+        earlier.resize(kNamed);
+        earlier << Reports::tr("and %n more", nullptr, more);
+    }
     return QStringLiteral("\n\n") +
            Reports::tr(
                "Kept apart in \"KESTRO backup\" by earlier runs (older versions of the game's own "

@@ -647,6 +647,7 @@ class TestMainWindow : public QObject {
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
             {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
             {Reports::misnamedSets(std::vector<std::pair<std::string, NameProblem>>(23, {"x", NameProblem::NotCapitals})), "capitals.\n  and 3 more\nRename"},
+            {window([&] { auto r = report(A::Restore, K::Done); r.keptApart.assign(22, "\\k"); return r; }()), "if you want them:\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  \\k\n  and 2 more"},
             {Reports::misnamedSets({{"E\xCC\x81", NameProblem::Twice}}), "\"E\xCC\x81\" (E<U+0301>): Entries of your channel sets folder share this name"},
         };
         // clang-format on
