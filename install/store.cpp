@@ -1008,7 +1008,9 @@ std::vector<std::string> Store::keptApart() {
         const auto names = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>{};
         for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
             for (size_t file : {slot, slot + 1})
-                if (name.starts_with(std::string(kGameFiles[file].name) + std::string(kSetAside)))
+                // Only files: a link or a folder at such a name is none the program set apart.
+                if (name.starts_with(std::string(kGameFiles[file].name) + std::string(kSetAside)) &&
+                    folder.value.info(name).kind == EntryKind::File)
                     shown.push_back(shownInStore(file, folder.value, name));
     }
     return shown;

@@ -531,6 +531,7 @@ const Breach kBreaches[] = {
     {"AnAddedFileThePlayerChangedIsLeft", "install PROTV;write DATA/ENVIRO/misc8.fsh=mine;restore", "DATA/ENVIRO/misc8.fsh", "mine", K::Incomplete},
     {"ANewerVersionOfTheGamesOwnIsKeptAndTheOlderSetApart", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", "game's own Misc16", K::Done},
     {"AnOlderVersionSetApartByARunCutShortIsKeptAgain", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;crash KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside;install NTV;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Incomplete},
+    {"ALinkAtASetApartNameIsNoneSetApart", "install FOX;link KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside=../../../../outside.txt;write DATA/ENVIRO/Misc16.fsh=patched;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"ANewerVersionOfTheGamesOwnComesBack", "install FOX;write DATA/ENVIRO/Misc16.fsh=patched;install NTV;restore", "DATA/ENVIRO/Misc16.fsh", "patched", K::Done},
     {"AFileTheGameRepairedSurvivesRestore", "install PROTV;write DATA/ENVIRO/misc8.fsh=repaired;install NTV;restore", "DATA/ENVIRO/misc8.fsh", "repaired", K::Done},
     {"APackShippingTheGamesOwnFileKeepsIt", "write DATA/POPUPS/popups.abg=stock;write ../sets/MINE/popups.abg=stock;install PROTV;drop ../sets/MINE/popups.abg;restore", "DATA/POPUPS/popups.abg", "stock", K::Done},
@@ -646,8 +647,10 @@ TEST_P(Breaches, AreMended) {
         const std::string file = fs::path(name).filename().string();
         const auto names = [&](const std::string& shown) { return shown.ends_with(file); };
         if (name.find(".set-aside") == std::string::npos) continue;
-        if (restored) {
-            EXPECT_TRUE(std::ranges::any_of(lastReport().keptApart, names)) << name;
+        if (restored) {  // files, and nothing else at such a name
+            EXPECT_EQ(std::ranges::any_of(lastReport().keptApart, names),
+                      fs::is_regular_file(fs::symlink_status(gameDir() / name)))
+                << name;
         } else if (std::string_view(GetParam().steps).find("crash") == std::string_view::npos) {
             EXPECT_TRUE(std::ranges::any_of(seen_.reports, [&](const Report& r) {
                 return std::ranges::any_of(r.files,
