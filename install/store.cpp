@@ -865,8 +865,11 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
         const FileInfo there = keptIn.value.info(keptName);
         const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
         Error e = kept.error;
+        // (A version set apart once already, as a player trying two mods in turn would have
+        // it, is not set apart again: replaced, it is still there.)
         if (kept.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
-            there.kind != EntryKind::Missing) {
+            there.kind != EntryKind::Missing &&
+            !(kept.value && setApartHolding(keptIn.value, slot, *record.kept))) {
             e = keepApart(slot, keptIn.value, keptName, shownAside, false);
             if (e.ok()) {
                 record.before = Before::Unknown;
