@@ -97,7 +97,7 @@ struct FileOutcome {
     std::string shown;  // the file as the player's system shows it
     Error error;
     Stage stage = Stage::None;  // which part failed
-    std::string setAside;       // a file of unknown authorship kept apart, as shown
+    std::string setAside;       // an older version, or a file of unknown owner, set apart, as shown
     std::string keptAt = {};    // LeftChanged: the copy kept before the installs, as shown
     bool done() const {
         return kind != Kind::NotReplaced && kind != Kind::NotRestored && kind != Kind::LeftChanged;
