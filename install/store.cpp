@@ -20,6 +20,12 @@ using What = StoreDamage::What;
 constexpr std::string_view kStateFile = "state.txt";
 constexpr std::string_view kLockFile = "kestro.lock";
 constexpr std::string_view kSetAside = ".set-aside";
+
+// Copies set apart beside a kept file are named as the first free of "Name.set-aside",
+// "Name.set-aside-2", ...
+std::string asideBase(size_t slot) {
+    return std::string(kGameFiles[slot].name) + std::string(kSetAside);
+}
 constexpr size_t kStateLimit = 64 * 1024;
 // A state file that begins so ends with a line "end" and the hash of all before it, so
 // that one cut short, or changed by hand, is told from one the program wrote.
@@ -129,11 +135,10 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
-// The newest copy set apart beside a kept file that holds `digest`: they are named as the
-// first free of "Name.set-aside", "Name.set-aside-2", ...
+// The newest copy set apart beside a kept file that holds `digest`.
 std::optional<std::string> setApartHolding(const Folder& folder, size_t slot,
                                            const Digest& digest) {
-    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
+    const std::string base = asideBase(slot);
     std::optional<std::string> found;
     std::string name = base;
     for (int n = 2;; name = base + "-" + std::to_string(n++)) {
@@ -787,7 +792,7 @@ Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::s
 
 // A free name for a file kept apart beside the kept copy, and the text that names it.
 std::string Store::asideName(const Folder& folder, size_t slot) const {
-    const std::string base = std::string(kGameFiles[slot].name) + std::string(kSetAside);
+    const std::string base = asideBase(slot);
     std::string name = base;
     for (int n = 2; folder.info(name).kind != EntryKind::Missing; ++n)
         name = base + "-" + std::to_string(n);
@@ -1012,7 +1017,7 @@ std::vector<std::string> Store::keptApart() {
         for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
             for (size_t file : {slot, slot + 1})
                 // Only files: a link or a folder at such a name is none the program set apart.
-                if (name.starts_with(std::string(kGameFiles[file].name) + std::string(kSetAside)) &&
+                if (name.starts_with(asideBase(file)) &&
                     folder.value.info(name).kind == EntryKind::File)
                     shown.push_back(shownInStore(file, folder.value, name));
     }

@@ -18,6 +18,17 @@ QString quoted(const std::string& text) {
     return QStringLiteral("\"%1\"").arg(visible(toQString(text)));
 }
 
+// The first lines of a long list, and how many more: thousands are still one message.
+QStringList firstNamed(QStringList lines) {
+    constexpr qsizetype kNamed = 20;
+    if (lines.size() > kNamed) {
+        const int more = static_cast<int>(lines.size() - kNamed);
+        lines.resize(kNamed);
+        lines << Reports::tr("and %n more", nullptr, more);
+    }
+    return lines;
+}
+
 QString list(const QStringList& lines) {
     return lines.isEmpty() ? QStringLiteral("\n  ") + Reports::tr("(none)")
                            : QStringLiteral("\n  ") + lines.join(QStringLiteral("\n  "));
@@ -222,18 +233,12 @@ QString earlierApart(const Report& r, const QStringList& thisRun) {
     for (const std::string& shown : r.keptApart)
         if (!thisRun.contains(toQString(shown))) earlier << toQString(shown);
     if (earlier.isEmpty()) return {};
-    constexpr qsizetype kNamed = 20;  // years of patches are still one message
-    if (earlier.size() > kNamed) {
-        const int more = static_cast<int>(earlier.size() - kNamed);
-        earlier.resize(kNamed);
-        earlier << Reports::tr("and %n more", nullptr, more);
-    }
     return QStringLiteral("\n\n") +
            Reports::tr(
                "Kept apart in \"KESTRO backup\" by earlier runs (older versions of the game's own "
                "files that newer ones replaced, or files whose owner KESTRO could not tell), to "
                "put back by hand if you want them:%1")
-               .arg(list(earlier));
+               .arg(list(firstNamed(earlier)));  // years of patches are still one message
 }
 
 QString restoreReport(const Report& r) {
@@ -479,8 +484,7 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
         case S::FileTwice:
             return tr("\"%1\" holds %2 more than once (%3 and %4); keep the one you want and try "
                       "again.")
-                .arg(source, file, quoted(p.detail.substr(0, p.detail.find('\0'))),
-                     quoted(p.detail.substr(p.detail.find('\0') + 1)));
+                .arg(source, file, quoted(p.places().first), quoted(p.places().second));
         case S::FileTooLarge:
             return tr("%1 in \"%2\" is larger than 64 MiB; no channel file is that big.")
                 .arg(file, source);
@@ -637,18 +641,16 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
 }
 
 QString Reports::misnamedSets(const std::vector<std::pair<std::string, NameProblem>>& entries) {
-    constexpr size_t kNamed = 20;  // a folder of thousands is still one message
     QStringList lines;
-    for (size_t i = 0; i < std::min(entries.size(), kNamed); ++i)
-        lines << QStringLiteral("  \"%1\"%2: %3")
-                     .arg(visible(toQString(entries[i].first)),
-                          entries[i].second == NameProblem::Twice
-                              ? QStringLiteral(" (%1)").arg(spelledOut(toQString(entries[i].first)))
+    for (const auto& [name, problem] : entries)
+        lines << QStringLiteral("\"%1\"%2: %3")
+                     .arg(visible(toQString(name)),
+                          problem == NameProblem::Twice
+                              ? QStringLiteral(" (%1)").arg(spelledOut(toQString(name)))
                               : QString(),
-                          nameProblem(entries[i].second));
-    if (entries.size() > kNamed)
-        lines << QStringLiteral("  ") +
-                     tr("and %n more", nullptr, static_cast<int>(entries.size() - kNamed));
+                          nameProblem(problem));
+    lines = firstNamed(lines);
+    for (QString& line : lines) line.prepend(QStringLiteral("  "));
     return tr("These entries of your channel sets folder are not used as channel sets, since "
               "their names cannot be a set's:\n%1\nRename them, or add them again as channel "
               "sets.")

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "catalogue.h"
 #include "error.h"
@@ -40,6 +41,10 @@ struct SetContents {
 struct SourceProblem {
     static std::string twoPlaces(const std::string& first, const std::string& second) {
         return first + '\0' + second;
+    }
+    std::pair<std::string, std::string> places() const {  // of FileTwice
+        const size_t cut = detail.find('\0');
+        return {detail.substr(0, cut), cut == std::string::npos ? detail : detail.substr(cut + 1)};
     }
     enum class What {
         None,
