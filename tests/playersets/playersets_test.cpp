@@ -123,7 +123,7 @@ TEST(SetNames, AreFileNamesOnEveryPlatformInCapitals) {
              {"A\xE2\x80\xA8" "B", P::BadCharacter}, {"A\xC2\xA0" "B", P::BadCharacter}, {"E\xE2\x80\x8B", P::BadCharacter}, {"FOX\xEF\xB8\x8F", P::BadCharacter},
              {"\xC2\xA0" "X", P::DotOrSpaceEnd}, {"NUL.TXT", P::Device}, {"COM1", P::Device}, {"LPT\xC2\xB3", P::Device},
              {"CONIN$", P::Device}, {"CON .X", P::Device}, {".X", P::DotOrSpaceEnd}, {"X ", P::DotOrSpaceEnd},
-             {"X\xE3\x80\x80", P::DotOrSpaceEnd}, {"TV\xC3(", P::NotText}, {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
+             {"X\xE3\x80\x80", P::DotOrSpaceEnd}, {"\xE1\x9A\x80" "X", P::DotOrSpaceEnd}, {"A\xE2\x80\x82" "B", P::BadCharacter}, {"TV\xC3(", P::NotText}, {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", P::TooLong}})
         // clang-format on
         EXPECT_EQ(setNameProblem(name), problem) << name;
     EXPECT_EQ(defaultSetName("/home/p/Downloads/Polsat Sport.ZIP"), "POLSAT SPORT");
