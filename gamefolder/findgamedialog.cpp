@@ -56,8 +56,8 @@ QString whereItLooked(const SearchReport& report) {
     } else {
         QString named = places.mid(0, kPlacesNamed).join(QStringLiteral(", "));
         if (places.size() > kPlacesNamed)
-            named =
-                FindGameDialog::tr("%1 and %2 more").arg(named).arg(places.size() - kPlacesNamed);
+            named = FindGameDialog::tr("%1 and %2 more")
+                        .arg(named, QLocale().toString(places.size() - kPlacesNamed));
         line = FindGameDialog::tr("Looked in %1 (%2 folders).")
                    .arg(named, QLocale().toString(qulonglong(report.folders)));
     }

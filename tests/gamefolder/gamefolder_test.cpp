@@ -207,8 +207,8 @@ class TestGameFolder : public QObject {
         QTest::addColumn<int>("places");  // looked in
         const QStringList two{"~/Games|2|~/Games/x", "C:\\Games\\VARNEX 2001|6|12"};
         // clang-format off
-        QTest::newRow("nothing") << QStringList() << "" << false << -1 << "Looked in place 0, place 1, place 2, place 3 and 2 more (9 folders)." << 6;
-        QTest::newRow("none usable, stopped early") << QStringList() << "" << true << -1 << "Looked in place 0, place 1, place 2, place 3 (9 folders). The search stopped early" << 4;
+        QTest::newRow("nothing") << QStringList() << "" << false << -1 << "Looked in place %0, place %1, place %2, place %3 and 2 more (9 folders)." << 6;
+        QTest::newRow("none usable, stopped early") << QStringList() << "" << true << -1 << "Looked in place %0, place %1, place %2, place %3 (9 folders). The search stopped early" << 4;
         QTest::newRow("in use by its other name") << two << "~/Games/VARNEX 2001" << false << 1 << "" << 6;
         QTest::newRow("none in use, stopped early") << two << "C:\\VARNEX" << true << -1
             << "The search stopped early: some places were not searched. ~/g: the game is here, but its path holds a name that cannot be stored; rename that folder. Could not read ~/x: permission denied; ~/w: no such folder; ~/f: not a folder." << 6;
@@ -228,8 +228,8 @@ class TestGameFolder : public QObject {
             report.found.push_back({game.section(u'|', 0, 0).replace(u'~', driveC).toStdString(),
                                     {Place::Kind(game.section(u'|', 1, 1).toInt()),
                                      game.section(u'|', 2).toStdString()}});
-        for (int i = 0; i < places; ++i)
-            report.looked.push_back({{}, "place " + std::to_string(i)});
+        for (int i = 0; i < places; ++i)  // a % in a name is not a place for a number
+            report.looked.push_back({{}, "place %" + std::to_string(i)});
         report.folders = 9;
         report.stoppedEarly = stopped;
         if (stopped)
