@@ -33,7 +33,9 @@ const ChannelSet* install(const InstallRequest& request, const Catalogue& catalo
     if (refusal.ok()) refusal = store.makeDataFolders();
     if (!refusal.ok()) {
         observer.progress(0);
-        observer.finished(refused(Report::Action::Install, request.folder, store, refusal));
+        Report report = refused(Report::Action::Install, request.folder, store, refusal);
+        report.channel = channel;  // a script's log says which install was refused
+        observer.finished(report);
         return nullptr;
     }
     if (!channel) {

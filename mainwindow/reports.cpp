@@ -381,10 +381,15 @@ QString refusal(const Report& r, Reports::Where where) {
                             folder, damage(r.damage)) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice(r.damage);
         default:
-            return (installing
-                        ? Reports::tr("The channel cannot be installed in %1: %2.")
-                        : Reports::tr("The game's original files cannot be put back in %1: %2."))
-                       .arg(folder, Reports::describe(r.refusal)) +
+            // One pass over the text, so that a % in a set's name is never read as a place.
+            return (!installing
+                        ? Reports::tr("The game's original files cannot be put back in %1: %2.")
+                              .arg(folder, Reports::describe(r.refusal))
+                    : r.channel
+                        ? Reports::tr("The channel %1 cannot be installed in %2: %3.")
+                              .arg(toQString(r.channel->key), folder, Reports::describe(r.refusal))
+                        : Reports::tr("The channel cannot be installed in %1: %2.")
+                              .arg(folder, Reports::describe(r.refusal))) +
                    QStringLiteral("\n\n") + nothing + linkAdvice(r.refusal);
     }
 }

@@ -834,6 +834,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
         <translation>Apartados en &quot;KESTRO backup&quot; por ejecuciones anteriores (versiones anteriores de los archivos del juego que otras más nuevas reemplazaron, o archivos cuyo propietario KESTRO no pudo determinar), para devolverlos a mano si los quiere:%1</translation>
     </message>
+    <message>
+        <source>The channel %1 cannot be installed in %2: %3.</source>
+        <translation>No se puede instalar el canal %1 en %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -836,6 +836,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
         <translation>Odłożone osobno w &quot;KESTRO backup&quot; przez wcześniejsze uruchomienia (starsze wersje plików gry zastąpione nowszymi albo pliki, których właściciela KESTRO nie mógł ustalić), do ręcznego przywrócenia, jeśli ich chcesz:%1</translation>
     </message>
+    <message>
+        <source>The channel %1 cannot be installed in %2: %3.</source>
+        <translation>Nie można zainstalować kanału %1 w %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -834,6 +834,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
         <translation>Postos à parte em &quot;KESTRO backup&quot; por execuções anteriores (versões anteriores dos ficheiros do jogo que outras mais recentes substituíram, ou ficheiros cujo dono o KESTRO não conseguiu determinar), para repor à mão se os quiser:%1</translation>
     </message>
+    <message>
+        <source>The channel %1 cannot be installed in %2: %3.</source>
+        <translation>O canal %1 não pode ser instalado em %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

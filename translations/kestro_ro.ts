@@ -836,6 +836,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
         <translation>Puse deoparte în &quot;KESTRO backup&quot; de rulări anterioare (versiuni mai vechi ale fișierelor jocului înlocuite de altele mai noi sau fișiere al căror proprietar KESTRO nu l-a putut stabili), de readus manual dacă le doriți:%1</translation>
     </message>
+    <message>
+        <source>The channel %1 cannot be installed in %2: %3.</source>
+        <translation>Canalul %1 nu poate fi instalat în %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

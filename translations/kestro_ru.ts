@@ -836,6 +836,10 @@ Files added by channel installs will be removed.</source>
         <source>Kept apart in &quot;KESTRO backup&quot; by earlier runs (older versions of the game&apos;s own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:%1</source>
         <translation>Отложены отдельно в &quot;KESTRO backup&quot; прежними запусками (прежние версии файлов игры, заменённые более новыми, или файлы, владельца которых KESTRO не смог определить); верните их вручную, если они нужны:%1</translation>
     </message>
+    <message>
+        <source>The channel %1 cannot be installed in %2: %3.</source>
+        <translation>Канал %1 нельзя установить в %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

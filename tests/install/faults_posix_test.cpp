@@ -63,6 +63,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     const Error& error = c.stage == S::None ? report.refusal : report.files.at(0).error;
     EXPECT_EQ(error.code, c.error);
     EXPECT_TRUE(c.stage == S::None || report.files.at(0).stage == c.stage);
+    EXPECT_TRUE(report.action == Report::Action::Restore || report.channel);  // named
 }
 
 using enum SystemCall;
