@@ -188,8 +188,13 @@ QString reason(const FileOutcome& o) {
                 .arg(why);
         case Stage::Tidy:
             return Reports::tr("it is back, but its kept copy could not be removed (%1)").arg(why);
-        default:
-            return why;
+        default:  // a game file that is a link, to install over: what to do instead
+            return o.error.code == ErrorCode::Link && o.kind == FileOutcome::Kind::NotReplaced
+                       ? Reports::tr(
+                             "%1; to go on, replace the link with a copy of the file it "
+                             "leads to")
+                             .arg(why)
+                       : why;
     }
 }
 

@@ -838,6 +838,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>The channel %1 cannot be installed in %2: %3.</source>
         <translation>No se puede instalar el canal %1 en %2: %3.</translation>
     </message>
+    <message>
+        <source>%1; to go on, replace the link with a copy of the file it leads to</source>
+        <translation>%1; para seguir, sustituya el enlace por una copia del archivo al que lleva</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -840,6 +840,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>The channel %1 cannot be installed in %2: %3.</source>
         <translation>Nie można zainstalować kanału %1 w %2: %3.</translation>
     </message>
+    <message>
+        <source>%1; to go on, replace the link with a copy of the file it leads to</source>
+        <translation>%1; aby kontynuować, zastąp dowiązanie kopią pliku, do którego prowadzi</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -838,6 +838,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>The channel %1 cannot be installed in %2: %3.</source>
         <translation>O canal %1 não pode ser instalado em %2: %3.</translation>
     </message>
+    <message>
+        <source>%1; to go on, replace the link with a copy of the file it leads to</source>
+        <translation>%1; para continuar, substitua a ligação por uma cópia do ficheiro para onde aponta</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

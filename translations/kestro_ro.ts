@@ -840,6 +840,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>The channel %1 cannot be installed in %2: %3.</source>
         <translation>Canalul %1 nu poate fi instalat în %2: %3.</translation>
     </message>
+    <message>
+        <source>%1; to go on, replace the link with a copy of the file it leads to</source>
+        <translation>%1; pentru a continua, înlocuiți legătura cu o copie a fișierului spre care duce</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -840,6 +840,10 @@ Files added by channel installs will be removed.</source>
         <source>The channel %1 cannot be installed in %2: %3.</source>
         <translation>Канал %1 нельзя установить в %2: %3.</translation>
     </message>
+    <message>
+        <source>%1; to go on, replace the link with a copy of the file it leads to</source>
+        <translation>%1; чтобы продолжить, замените ссылку копией файла, на который она указывает</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

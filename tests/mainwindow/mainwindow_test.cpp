@@ -627,6 +627,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceTooLarge))})), "(the channel's file is larger than 64 MiB)"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::SourceMissing, "/opt/kestro/fox/misc16.fsh"))})), "the channel's file is missing (/opt/kestro/fox/misc16.fsh)"},
             {window(report(A::Install, K::Incomplete, {}, {file(O::NotReplaced, failure(ErrorCode::Other, EIO))})), "could not be kept (Input/output error)"},
+            {window(report(A::Install, K::Incomplete, {}, {[&] { auto o = file(O::NotReplaced, failure(ErrorCode::Link, 0, "/g/x")); o.stage = S::Copy; return o; }()})), "/g/x is a link to another place; KESTRO does not write through links; to go on, replace the link with a copy of the file it leads to"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &own, {}, {}, {}}), "Not replaced:\n  misc8.fsh of your set: it is larger than 64 MiB, so it was left out"},
             {window(Report{A::Install, K::Incomplete, "C:\\", &none, {}, {}, {}}), "Not replaced:\n  Your set holds none of the game's files as a file KESTRO can read"},
             {window(report(A::Restore, K::Incomplete, {}, {[&] { auto o = file(O::LeftChanged); o.keptAt = "\\KESTRO backup\\x"; return o; }()})), "changed it since the last install, so it was left as it is; the version kept before is \"\\KESTRO backup\\x\", to put back"},
