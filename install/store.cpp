@@ -992,11 +992,16 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     // that has other names as well is copied, so that no file outside is tied to the game's.
     if (kept.links == 1) {
         const Error moved = moveFile(keptIn, keptName, folder, name, &now);
-        // A file another program put in place meanwhile could not be given back: the
-        // original is in place after all, and theirs lies under the kept copy's name.
-        if (moved.code == ErrorCode::InUse && folder.info(name).sameFile(kept) &&
-            !keptIn.info(keptName).sameFile(kept))
-            return keepApart(slot, keptIn, keptName, out.setAside, true);
+        // Failed, yet the original is in place after all, and the kept copy's name holds
+        // what it replaced: never copied from there as the original.
+        const FileInfo left = keptIn.info(keptName);
+        if (!moved.ok() && folder.info(name).sameFile(kept) && !left.sameFile(kept)) {
+            // A file another program put in place meanwhile, that could not be given back.
+            if (left.kind == EntryKind::File && !left.sameFile(now))
+                return keepApart(slot, keptIn, keptName, out.setAside, true);
+            out.stage = Stage::Tidy;  // the file the program wrote, that would not go
+            return moved;
+        }
         if (moved.ok() || moved.code != ErrorCode::Other) return moved;
     }
     Result<ReadFile> file = ReadFile::open(keptIn, keptName);
@@ -1120,7 +1125,9 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
                     : changed ? keepApart(slot, keptIn.value, keptName, out.setAside, false)
                               : removeFile(keptIn.value, keptName);
     if (!e.ok()) {
-        record.intent.reset();
+        // Back but not tidied: the put-back stays noted, so that the next run finishes it as
+        // one cut short, keeping apart whatever lies under the kept copy's name but the copy.
+        if (out.stage != Stage::Tidy) record.intent.reset();
         dirty_ = true;
         return fail(out.stage, e);
     }

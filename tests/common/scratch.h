@@ -105,12 +105,18 @@ class Injecting {
 };
 
 // A disk that fails `count` renames in a row from the `from`-th of a run (counted from 0),
-// through the same seam: set `fail` as the hook.
+// deletions too where asked, through the same seam: set `fail` as the hook.
 struct FailingRenames {
     inline static int seen = 0, from = 0, count = 0;
-    static void start(int first, int howMany) { seen = 0, from = first, count = howMany; }
+    inline static bool deletions = false;
+    static void start(int first, int howMany, bool andDeletions = false) {
+        seen = 0, from = first, count = howMany, deletions = andDeletions;
+    }
     static int fail(SystemCall call) {
-        return call == SystemCall::Rename && seen++ >= from && count-- > 0 ? EIO : 0;
+        return (call == SystemCall::Rename || (deletions && call == SystemCall::Unlink)) &&
+                       seen++ >= from && count-- > 0
+                   ? EIO
+                   : 0;
     }
 };
 

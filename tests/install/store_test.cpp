@@ -39,7 +39,8 @@ enum Kind {
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
     Links,        // L: a link where one of the program's folders belongs
     Meanwhile,    // M: the game or the player replaces its file while a run is at work
-    FailingDisk,  // F: a run on a disk that fails a few renames, or every one from then on
+    FailingDisk,  // F: a run on a disk that fails a few renames (and deletions), or every one
+                  // from then on
     KeptChanged,  // K: another program rewrites a kept copy, keeping its size
 };
 constexpr std::string_view kLetters = "IRWDPSCLMFK";
@@ -50,7 +51,8 @@ struct Step {
     Kind kind;
     int arg;    // channel index, or game file slot
     int crash;  // die at this change to the disk (0: run to the end); M: the file is replaced
-                // then; F: renames fail from the (crash / 3)-th on, counted from 0
+                // then; F: renames (and deletions, with crash odd) fail from the (crash / 3)-th on,
+                // counted from 0
 };
 
 // The reference model, per game file, from history alone: the player's latest version
@@ -201,7 +203,7 @@ class ModelCheck : public Install {
                 runAndAdopt(s, key);
                 break;
             case FailingDisk:
-                FailingRenames::start(s.crash / 3, s.arg < 8 ? 1 + s.arg / 3 : 99);
+                FailingRenames::start(s.crash / 3, s.arg < 8 ? 1 + s.arg / 3 : 99, s.crash % 2);
                 setCallFaultHook(FailingRenames::fail);
                 runAndAdopt({s.kind, s.arg, 0}, key);
                 setCallFaultHook(nullptr);
