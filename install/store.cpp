@@ -135,19 +135,44 @@ Result<bool> holdsDigest(const Folder& folder, const std::string& name, const Fi
     return read == digest;
 }
 
+// The files set apart beside a kept file, oldest first: every name that begins as theirs
+// in any letter case (a copy between systems may change it, the player may rename one), and
+// whatever the numbers the player left. Only files: a link or a folder at such a name is
+// none the program set apart.
+std::vector<std::string> setApart(const Folder& folder, size_t slot) {
+    const std::string base = asideBase(slot);
+    std::vector<std::pair<std::uint64_t, std::string>> found;
+    const auto names = folder.list();
+    for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{}) {
+        if (!sameNameIgnoringCase(name.substr(0, base.size()), base) ||
+            folder.info(name).kind != EntryKind::File)
+            continue;
+        std::uint64_t number = UINT64_MAX;  // "-10" after "-9"; any other name last
+        const std::string_view rest = std::string_view(name).substr(base.size());
+        if (rest.empty())
+            number = 1;
+        else if (rest.starts_with('-'))
+            if (auto [end, ec] =
+                    std::from_chars(rest.data() + 1, rest.data() + rest.size(), number);
+                ec != std::errc{} || end != rest.data() + rest.size())
+                number = UINT64_MAX;
+        found.emplace_back(number, name);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> sorted;
+    for (auto& [number, name] : found) sorted.push_back(std::move(name));
+    return sorted;
+}
+
 // The newest copy set apart beside a kept file that holds `digest`.
 std::optional<std::string> setApartHolding(const Folder& folder, size_t slot,
                                            const Digest& digest) {
-    const std::string base = asideBase(slot);
     std::optional<std::string> found;
-    std::string name = base;
-    for (int n = 2;; name = base + "-" + std::to_string(n++)) {
-        const FileInfo info = folder.info(name);
-        if (info.kind == EntryKind::Missing) return found;
-        if (const Result<bool> holds = holdsDigest(folder, name, info, digest);
+    for (const std::string& name : setApart(folder, slot))
+        if (const Result<bool> holds = holdsDigest(folder, name, folder.info(name), digest);
             holds.ok() && holds.value)
             found = name;
-    }
+    return found;
 }
 
 // One file or folder under two names, where the system tells: the same on its disk, or
@@ -1018,12 +1043,9 @@ std::vector<std::string> Store::keptApart() {
     if (!store_.isOpen()) return shown;  // no store: nothing was ever kept
     for (size_t slot : {size_t{0}, size_t{2}}) {
         Result<Folder> folder = keptFolder(slot, false);
-        const auto names = folder.ok() ? folder.value.list() : Result<std::vector<std::string>>{};
-        for (const std::string& name : names.ok() ? names.value : std::vector<std::string>{})
+        if (folder.ok())
             for (size_t file : {slot, slot + 1})
-                // Only files: a link or a folder at such a name is none the program set apart.
-                if (name.starts_with(asideBase(file)) &&
-                    folder.value.info(name).kind == EntryKind::File)
+                for (const std::string& name : setApart(folder.value, file))
                     shown.push_back(shownInStore(file, folder.value, name));
     }
     return shown;

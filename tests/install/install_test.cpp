@@ -91,6 +91,24 @@ TEST_F(Install, AChangedFileIsLeftAndItsKeptCopyNamed) {
                                                    : "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh");
 }
 
+// What lies set apart in the store is named, oldest first, whatever its letter case, and
+// whatever numbers the player left; a folder at such a name is none.
+TEST_F(Install, WhatIsSetApartIsNamedOldestFirst) {
+    install("FOX");
+    const fs::path in = keptFile(0).parent_path();
+    for (const char* name : {"Misc16.fsh.set-aside-10", "MISC16.FSH.SET-ASIDE-2",
+                             "Misc16.fsh.set-aside", "misc16.fsh.set-aside-9"})
+        writeFile(in / name, name);
+    fs::create_directory(in / "Misc16.fsh.set-aside-3");
+    EXPECT_TRUE(restore());
+    std::vector<std::string> named;
+    for (const std::string& shown : lastReport().keptApart)
+        named.push_back(shown.substr(shown.find_last_of("/\\") + 1));
+    EXPECT_EQ(named,
+              (std::vector<std::string>{"Misc16.fsh.set-aside", "MISC16.FSH.SET-ASIDE-2",
+                                        "misc16.fsh.set-aside-9", "Misc16.fsh.set-aside-10"}));
+}
+
 // A key that names no channel changes nothing but the data folders, says nothing, and
 // leaves the bar at its start.
 TEST_F(Install, AnUnknownChannelOnlyMakesTheDataFolders) {
