@@ -388,6 +388,8 @@ Error Store::readState() {
 // error when it cannot be read (Missing: there is none).
 Error Store::takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName) {
     Result<ReadFile> kept = ReadFile::open(keptIn, keptName);
+    if (kept.error.code == ErrorCode::Link)  // named below the game folder, as the others
+        kept.error.subject = shownInStore(slot, keptIn, keptName);
     if (!kept.ok()) return kept.error;
     Digest digest;
     if (Error e = digestOf(kept.value, digest); !e.ok()) return e;

@@ -350,7 +350,7 @@ QString advice(const StoreDamage& d) {
 QString linkAdvice(const Error& e) {
     if (e.code != ErrorCode::Link || e.subject.empty()) return {};
     return QLatin1Char(' ') +
-           Reports::tr("To go on, replace the link %1 with a copy of the folder it leads to.")
+           Reports::tr("To go on, replace the link %1 with a copy of what it leads to.")
                .arg(quoted(e.subject));
 }
 

@@ -811,10 +811,6 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <translation>El nombre no puede contener \ / : * ? &quot; &lt; &gt; |, caracteres de control, caracteres que no se ven ni espacios que no sean el espacio normal.</translation>
     </message>
     <message>
-        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
-        <translation>Para continuar, sustituya el enlace %1 por una copia de la carpeta a la que lleva.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was not found.</source>
         <translation>&quot;%1&quot; no se encontró.</translation>
     </message>
@@ -841,6 +837,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>%1; to go on, replace the link with a copy of the file it leads to</source>
         <translation>%1; para seguir, sustituya el enlace por una copia del archivo al que lleva</translation>
+    </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of what it leads to.</source>
+        <translation>Para continuar, sustituya el enlace %1 por una copia de aquello a lo que lleva.</translation>
     </message>
 </context>
 <context>

@@ -813,10 +813,6 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <translation>Nazwa nie może zawierać \ / : * ? &quot; &lt; &gt; |, znaków sterujących, znaków niewidocznych ani spacji innych niż zwykła.</translation>
     </message>
     <message>
-        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
-        <translation>Aby kontynuować, zastąp dowiązanie %1 kopią folderu, do którego prowadzi.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was not found.</source>
         <translation>Nie znaleziono &quot;%1&quot;.</translation>
     </message>
@@ -843,6 +839,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>%1; to go on, replace the link with a copy of the file it leads to</source>
         <translation>%1; aby kontynuować, zastąp dowiązanie kopią pliku, do którego prowadzi</translation>
+    </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of what it leads to.</source>
+        <translation>Aby kontynuować, zastąp dowiązanie %1 kopią tego, do czego prowadzi.</translation>
     </message>
 </context>
 <context>

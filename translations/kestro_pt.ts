@@ -811,10 +811,6 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <translation>O nome não pode conter \ / : * ? &quot; &lt; &gt; |, caracteres de controlo, caracteres que não se veem nem espaços que não sejam o espaço normal.</translation>
     </message>
     <message>
-        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
-        <translation>Para continuar, substitua a ligação %1 por uma cópia da pasta para onde ela leva.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was not found.</source>
         <translation>&quot;%1&quot; não foi encontrado.</translation>
     </message>
@@ -841,6 +837,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>%1; to go on, replace the link with a copy of the file it leads to</source>
         <translation>%1; para continuar, substitua a ligação por uma cópia do ficheiro para onde aponta</translation>
+    </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of what it leads to.</source>
+        <translation>Para continuar, substitua a ligação %1 por uma cópia daquilo para onde ela leva.</translation>
     </message>
 </context>
 <context>

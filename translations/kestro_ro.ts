@@ -813,10 +813,6 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <translation>Numele nu poate conține \ / : * ? &quot; &lt; &gt; |, caractere de control, caractere care nu se văd sau alte spații decât cel obișnuit.</translation>
     </message>
     <message>
-        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
-        <translation>Pentru a continua, înlocuiți legătura %1 cu o copie a folderului către care duce.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was not found.</source>
         <translation>&quot;%1&quot; nu a fost găsit.</translation>
     </message>
@@ -843,6 +839,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>%1; to go on, replace the link with a copy of the file it leads to</source>
         <translation>%1; pentru a continua, înlocuiți legătura cu o copie a fișierului spre care duce</translation>
+    </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of what it leads to.</source>
+        <translation>Pentru a continua, înlocuiți legătura %1 cu o copie a ceea ce indică.</translation>
     </message>
 </context>
 <context>

@@ -813,10 +813,6 @@ Files added by channel installs will be removed.</source>
         <translation>Имя не может содержать \ / : * ? &quot; &lt; &gt; |, управляющие символы, невидимые символы и пробелы, кроме обычного.</translation>
     </message>
     <message>
-        <source>To go on, replace the link %1 with a copy of the folder it leads to.</source>
-        <translation>Чтобы продолжить, замените ссылку %1 копией папки, на которую она указывает.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; was not found.</source>
         <translation>&quot;%1&quot; не найден.</translation>
     </message>
@@ -843,6 +839,10 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>%1; to go on, replace the link with a copy of the file it leads to</source>
         <translation>%1; чтобы продолжить, замените ссылку копией файла, на который она указывает</translation>
+    </message>
+    <message>
+        <source>To go on, replace the link %1 with a copy of what it leads to.</source>
+        <translation>Чтобы продолжить, замените ссылку %1 копией того, на что она указывает.</translation>
     </message>
 </context>
 <context>

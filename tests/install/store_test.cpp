@@ -585,6 +585,7 @@ const Breach kBreaches[] = {
     {"AFirstStoreWriteNeverNotedIsNotKept", "install FOX;state end =;state # KESTRO=#;state Misc16.fsh.before=Misc16.fsh.before=kept;move ../program/ntv/Misc16.fsh=DATA/ENVIRO/Misc16.fsh;install CANAL+;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AFirstStoreWriteNotedIsItsOwn", "install FOX;state end =;state # KESTRO=#;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
     {"AFirstStoreRestoreNotTidiedIsTidied", "write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc16;write KESTRO backup/state.txt=# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n;install FOX;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
+    {"AKeptCopyLinkedElsewhereWithNoStateIsNotFollowed", "install FOX;drop KESTRO backup/state.txt;link KESTRO backup/DATA/ENVIRO/Misc16.fsh=../../../../outside.txt;restore", "../outside.txt", "not the game's", K::Refused},
     {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused, D::StateNotAFile},
 };
 // clang-format on
@@ -670,6 +671,8 @@ TEST_P(Breaches, AreMended) {
     const StoreDamage& last = lastReport().damage;
     for (const std::string& named : {lastReport().refusal.subject, last.error.subject, last.other})
         EXPECT_EQ(named.find(game_.starts_with('/') ? '\\' : '/'), std::string::npos) << named;
+    const Error& refusal = lastReport().refusal;  // a link, below it, as the others
+    EXPECT_FALSE(refusal.code == ErrorCode::Link && refusal.subject.starts_with(game_));
     // What is in the way is named below the game folder as it is on disk (both spellings,
     // when two).
     const bool two =
