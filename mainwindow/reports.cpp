@@ -145,7 +145,7 @@ QString damage(const StoreDamage& d) {
             return d.line ? Reports::tr("its state file: line %1 is not understood").arg(d.line)
                           : Reports::tr("its state file was cut short or changed by hand");
         case What::KeptNotRecorded:
-            return Reports::tr("it holds a kept %1, but its state file says the game had none")
+            return Reports::tr("it holds a kept %1, but its state file does not record one")
                 .arg(file);
         case What::RecordedNotKept:
             return Reports::tr(

@@ -401,8 +401,8 @@ Se usará hasta que se cierre el programa.</translation>
         <translation>su archivo de estado: no se entiende la línea %1</translation>
     </message>
     <message>
-        <source>it holds a kept %1, but its state file says the game had none</source>
-        <translation>contiene un %1 guardado, pero su archivo de estado dice que el juego no lo tenía</translation>
+        <source>it holds a kept %1, but its state file does not record one</source>
+        <translation>contiene un %1 guardado, pero su archivo de estado no lo registra</translation>
     </message>
     <message>
         <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>

@@ -401,8 +401,8 @@ Będzie używany do zamknięcia programu.</translation>
         <translation>jego plik stanu: wiersz %1 jest niezrozumiały</translation>
     </message>
     <message>
-        <source>it holds a kept %1, but its state file says the game had none</source>
-        <translation>zawiera zachowany %1, ale jego plik stanu mówi, że gra go nie miała</translation>
+        <source>it holds a kept %1, but its state file does not record one</source>
+        <translation>zawiera zachowany %1, ale jego plik stanu go nie odnotowuje</translation>
     </message>
     <message>
         <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>

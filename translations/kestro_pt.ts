@@ -401,8 +401,8 @@ It is used until the program ends.</source>
         <translation>o seu ficheiro de estado: a linha %1 não é reconhecida</translation>
     </message>
     <message>
-        <source>it holds a kept %1, but its state file says the game had none</source>
-        <translation>contém um %1 guardado, mas o seu ficheiro de estado diz que o jogo não o tinha</translation>
+        <source>it holds a kept %1, but its state file does not record one</source>
+        <translation>contém um %1 guardado, mas o seu ficheiro de estado não o regista</translation>
     </message>
     <message>
         <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>

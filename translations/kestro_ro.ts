@@ -401,8 +401,8 @@ Este folosit până la închiderea programului.</translation>
         <translation>fișierul său de stare: linia %1 nu este înțeleasă</translation>
     </message>
     <message>
-        <source>it holds a kept %1, but its state file says the game had none</source>
-        <translation>conține un %1 păstrat, dar fișierul său de stare spune că jocul nu avea unul</translation>
+        <source>it holds a kept %1, but its state file does not record one</source>
+        <translation>conține un %1 păstrat, dar fișierul său de stare nu îl consemnează</translation>
     </message>
     <message>
         <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>

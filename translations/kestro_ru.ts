@@ -401,8 +401,8 @@ It is used until the program ends.</source>
         <translation>её файл состояния: строка %1 не распознана</translation>
     </message>
     <message>
-        <source>it holds a kept %1, but its state file says the game had none</source>
-        <translation>в ней есть сохранённый %1, но по её файлу состояния у игры его не было</translation>
+        <source>it holds a kept %1, but its state file does not record one</source>
+        <translation>в ней есть сохранённый %1, но в её файле состояния он не записан</translation>
     </message>
     <message>
         <source>its state file says %1 is kept, but the kept copy is missing or not the one kept</source>
