@@ -1019,17 +1019,18 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     // that has other names as well is copied, so that no file outside is tied to the game's.
     if (kept.links == 1) {
         const Error moved = moveFile(keptIn, keptName, folder, name, &now);
+        if (moved.ok()) return moved;
         // Failed, yet the original is in place after all, and the kept copy's name holds
         // what it replaced: never copied from there as the original.
-        const FileInfo left = keptIn.info(keptName);
-        if (!moved.ok() && folder.info(name).sameFile(kept) && !left.sameFile(kept)) {
+        if (const FileInfo left = keptIn.info(keptName);
+            folder.info(name).sameFile(kept) && !left.sameFile(kept)) {
             // A file another program put in place meanwhile, that could not be given back.
             if (left.kind == EntryKind::File && !left.sameFile(now))
                 return keepApart(slot, keptIn, keptName, out.setAside, true);
             out.stage = Stage::Tidy;  // the file the program wrote, that would not go
             return moved;
         }
-        if (moved.ok() || moved.code != ErrorCode::Other) return moved;
+        if (moved.code != ErrorCode::Other) return moved;
     }
     Result<ReadFile> file = ReadFile::open(keptIn, keptName);
     if (!file.ok()) return file.error;
