@@ -426,6 +426,20 @@ void Store::recover(size_t slot) {
             dirty_ = true;
             return;
         }
+        // Nor with what the program wrote in its place: the two were exchanged, and only
+        // the tidy-up was left undone.
+        const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+        if (const Result<bool> swapped =
+                record.written ? holdsDigest(keptIn.value, keptName, keptIn.value.info(keptName),
+                                             *record.written)
+                               : Result<bool>{false};
+            swapped.ok() && swapped.value) {
+            swapped_[slot] = record.written;
+            stale_[slot] = intent.digest;
+            record = {};
+            dirty_ = true;
+            return;
+        }
     }
     const std::string name = folder.value.find(kGameFiles[slot].name);
     Result<ReadFile> file = ReadFile::open(folder.value, name);
@@ -460,6 +474,7 @@ void Store::recover(size_t slot) {
         case Op::PutBack:
             // The original is back; a kept copy left beside it goes once the store is
             // known to be sound.
+            swapped_[slot] = record.written;
             record = {};
             stale_[slot] = digest;
             break;
@@ -772,9 +787,20 @@ Error Store::open(bool create) {
             // could not call kept, is taken over.
             const FileInfo there = f.value.info(name);
             const Result<bool> kept = holdsDigest(f.value, name, there, *stale_[slot]);
+            const Result<bool> ours = swapped_[slot]
+                                          ? holdsDigest(f.value, name, there, *swapped_[slot])
+                                          : Result<bool>{false};
             const bool asLong = there.size == stale_[slot]->size;
             std::string shown;
             bool stays = false;
+            if (ours.ok() && ours.value) {
+                // The program's own file, as recorded: it goes, or the put-back stays noted
+                // for the next run to finish; never taken for the player's.
+                if (!removeFile(f.value, name).ok())
+                    state_[slot] = {Before::Kept, stale_[slot], swapped_[slot], false,
+                                    Record::Intent{Op::PutBack, *stale_[slot]}};
+                continue;
+            }
             if (kept.ok() && kept.value)
                 stays = !removeFile(f.value, name).ok();
             else

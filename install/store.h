@@ -187,7 +187,8 @@ class Store {
     std::string storeShown_;
     bool dirty_ = false;
     std::array<std::optional<Digest>, kGameFiles.size()>
-        stale_;  // kept copies a put-back cut short left
+        stale_,    // kept copies a put-back cut short left
+        swapped_;  // or what the program wrote, that the put-back took out of its place
     std::optional<Folder> data_, storeData_;
     std::array<std::optional<Folder>, 2> gameFolders_, keptFolders_;  // ENVIRO, POPUPS
 };

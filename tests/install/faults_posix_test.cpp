@@ -71,10 +71,24 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     EXPECT_TRUE(c.stage == S::None || report.files.at(0).stage == c.stage);
     EXPECT_TRUE(report.action == Report::Action::Restore || report.channel);  // named
     if (c.stage != S::Tidy) return;
-    restore();  // which the next run finishes, never taking the channel's file for the original
-    EXPECT_EQ(readFile(gameFile(0)), "game's own");
-    EXPECT_NE(lastReport().kind, Report::Kind::Refused);
-    for (const auto& [name, text] : snapshot(gameDir())) EXPECT_FALSE(halfDone(name, text));
+    // Which the next run finishes, never taking the channel's file for the original: after
+    // the game wrote its file anew too, or on a disk that fails that run's deletion and
+    // renaming as well.
+    const std::string own = c.run.ends_with("rewritten") ? "game's newer" : "game's own";
+    writeFile(gameFile(0), own);
+    for (int run = c.run.ends_with("failing") ? 0 : 1; run < 2; ++run) {
+        Injecting again(
+            run ? std::map<SystemCall, int>{}
+                : std::map<SystemCall, int>{{SystemCall::Unlink, EIO}, {SystemCall::Rename, EIO}});
+        restore();
+        EXPECT_EQ(readFile(gameFile(0)), own);
+        EXPECT_NE(lastReport().kind, Report::Kind::Refused);
+    }
+    for (const auto& [name, text] : snapshot(gameDir()))  // the channel's at most set apart
+        EXPECT_TRUE(!halfDone(name, text) &&
+                    (text != readFile(programDir() / "canal+/misc16.fsh") ||
+                     name.find(".set-aside") != std::string::npos))
+            << name;
 }
 
 using enum SystemCall;
@@ -108,7 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
         {"linked_not_put", "restore_linked", Write, ENOSPC, 1, ErrorCode::DiskFull, S::PutBack},
         // Put back, but the file it replaced stays under the kept copy's name: never copied
         // from there as the original, nor said to be left as it was.
-        {"put_back_not_tidied", "restore", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink}}),
+        {"put_back_not_tidied", "restore", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_rewritten", "restore_rewritten", Rename, EIO, 2,
+         ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_failing", "restore_failing", Rename, EIO, 2, ErrorCode::Other,
+         S::Tidy, Unlink}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Renames as another program and a failing disk would have them: another program (the
