@@ -148,15 +148,13 @@ std::vector<std::string> setApart(const Folder& folder, size_t slot) {
         if (!sameNameIgnoringCase(name.substr(0, base.size()), base) ||
             folder.info(name).kind != EntryKind::File)
             continue;
-        std::uint64_t number = UINT64_MAX;  // "-10" after "-9"; any other name last
+        // "-10" after "-9"; any other name last.
         const std::string_view rest = std::string_view(name).substr(base.size());
-        if (rest.empty())
-            number = 1;
-        else if (rest.starts_with('-'))
-            if (auto [end, ec] =
-                    std::from_chars(rest.data() + 1, rest.data() + rest.size(), number);
-                ec != std::errc{} || end != rest.data() + rest.size())
-                number = UINT64_MAX;
+        std::uint64_t number = rest.empty() ? 1 : UINT64_MAX, n = 0;
+        if (rest.starts_with('-') &&
+            std::from_chars(rest.data() + 1, rest.data() + rest.size(), n) ==
+                std::from_chars_result{rest.data() + rest.size(), {}})
+            number = n;
         found.emplace_back(number, name);
     }
     std::sort(found.begin(), found.end());

@@ -385,17 +385,18 @@ QString refusal(const Report& r, Reports::Where where) {
                                                           : r.damage.store),
                             folder, damage(r.damage)) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice(r.damage);
-        default:
+        default: {
             // One pass over the text, so that a % in a set's name is never read as a place.
-            return (!installing
-                        ? Reports::tr("The game's original files cannot be put back in %1: %2.")
-                              .arg(folder, Reports::describe(r.refusal))
-                    : r.channel
-                        ? Reports::tr("The channel %1 cannot be installed in %2: %3.")
-                              .arg(toQString(r.channel->key), folder, Reports::describe(r.refusal))
-                        : Reports::tr("The channel cannot be installed in %1: %2.")
-                              .arg(folder, Reports::describe(r.refusal))) +
-                   QStringLiteral("\n\n") + nothing + linkAdvice(r.refusal);
+            const QString why = Reports::describe(r.refusal);
+            const QString text =
+                !installing ? Reports::tr("The game's original files cannot be put back in %1: %2.")
+                                  .arg(folder, why)
+                : r.channel
+                    ? Reports::tr("The channel %1 cannot be installed in %2: %3.")
+                          .arg(toQString(r.channel->key), folder, why)
+                    : Reports::tr("The channel cannot be installed in %1: %2.").arg(folder, why);
+            return text + QStringLiteral("\n\n") + nothing + linkAdvice(r.refusal);
+        }
     }
 }
 
