@@ -785,9 +785,7 @@ Error Store::open(bool create) {
             // could not call kept, is taken over.
             const FileInfo there = f.value.info(name);
             const Result<bool> kept = holdsDigest(f.value, name, there, *stale_[slot]);
-            const Result<bool> ours = swapped_[slot]
-                                          ? holdsDigest(f.value, name, there, *swapped_[slot])
-                                          : Result<bool>{false};
+            const Result<bool> ours = holdsSwapped(slot, f.value, name, there);
             const bool asLong = there.size == stale_[slot]->size;
             std::string shown;
             bool stays = false;
@@ -840,6 +838,13 @@ Result<bool> Store::holdsWritten(size_t slot, const Folder& folder, const std::s
             !pending.ok() || pending.value)
             return pending;
     return record.written ? holdsDigest(folder, name, info, *record.written) : false;
+}
+
+// Whether the kept copy's name holds the program's own file that a put-back noted in the
+// state exchanged with the original this run: known from that record, not from bytes alone.
+Result<bool> Store::holdsSwapped(size_t slot, const Folder& keptIn, const std::string& keptName,
+                                 const FileInfo& info) const {
+    return swapped_[slot] ? holdsDigest(keptIn, keptName, info, *swapped_[slot]) : false;
 }
 
 // A free name for a file kept apart beside the kept copy, and the text that names it.
@@ -908,6 +913,7 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
     Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
     if (!copy.ok()) return copy.error;
+    const std::optional<Record::Intent> noted = record.intent;
     record.intent = Record::Intent{Op::Keep, copy.value.digest()};
     if (Error e = save(); !e.ok()) {
         record.intent.reset();
@@ -921,20 +927,25 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     if (record.before == Before::Kept) {
         const FileInfo there = keptIn.value.info(keptName);
         const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
-        Error e = kept.error;
+        // The program's own file a put-back left there goes, as the tidy-up would have it;
+        // should it stay, the put-back stays noted.
+        const Result<bool> own =
+            kept.ok() && !kept.value ? holdsSwapped(slot, keptIn.value, keptName, there) : false;
+        Error e = kept.ok() ? own.error : kept.error;
         // (A version set apart once already, as a player trying two mods in turn would have
         // it, is not set apart again: replaced, it is still there.)
-        if (kept.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
+        if (e.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
             there.kind != EntryKind::Missing &&
             !(kept.value && setApartHolding(keptIn.value, slot, *record.kept))) {
-            e = keepApart(slot, keptIn.value, keptName, shownAside, false);
+            e = own.value ? removeFile(keptIn.value, keptName)
+                          : keepApart(slot, keptIn.value, keptName, shownAside, false);
             if (e.ok()) {
                 record.before = Before::Unknown;
                 record.kept.reset();
             }
         }
         if (!e.ok()) {
-            record.intent.reset();
+            record.intent = own.ok() && own.value ? noted : std::nullopt;
             dirty_ = true;
             return e;
         }
@@ -1160,6 +1171,9 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     if (!keptHolds.ok()) return fail(stage, keptHolds.error);
     const bool changed = !keptHolds.value;
     if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
+    // The program's own file a put-back left there is removed, never set apart as anyone's.
+    const Result<bool> own = changed ? holdsSwapped(slot, keptIn.value, keptName, keptNow) : false;
+    if (!own.ok()) return fail(stage, own.error);
     // "Back" because the file in place is the kept copy itself, mounted there: its only name.
     if (back && sameEntry(now, keptNow) && keptNow.links < 2)
         return fail(stage, failure(ErrorCode::InStore, out.shown));
@@ -1171,9 +1185,10 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
         return fail(Stage::Note, e);
     }
     out.stage = stage;
-    const Error e = !back     ? putBack(slot, keptIn.value, keptName, folder.value, name, now, out)
-                    : changed ? keepApart(slot, keptIn.value, keptName, out.setAside, false)
-                              : removeFile(keptIn.value, keptName);
+    const Error e = !back ? putBack(slot, keptIn.value, keptName, folder.value, name, now, out)
+                    : changed && !own.value
+                        ? keepApart(slot, keptIn.value, keptName, out.setAside, false)
+                        : removeFile(keptIn.value, keptName);
     if (!e.ok()) {
         // Back but not tidied: the put-back stays noted, so that the next run finishes it as
         // one cut short, keeping apart whatever lies under the kept copy's name but the copy.

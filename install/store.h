@@ -149,6 +149,8 @@ class Store {
     std::string shownGameFile(size_t slot, const Folder& folder, const std::string& name) const;
     Result<bool> holdsWritten(size_t slot, const Folder& folder, const std::string& name,
                               const FileInfo& info) const;
+    Result<bool> holdsSwapped(size_t slot, const Folder& keptIn, const std::string& keptName,
+                              const FileInfo& info) const;
     Error keep(size_t slot, const Folder& folder, const std::string& name, const FileInfo& info,
                std::string& setAside);
     std::string asideName(const Folder& folder, size_t slot) const;

@@ -71,23 +71,29 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     EXPECT_TRUE(c.stage == S::None || report.files.at(0).stage == c.stage);
     EXPECT_TRUE(report.action == Report::Action::Restore || report.channel);  // named
     if (c.stage != S::Tidy) return;
-    // Which the next run finishes, never taking the channel's file for the original: after
-    // the game wrote its file anew too, or on a disk that fails that run's deletion and
-    // renaming as well.
+    // Which the next run finishes, never taking the channel's file for the original, nor
+    // setting it apart as the player's: after the game wrote its file anew too, or on a disk
+    // that fails every deletion of that run (and every rename), be it a restore or an install.
     const std::string own = c.run.ends_with("rewritten") ? "game's newer" : "game's own";
     writeFile(gameFile(0), own);
-    for (int run = c.run.ends_with("failing") ? 0 : 1; run < 2; ++run) {
-        Injecting again(
-            run ? std::map<SystemCall, int>{}
-                : std::map<SystemCall, int>{{SystemCall::Unlink, EIO}, {SystemCall::Rename, EIO}});
-        restore();
-        EXPECT_EQ(readFile(gameFile(0)), own);
+    const bool undeletable = c.run.ends_with("undeletable");
+    const CallFaultHook failing = [](SystemCall call) {
+        return call == SystemCall::Unlink || call == SystemCall::Rename ? EIO : 0;
+    };
+    const CallFaultHook unlinking = [](SystemCall call) {
+        return call == SystemCall::Unlink ? EIO : 0;
+    };
+    for (int run = undeletable || c.run.ends_with("failing") ? 0 : 1; run < 2; ++run) {
+        setCallFaultHook(run ? nullptr : undeletable ? unlinking : failing);
+        const bool installs = !run && c.run.find("install") != c.run.npos;
+        installs ? (void)install("NTV") : (void)restore();
+        setCallFaultHook(nullptr);
+        EXPECT_TRUE(installs || readFile(gameFile(0)) == own);
         EXPECT_NE(lastReport().kind, Report::Kind::Refused);
     }
-    for (const auto& [name, text] : snapshot(gameDir()))  // the channel's at most set apart
-        EXPECT_TRUE(!halfDone(name, text) &&
-                    (text != readFile(programDir() / "canal+/misc16.fsh") ||
-                     name.find(".set-aside") != std::string::npos))
+    EXPECT_EQ(readFile(gameFile(0)), own);
+    for (const auto& [name, text] : snapshot(gameDir()))
+        EXPECT_TRUE(!halfDone(name, text) && text != readFile(programDir() / "canal+/misc16.fsh"))
             << name;
 }
 
@@ -126,7 +132,11 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_not_tidied_then_rewritten", "restore_rewritten", Rename, EIO, 2,
          ErrorCode::Other, S::Tidy, Unlink},
         {"put_back_not_tidied_then_failing", "restore_failing", Rename, EIO, 2, ErrorCode::Other,
-         S::Tidy, Unlink}}),
+         S::Tidy, Unlink},
+        {"put_back_not_tidied_then_undeletable", "restore_undeletable", Rename, EIO, 2,
+         ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_install_undeletable", "restore_install_undeletable", Rename, EIO,
+         2, ErrorCode::Other, S::Tidy, Unlink}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Renames as another program and a failing disk would have them: another program (the
