@@ -186,8 +186,6 @@ QString reason(const FileOutcome& o) {
             return Reports::tr(
                        "it could not be noted in \"KESTRO backup\" (%1), so it was left as it was")
                 .arg(why);
-        case Stage::Tidy:
-            return Reports::tr("it is back, but its kept copy could not be removed (%1)").arg(why);
         default:  // a game file that is a link, to install over: what to do instead
             return o.error.code == ErrorCode::Link && o.kind == FileOutcome::Kind::NotReplaced
                        ? Reports::tr(
@@ -247,10 +245,13 @@ QString earlierApart(const Report& r, const QStringList& thisRun) {
 }
 
 QString restoreReport(const Report& r) {
-    QStringList failed, restored, removed, aside;
+    QStringList failed, restored, removed, aside, untidied;
     for (const FileOutcome& o : r.files) {
         const QString file = toQString(o.shown);
-        if (o.kind == Kind::LeftChanged)
+        if (o.kind == Kind::NotRestored && o.stage == Stage::Tidy) {  // back all the same
+            restored << file;
+            untidied << file + QStringLiteral(": ") + Reports::describe(o.error);
+        } else if (o.kind == Kind::LeftChanged)
             failed << file + QStringLiteral(": ") +
                           (o.keptAt.empty()
                                ? Reports::tr(
@@ -266,7 +267,7 @@ QString restoreReport(const Report& r) {
             (o.kind == Kind::Restored ? restored : removed) << file;
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    QString text = r.kind == Report::Kind::Done
+    QString text = failed.isEmpty()
                        ? Reports::tr("The game's original files are back.")
                        : Reports::tr(
                              "Not every file could be put back as it was; what is kept stays "
@@ -274,6 +275,12 @@ QString restoreReport(const Report& r) {
                              .arg(list(failed));
     if (!restored.isEmpty())
         text += QStringLiteral("\n\n") + Reports::tr("Restored:%1").arg(list(restored));
+    if (!untidied.isEmpty())
+        text += QStringLiteral("\n\n") +
+                Reports::tr(
+                    "Not yet tidied in \"KESTRO backup\" (what KESTRO took out of their place "
+                    "could not be removed; the next install or restore tries again):%1")
+                    .arg(list(untidied));
     if (!removed.isEmpty())
         text += QStringLiteral("\n\n") +
                 Reports::tr("Removed (added by channel installs):%1").arg(list(removed));

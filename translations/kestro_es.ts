@@ -417,10 +417,6 @@ Se usará hasta que se cierre el programa.</translation>
         <translation>no se pudo anotar en &quot;KESTRO backup&quot; (%1), así que se dejó como estaba</translation>
     </message>
     <message>
-        <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>se restauró, pero no se pudo eliminar su copia guardada (%1)</translation>
-    </message>
-    <message>
         <source>The channel %1 was not installed completely.
 
 Not replaced:%2
@@ -841,6 +837,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>To go on, replace the link %1 with a copy of what it leads to.</source>
         <translation>Para continuar, sustituya el enlace %1 por una copia de aquello a lo que lleva.</translation>
+    </message>
+    <message>
+        <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
+        <translation>Aún sin ordenar en &quot;KESTRO backup&quot; (lo que KESTRO quitó de su lugar no se pudo eliminar; la próxima instalación o restauración lo vuelve a intentar):%1</translation>
     </message>
 </context>
 <context>

@@ -417,10 +417,6 @@ Będzie używany do zamknięcia programu.</translation>
         <translation>nie udało się odnotować go w &quot;KESTRO backup&quot; (%1), więc pozostawiono go bez zmian</translation>
     </message>
     <message>
-        <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>został przywrócony, ale nie udało się usunąć jego zachowanej kopii (%1)</translation>
-    </message>
-    <message>
         <source>The channel %1 was not installed completely.
 
 Not replaced:%2
@@ -843,6 +839,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>To go on, replace the link %1 with a copy of what it leads to.</source>
         <translation>Aby kontynuować, zastąp dowiązanie %1 kopią tego, do czego prowadzi.</translation>
+    </message>
+    <message>
+        <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
+        <translation>Jeszcze nieuporządkowane w &quot;KESTRO backup&quot; (tego, co KESTRO zabrał z ich miejsca, nie udało się usunąć; następna instalacja lub przywracanie spróbuje ponownie):%1</translation>
     </message>
 </context>
 <context>

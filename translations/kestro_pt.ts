@@ -417,10 +417,6 @@ It is used until the program ends.</source>
         <translation>não foi possível anotá-lo em &quot;KESTRO backup&quot; (%1), por isso ficou como estava</translation>
     </message>
     <message>
-        <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>foi restaurado, mas não foi possível remover a sua cópia guardada (%1)</translation>
-    </message>
-    <message>
         <source>The channel %1 was not installed completely.
 
 Not replaced:%2
@@ -841,6 +837,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>To go on, replace the link %1 with a copy of what it leads to.</source>
         <translation>Para continuar, substitua a ligação %1 por uma cópia daquilo para onde ela leva.</translation>
+    </message>
+    <message>
+        <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
+        <translation>Ainda por arrumar em &quot;KESTRO backup&quot; (o que o KESTRO tirou do seu lugar não pôde ser removido; a próxima instalação ou restauração tenta de novo):%1</translation>
     </message>
 </context>
 <context>

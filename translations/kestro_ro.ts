@@ -417,10 +417,6 @@ Este folosit până la închiderea programului.</translation>
         <translation>nu a putut fi notat în &quot;KESTRO backup&quot; (%1), așa că a fost lăsat cum era</translation>
     </message>
     <message>
-        <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>a fost pus la loc, dar copia sa păstrată nu a putut fi ștearsă (%1)</translation>
-    </message>
-    <message>
         <source>The channel %1 was not installed completely.
 
 Not replaced:%2
@@ -843,6 +839,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>To go on, replace the link %1 with a copy of what it leads to.</source>
         <translation>Pentru a continua, înlocuiți legătura %1 cu o copie a ceea ce indică.</translation>
+    </message>
+    <message>
+        <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
+        <translation>Încă nearanjate în &quot;KESTRO backup&quot; (ce a scos KESTRO de la locul lor nu a putut fi șters; următoarea instalare sau restaurare încearcă din nou):%1</translation>
     </message>
 </context>
 <context>

@@ -417,10 +417,6 @@ It is used until the program ends.</source>
         <translation>не удалось отметить его в &quot;KESTRO backup&quot; (%1), поэтому он оставлен как был</translation>
     </message>
     <message>
-        <source>it is back, but its kept copy could not be removed (%1)</source>
-        <translation>он возвращён, но его сохранённую копию не удалось удалить (%1)</translation>
-    </message>
-    <message>
         <source>The channel %1 was not installed completely.
 
 Not replaced:%2
@@ -843,6 +839,10 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>To go on, replace the link %1 with a copy of what it leads to.</source>
         <translation>Чтобы продолжить, замените ссылку %1 копией того, на что она указывает.</translation>
+    </message>
+    <message>
+        <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
+        <translation>Ещё не убрано в &quot;KESTRO backup&quot; (то, что KESTRO убрал с их места, не удалось удалить; следующая установка или восстановление попробует снова):%1</translation>
     </message>
 </context>
 <context>
