@@ -494,7 +494,8 @@ bool Store::checkAgainstFiles() {
         if (stale_[slot] && info.kind == EntryKind::File) continue;
         if (there && info.kind != EntryKind::File) {
             damage_ = {What::KeptNotAFile, slot, 0,
-                       failure(ErrorCode::NotAFile, shownAsFound(store_, folder.value, name))};
+                       failure(info.kind == EntryKind::Link ? ErrorCode::Link : ErrorCode::NotAFile,
+                               shownAsFound(store_, folder.value, name))};
             return false;
         }
         if (there && record.before != Before::Kept) {

@@ -326,6 +326,14 @@ QString twinAdvice(const StoreDamage& d) {
         .arg(other);
 }
 
+// A copy in a link's place goes on where it left off, loses nothing where the link leads, and
+// is read as any other file there (a kept copy checked against its record).
+QString linkAdvice(const Error& e) {
+    if (e.code != ErrorCode::Link || e.subject.empty()) return {};
+    return Reports::tr("To go on, replace the link %1 with a copy of what it leads to.")
+        .arg(quoted(e.subject));
+}
+
 // What the player is to do about a damaged store, one step at a time.
 QString advice(const StoreDamage& d) {
     switch (d.what) {
@@ -339,7 +347,9 @@ QString advice(const StoreDamage& d) {
             return Reports::tr("To go on, move %1 out of it.").arg(quoted("kestro.lock"));
         case What::StateNotAFile:
             return Reports::tr("To go on, move %1 out of it.").arg(quoted("state.txt"));
-        case What::KeptNotAFile:
+        case What::KeptNotAFile:  // what a link leads to is checked against the record
+            if (d.error.code == ErrorCode::Link) return linkAdvice(d.error);
+            [[fallthrough]];
         case What::FolderNotAFolder:
             return Reports::tr("To go on, move %1 out of it.").arg(quoted(d.error.subject));
         case What::TwoStores:
@@ -350,15 +360,6 @@ QString advice(const StoreDamage& d) {
             return Reports::tr(
                 "To go on, delete \"state.txt\" in it: the kept files stay and are found again.");
     }
-}
-
-// Only folders are refused for being links (the game's data folders, the store and its own):
-// a copy in the link's place goes on where it left off and loses nothing where it leads.
-QString linkAdvice(const Error& e) {
-    if (e.code != ErrorCode::Link || e.subject.empty()) return {};
-    return QLatin1Char(' ') +
-           Reports::tr("To go on, replace the link %1 with a copy of what it leads to.")
-               .arg(quoted(e.subject));
 }
 
 QString refusal(const Report& r, Reports::Where where) {
@@ -402,7 +403,9 @@ QString refusal(const Report& r, Reports::Where where) {
                     ? Reports::tr("The channel %1 cannot be installed in %2: %3.")
                           .arg(toQString(r.channel->key), folder, why)
                     : Reports::tr("The channel cannot be installed in %1: %2.").arg(folder, why);
-            return text + QStringLiteral("\n\n") + nothing + linkAdvice(r.refusal);
+            const QString link = linkAdvice(r.refusal);
+            return text + QStringLiteral("\n\n") + nothing +
+                   (link.isEmpty() ? QString() : QLatin1Char(' ') + link);
         }
     }
 }

@@ -585,6 +585,7 @@ const Breach kBreaches[] = {
     {"AFirstStoreWriteNeverNotedIsNotKept", "install FOX;state end =;state # KESTRO=#;state Misc16.fsh.before=Misc16.fsh.before=kept;move ../program/ntv/Misc16.fsh=DATA/ENVIRO/Misc16.fsh;install CANAL+;restore", "DATA/ENVIRO/Misc16.fsh", "game's own Misc16", K::Done},
     {"AFirstStoreWriteNotedIsItsOwn", "install FOX;state end =;state # KESTRO=#;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside", nullptr, K::Done},
     {"AFirstStoreRestoreNotTidiedIsTidied", "write KESTRO backup/DATA/ENVIRO/Misc16.fsh=game's own Misc16;write KESTRO backup/state.txt=# KESTRO 2001: the game's own channel files before installs, and what installs wrote.\n;install FOX;restore", "KESTRO backup/DATA/ENVIRO/Misc16.fsh", nullptr, K::Done},
+    {"AKeptCopyLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/DATA/ENVIRO/Misc16.fsh=../../../../outside.txt;restore", "../outside.txt", "not the game's", K::Refused, D::KeptNotAFile},
     {"AKeptCopyLinkedElsewhereWithNoStateIsNotFollowed", "install FOX;drop KESTRO backup/state.txt;link KESTRO backup/DATA/ENVIRO/Misc16.fsh=../../../../outside.txt;restore", "../outside.txt", "not the game's", K::Refused},
     {"AStateFileLinkedElsewhereIsNotFollowed", "install FOX;link KESTRO backup/state.txt=../../outside.txt;install NTV;restore", "../outside.txt", "not the game's", K::Refused, D::StateNotAFile},
 };
@@ -694,6 +695,9 @@ TEST_P(Breaches, AreMended) {
     }
     if (two) {
         EXPECT_EQ(last.other, GetParam().toMove);
+    }
+    if (last.what == D::KeptNotAFile && game_.starts_with('/')) {  // a link is called one
+        EXPECT_EQ(last.error.code == ErrorCode::Link, fs::is_symlink(base / last.error.subject));
     }
     EXPECT_EQ(last.otherIs, GetParam().otherIs);
 }
