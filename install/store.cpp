@@ -431,8 +431,11 @@ void Store::recover(size_t slot) {
                 record.written ? holdsDigest(keptIn.value, keptName, keptIn.value.info(keptName),
                                              *record.written)
                                : Result<bool>{false};
-            swapped.ok() && swapped.value) {
-            swapped_[slot] = record.written;
+            swapped.ok() &&
+            (swapped.value || keptIn.value.info(keptName).size != intent.digest.size)) {
+            // (Nor with a file of another size there, which a run that could not keep it apart
+            // left: the copy went back.)
+            if (swapped.value) swapped_[slot] = record.written;
             stale_[slot] = intent.digest;
             record = {};
             dirty_ = true;
@@ -779,31 +782,21 @@ Error Store::open(bool create) {
             const std::string name = f.value.find(kGameFiles[slot].name);
             removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
             if (!stale_[slot] || f.value.info(name).kind != EntryKind::File) continue;
-            // Only the copy that was kept goes; anything else there is kept apart. Should the
-            // copy stay, the state says it is kept, and the next restore tidies it. So it says
-            // too of one as long as the copy kept that stays (changed since, say): never put
-            // back, it is set apart by a later run. Only one of another size, which the state
-            // could not call kept, is taken over.
+            // Only the copy that was kept goes, and the program's own file as recorded; anything
+            // else there is kept apart. What stays is noted again as a put-back whose tidy-up
+            // is left, for the next run to finish: never taken for the player's, never put back.
             const FileInfo there = f.value.info(name);
             const Result<bool> kept = holdsDigest(f.value, name, there, *stale_[slot]);
             const Result<bool> ours = holdsSwapped(slot, f.value, name, there);
-            const bool asLong = there.size == stale_[slot]->size;
             std::string shown;
-            bool stays = false;
-            if (ours.ok() && ours.value) {
-                // The program's own file, as recorded: it goes, or the put-back stays noted
-                // for the next run to finish; never taken for the player's.
-                if (!removeFile(f.value, name).ok())
-                    state_[slot] = {Before::Kept, stale_[slot], swapped_[slot], false,
-                                    Record::Intent{Op::PutBack, *stale_[slot]}};
-                continue;
-            }
-            if (kept.ok() && kept.value)
-                stays = !removeFile(f.value, name).ok();
-            else
-                stays = !keepApart(slot, f.value, name, shown, !asLong).ok() && asLong;
-            if (stays)
-                state_[slot] = {Before::Kept, stale_[slot], std::nullopt, false, std::nullopt};
+            const Error left = (ours.ok() && ours.value) || (kept.ok() && kept.value)
+                                   ? removeFile(f.value, name)
+                                   : keepApart(slot, f.value, name, shown);
+            untidy_[slot] = left;
+            if (!left.ok())
+                state_[slot] = {Before::Kept, stale_[slot],
+                                ours.ok() && ours.value ? swapped_[slot] : std::nullopt, false,
+                                Record::Intent{Op::PutBack, *stale_[slot]}};
         }
     }
     if (dirty_) save();  // what was recovered; should this fail, it is recovered again
@@ -878,18 +871,12 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
 // failing disk left there, say) is nobody's to delete or write over: it is renamed apart.
-// Failing that, with `adopt` (the original is already back in place) it is taken for the
-// kept copy, of unknown authorship: nothing then takes it for the original, and a restore or
-// an install keeps both. Without, it stays as it is, never put back, and the next run tries
-// again.
+// Failing that, it stays as it is, never put back, and the next run tries again.
 Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
-                       std::string& shown, bool adopt) {
+                       std::string& shown) {
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
-    if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) {
-        if (adopt && takeUpKept(slot, keptIn, keptName).ok()) dirty_ = true;
-        return e;
-    }
+    if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) return e;
     shown = shownInStore(slot, keptIn, name);
     return {};
 }
@@ -914,7 +901,6 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
     Result<Staged> copy = Staged::copy(file.value, keptIn.value, keptName, info.mode);
     if (!copy.ok()) return copy.error;
-    const std::optional<Record::Intent> noted = record.intent;
     record.intent = Record::Intent{Op::Keep, copy.value.digest()};
     if (Error e = save(); !e.ok()) {
         record.intent.reset();
@@ -928,25 +914,20 @@ Error Store::keep(size_t slot, const Folder& folder, const std::string& name, co
     if (record.before == Before::Kept) {
         const FileInfo there = keptIn.value.info(keptName);
         const Result<bool> kept = holdsDigest(keptIn.value, keptName, there, *record.kept);
-        // The program's own file a put-back left there goes, as the tidy-up would have it;
-        // should it stay, the put-back stays noted.
-        const Result<bool> own =
-            kept.ok() && !kept.value ? holdsSwapped(slot, keptIn.value, keptName, there) : false;
-        Error e = kept.ok() ? own.error : kept.error;
+        Error e = kept.error;
         // (A version set apart once already, as a player trying two mods in turn would have
         // it, is not set apart again: replaced, it is still there.)
-        if (e.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
+        if (kept.ok() && (!kept.value || *record.kept != copy.value.digest()) &&
             there.kind != EntryKind::Missing &&
             !(kept.value && setApartHolding(keptIn.value, slot, *record.kept))) {
-            e = own.value ? removeFile(keptIn.value, keptName)
-                          : keepApart(slot, keptIn.value, keptName, shownAside, false);
+            e = keepApart(slot, keptIn.value, keptName, shownAside);
             if (e.ok()) {
                 record.before = Before::Unknown;
                 record.kept.reset();
             }
         }
         if (!e.ok()) {
-            record.intent = own.ok() && own.value ? noted : std::nullopt;
+            record.intent.reset();
             dirty_ = true;
             return e;
         }
@@ -1007,6 +988,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
         staged.error.subject = utf8Text(source.path);
     if (!staged.ok()) return fail(Stage::Copy, staged.error);
 
+    // What a put-back left in the store is tidied first: a file is kept only where its kept
+    // copy's name holds nothing else.
+    if (!untidy_[slot].ok()) return fail(Stage::Keep, untidy_[slot]);
     Record& record = state_[slot];
     const Result<bool> ours = holdsWritten(slot, folder.value, name, now);
     if (!ours.ok()) return fail(Stage::Keep, ours.error);
@@ -1061,10 +1045,11 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
         // what it replaced: never copied from there as the original.
         if (const FileInfo left = keptIn.info(keptName);
             folder.info(name).sameFile(kept) && !left.sameFile(kept)) {
-            // A file another program put in place meanwhile, that could not be given back.
+            // A file another program put in place meanwhile, that could not be given back, is
+            // kept apart; or the file the program wrote would not go. Either stays noted.
             if (left.kind == EntryKind::File && !left.sameFile(now))
-                return keepApart(slot, keptIn, keptName, out.setAside, true);
-            out.stage = Stage::Tidy;  // the file the program wrote, that would not go
+                if (Error e = keepApart(slot, keptIn, keptName, out.setAside); e.ok()) return e;
+            out.stage = Stage::Tidy;
             return moved;
         }
         if (moved.code != ErrorCode::Other) return moved;
@@ -1148,10 +1133,15 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     if (!back && now.kind == EntryKind::File && !ours) {
         if (!record.authorUnknown) {
             out.kind = Kind::LeftChanged;
-            // Where the version kept before the installs is, for a player who wants it back.
-            if (Result<Folder> keptIn = keptFolder(slot, false); keptIn.ok())
-                out.keptAt =
-                    shownInStore(slot, keptIn.value, keptIn.value.find(kGameFiles[slot].name));
+            // Where the version kept before the installs is, for a player who wants it back:
+            // named only while that copy is there.
+            if (Result<Folder> keptIn = keptFolder(slot, false); keptIn.ok()) {
+                const std::string keptName = keptIn.value.find(kGameFiles[slot].name);
+                const Result<bool> copy =
+                    holdsDigest(keptIn.value, keptName, keptIn.value.info(keptName), *record.kept);
+                if (copy.ok() && copy.value)
+                    out.keptAt = shownInStore(slot, keptIn.value, keptName);
+            }
             return out;
         }
         // Whose it is is not known: it is kept apart, and the original goes back.
@@ -1171,10 +1161,14 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     const Result<bool> keptHolds = holdsDigest(keptIn.value, keptName, keptNow, *record.kept);
     if (!keptHolds.ok()) return fail(stage, keptHolds.error);
     const bool changed = !keptHolds.value;
-    if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
     // The program's own file a put-back left there is removed, never set apart as anyone's.
     const Result<bool> own = changed ? holdsSwapped(slot, keptIn.value, keptName, keptNow) : false;
     if (!own.ok()) return fail(stage, own.error);
+    if (own.value && !back) {  // the original went back, and the game or the player changed it
+        out.kind = Kind::LeftChanged;
+        return out;
+    }
+    if (changed && !back) return fail(stage, failure(ErrorCode::KeptChanged));
     // "Back" because the file in place is the kept copy itself, mounted there: its only name.
     if (back && sameEntry(now, keptNow) && keptNow.links < 2)
         return fail(stage, failure(ErrorCode::InStore, out.shown));
@@ -1187,9 +1181,8 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     }
     out.stage = stage;
     const Error e = !back ? putBack(slot, keptIn.value, keptName, folder.value, name, now, out)
-                    : changed && !own.value
-                        ? keepApart(slot, keptIn.value, keptName, out.setAside, false)
-                        : removeFile(keptIn.value, keptName);
+                    : changed && !own.value ? keepApart(slot, keptIn.value, keptName, out.setAside)
+                                            : removeFile(keptIn.value, keptName);
     if (!e.ok()) {
         // Back but not tidied: the put-back stays noted, so that the next run finishes it as
         // one cut short, keeping apart whatever lies under the kept copy's name but the copy.

@@ -157,7 +157,7 @@ class Store {
     std::string shownInStore(size_t slot, const Folder& folder, const std::string& name) const;
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
-                    std::string& shown, bool adopt);
+                    std::string& shown);
     Error takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName);
     Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
                   const Folder& folder, const std::string& name, const FileInfo& now,
@@ -191,6 +191,7 @@ class Store {
     std::array<std::optional<Digest>, kGameFiles.size()>
         stale_,    // kept copies a put-back cut short left
         swapped_;  // or what the program wrote, that the put-back took out of its place
+    std::array<Error, kGameFiles.size()> untidy_;  // why what a put-back left could not go
     std::optional<Folder> data_, storeData_;
     std::array<std::optional<Folder>, 2> gameFolders_, keptFolders_;  // ENVIRO, POPUPS
 };

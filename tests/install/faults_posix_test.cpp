@@ -22,8 +22,8 @@ using S = FileOutcome::Stage;
 struct StoreFaultCase {
     const char* label;
     std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked", under
-                           // a first store's state "_first", with none "_lost"), "reinstall" or
-                           // "in_doubt"
+                           // a first store's state "_first", with none "_lost"; or what follows
+                           // a put-back left untidied), "reinstall" or "in_doubt"
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -71,30 +71,39 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     EXPECT_TRUE(c.stage == S::None || report.files.at(0).stage == c.stage);
     EXPECT_TRUE(report.action == Report::Action::Restore || report.channel);  // named
     if (c.stage != S::Tidy) return;
-    // Which the next run finishes, never taking the channel's file for the original, nor
-    // setting it apart as the player's: after the game wrote its file anew too, or on a disk
-    // that fails every deletion of that run (and every rename), be it a restore or an install.
-    const std::string own = c.run.ends_with("rewritten") ? "game's newer" : "game's own";
-    writeFile(gameFile(0), own);
-    const bool undeletable = c.run.ends_with("undeletable");
+    // Which the next run finishes, never taking the channel's file for the original, setting
+    // it apart as the player's or naming it as the version kept: after the game wrote its file
+    // anew or deleted it, on a disk that fails every deletion of that run (and every rename),
+    // be it a restore or an install.
+    const auto has = [&](std::string_view word) { return c.run.find(word) != c.run.npos; };
+    const auto inPlace = [&]() -> std::optional<std::string> {
+        return fs::exists(gameFile(0)) ? std::optional(readFile(gameFile(0))) : std::nullopt;
+    };
+    const std::string channel = readFile(programDir() / "canal+/misc16.fsh");
+    const auto own = has("deleted") ? std::nullopt
+                                    : std::optional<std::string>(has("rewritten") ? "game's newer"
+                                                                                  : "game's own");
+    own ? writeFile(gameFile(0), *own) : (void)fs::remove(gameFile(0));
     const CallFaultHook failing = [](SystemCall call) {
         return call == SystemCall::Unlink || call == SystemCall::Rename ? EIO : 0;
     };
     const CallFaultHook unlinking = [](SystemCall call) {
         return call == SystemCall::Unlink ? EIO : 0;
     };
-    for (int run = undeletable || c.run.ends_with("failing") ? 0 : 1; run < 2; ++run) {
-        setCallFaultHook(run ? nullptr : undeletable ? unlinking : failing);
-        const bool installs = !run && c.run.find("install") != c.run.npos;
+    for (int run = has("failing") || has("undeletable") ? 0 : 1; run < 2; ++run) {
+        setCallFaultHook(run ? nullptr : has("undeletable") ? unlinking : failing);
+        const bool installs = !run && has("install");
         installs ? (void)install("NTV") : (void)restore();
         setCallFaultHook(nullptr);
-        EXPECT_TRUE(installs || readFile(gameFile(0)) == own);
+        EXPECT_TRUE(installs || inPlace() == own);
         EXPECT_NE(lastReport().kind, Report::Kind::Refused);
+        for (const FileOutcome& o : lastReport().files)  // nor as a kept copy changed since
+            EXPECT_TRUE((o.keptAt.empty() || readFile(keptFile(0)) != channel) &&
+                        o.error.code != ErrorCode::KeptChanged);
     }
-    EXPECT_EQ(readFile(gameFile(0)), own);
+    EXPECT_EQ(inPlace(), own);
     for (const auto& [name, text] : snapshot(gameDir()))
-        EXPECT_TRUE(!halfDone(name, text) && text != readFile(programDir() / "canal+/misc16.fsh"))
-            << name;
+        EXPECT_TRUE(!halfDone(name, text) && text != channel) << name;
 }
 
 using enum SystemCall;
@@ -136,7 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_not_tidied_then_undeletable", "restore_undeletable", Rename, EIO, 2,
          ErrorCode::Other, S::Tidy, Unlink},
         {"put_back_not_tidied_then_install_undeletable", "restore_install_undeletable", Rename, EIO,
-         2, ErrorCode::Other, S::Tidy, Unlink}}),
+         2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_rewritten_undeletable", "restore_rewritten_undeletable", Rename,
+         EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_deleted_undeletable", "restore_deleted_undeletable", Rename, EIO,
+         2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_deleted_install_undeletable",
+         "restore_deleted_install_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy,
+         Unlink}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // Renames as another program and a failing disk would have them: another program (the
@@ -156,7 +172,8 @@ struct RaceCase {
     std::string_view when;  // racing at the rename, "early", or "twice" (as its file comes back)
     const char* theirs;     // the other program's file
     int failing;            // renames that fail after the race
-    const char* then;       // what the player runs next: a channel, "" to restore, or nothing
+    const char* then;  // what the player runs next: a channel, "" to restore, "game" to restore
+                       // after the game wrote its file anew, or nothing
 };
 
 class Race : public Install, public ::testing::WithParamInterface<RaceCase> {};
@@ -200,14 +217,18 @@ TEST_P(Race, TheOtherProgramsFileStays) {
         EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
         return;
     }
-    *c.then ? install(c.then) : restore();
+    const bool rewrites = std::string_view(c.then) == "game";  // its file anew, then a restore
+    if (rewrites) writeFile(gameFile(0), "game's newest");
+    *c.then && !rewrites ? install(c.then) : restore();
     restore();
     EXPECT_NE(lastReport().kind, Report::Kind::Incomplete);
     EXPECT_NE(lastReport().kind, Report::Kind::Refused);
     std::multiset<std::string> texts;
     for (const auto& [name, text] : snapshot(gameDir())) texts.insert(text);
     EXPECT_EQ(texts.count(c.theirs), 1u);
-    EXPECT_EQ(texts.count("game's own"), c.run == "put_back" ? 1u : 0u);
+    EXPECT_EQ(texts.count("game's own"), c.run == "put_back" && !rewrites ? 1u : 0u);
+    if (c.run == "put_back")  // back, and theirs kept apart: never taken for the original
+        EXPECT_EQ(readFile(gameFile(0)), rewrites ? "game's newest" : "game's own");
 }
 
 const char* const kRestore = "";
@@ -229,6 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_fails_twice", "put_back", "", "game's new", 2, kRestore},
         {"put_back_fails_twice_then_install", "put_back", "", "game's new", 2, "NTV"},
         {"put_back_longer_fails_twice", "put_back", "", "the game's newer file", 2, kRestore},
+        {"put_back_longer_fails_twice_then_game", "put_back", "", "the game's newer file", 2,
+         "game"},
         {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
         {"removal_failing", "removal", "", "game's new", 1, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
