@@ -84,6 +84,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
                                     : std::optional<std::string>(has("rewritten") ? "game's newer"
                                                                                   : "game's own");
     own ? writeFile(gameFile(0), *own) : (void)fs::remove(gameFile(0));
+    if (has("foreign")) writeFile(keptFile(0), "another's!");  // as long as the original
     const CallFaultHook failing = [](SystemCall call) {
         return call == SystemCall::Unlink || call == SystemCall::Rename ? EIO : 0;
     };
@@ -102,8 +103,12 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
                         o.error.code != ErrorCode::KeptChanged);
     }
     EXPECT_EQ(inPlace(), own);
-    for (const auto& [name, text] : snapshot(gameDir()))
+    held.clear();
+    for (const auto& [name, text] : snapshot(gameDir())) {
         EXPECT_TRUE(!halfDone(name, text) && text != channel) << name;
+        held.insert(text);
+    }
+    EXPECT_TRUE(!has("foreign") || held.contains("another's!"));
 }
 
 using enum SystemCall;
@@ -150,6 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
          EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
         {"put_back_not_tidied_then_deleted_undeletable", "restore_deleted_undeletable", Rename, EIO,
          2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_foreign_deleted", "restore_foreign_deleted", Rename, EIO, 2,
+         ErrorCode::Other, S::Tidy, Unlink},
         {"put_back_not_tidied_then_deleted_install_undeletable",
          "restore_deleted_install_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy,
          Unlink}}),
