@@ -273,23 +273,17 @@ QString restoreReport(const Report& r) {
                              "Not every file could be put back as it was; what is kept stays "
                              "in \"KESTRO backup\".\n\nLeft as they are:%1")
                              .arg(list(failed));
-    if (!restored.isEmpty())
-        text += QStringLiteral("\n\n") + Reports::tr("Restored:%1").arg(list(restored));
-    if (!untidied.isEmpty())
-        text += QStringLiteral("\n\n") +
-                Reports::tr(
-                    "Not yet tidied in \"KESTRO backup\" (what KESTRO took out of their place "
-                    "could not be removed; the next install or restore tries again):%1")
-                    .arg(list(untidied));
-    if (!removed.isEmpty())
-        text += QStringLiteral("\n\n") +
-                Reports::tr("Removed (added by channel installs):%1").arg(list(removed));
-    if (!aside.isEmpty())
-        text += QStringLiteral("\n\n") +
-                Reports::tr(
-                    "The files that were in their place, whose owner KESTRO could not tell, "
-                    "were kept apart:%1")
-                    .arg(list(aside));
+    // Each list under its heading (its %1), where there is anything to list.
+    const auto section = [&](const QStringList& lines, const QString& heading) {
+        if (!lines.isEmpty()) text += QStringLiteral("\n\n") + heading.arg(list(lines));
+    };
+    section(restored, Reports::tr("Restored:%1"));
+    section(untidied, Reports::tr("Not yet tidied in \"KESTRO backup\" (what KESTRO took out of "
+                                  "their place could not be removed; the next install or "
+                                  "restore tries again):%1"));
+    section(removed, Reports::tr("Removed (added by channel installs):%1"));
+    section(aside, Reports::tr("The files that were in their place, whose owner KESTRO could not "
+                               "tell, were kept apart:%1"));
     return text + earlierApart(r, aside);
 }
 
