@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -167,6 +168,8 @@ class TestGameFolder : public QObject {
         OpenDialog d;
         d.dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(d.dialog.get()));
+        QCOMPARE(d.dialog->frameGeometry().center(),  // in the middle of the screen
+                 d.dialog->screen()->availableGeometry().center());
         const QPoint at = d.Dir1->visualItemRect(d.Dir1->item(d.row("Child"))).center();
         QTest::mouseClick(d.Dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(d.Dir1->path(), d.start);
