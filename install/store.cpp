@@ -430,13 +430,11 @@ void Store::recover(size_t slot) {
         const FileInfo there = keptIn.value.info(keptName);
         const Result<bool> swapped =
             record.written ? holdsDigest(keptIn.value, keptName, there, *record.written) : false;
-        // Nor with another file there that a run could not keep apart, of another size, or
-        // with nothing in the game file's place to tell by: the copy went back.
+        // Nor with another file there, which a run that could not keep it apart left: the copy
+        // went back.
         const auto notTheCopy = [&] {
-            if (there.size != intent.digest.size) return true;
-            const std::string name = folder.value.find(kGameFiles[slot].name);
             const Result<bool> copy = holdsDigest(keptIn.value, keptName, there, intent.digest);
-            return folder.value.info(name).kind == EntryKind::Missing && copy.ok() && !copy.value;
+            return copy.ok() && !copy.value;
         };
         if (swapped.ok() && (swapped.value || notTheCopy())) {
             if (swapped.value) swapped_[slot] = record.written;
