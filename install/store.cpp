@@ -966,6 +966,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
         return fail(Stage::Copy, failure(ErrorCode::IsFolder, where));
     if (now.kind == EntryKind::Link) return fail(Stage::Copy, failure(ErrorCode::Link, where));
     if (now.kind == EntryKind::Other) return fail(Stage::Copy, failure(ErrorCode::NotAFile, where));
+    // What a put-back left in the store is tidied first: a file is kept only where its kept
+    // copy's name holds nothing else.
+    if (!untidy_[slot].ok()) return fail(Stage::Keep, untidy_[slot]);
 
     Result<ReadFile> in = openSource(source);
     if (!in.ok()) {  // its set's folder, too, may have gone or changed since it was read
@@ -990,9 +993,6 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
         staged.error.subject = utf8Text(source.path);
     if (!staged.ok()) return fail(Stage::Copy, staged.error);
 
-    // What a put-back left in the store is tidied first: a file is kept only where its kept
-    // copy's name holds nothing else.
-    if (!untidy_[slot].ok()) return fail(Stage::Keep, untidy_[slot]);
     Record& record = state_[slot];
     const Result<bool> ours = holdsWritten(slot, folder.value, name, now);
     if (!ours.ok()) return fail(Stage::Keep, ours.error);
