@@ -342,7 +342,11 @@ QString advice(const StoreDamage& d) {
         case What::StateNotAFile:
             return Reports::tr("To go on, move %1 out of it.").arg(quoted("state.txt"));
         case What::KeptNotAFile:  // what a link leads to is checked against the record
-            if (d.error.code == ErrorCode::Link) return linkAdvice(d.error);
+            if (d.error.code == ErrorCode::Link)
+                return Reports::tr(
+                           "To go on, replace the link %1 in it with a copy of what it "
+                           "leads to.")
+                    .arg(quoted(d.error.subject));
             [[fallthrough]];
         case What::FolderNotAFolder:
             return Reports::tr("To go on, move %1 out of it.").arg(quoted(d.error.subject));

@@ -842,6 +842,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
         <translation>Aún sin ordenar en &quot;KESTRO backup&quot; (lo que KESTRO quitó de su lugar no se pudo eliminar; la próxima instalación o restauración lo vuelve a intentar):%1</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
+        <translation>Para continuar, sustituya el enlace %1 que hay en ella por una copia de aquello a lo que lleva.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

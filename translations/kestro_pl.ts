@@ -844,6 +844,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
         <translation>Jeszcze nieuporządkowane w &quot;KESTRO backup&quot; (tego, co KESTRO zabrał z ich miejsca, nie udało się usunąć; następna instalacja lub przywracanie spróbuje ponownie):%1</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
+        <translation>Aby kontynuować, zastąp znajdujące się w nim dowiązanie %1 kopią tego, do czego prowadzi.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

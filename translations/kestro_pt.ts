@@ -842,6 +842,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
         <translation>Ainda por arrumar em &quot;KESTRO backup&quot; (o que o KESTRO tirou do seu lugar não pôde ser removido; a próxima instalação ou restauração tenta de novo):%1</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
+        <translation>Para continuar, substitua a ligação %1 que está nela por uma cópia daquilo para onde ela leva.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -844,6 +844,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
         <translation>Încă nearanjate în &quot;KESTRO backup&quot; (ce a scos KESTRO de la locul lor nu a putut fi șters; următoarea instalare sau restaurare încearcă din nou):%1</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
+        <translation>Pentru a continua, înlocuiți legătura %1 din el cu o copie a ceea ce indică.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -844,6 +844,10 @@ Files added by channel installs will be removed.</source>
         <source>Not yet tidied in &quot;KESTRO backup&quot; (what KESTRO took out of their place could not be removed; the next install or restore tries again):%1</source>
         <translation>Ещё не убрано в &quot;KESTRO backup&quot; (то, что KESTRO убрал с их места, не удалось удалить; следующая установка или восстановление попробует снова):%1</translation>
     </message>
+    <message>
+        <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
+        <translation>Чтобы продолжить, замените ссылку %1 в ней копией того, на что она указывает.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
