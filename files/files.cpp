@@ -227,7 +227,8 @@ Staged::Staged(Staged&& other) noexcept
     : folder_(std::move(other.folder_)),
       name_(std::move(other.name_)),
       temporary_(std::exchange(other.temporary_, {})),
-      digest_(other.digest_) {}
+      digest_(other.digest_),
+      displaced_(other.displaced_) {}
 
 namespace {
 
@@ -342,7 +343,13 @@ Result<Staged> Staged::write(std::string_view contents, const Folder& folder, st
 Error Staged::commit(const FileInfo* over) {
     beforeDiskChange();
     const platform::Place at{folder_.handle(), folder_.path()};
+    const FileInfo mine = folder_.info(temporary_);
     if (Error e = replaceSeen(folder_, temporary_, folder_, name_, over, true); !e.ok()) {
+        // In place, yet failed: what lies under the temporary's name now is theirs.
+        if (folder_.info(name_).sameFile(mine)) {
+            displaced_ = true;
+            temporary_.clear();
+        }
         if (e.subject.empty()) e.subject = utf8Text(folder_.path() / utf8Path(name_));
         return e;
     }
@@ -442,14 +449,27 @@ Error removeTree(const Folder& folder, std::string_view name) {
     return removeTreeAt(folder, name, 0);
 }
 
-void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames) {
+std::vector<std::string> temporariesOf(const Folder& folder, std::string_view name,
+                                       bool longerNames, bool theirs) {
+    std::vector<std::string> found;
     const auto names = folder.list();
-    if (!names.ok()) return;
+    if (!names.ok()) return found;
+    constexpr std::string_view kTheirs = "-theirs";
+    for (const std::string& entry : names.value) {
+        std::string_view temporary = entry;
+        if (theirs && temporary.ends_with(kTheirs)) temporary.remove_suffix(kTheirs.size());
+        if (isTemporaryOf(temporary, name, longerNames) &&
+            folder.info(entry).kind == EntryKind::File)
+            found.push_back(entry);
+    }
+    return found;
+}
+
+void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames) {
     const platform::Place at{folder.handle(), folder.path()};
     bool removed = false;
-    for (const std::string& entry : names.value)
-        if (isTemporaryOf(entry, name, longerNames) && folder.info(entry).kind == EntryKind::File)
-            removed |= platform::removeEntry(at, entry).ok();
+    for (const std::string& entry : temporariesOf(folder, name, longerNames))
+        removed |= platform::removeEntry(at, entry).ok();
     if (removed) folder.forgetListing();
 }
 

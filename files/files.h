@@ -127,11 +127,16 @@ class Staged {
     // Renames it over `name` and makes that reach the disk; with `over`, only while the
     // file there is still the one seen then (else InUse: another program changed it).
     Error commit(const FileInfo* over = nullptr);
+    // After a failed commit: the file went in all the same, and the one it replaced (another
+    // program's, put there meanwhile) could not be given back. That one lies under the
+    // temporary's name (or that name and "-theirs"), and is never removed with it.
+    bool displaced() const { return displaced_; }
 
   private:
     Folder folder_;
     std::string name_, temporary_;
     Digest digest_;
+    bool displaced_ = false;
 };
 
 // Writes `contents` as the whole of `name`, the same safe way.
@@ -153,6 +158,10 @@ Error removeTree(const Folder& folder, std::string_view name);
 // Only the holder of the folder's lock may remove them, so that no running copy
 // loses its own.
 void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames = false);
+// The files removeTemporaries would take; with `theirs`, also those a failed commit named as
+// another program's (the temporary's name and "-theirs").
+std::vector<std::string> temporariesOf(const Folder& folder, std::string_view name,
+                                       bool longerNames = false, bool theirs = false);
 
 // An advisory lock on a file, held until destruction or the end of the process.
 class FileLock {

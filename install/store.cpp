@@ -771,15 +771,26 @@ Error Store::open(bool create) {
             return failure(ErrorCode::Damaged);
         }
     }
-    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) recover(slot);
+    for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
+        // A write or put-back noted may have exchanged the game file for another program's:
+        // what the program knew of then tells its own leftovers from theirs.
+        const Record& r = state_[slot];
+        if (r.intent && r.intent->op != Op::Keep)
+            for (const std::optional<Digest>& d :
+                 {std::optional(r.intent->digest), r.kept, r.written})
+                if (d) exchanged_[slot].push_back(*d);
+        recover(slot);
+    }
     // A refused store is left exactly as it is.
     if (!checkAgainstFiles()) return failure(ErrorCode::Damaged);
     // Only the lock's holder tidies, so no running copy loses its temporary file; and only
     // inside real folders.
     removeTemporaries(store_, kStateFile);
     for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
-        if (Result<Folder> f = gameFolder(slot, false); f.ok())
-            removeTemporaries(f.value, f.value.find(kGameFiles[slot].name));
+        if (Result<Folder> f = gameFolder(slot, false); f.ok()) {
+            const std::string name = f.value.find(kGameFiles[slot].name);
+            keepTheirs(slot, f.value, name);
+        }
         if (Result<Folder> f = keptFolder(slot, false); f.ok()) {
             const std::string name = f.value.find(kGameFiles[slot].name);
             removeTemporaries(f.value, name, true);  // set-aside copies' too: all ours there
@@ -869,6 +880,31 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
     if (Error e = copy.value.commit(); !e.ok()) return e;
     shown = shownInStore(slot, folder.value, name);
     return {};
+}
+
+// Temporaries in the game folder: the program's own go. After an exchange, only those it
+// recorded are its own; another program's file it took out of its place (or named theirs)
+// is kept apart, and what cannot be read or moved stays for the next run.
+void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& name) {
+    if (exchanged_[slot].empty()) removeTemporaries(folder, name);
+    for (const std::string& entry : temporariesOf(folder, name, false, true)) {
+        const FileInfo info = folder.info(entry);
+        bool ours = false;
+        for (const Digest& d :
+             entry.ends_with("-theirs") ? std::vector<Digest>{} : exchanged_[slot])
+            if (const Result<bool> holds = holdsDigest(folder, entry, info, d); holds.ok())
+                ours |= holds.value;
+            else
+                return;
+        if (ours) {
+            removeFile(folder, entry, &info);
+            continue;
+        }
+        if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok()) {
+            const FileInfo none;
+            moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none);
+        }
+    }
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
@@ -1011,7 +1047,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     // A file another program (the game, the player) put there meanwhile is theirs: the
     // rename must not take it.
     if (Error e = staged.value.commit(&now); !e.ok()) {
-        record.intent.reset();
+        // In place, but what it took out could not be given back: the write stays noted, for
+        // the next run to take up and to keep that file apart.
+        if (!staged.value.displaced()) record.intent.reset();
         dirty_ = true;
         return fail(Stage::Copy, e);
     }
@@ -1060,7 +1098,10 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     if (!file.ok()) return file.error;
     Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
     if (!copy.ok()) return copy.error;
-    if (Error e = copy.value.commit(&now); !e.ok()) return e;
+    if (Error e = copy.value.commit(&now); !e.ok()) {
+        if (copy.value.displaced()) out.stage = Stage::Tidy;  // back, and noted as such
+        return e;
+    }
     out.stage = Stage::Tidy;  // the original is back; only its kept copy is left
     return removeFile(keptIn, keptName);
 }

@@ -158,6 +158,7 @@ class Store {
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                     std::string& shown);
+    void keepTheirs(size_t slot, const Folder& folder, const std::string& name);
     Error takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName);
     Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
                   const Folder& folder, const std::string& name, const FileInfo& now,
@@ -192,6 +193,9 @@ class Store {
         stale_,    // kept copies a put-back cut short left
         swapped_;  // or what the program wrote, that the put-back took out of its place
     std::array<Error, kGameFiles.size()> untidy_;  // why what a put-back left could not go
+    // What the program knew lay in or under a game file's name when a run noted a write or
+    // put-back there: the only leftovers of an exchange it takes for its own.
+    std::array<std::vector<Digest>, kGameFiles.size()> exchanged_;
     std::optional<Folder> data_, storeData_;
     std::array<std::optional<Folder>, 2> gameFolders_, keptFolders_;  // ENVIRO, POPUPS
 };

@@ -177,7 +177,7 @@ int renaming(SystemCall call) {
 
 struct RaceCase {
     const char* label;
-    std::string_view run;   // "install", "put_back" or "removal"
+    std::string_view run;   // "install", "put_back" (of a kept copy "_linked") or "removal"
     std::string_view when;  // racing at the rename, "early", or "twice" (as its file comes back)
     const char* theirs;     // the other program's file
     int failing;            // renames that fail after the race
@@ -194,6 +194,7 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     const RaceCase& c = GetParam();
     if (c.run != "removal") writeFile(gameFile(0), "game's own");
     if (c.run != "install") install("FOX");
+    if (c.run == "put_back_linked") fs::create_hard_link(keptFile(0), tmp_.path() / "linked");
     const fs::path state = gameDir() / "KESTRO backup/state.txt";
     const std::string intent = c.run == "install" ? "intent=write" : "intent=put-back";
     raceNow = [&] {
@@ -233,10 +234,17 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     EXPECT_NE(lastReport().kind, Report::Kind::Incomplete);
     EXPECT_NE(lastReport().kind, Report::Kind::Refused);
     std::multiset<std::string> texts;
-    for (const auto& [name, text] : snapshot(gameDir())) texts.insert(text);
+    for (const auto& [name, text] : snapshot(gameDir())) {
+        texts.insert(text);
+        const std::string file = fs::path(name).filename().string();
+        const auto named = [&](const std::string& shown) { return shown.ends_with(file); };
+        EXPECT_TRUE(text != c.theirs || name == "DATA/ENVIRO/Misc16.fsh" ||
+                    std::ranges::any_of(lastReport().keptApart, named))
+            << name;  // in place, or named where it was kept apart
+    }
     EXPECT_EQ(texts.count(c.theirs), 1u);
-    EXPECT_EQ(texts.count("game's own"), c.run == "put_back" && !rewrites ? 1u : 0u);
-    if (c.run == "put_back")  // back, and theirs kept apart: never taken for the original
+    EXPECT_EQ(texts.count("game's own"), c.run != "removal" && !rewrites ? 1u : 0u);
+    if (c.run.starts_with("put_back"))  // back, and theirs kept apart: never taken for the original
         EXPECT_EQ(readFile(gameFile(0)), rewrites ? "game's newest" : "game's own");
 }
 
@@ -251,6 +259,12 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_early", "put_back", "early", "another program's", 0, nullptr},
         {"removal_early", "removal", "early", "another program's", 0, nullptr},
         {"install_twice", "install", "twice", "another program's", 0, nullptr},
+        // The disk then fails every rename that would give its file back (or every one after,
+        // as a crash would leave it): the channel's file stays, theirs is kept apart.
+        {"install_fails_twice", "install", "", "another program's", 2, kRestore},
+        {"install_fails_thrice", "install", "", "another program's", 3, kRestore},
+        {"install_fails_thrice_then_install", "install", "", "another program's", 3, "NTV"},
+        {"install_cut_short", "install", "", "another program's", 99, kRestore},
         // The disk then fails the rename that would give its file back (or every one after,
         // as a crash would leave it); "game's new" is as long as the game's own.
         {"put_back_failing", "put_back", "", "game's new", 1, kRestore},
@@ -262,6 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_longer_fails_twice_then_game", "put_back", "", "the game's newer file", 2,
          "game"},
         {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
+        {"put_back_linked_fails_thrice", "put_back_linked", "", "another program's", 3, kRestore},
         {"removal_failing", "removal", "", "game's new", 1, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
 
