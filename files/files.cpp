@@ -228,7 +228,8 @@ Staged::Staged(Staged&& other) noexcept
       name_(std::move(other.name_)),
       temporary_(std::exchange(other.temporary_, {})),
       digest_(other.digest_),
-      displaced_(other.displaced_) {}
+      displaced_(other.displaced_),
+      inPlace_(other.inPlace_) {}
 
 namespace {
 
@@ -345,8 +346,10 @@ Error Staged::commit(const FileInfo* over) {
     const platform::Place at{folder_.handle(), folder_.path()};
     const FileInfo mine = folder_.info(temporary_);
     if (Error e = replaceSeen(folder_, temporary_, folder_, name_, over, true); !e.ok()) {
-        // In place, yet failed: what lies under the temporary's name now is theirs.
-        if (folder_.info(name_).sameFile(mine)) {
+        // In place yet failed, or another file under the temporary's name: that one is theirs.
+        const FileInfo left = folder_.info(temporary_);
+        inPlace_ = folder_.info(name_).sameFile(mine);
+        if (inPlace_ || (left.kind != EntryKind::Missing && !left.sameFile(mine))) {
             displaced_ = true;
             temporary_.clear();
         }

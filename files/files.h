@@ -127,16 +127,17 @@ class Staged {
     // Renames it over `name` and makes that reach the disk; with `over`, only while the
     // file there is still the one seen then (else InUse: another program changed it).
     Error commit(const FileInfo* over = nullptr);
-    // After a failed commit: the file went in all the same, and the one it replaced (another
-    // program's, put there meanwhile) could not be given back. That one lies under the
-    // temporary's name (or that name and "-theirs"), and is never removed with it.
+    // After a failed commit: another program's file, put in place meanwhile, that the swap
+    // took out and could not give back lies under the temporary's name (or that name and
+    // "-theirs"), never removed with it; and whether this file went in all the same.
     bool displaced() const { return displaced_; }
+    bool inPlace() const { return inPlace_; }
 
   private:
     Folder folder_;
     std::string name_, temporary_;
     Digest digest_;
-    bool displaced_ = false;
+    bool displaced_ = false, inPlace_ = false;
 };
 
 // Writes `contents` as the whole of `name`, the same safe way.

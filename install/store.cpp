@@ -889,21 +889,23 @@ void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& nam
     if (exchanged_[slot].empty()) removeTemporaries(folder, name);
     for (const std::string& entry : temporariesOf(folder, name, false, true)) {
         const FileInfo info = folder.info(entry);
-        bool ours = false;
-        for (const Digest& d :
-             entry.ends_with("-theirs") ? std::vector<Digest>{} : exchanged_[slot])
-            if (const Result<bool> holds = holdsDigest(folder, entry, info, d); holds.ok())
-                ours |= holds.value;
-            else
-                return;
+        const bool theirs = entry.ends_with("-theirs");
+        bool ours = false;  // what cannot be read is not known to be the program's
+        for (const Digest& d : theirs ? std::vector<Digest>{} : exchanged_[slot]) {
+            const Result<bool> holds = holdsDigest(folder, entry, info, d);
+            if (!holds.ok() || (ours = holds.value)) break;
+        }
         if (ours) {
             removeFile(folder, entry, &info);
             continue;
         }
-        if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok()) {
-            const FileInfo none;
-            moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none);
-        }
+        // Kept apart where restores name it; failing that, under a name no tidy-up removes.
+        const FileInfo none;
+        if (Result<Folder> keptIn = keptFolder(slot, true);
+            keptIn.ok() &&
+            moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none).ok())
+            continue;
+        if (!theirs) moveFile(folder, entry, folder, entry + "-theirs", &none);
     }
 }
 
@@ -1099,7 +1101,9 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     Result<Staged> copy = Staged::copy(file.value, folder, name, kept.mode);
     if (!copy.ok()) return copy.error;
     if (Error e = copy.value.commit(&now); !e.ok()) {
-        if (copy.value.displaced()) out.stage = Stage::Tidy;  // back, and noted as such
+        // What the copy took out stays noted, for the next run to keep apart; back or not.
+        leftNoted_ = copy.value.displaced();
+        if (copy.value.inPlace()) out.stage = Stage::Tidy;
         return e;
     }
     out.stage = Stage::Tidy;  // the original is back; only its kept copy is left
@@ -1229,7 +1233,8 @@ std::optional<FileOutcome> Store::restoreOne(size_t slot) {
     if (!e.ok()) {
         // Back but not tidied: the put-back stays noted, so that the next run finishes it as
         // one cut short, keeping apart whatever lies under the kept copy's name but the copy.
-        if (out.stage != Stage::Tidy) record.intent.reset();
+        if (const bool noted = std::exchange(leftNoted_, false); out.stage != Stage::Tidy && !noted)
+            record.intent.reset();
         dirty_ = true;
         return fail(out.stage, e);
     }

@@ -182,7 +182,8 @@ struct RaceCase {
     const char* theirs;     // the other program's file
     int failing;            // renames that fail after the race
     const char* then;  // what the player runs next: a channel, "" to restore, "game" to restore
-                       // after the game wrote its file anew, or nothing
+                       // after the game wrote its file anew, "failing" on a disk failing its
+                       // first rename, or nothing
 };
 
 class Race : public Install, public ::testing::WithParamInterface<RaceCase> {};
@@ -227,11 +228,15 @@ TEST_P(Race, TheOtherProgramsFileStays) {
         EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
         return;
     }
-    const bool rewrites = std::string_view(c.then) == "game";  // its file anew, then a restore
+    const bool rewrites = std::string_view(c.then) == "game";    // its file anew, then a restore
+    const bool failing = std::string_view(c.then) == "failing";  // its first rename failing
     if (rewrites) writeFile(gameFile(0), "game's newest");
-    *c.then && !rewrites ? install(c.then) : restore();
-    restore();
-    EXPECT_NE(lastReport().kind, Report::Kind::Incomplete);
+    FailingRenames::start(0, failing);
+    setCallFaultHook(FailingRenames::fail);
+    *c.then && !rewrites && !failing ? install(c.then) : restore();
+    setCallFaultHook(nullptr);
+    restore();  // which leaves theirs in place once given back (twice raced): changed since
+    EXPECT_EQ(lastReport().kind == Report::Kind::Incomplete, c.when == "twice");
     EXPECT_NE(lastReport().kind, Report::Kind::Refused);
     std::multiset<std::string> texts;
     for (const auto& [name, text] : snapshot(gameDir())) {
@@ -243,9 +248,12 @@ TEST_P(Race, TheOtherProgramsFileStays) {
             << name;  // in place, or named where it was kept apart
     }
     EXPECT_EQ(texts.count(c.theirs), 1u);
+    EXPECT_EQ(texts.count("theirs again"), races - 1u);
     EXPECT_EQ(texts.count("game's own"), c.run != "removal" && !rewrites ? 1u : 0u);
     if (c.run.starts_with("put_back"))  // back, and theirs kept apart: never taken for the original
-        EXPECT_EQ(readFile(gameFile(0)), rewrites ? "game's newest" : "game's own");
+        EXPECT_EQ(readFile(gameFile(0)), rewrites            ? "game's newest"
+                                         : c.when == "twice" ? c.theirs
+                                                             : "game's own");
 }
 
 const char* const kRestore = "";
@@ -265,6 +273,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"install_fails_thrice", "install", "", "another program's", 3, kRestore},
         {"install_fails_thrice_then_install", "install", "", "another program's", 3, "NTV"},
         {"install_cut_short", "install", "", "another program's", 99, kRestore},
+        {"install_cut_short_then_failing", "install", "", "another program's", 99, "failing"},
+        {"install_twice_failing", "install", "twice", "another program's", 1, kRestore},
         // The disk then fails the rename that would give its file back (or every one after,
         // as a crash would leave it); "game's new" is as long as the game's own.
         {"put_back_failing", "put_back", "", "game's new", 1, kRestore},
@@ -277,6 +287,8 @@ INSTANTIATE_TEST_SUITE_P(
          "game"},
         {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
         {"put_back_linked_fails_thrice", "put_back_linked", "", "another program's", 3, kRestore},
+        {"put_back_linked_twice_failing", "put_back_linked", "twice", "another program's", 1,
+         kRestore},
         {"removal_failing", "removal", "", "game's new", 1, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
 
