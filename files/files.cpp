@@ -304,7 +304,7 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
     // the temporary's name.
     if (temporary && source.info(from).kind != EntryKind::Missing &&
         !source.info(from).sameFile(mine))
-        platform::renameEntry(src, from, src, from + "-theirs");
+        platform::renameEntry(src, from, src, from + std::string(kTheirsMark));
     return inUse(target, to);
 }
 
@@ -392,14 +392,15 @@ Error removeFile(const Folder& folder, std::string_view name, const FileInfo* se
     // goes back rather than away.
     std::string gone(name);
     if (seen) {
-        const std::string aside = temporaryName(name);
+        // Under a name that the tidy-up takes only for what the program recorded as its own.
+        const std::string aside = temporaryName(name) + std::string(kGoneMark);
         Error e;
         if (platform::renameAtomically(at, gone, at, aside, false, e)) {
             if (!e.ok()) return e;
             if (!folder.info(aside).sameFile(*seen)) {
                 // Theirs back; failing that, under a name the tidy-up never takes.
                 if (!platform::renameAtomically(at, aside, at, gone, false, e) || !e.ok())
-                    platform::renameEntry(at, aside, at, aside + "-theirs");
+                    platform::renameEntry(at, aside, at, aside + std::string(kTheirsMark));
                 folder.forgetListing();
                 return inUse(folder, name);
             }
@@ -453,14 +454,14 @@ Error removeTree(const Folder& folder, std::string_view name) {
 }
 
 std::vector<std::string> temporariesOf(const Folder& folder, std::string_view name,
-                                       bool longerNames, bool theirs) {
+                                       bool longerNames, bool marked) {
     std::vector<std::string> found;
     const auto names = folder.list();
     if (!names.ok()) return found;
-    constexpr std::string_view kTheirs = "-theirs";
     for (const std::string& entry : names.value) {
         std::string_view temporary = entry;
-        if (theirs && temporary.ends_with(kTheirs)) temporary.remove_suffix(kTheirs.size());
+        for (const std::string_view mark : {kTheirsMark, kGoneMark})
+            if (marked && temporary.ends_with(mark)) temporary.remove_suffix(mark.size());
         if (isTemporaryOf(temporary, name, longerNames) &&
             folder.info(entry).kind == EntryKind::File)
             found.push_back(entry);

@@ -159,10 +159,13 @@ Error removeTree(const Folder& folder, std::string_view name);
 // Only the holder of the folder's lock may remove them, so that no running copy
 // loses its own.
 void removeTemporaries(const Folder& folder, std::string_view name, bool longerNames = false);
-// The files removeTemporaries would take; with `theirs`, also those a failed commit named as
-// another program's (the temporary's name and "-theirs").
+// Marks after a temporary's name: a file a removal moved aside to look at it (kTheirsMark
+// after it too, once the file is known not to be the one seen), and one a failed commit or
+// removal named as another program's. removeTemporaries never takes either.
+inline constexpr std::string_view kGoneMark = "-gone", kTheirsMark = "-theirs";
+// The files removeTemporaries would take; with `marked`, also those with either mark.
 std::vector<std::string> temporariesOf(const Folder& folder, std::string_view name,
-                                       bool longerNames = false, bool theirs = false);
+                                       bool longerNames = false, bool marked = false);
 
 // An advisory lock on a file, held until destruction or the end of the process.
 class FileLock {

@@ -883,20 +883,22 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 }
 
 // Temporaries in the game folder: the program's own go. After an exchange, only those it
-// recorded are its own; another program's file it took out of its place (or named theirs)
-// is kept apart, and what cannot be read or moved stays for the next run.
+// recorded are its own, as is a file a removal moved aside; another program's file it took
+// out of its place (or named theirs) is kept apart, and so is what cannot be read.
 void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& name) {
     if (exchanged_[slot].empty()) removeTemporaries(folder, name);
     for (const std::string& entry : temporariesOf(folder, name, false, true)) {
-        const FileInfo info = folder.info(entry);
-        const bool theirs = entry.ends_with("-theirs");
-        bool ours = false;  // what cannot be read is not known to be the program's
-        for (const Digest& d : theirs ? std::vector<Digest>{} : exchanged_[slot]) {
-            const Result<bool> holds = holdsDigest(folder, entry, info, d);
+        const bool theirs = entry.ends_with(kTheirsMark);
+        std::vector<Digest> known = theirs ? std::vector<Digest>{} : exchanged_[slot];
+        if (entry.ends_with(kGoneMark) && state_[slot].written)
+            known.push_back(*state_[slot].written);
+        bool ours = false;
+        for (const Digest& d : known) {
+            const Result<bool> holds = holdsDigest(folder, entry, folder.info(entry), d);
             if (!holds.ok() || (ours = holds.value)) break;
         }
         if (ours) {
-            removeFile(folder, entry, &info);
+            removeFile(folder, entry);
             continue;
         }
         // Kept apart where restores name it; failing that, under a name no tidy-up removes.
@@ -905,7 +907,7 @@ void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& nam
             keptIn.ok() &&
             moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none).ok())
             continue;
-        if (!theirs) moveFile(folder, entry, folder, entry + "-theirs", &none);
+        if (!theirs) moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none);
     }
 }
 

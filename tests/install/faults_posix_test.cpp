@@ -289,7 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_linked_fails_thrice", "put_back_linked", "", "another program's", 3, kRestore},
         {"put_back_linked_twice_failing", "put_back_linked", "twice", "another program's", 1,
          kRestore},
-        {"removal_failing", "removal", "", "game's new", 1, kRestore}}),
+        {"removal_failing", "removal", "", "game's new", 1, kRestore},
+        {"removal_fails_twice", "removal", "", "game's new", 2, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // A kept copy changed since (as long as the one kept) that the disk will not rename apart,

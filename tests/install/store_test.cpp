@@ -27,6 +27,13 @@ void countChange() {
     if (meddleAt > 0 && --meddleAt == 0) meddle();
     if ((changesLeft > 0 && --changesLeft == 0) || (crashWhen && crashWhen())) throw Crash{};
 }
+// Or it writes at the rename that swaps the file in, and the disk then fails this many renames.
+int renamesToRace = 0, renamesFailing = 0;
+int racingRenames(SystemCall call) {
+    if (call == SystemCall::Rename && renamesToRace > 0 && --renamesToRace == 0)
+        meddle(), FailingRenames::start(1, renamesFailing);
+    return FailingRenames::fail(call);
+}
 
 // One letter per kind of step, in this order.
 enum Kind {
@@ -38,7 +45,8 @@ enum Kind {
     StateLost,    // S: the player deletes state.txt, as README says they may
     Contradicts,  // C: a state file that disagrees with the store, or a kept copy deleted
     Links,        // L: a link where one of the program's folders belongs
-    Meanwhile,    // M: the game or the player replaces its file while a run is at work
+    Meanwhile,    // M: the game or the player replaces its file while a run is at work (now
+                  // and then as it swaps the file in, on a disk that then fails renames)
     FailingDisk,  // F: a run on a disk that fails a few renames (and deletions), or every one
                   // from then on
     KeptChanged,  // K: another program rewrites a kept copy, keeping its size
@@ -106,13 +114,19 @@ class ModelCheck : public Install {
         if (!fs::is_regular_file(fs::symlink_status(p))) return std::nullopt;
         return readFile(p);
     }
-    // Every version of a game file that the store holds: the kept copy and any set aside.
-    std::set<std::string> inStore(size_t slot) const {
+    // Every version of a game file that the store holds: the kept copy and any set aside;
+    // `beside`, also one a race left by the game file under a temporary's name, for a while.
+    std::set<std::string> inStore(size_t slot, bool beside = false) const {
         std::set<std::string> held;
-        std::error_code ec;
-        for (const auto& e : fs::directory_iterator(keptFile(slot).parent_path(), ec))
-            if (e.path().filename().string().starts_with(kGameFiles[slot].name))
-                if (auto text = contents(e.path())) held.insert(*text);
+        const std::string name(kGameFiles[slot].name);
+        for (const auto& [in, start] :
+             {std::pair{keptFile(slot), name},
+              {beside ? gameFile(slot) : fs::path(), "." + name + ".kestro-"}}) {
+            std::error_code ec;
+            for (const auto& e : fs::directory_iterator(in.parent_path(), ec))
+                if (e.path().filename().string().starts_with(start))
+                    if (auto text = contents(e.path())) held.insert(*text);
+        }
         return held;
     }
     // Every file a set offers or ever offered: the seven's and all the player's sets had.
@@ -237,9 +251,17 @@ class ModelCheck : public Install {
                     fs::rename(file(slot) += ".new", file(slot), held);
                     if (!(replaced = !held)) fs::remove(file(slot) += ".new");
                 };
-                meddleAt = s.crash;
+                if (!inPlace && random() % 2) {
+                    renamesToRace = 1 + s.crash % 4;
+                    renamesFailing = random() % 3 ? static_cast<int>(random() % 4) : 99;
+                    FailingRenames::start(0, 0);
+                    setCallFaultHook(racingRenames);
+                } else {
+                    meddleAt = s.crash;
+                }
                 runAndAdopt({s.kind, s.arg, 0}, key);
-                meddleAt = 0;
+                setCallFaultHook(nullptr);
+                meddleAt = renamesToRace = 0;
                 if (!replaced) writeFile(file(slot), text);  // once the run is over
                 gameWrote(slot, text);
                 break;
@@ -389,7 +411,7 @@ class ModelCheck : public Install {
                 return name +
                        " holds neither the game's nor a channel's file: " + now->substr(0, 40);
             if (model.own[i] && !model.lost[i] && !model.sameAsOurs[i] && now != model.own[i] &&
-                !inStore(i).count(*model.own[i]))
+                !inStore(i, true).count(*model.own[i]))
                 return "the game's own " + name + " is lost";
             // A run cut short may have set one aside with no report to say so. Older versions
             // of the player's own set apart beside their latest, kept, leave no doubt.
@@ -402,7 +424,7 @@ class ModelCheck : public Install {
             model.setAside[i] |= aside > model.asideCount[i] && !older;
             model.asideCount[i] = aside;
             for (const std::string& text : model.everKept[i])
-                if (!held.count(text) && now != text)
+                if (!inStore(i, true).count(text) && now != text)
                     return "a version of " + name + " once kept is lost: " + text.substr(0, 40);
             if (const auto kept = contents(file(i, true)); kept && model.history[i].count(*kept))
                 model.everKept[i].insert(*kept);
