@@ -296,12 +296,11 @@ Error replaceSeen(const Folder& source, const std::string& from, const Folder& t
         if (platform::removeEntry(src, from).ok() || temporary) return {};
         return platform::renameEntry(src, from, src, temporaryName(from));
     }
-    // Theirs back in place, whatever it takes, over a temporary of the program's; but a kept
-    // copy just put back is the game's original: never renamed over, theirs left where it is.
-    if ((!platform::renameAtomically(src, from, dst, to, true, e) || !e.ok()) && temporary)
-        platform::renameEntry(src, from, dst, to);
-    // Replaced once more meanwhile: what came back is not ours either, and must not go with
-    // the temporary's name.
+    // Theirs back in place; never by a plain rename, which would take whatever the game
+    // wrote there since. Failing that, theirs waits under the temporary's name (or "-theirs")
+    // for the caller to keep apart. Replaced once more meanwhile: what came back is not ours
+    // either, and must not go with the temporary's name.
+    platform::renameAtomically(src, from, dst, to, true, e);
     if (temporary && source.info(from).kind != EntryKind::Missing &&
         !source.info(from).sameFile(mine))
         platform::renameEntry(src, from, src, from + std::string(kTheirsMark));

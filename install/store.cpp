@@ -360,8 +360,8 @@ Error Store::readState() {
         }
         return Error{};
     };
-    if (file.error.code == ErrorCode::Missing)
-        return twinsInStore() ? failure(ErrorCode::Damaged) : fromKeptFiles(true);
+    unrecorded_ = file.error.code == ErrorCode::Missing;
+    if (unrecorded_) return twinsInStore() ? failure(ErrorCode::Damaged) : fromKeptFiles(true);
     if (!file.ok()) {
         const ErrorCode code = file.error.code;
         const bool odd =
@@ -884,9 +884,10 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 
 // Temporaries in the game folder: the program's own go. After an exchange, only those it
 // recorded are its own, as is a file a removal moved aside; another program's file it took
-// out of its place (or named theirs) is kept apart, and so is what cannot be read.
+// out of its place (or named theirs) is kept apart, and so is what cannot be read, and with
+// no records at all, anything there.
 void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& name) {
-    if (exchanged_[slot].empty()) removeTemporaries(folder, name);
+    if (exchanged_[slot].empty() && !unrecorded_) removeTemporaries(folder, name);
     for (const std::string& entry : temporariesOf(folder, name, false, true)) {
         const bool theirs = entry.ends_with(kTheirsMark);
         std::vector<Digest> known = theirs ? std::vector<Digest>{} : exchanged_[slot];
@@ -1051,15 +1052,16 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     // A file another program (the game, the player) put there meanwhile is theirs: the
     // rename must not take it.
     if (Error e = staged.value.commit(&now); !e.ok()) {
-        // In place, but what it took out could not be given back: the write stays noted, for
-        // the next run to take up and to keep that file apart.
+        // What the swap took out and could not give back stays noted, for the next run to keep
+        // apart; the channel's file is in place all the same, or it is not.
         if (!staged.value.displaced()) record.intent.reset();
         dirty_ = true;
-        return fail(Stage::Copy, e);
+        if (!staged.value.inPlace()) return fail(Stage::Copy, e);
+    } else {
+        record.intent.reset();
     }
     record.written = staged.value.digest();
     record.authorUnknown = false;
-    record.intent.reset();
     dirty_ = true;
     out.kind = Kind::Replaced;
     return out;
@@ -1094,6 +1096,12 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
             if (left.kind == EntryKind::File && !left.sameFile(now))
                 if (Error e = keepApart(slot, keptIn, keptName, out.setAside); e.ok()) return e;
             out.stage = Stage::Tidy;
+            return moved;
+        }
+        // The copy gone from its name (the game's file under it, say): never copied from there;
+        // the put-back stays noted, for the next run to finish.
+        if (!keptIn.info(keptName).sameFile(kept)) {
+            leftNoted_ = true;
             return moved;
         }
         if (moved.code != ErrorCode::Other) return moved;

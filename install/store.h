@@ -196,7 +196,8 @@ class Store {
     // What the program knew lay in or under a game file's name when a run noted a write or
     // put-back there: the only leftovers of an exchange it takes for its own.
     std::array<std::vector<Digest>, kGameFiles.size()> exchanged_;
-    bool leftNoted_ = false;  // a put-back whose copy left another's file to keep apart
+    bool leftNoted_ = false;   // a put-back whose copy left another's file to keep apart
+    bool unrecorded_ = false;  // no state file: nothing says what the program wrote
     std::optional<Folder> data_, storeData_;
     std::array<std::optional<Folder>, 2> gameFolders_, keptFolders_;  // ENVIRO, POPUPS
 };
