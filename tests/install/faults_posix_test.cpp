@@ -112,6 +112,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
 }
 
 using enum SystemCall;
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Calls, StoreFault,
     ::testing::ValuesIn(std::vector<StoreFaultCase>{
@@ -143,26 +144,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Put back, but the file it replaced stays under the kept copy's name: never copied
         // from there as the original, nor said to be left as it was.
         {"put_back_not_tidied", "restore", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_rewritten", "restore_rewritten", Rename, EIO, 2,
-         ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_failing", "restore_failing", Rename, EIO, 2, ErrorCode::Other,
-         S::Tidy, Unlink},
-        {"put_back_not_tidied_then_undeletable", "restore_undeletable", Rename, EIO, 2,
-         ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_install_undeletable", "restore_install_undeletable", Rename, EIO,
-         2, ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_rewritten_undeletable", "restore_rewritten_undeletable", Rename,
-         EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_deleted_undeletable", "restore_deleted_undeletable", Rename, EIO,
-         2, ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_foreign_deleted", "restore_foreign_deleted", Rename, EIO, 2,
-         ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_foreign_rewritten", "restore_foreign_rewritten", Rename, EIO, 2,
-         ErrorCode::Other, S::Tidy, Unlink},
-        {"put_back_not_tidied_then_deleted_install_undeletable",
-         "restore_deleted_install_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy,
-         Unlink}}),
+        {"put_back_not_tidied_then_rewritten", "restore_rewritten", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_failing", "restore_failing", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_undeletable", "restore_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_install_undeletable", "restore_install_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_rewritten_undeletable", "restore_rewritten_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_deleted_undeletable", "restore_deleted_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_foreign_deleted", "restore_foreign_deleted", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_foreign_rewritten", "restore_foreign_rewritten", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink},
+        {"put_back_not_tidied_then_deleted_install_undeletable", "restore_deleted_install_undeletable", Rename, EIO, 2, ErrorCode::Other, S::Tidy, Unlink}}),
     [](const auto& info) { return std::string(info.param.label); });
+// clang-format on
 
 // Renames as another program and a failing disk would have them: another program (the
 // game, an updater) replaces the file once `raceNow` holds, at a rename or ("early") just
@@ -224,13 +216,16 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     const bool channelIn = readFile(gameFile(0)) == readFile(programDir() / "fox/misc16.fsh");
     EXPECT_TRUE(c.run != "install" ||  // said replaced when, and only when, it is
                 (lastReport().files.at(0).kind == FileOutcome::Kind::Replaced) == channelIn);
+    const auto count = [&](const std::string& text) {
+        return std::ranges::count_if(snapshot(gameDir()),
+                                     [&](auto& e) { return e.second == text; });
+    };
     if (!c.then) {
         EXPECT_EQ(readFile(gameFile(0)), c.theirs);
         EXPECT_EQ(lastReport().files.at(0).error.code, ErrorCode::InUse);
         EXPECT_EQ(lastReport().files.at(0).stage, c.run == "install" ? S::Copy : S::PutBack);
         EXPECT_EQ(readFile(keptFile(0)), c.run == "removal" ? "" : "game's own");  // none kept
-        const auto again = [](const auto& entry) { return entry.second == "theirs again"; };
-        EXPECT_EQ(std::ranges::count_if(snapshot(gameDir()), again), races - 1);
+        EXPECT_EQ(count("theirs again"), races - 1);
         return;
     }
     const bool rewrites = std::string_view(c.then) == "game";    // its file anew, then a restore
@@ -245,18 +240,16 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     const bool overwritten = c.run == "put_back" && c.when == "twice";
     EXPECT_EQ(lastReport().kind == Report::Kind::Incomplete, !c.when.empty() && !overwritten);
     EXPECT_NE(lastReport().kind, Report::Kind::Refused);
-    std::multiset<std::string> texts;
     for (const auto& [name, text] : snapshot(gameDir())) {
-        texts.insert(text);
         const std::string file = fs::path(name).filename().string();
         const auto named = [&](const std::string& shown) { return shown.ends_with(file); };
         EXPECT_TRUE(text != c.theirs || name == "DATA/ENVIRO/Misc16.fsh" ||
                     std::ranges::any_of(lastReport().keptApart, named))
             << name;  // in place, or named where it was kept apart
     }
-    EXPECT_EQ(texts.count(c.theirs), 1u);
-    EXPECT_EQ(texts.count("theirs again"), races - 1u);
-    EXPECT_EQ(texts.count("game's own"), c.run != "removal" && !rewrites && !overwritten ? 1u : 0u);
+    EXPECT_EQ(count(c.theirs), 1);
+    EXPECT_EQ(count("theirs again"), races - 1);
+    EXPECT_EQ(count("game's own"), c.run != "removal" && !rewrites && !overwritten);
     if (c.run.starts_with("put_back")) {  // back, theirs kept apart: never taken for the original
         EXPECT_EQ(readFile(gameFile(0)), rewrites          ? "game's newest"
                                          : !c.when.empty() ? c.theirs
@@ -265,6 +258,7 @@ TEST_P(Race, TheOtherProgramsFileStays) {
 }
 
 const char* const kRestore = "";
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Moments, Race,
     ::testing::ValuesIn(std::vector<RaceCase>{
@@ -292,16 +286,15 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_fails_twice", "put_back", "", "game's new", 2, kRestore},
         {"put_back_fails_twice_then_install", "put_back", "", "game's new", 2, "NTV"},
         {"put_back_longer_fails_twice", "put_back", "", "the game's newer file", 2, kRestore},
-        {"put_back_longer_fails_twice_then_game", "put_back", "", "the game's newer file", 2,
-         "game"},
+        {"put_back_longer_fails_twice_then_game", "put_back", "", "the game's newer file", 2, "game"},
         {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
         {"put_back_twice", "put_back", "twice", "another program's", 0, kRestore},
         {"put_back_linked_fails_thrice", "put_back_linked", "", "another program's", 3, kRestore},
-        {"put_back_linked_twice_failing", "put_back_linked", "twice", "another program's", 1,
-         kRestore},
+        {"put_back_linked_twice_failing", "put_back_linked", "twice", "another program's", 1, kRestore},
         {"removal_failing", "removal", "", "game's new", 1, kRestore},
         {"removal_fails_twice", "removal", "", "game's new", 2, kRestore}}),
     [](const auto& info) { return std::string(info.param.label); });
+// clang-format on
 
 // A kept copy changed since (as long as the one kept) that the disk will not rename apart,
 // whichever renames fail (`failing` in a row, this run's and the next's): never put back
