@@ -789,7 +789,7 @@ Error Store::open(bool create) {
     for (size_t slot = 0; slot < kGameFiles.size(); ++slot) {
         if (Result<Folder> f = gameFolder(slot, false); f.ok()) {
             const std::string name = f.value.find(kGameFiles[slot].name);
-            keepTheirs(slot, f.value, name);
+            if (Error e = keepTheirs(slot, f.value, name); !e.ok()) return e;
         }
         if (Result<Folder> f = keptFolder(slot, false); f.ok()) {
             const std::string name = f.value.find(kGameFiles[slot].name);
@@ -886,7 +886,7 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
 // recorded are its own, as is a file a removal moved aside; another program's file it took
 // out of its place (or named theirs) is kept apart, and so is what cannot be read, and with
 // no records at all, anything there.
-void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& name) {
+Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& name) {
     if (exchanged_[slot].empty() && !unrecorded_) removeTemporaries(folder, name);
     for (const std::string& entry : temporariesOf(folder, name, false, true)) {
         const bool theirs = entry.ends_with(kTheirsMark);
@@ -902,14 +902,19 @@ void Store::keepTheirs(size_t slot, const Folder& folder, const std::string& nam
             removeFile(folder, entry);
             continue;
         }
-        // Kept apart where restores name it; failing that, under a name no tidy-up removes.
+        // Kept apart where restores name it; failing that, under a name no tidy-up removes;
+        // failing that too, nothing goes on: a run that forgot what it noted would take the
+        // file for its own.
         const FileInfo none;
-        if (Result<Folder> keptIn = keptFolder(slot, true);
-            keptIn.ok() &&
-            moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none).ok())
-            continue;
-        if (!theirs) moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none);
+        Result<Folder> keptIn = keptFolder(slot, true);
+        Error e = keptIn.ok()
+                      ? moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none)
+                      : keptIn.error;
+        if (!e.ok() && !theirs)
+            e = moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none);
+        if (!e.ok() && !theirs) return e;
     }
+    return {};
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a

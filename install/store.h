@@ -158,7 +158,7 @@ class Store {
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                     std::string& shown);
-    void keepTheirs(size_t slot, const Folder& folder, const std::string& name);
+    Error keepTheirs(size_t slot, const Folder& folder, const std::string& name);
     Error takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName);
     Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
                   const Folder& folder, const std::string& name, const FileInfo& now,

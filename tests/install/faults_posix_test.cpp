@@ -175,8 +175,8 @@ struct RaceCase {
     const char* theirs;     // the other program's file
     int failing;            // renames that fail after the race
     const char* then;  // what the player runs next: a channel, "" to restore, "game" to restore
-                       // after the game wrote its file anew, "failing" on a disk failing its
-                       // first rename, or nothing
+                       // after the game wrote its file anew, "failing" ("stuck") on a disk
+                       // failing its first rename (two), or nothing
 };
 
 class Race : public Install, public ::testing::WithParamInterface<RaceCase> {};
@@ -228,8 +228,9 @@ TEST_P(Race, TheOtherProgramsFileStays) {
         EXPECT_EQ(count("theirs again"), races - 1);
         return;
     }
-    const bool rewrites = std::string_view(c.then) == "game";    // its file anew, then a restore
-    const bool failing = std::string_view(c.then) == "failing";  // its first rename failing
+    const std::string_view then = c.then;
+    const bool rewrites = then == "game";                                 // its file anew
+    const int failing = then == "failing" ? 1 : then == "stuck" ? 2 : 0;  // renames failing
     if (rewrites) writeFile(gameFile(0), "game's newest");
     FailingRenames::start(0, failing);
     setCallFaultHook(FailingRenames::fail);
@@ -276,6 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"install_fails_thrice_then_install", "install", "", "another program's", 3, "NTV"},
         {"install_cut_short", "install", "", "another program's", 99, kRestore},
         {"install_cut_short_then_failing", "install", "", "another program's", 99, "failing"},
+        {"install_cut_short_then_stuck", "install", "", "another program's", 99, "stuck"},
         {"install_twice_failing", "install", "twice", "another program's", 1, kRestore},
         {"install_late", "install", "late", "another program's", 1, kRestore},
         // The disk then fails the rename that would give its file back (or every one after,
