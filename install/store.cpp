@@ -907,12 +907,12 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
         // file for its own.
         const FileInfo none;
         Result<Folder> keptIn = keptFolder(slot, true);
-        Error e = keptIn.ok()
-                      ? moveFile(folder, entry, keptIn.value, asideName(keptIn.value, slot), &none)
-                      : keptIn.error;
-        if (!e.ok() && !theirs)
-            e = moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none);
-        if (!e.ok() && !theirs) return e;
+        const Error e = keptIn.ok() ? moveFile(folder, entry, keptIn.value,
+                                               asideName(keptIn.value, slot), &none)
+                                    : keptIn.error;
+        if (!e.ok() && !theirs &&  // the first reason is the one to tell
+            !moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none).ok())
+            return e;
     }
     return {};
 }
