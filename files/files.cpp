@@ -227,6 +227,7 @@ Staged::Staged(Staged&& other) noexcept
     : folder_(std::move(other.folder_)),
       name_(std::move(other.name_)),
       temporary_(std::exchange(other.temporary_, {})),
+      leftover_(std::move(other.leftover_)),
       digest_(other.digest_),
       displaced_(other.displaced_),
       inPlace_(other.inPlace_) {}
@@ -350,6 +351,8 @@ Error Staged::commit(const FileInfo* over) {
         inPlace_ = folder_.info(name_).sameFile(mine);
         if (inPlace_ || (left.kind != EntryKind::Missing && !left.sameFile(mine))) {
             displaced_ = true;
+            for (std::string at : {temporary_, temporary_ + std::string(kTheirsMark)})
+                if (folder_.info(at).kind == EntryKind::File && leftover_.empty()) leftover_ = at;
             temporary_.clear();
         }
         if (e.subject.empty()) e.subject = utf8Text(folder_.path() / utf8Path(name_));

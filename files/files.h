@@ -132,10 +132,11 @@ class Staged {
     // "-theirs"), never removed with it; and whether this file went in all the same.
     bool displaced() const { return displaced_; }
     bool inPlace() const { return inPlace_; }
+    const std::string& leftover() const { return leftover_; }  // its name, while it is there
 
   private:
     Folder folder_;
-    std::string name_, temporary_;
+    std::string name_, temporary_, leftover_;
     Digest digest_;
     bool displaced_ = false, inPlace_ = false;
 };

@@ -917,6 +917,19 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
     return {};
 }
 
+// Another program's file a swap left in the game folder, set apart at once where the disk
+// lets it (else the next run does), and named.
+void Store::setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
+                        std::string& shown) {
+    if (leftover.empty()) return;
+    const FileInfo none;
+    if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok()) {
+        const std::string name = asideName(keptIn.value, slot);
+        if (moveFile(folder, leftover, keptIn.value, name, &none).ok())
+            shown = shownInStore(slot, keptIn.value, name);
+    }
+}
+
 // What lies under the kept copy's name but is not the copy kept (another program's file a
 // failing disk left there, say) is nobody's to delete or write over: it is renamed apart.
 // Failing that, it stays as it is, never put back, and the next run tries again.
@@ -1058,8 +1071,9 @@ FileOutcome Store::install(size_t slot, const SourceFile& source) {
     // rename must not take it.
     if (Error e = staged.value.commit(&now); !e.ok()) {
         // What the swap took out and could not give back stays noted, for the next run to keep
-        // apart; the channel's file is in place all the same, or it is not.
+        // apart, unless this one can; the channel's file is in place all the same, or it is not.
         if (!staged.value.displaced()) record.intent.reset();
+        setApartNow(slot, folder.value, staged.value.leftover(), out.setAside);
         dirty_ = true;
         if (!staged.value.inPlace()) return fail(Stage::Copy, e);
     } else {
@@ -1118,6 +1132,7 @@ Error Store::putBack(size_t slot, const Folder& keptIn, const std::string& keptN
     if (Error e = copy.value.commit(&now); !e.ok()) {
         // What the copy took out stays noted, for the next run to keep apart; back or not.
         leftNoted_ = copy.value.displaced();
+        setApartNow(slot, folder, copy.value.leftover(), out.setAside);
         if (copy.value.inPlace()) out.stage = Stage::Tidy;
         return e;
     }

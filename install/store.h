@@ -159,6 +159,8 @@ class Store {
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                     std::string& shown);
     Error keepTheirs(size_t slot, const Folder& folder, const std::string& name);
+    void setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
+                     std::string& shown);
     Error takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName);
     Error putBack(size_t slot, const Folder& keptIn, const std::string& keptName,
                   const Folder& folder, const std::string& name, const FileInfo& now,

@@ -213,6 +213,17 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     setFaultHook(nullptr);
     FailingRenames::count = 0;
     EXPECT_EQ(raceNow, nullptr) << "the race never came";
+    const auto names = [](const std::vector<std::string>& shown, const std::string& name) {
+        const std::string file = fs::path(name).filename().string();
+        return std::ranges::any_of(shown, [&](const std::string& s) { return s.ends_with(file); });
+    };
+    std::vector<std::string> aside;  // what it set apart, it names
+    for (const FileOutcome& o : lastReport().files) aside.push_back(o.setAside);
+    for (const auto& [name, text] : snapshot(gameDir()))
+        EXPECT_TRUE(name.find(".set-aside") == name.npos || names(aside, name)) << name;
+    // The disk back after two failures: a swap's leftover set apart at once.
+    EXPECT_TRUE(c.failing != 2 || (c.run != "install" && c.run != "put_back_linked") ||
+                !aside.at(0).empty());
     const bool channelIn = readFile(gameFile(0)) == readFile(programDir() / "fox/misc16.fsh");
     EXPECT_TRUE(c.run != "install" ||  // said replaced when, and only when, it is
                 (lastReport().files.at(0).kind == FileOutcome::Kind::Replaced) == channelIn);
@@ -241,13 +252,10 @@ TEST_P(Race, TheOtherProgramsFileStays) {
     const bool overwritten = c.run == "put_back" && c.when == "twice";
     EXPECT_EQ(lastReport().kind == Report::Kind::Incomplete, !c.when.empty() && !overwritten);
     EXPECT_NE(lastReport().kind, Report::Kind::Refused);
-    for (const auto& [name, text] : snapshot(gameDir())) {
-        const std::string file = fs::path(name).filename().string();
-        const auto named = [&](const std::string& shown) { return shown.ends_with(file); };
+    for (const auto& [name, text] : snapshot(gameDir()))  // in place, or named as kept apart
         EXPECT_TRUE(text != c.theirs || name == "DATA/ENVIRO/Misc16.fsh" ||
-                    std::ranges::any_of(lastReport().keptApart, named))
-            << name;  // in place, or named where it was kept apart
-    }
+                    names(lastReport().keptApart, name))
+            << name;
     EXPECT_EQ(count(c.theirs), 1);
     EXPECT_EQ(count("theirs again"), races - 1);
     EXPECT_EQ(count("game's own"), c.run != "removal" && !rewrites && !overwritten);
@@ -291,6 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"put_back_longer_fails_twice_then_game", "put_back", "", "the game's newer file", 2, "game"},
         {"put_back_cut_short", "put_back", "", "game's new", 99, kRestore},
         {"put_back_twice", "put_back", "twice", "another program's", 0, kRestore},
+        {"put_back_linked_fails_twice", "put_back_linked", "", "another program's", 2, kRestore},
         {"put_back_linked_fails_thrice", "put_back_linked", "", "another program's", 3, kRestore},
         {"put_back_linked_twice_failing", "put_back_linked", "twice", "another program's", 1, kRestore},
         {"removal_failing", "removal", "", "game's new", 1, kRestore},
