@@ -346,12 +346,15 @@ Error Staged::commit(const FileInfo* over) {
     const platform::Place at{folder_.handle(), folder_.path()};
     const FileInfo mine = folder_.info(temporary_);
     if (Error e = replaceSeen(folder_, temporary_, folder_, name_, over, true); !e.ok()) {
-        // In place yet failed, or another file under the temporary's name: that one is theirs.
+        // In place yet failed, or another file under the temporary's name (or named theirs):
+        // that one is theirs.
         const FileInfo left = folder_.info(temporary_);
+        const std::string marked = temporary_ + std::string(kTheirsMark);
         inPlace_ = folder_.info(name_).sameFile(mine);
-        if (inPlace_ || (left.kind != EntryKind::Missing && !left.sameFile(mine))) {
+        if (inPlace_ || (left.kind != EntryKind::Missing && !left.sameFile(mine)) ||
+            folder_.info(marked).kind == EntryKind::File) {
             displaced_ = true;
-            for (std::string at : {temporary_, temporary_ + std::string(kTheirsMark)})
+            for (const std::string& at : {temporary_, marked})
                 if (folder_.info(at).kind == EntryKind::File && leftover_.empty()) leftover_ = at;
             temporary_.clear();
         }
