@@ -905,11 +905,11 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
         // Kept apart where restores name it; failing that, under a name no tidy-up removes;
         // failing that too, nothing goes on: a run that forgot what it noted would take the
         // file for its own.
-        const FileInfo none;
+        std::string shown;
         Result<Folder> keptIn = keptFolder(slot, true);
-        const Error e = keptIn.ok() ? moveFile(folder, entry, keptIn.value,
-                                               asideName(keptIn.value, slot), &none)
-                                    : keptIn.error;
+        const Error e =
+            keptIn.ok() ? moveApart(slot, folder, entry, keptIn.value, shown) : keptIn.error;
+        const FileInfo none;
         if (!e.ok() && !theirs &&  // the first reason is the one to tell
             !moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none).ok())
             return e;
@@ -922,12 +922,8 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
 void Store::setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
                         std::string& shown) {
     if (leftover.empty()) return;
-    const FileInfo none;
-    if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok()) {
-        const std::string name = asideName(keptIn.value, slot);
-        if (moveFile(folder, leftover, keptIn.value, name, &none).ok())
-            shown = shownInStore(slot, keptIn.value, name);
-    }
+    if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok())
+        moveApart(slot, folder, leftover, keptIn.value, shown);
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
@@ -935,9 +931,15 @@ void Store::setApartNow(size_t slot, const Folder& folder, const std::string& le
 // Failing that, it stays as it is, never put back, and the next run tries again.
 Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                        std::string& shown) {
+    return moveApart(slot, keptIn, keptName, keptIn, shown);
+}
+
+// Moves `entry` (in `from`) to the next set-aside name in `keptIn`, named in `shown`.
+Error Store::moveApart(size_t slot, const Folder& from, const std::string& entry,
+                       const Folder& keptIn, std::string& shown) {
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
-    if (Error e = moveFile(keptIn, keptName, keptIn, name, &none); !e.ok()) return e;
+    if (Error e = moveFile(from, entry, keptIn, name, &none); !e.ok()) return e;
     shown = shownInStore(slot, keptIn, name);
     return {};
 }

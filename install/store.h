@@ -158,6 +158,8 @@ class Store {
     Error setAside(size_t slot, ReadFile& file, const FileInfo& info, std::string& shown);
     Error keepApart(size_t slot, const Folder& keptIn, const std::string& keptName,
                     std::string& shown);
+    Error moveApart(size_t slot, const Folder& from, const std::string& entry, const Folder& keptIn,
+                    std::string& shown);
     Error keepTheirs(size_t slot, const Folder& folder, const std::string& name);
     void setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
                      std::string& shown);
