@@ -53,6 +53,7 @@ const ChannelSet* install(const InstallRequest& request, const Catalogue& catalo
         observer.fileDone(report.files.back());
     }
     store.finish();
+    report.keptApart = store.alsoSetApart();
     // A file of the player's set that had to be left out is not installed either, and a set
     // that gives no file at all installs nothing.
     const bool all = !channel->files.empty() && channel->leftOut.empty() &&

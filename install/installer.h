@@ -32,7 +32,9 @@ struct Report {
     std::vector<FileOutcome> files;
     Error refusal;
     StoreDamage damage;
-    std::vector<std::string> keptApart = {};  // a restore's: every copy set apart in the store
+    // A restore's: every copy set apart in the store; an install's: what it set apart that
+    // no file's outcome names.
+    std::vector<std::string> keptApart = {};
 };
 
 // The report for a game folder text that names no usable folder.

@@ -806,6 +806,7 @@ Error Store::open(bool create) {
                                    ? removeFile(f.value, name)
                                    : keepApart(slot, f.value, name, shown);
             untidy_[slot] = left;
+            if (!shown.empty()) alsoSetApart_.push_back(shown);
             if (!left.ok())
                 state_[slot] = {Before::Kept, stale_[slot],
                                 ours.ok() && ours.value ? swapped_[slot] : std::nullopt, false,
@@ -909,6 +910,7 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
         Result<Folder> keptIn = keptFolder(slot, true);
         const Error e =
             keptIn.ok() ? moveApart(slot, folder, entry, keptIn.value, shown) : keptIn.error;
+        if (e.ok()) alsoSetApart_.push_back(shown);
         const FileInfo none;
         if (!e.ok() && !theirs &&  // the first reason is the one to tell
             !moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none).ok())
@@ -922,8 +924,10 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
 void Store::setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
                         std::string& shown) {
     if (leftover.empty()) return;
+    std::string named;
     if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok())
-        moveApart(slot, folder, leftover, keptIn.value, shown);
+        moveApart(slot, folder, leftover, keptIn.value, named);
+    if (!named.empty()) (shown.empty() ? shown : alsoSetApart_.emplace_back()) = named;
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a

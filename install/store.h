@@ -134,6 +134,9 @@ class Store {
     // Every copy set apart beside the kept files (older versions, files of unknown owner),
     // as shown, by whichever run set it apart: for the player to put back by hand.
     std::vector<std::string> keptApart();
+    // What this run set apart besides what each file's outcome names (finishing an earlier
+    // run's work, a second file in one's place), as shown.
+    const std::vector<std::string>& alsoSetApart() const { return alsoSetApart_; }
 
     // Notes the outcomes since the last note. A failure here loses nothing: the intents
     // noted before are completed by the next run.
@@ -200,6 +203,7 @@ class Store {
     // What the program knew lay in or under a game file's name when a run noted a write or
     // put-back there: the only leftovers of an exchange it takes for its own.
     std::array<std::vector<Digest>, kGameFiles.size()> exchanged_;
+    std::vector<std::string> alsoSetApart_;
     bool leftNoted_ = false;   // a put-back whose copy left another's file to keep apart
     bool unrecorded_ = false;  // no state file: nothing says what the program wrote
     std::optional<Folder> data_, storeData_;

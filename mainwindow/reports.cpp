@@ -205,6 +205,7 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
+    for (const std::string& shown : r.keptApart) aside << toQString(shown);
     for (const ChannelSet::LeftOut& file : r.channel->leftOut)
         failed << Reports::tr("%1 of your set: %2, so it was left out")
                       .arg(Reports::leftOutName(file), Reports::leftOutReason(file.why));

@@ -27,11 +27,13 @@ void countChange() {
     if (meddleAt > 0 && --meddleAt == 0) meddle();
     if ((changesLeft > 0 && --changesLeft == 0) || (crashWhen && crashWhen())) throw Crash{};
 }
-// Or it writes at the rename that swaps the file in, and the disk then fails this many renames.
-int renamesToRace = 0, renamesFailing = 0;
+// Or it writes at the rename that swaps the file in, and the disk then fails this many renames;
+// now and then it writes again so many renames later.
+int renamesToRace = 0, renamesFailing = 0, raceAgain = 0;
 int racingRenames(SystemCall call) {
     if (call == SystemCall::Rename && renamesToRace > 0 && --renamesToRace == 0)
-        meddle(), FailingRenames::start(1, renamesFailing);
+        meddle(), FailingRenames::start(1, renamesFailing),
+            renamesToRace = std::exchange(raceAgain, 0);
     return FailingRenames::fail(call);
 }
 
@@ -103,6 +105,8 @@ const char* const kLinkPlaces[] = {"DATA", "DATA/ENVIRO", "DATA/POPUPS", "KESTRO
 class ModelCheck : public Install {
   protected:
     Model model;
+    std::set<std::string> setApartBefore;
+    std::array<std::optional<std::string>, 4> before, after;  // a run's game files
     int version = 0;
     bool crashedLast = false;
 
@@ -140,6 +144,14 @@ class ModelCheck : public Install {
     ChannelSet channelOf(const Step& s) const {  // the channel a step installs
         const std::vector<ChannelSet> sets = catalogue().sets();
         return sets[static_cast<size_t>(s.arg) % sets.size()];
+    }
+    std::set<std::string> setApart() const {  // the names of every file set apart
+        std::set<std::string> names;
+        for (const auto& [name, text] : snapshot(store()))
+            if (name.find(".set-aside") != std::string::npos &&
+                name.find("/.") == std::string::npos)
+                names.insert(name);
+        return names;
     }
     bool said(K kind) const { return !seen_.reports.empty() && seen_.reports.back().kind == kind; }
     void gameWrote(size_t slot, const std::string& text) {
@@ -195,13 +207,14 @@ class ModelCheck : public Install {
     // An install that knew nothing keeps what it finds as the player's: its own file, for all
     // it can tell, which a restore may then put back as "the original".
     void runAndAdopt(const Step& s, const std::string& key) {
-        std::array<std::optional<std::string>, 4> before;
         for (size_t i = 0; i < 4; ++i) before[i] = contents(file(i));
         const bool installs = s.kind == InstallStep || (s.kind != RestoreStep && s.arg % 2 == 0);
         const bool refused = runProgram(s, key);
-        for (size_t i = 0; i < 4; ++i)
+        for (size_t i = 0; i < 4; ++i) {
+            after[i] = contents(file(i));  // before the game's own write, once the run is over
             if (installs && !refused && model.forgotten[i] && before[i])
                 model.adopted[i].insert(*before[i]);
+        }
     }
 
     // Runs one step on the disk and the model; a text when an invariant broke.
@@ -210,6 +223,7 @@ class ModelCheck : public Install {
         const std::string key = channelOf(s).key;
         const fs::path state = store() / "state.txt";
         const auto outside = snapshot(tmp_.path() / "outside");
+        setApartBefore = setApart();
         crashedLast = false;
         switch (s.kind) {
             case InstallStep:
@@ -237,7 +251,9 @@ class ModelCheck : public Install {
                 std::string text = fresh(random);
                 const bool inPlace = random() % 2;
                 bool replaced = false;
+                std::vector<std::string> earlier;
                 meddle = [&] {
+                    if (replaced) earlier.push_back(text), text = "again: " + text;
                     std::error_code held;  // Windows refuses while the program has it open
                     const auto before = fs::last_write_time(file(slot), held);
                     if (inPlace && !held) {
@@ -254,6 +270,8 @@ class ModelCheck : public Install {
                 if (!inPlace && random() % 2) {
                     renamesToRace = 1 + s.crash % 4;
                     renamesFailing = random() % 3 ? static_cast<int>(random() % 4) : 99;
+                    if (random() % 3 == 0)  // at the swap back, or once the disk is back
+                        raceAgain = random() % 2 || renamesFailing == 99 ? 1 : renamesFailing + 1;
                     FailingRenames::start(0, 0);
                     setCallFaultHook(racingRenames);
                 } else {
@@ -261,8 +279,9 @@ class ModelCheck : public Install {
                 }
                 runAndAdopt({s.kind, s.arg, 0}, key);
                 setCallFaultHook(nullptr);
-                meddleAt = renamesToRace = 0;
+                meddleAt = renamesToRace = raceAgain = 0;
                 if (!replaced) writeFile(file(slot), text);  // once the run is over
+                model.history[slot].insert(earlier.begin(), earlier.end());
                 gameWrote(slot, text);
                 break;
             }
@@ -450,6 +469,34 @@ class ModelCheck : public Install {
         if (s.kind == InstallStep || (runsMeanwhile(s.kind) && s.arg % 2 == 0)) {
             for (const ChannelSet::File& f : channelOf(s).files)
                 model.programWrote[f.slot].insert(readFile(f.source.path));
+        }
+        const bool lived =
+            (s.kind == InstallStep || s.kind == RestoreStep || runsMeanwhile(s.kind)) &&
+            !crashedLast && !said(K::Refused);
+        if (lived) {
+            const Report& last = seen_.reports.back();
+            const ChannelSet channel = channelOf(s);
+            if (s.kind == InstallStep || (runsMeanwhile(s.kind) && s.arg % 2 == 0))
+                for (const FileOutcome& o : last.files) {  // "replaced" when, and only when,
+                    // it is (the game may have written it since)
+                    const auto f =
+                        std::ranges::find(channel.files, o.slot, &ChannelSet::File::slot);
+                    const std::string ours =
+                        f == channel.files.end() ? "" : readFile(f->source.path);
+                    const bool replaced = o.kind == FileOutcome::Kind::Replaced,
+                               in = after[o.slot] == ours;
+                    if ((replaced && !in && s.kind != Meanwhile) ||
+                        (!replaced && in && before[o.slot] != ours))
+                        return "install misreported " + o.shown;
+                }
+            std::vector<std::string> named = last.keptApart;  // and what a run set apart, it names
+            for (const FileOutcome& o : last.files) named.push_back(o.setAside);
+            for (const std::string& name : setApart())
+                if (!setApartBefore.count(name) &&
+                    std::ranges::none_of(named, [&](const std::string& n) {
+                        return !n.empty() && n.ends_with(fs::path(name).filename().string());
+                    }))
+                    return "a run set apart " + name + " unsaid";
         }
         if (!ran) return std::nullopt;
         if (said(K::Refused))  // nothing but the players' own doings: never a reason to refuse

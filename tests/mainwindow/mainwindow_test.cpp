@@ -118,22 +118,15 @@ class TestMainWindow : public QObject {
         // The list white, as the layout has it, its text readable there too.
         QVERIFY(w.list()->palette().color(QPalette::Base) == Qt::white &&
                 w.list()->palette().color(QPalette::Text) == Qt::black);
-        QCOMPARE(w.text("Ubicacion")->palette().color(QPalette::Base),  // a face, not a box
-                 contrast.color(QPalette::Button));
         for (const char* off : {"Text1", "Command1", "Ubicacion"})
             QVERIFY(!w.get(off)->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 7");
-        QCOMPARE(w.form.windowTitle(), "Marovix 2001 v1.0b");
-        QVERIFY(!w.form.windowIcon().isNull() && !w.list()->font().bold());
-        for (const char* bold : {"Label6", "Frame5", "Frame2", "Text1"})
-            QVERIFY(w.get(bold)->font().bold());
         // Fonts as the layout names them where installed, else a metric twin that is.
         const QStringList families = QFontDatabase::families();
         if (!families.isEmpty()) QCOMPARE(vbFont(families[0], 8).family(), families[0]);
         for (const QString named : {"Arial", "MS Sans Serif"})
             QVERIFY(families.contains(vbFont(named, 8).family()) ||
                     !families.contains("DejaVu Sans"));
-        QVERIFY(w.get("Frame11")->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.list()));
         QVERIFY(w.list()->selectedItems().isEmpty());
         for (int i = 0; i < 10; ++i) {  // the invisible transfer controls are never reached
@@ -142,7 +135,6 @@ class TestMainWindow : public QObject {
         }
         w.click("SPORTTV");
         QCOMPARE(w.text("Text1")->text(), "SPORTTV");
-        QCOMPARE(w.text("Text1")->alignment(), Qt::AlignCenter);
         for (const char* shown : {"Text1", "Ubicacion"})  // each text from its start
             QCOMPARE(w.text(shown)->cursorPosition(), 0);
         w.get("Command1")->setFocus();  // Tab goes as the layout orders it (the folder text off)
@@ -604,6 +596,7 @@ class TestMainWindow : public QObject {
         const struct { QString text; const char* says; } rows[] = {
             {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
             {window(report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)})), "Instalacion de Canal Completada con Éxito\n\nKept apart in \"KESTRO backup\" (older versions"},
+            {window([&] { auto r = report(A::Install, K::Done); r.keptApart = {"\\k"}; return r; }()), "con Éxito\n\nKept apart in \"KESTRO backup\" (older versions of the game's own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:\n  \\k"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::Locked))), "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::Locked))), "No game file was put back."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
