@@ -53,7 +53,7 @@ const ChannelSet* install(const InstallRequest& request, const Catalogue& catalo
         observer.fileDone(report.files.back());
     }
     store.finish();
-    report.keptApart = store.alsoSetApart();
+    report.alsoSetApart = store.alsoSetApart();
     // A file of the player's set that had to be left out is not installed either, and a set
     // that gives no file at all installs nothing.
     const bool all = !channel->files.empty() && channel->leftOut.empty() &&
@@ -77,7 +77,8 @@ bool restore(const GameFolder& folder, InstallObserver& observer) {
     report.folder = folder.text();
     if (!store.anythingToRestore()) {
         report.kind = Report::Kind::NothingToRestore;
-        report.keptApart = store.keptApart();  // older versions may lie there all the same
+        report.alsoSetApart = store.alsoSetApart();  // tidying what an earlier run left
+        report.keptApart = store.keptApart();        // older versions may lie there all the same
         observer.finished(report);
         return true;
     }
@@ -88,6 +89,7 @@ bool restore(const GameFolder& folder, InstallObserver& observer) {
     const bool all = std::all_of(report.files.begin(), report.files.end(),
                                  [](const FileOutcome& o) { return o.done(); });
     report.kind = all ? Report::Kind::Done : Report::Kind::Incomplete;
+    report.alsoSetApart = store.alsoSetApart();
     report.keptApart = store.keptApart();
     observer.finished(report);
     return all;

@@ -32,9 +32,9 @@ struct Report {
     std::vector<FileOutcome> files;
     Error refusal;
     StoreDamage damage;
-    // A restore's: every copy set apart in the store; an install's: what it set apart that
-    // no file's outcome names.
-    std::vector<std::string> keptApart = {};
+    // What this run set apart that no file's outcome names (an earlier run's work finished,
+    // a second file in one's place); a restore's keptApart: every copy set apart in the store.
+    std::vector<std::string> alsoSetApart = {}, keptApart = {};
 };
 
 // The report for a game folder text that names no usable folder.

@@ -924,10 +924,8 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
 void Store::setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
                         std::string& shown) {
     if (leftover.empty()) return;
-    std::string named;
     if (Result<Folder> keptIn = keptFolder(slot, true); keptIn.ok())
-        moveApart(slot, folder, leftover, keptIn.value, named);
-    if (!named.empty()) (shown.empty() ? shown : alsoSetApart_.emplace_back()) = named;
+        moveApart(slot, folder, leftover, keptIn.value, shown);
 }
 
 // What lies under the kept copy's name but is not the copy kept (another program's file a
@@ -938,13 +936,14 @@ Error Store::keepApart(size_t slot, const Folder& keptIn, const std::string& kep
     return moveApart(slot, keptIn, keptName, keptIn, shown);
 }
 
-// Moves `entry` (in `from`) to the next set-aside name in `keptIn`, named in `shown`.
+// Moves `entry` (in `from`) to the next set-aside name in `keptIn`, named in `shown`; should
+// that name one already (a file's outcome names one), among what this run also set apart.
 Error Store::moveApart(size_t slot, const Folder& from, const std::string& entry,
                        const Folder& keptIn, std::string& shown) {
     const std::string name = asideName(keptIn, slot);
     const FileInfo none;  // a file put there meanwhile is not replaced either
     if (Error e = moveFile(from, entry, keptIn, name, &none); !e.ok()) return e;
-    shown = shownInStore(slot, keptIn, name);
+    (shown.empty() ? shown : alsoSetApart_.emplace_back()) = shownInStore(slot, keptIn, name);
     return {};
 }
 

@@ -205,7 +205,7 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    for (const std::string& shown : r.keptApart) aside << toQString(shown);
+    for (const std::string& shown : r.alsoSetApart) aside << toQString(shown);
     for (const ChannelSet::LeftOut& file : r.channel->leftOut)
         failed << Reports::tr("%1 of your set: %2, so it was left out")
                       .arg(Reports::leftOutName(file), Reports::leftOutReason(file.why));
@@ -228,6 +228,15 @@ QString installReport(const Report& r) {
                     "by hand if you want them:%1")
                     .arg(list(aside));
     return text;
+}
+
+// What this restore set apart: files of unknown owner in a kept copy's or a game file's place.
+QString apartNow(const QStringList& lines) {
+    if (lines.isEmpty()) return {};
+    return QStringLiteral("\n\n") + Reports::tr(
+                                        "The files that were in their place, whose owner "
+                                        "KESTRO could not tell, were kept apart:%1")
+                                        .arg(list(lines));
 }
 
 // What earlier runs set apart in the store (this run's are said with its files): the player
@@ -268,6 +277,7 @@ QString restoreReport(const Report& r) {
             (o.kind == Kind::Restored ? restored : removed) << file;
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
+    for (const std::string& shown : r.alsoSetApart) aside << toQString(shown);
     QString text = failed.isEmpty()
                        ? Reports::tr("The game's original files are back.")
                        : Reports::tr(
@@ -283,9 +293,7 @@ QString restoreReport(const Report& r) {
                                   "their place could not be removed; the next install or "
                                   "restore tries again):%1"));
     section(removed, Reports::tr("Removed (added by channel installs):%1"));
-    section(aside, Reports::tr("The files that were in their place, whose owner KESTRO could not "
-                               "tell, were kept apart:%1"));
-    return text + earlierApart(r, aside);
+    return text + apartNow(aside) + earlierApart(r, aside);
 }
 
 // Of two spellings, what to do with the one to move (it is kept too: without a record,
@@ -415,10 +423,13 @@ QString Reports::report(const Report& r, Where where) {
     switch (r.kind) {
         case Report::Kind::Refused:
             return refusal(r, where);
-        case Report::Kind::NothingToRestore:
+        case Report::Kind::NothingToRestore: {
+            QStringList now;
+            for (const std::string& shown : r.alsoSetApart) now << toQString(shown);
             return tr("There is nothing to restore: no original game file has been kept in %1.")
                        .arg(quoted(r.folder)) +
-                   earlierApart(r, {});
+                   apartNow(now) + earlierApart(r, now);
+        }
         default:
             return r.action == Report::Action::Install ? installReport(r) : restoreReport(r);
     }

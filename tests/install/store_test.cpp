@@ -489,7 +489,8 @@ class ModelCheck : public Install {
                         (!replaced && in && before[o.slot] != ours))
                         return "install misreported " + o.shown;
                 }
-            std::vector<std::string> named = last.keptApart;  // and what a run set apart, it names
+            // And what a run set apart, it names.
+            std::vector<std::string> named = last.alsoSetApart;
             for (const FileOutcome& o : last.files) named.push_back(o.setAside);
             for (const std::string& name : setApart())
                 if (!setApartBefore.count(name) &&
