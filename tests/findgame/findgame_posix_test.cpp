@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Homes with prefixes of each kind: what is found, in which form, and what is not entered.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/fsuid.h>
 #include <unistd.h>
 
@@ -176,6 +177,22 @@ INSTANTIATE_TEST_SUITE_P(
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
 // clang-format on
+
+// The player's own search: their home, else the account's; $WINEPREFIX when set; a data folder
+// only as an absolute path, as the XDG rules have it.
+TEST(FindGame, SearchesThePlayersOwnPlaces) {
+    for (const char* name : {"HOME", "WINEPREFIX", "XDG_DATA_HOME"}) ::unsetenv(name);
+    GameSearch search = searchForThisUser();
+    EXPECT_EQ(search.home, fs::path(::getpwuid(::getuid())->pw_dir));
+    EXPECT_FALSE(search.winePrefix || search.dataHome);
+    ::setenv("HOME", "/home/ana", 1), ::setenv("WINEPREFIX", "pfx", 1);
+    for (const char* data : {"relative", "/data"}) {
+        ::setenv("XDG_DATA_HOME", data, 1);
+        search = searchForThisUser();
+        EXPECT_TRUE(search.home == "/home/ana" && search.winePrefix == "pfx");
+        EXPECT_EQ(search.dataHome, *data == '/' ? std::optional<fs::path>(data) : std::nullopt);
+    }
+}
 
 }  // namespace
 }  // namespace kestro
