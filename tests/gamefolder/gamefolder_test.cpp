@@ -262,6 +262,7 @@ class TestGameFolder : public QObject {
             QVERIFY(item->text(1).startsWith(row ? "Steam (compatdata 12)" : "Lutris prefix ~/"));
         }
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
+        QCOMPARE(where->textFormat(), Qt::PlainText);    // a folder's name is never markup
         buttons->button(QDialogButtonBox::Ok)->click();  // does nothing while disabled
         QCOMPARE(dialog.result(), int(found.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
         const std::string chosen = found.isEmpty() ? "" : report.found[std::max(marked, 0)].folder;
