@@ -19,7 +19,10 @@ head -c $((64 * 1048576 + 1)) /dev/zero > "$tmp/misc16.fsh"
 mkdir "$tmp/big" && for f in Misc16.fsh misc8.fsh popups.abg popups.big; do
     head -c $((64 * 1048576)) /dev/zero > "$tmp/big/$f"
 done && printf x > "$tmp/big/preview.jpg"
-(cd "$tmp/big" && bsdtar --format 7zip -cf ../out .) && mv "$tmp/out" toolarge.7z && rm -r "$tmp/big"
+(cd "$tmp/big" && bsdtar --format 7zip -cf ../out .) && mv "$tmp/out" toolarge.7z
+# The four alone: 256 MiB exactly, all a set may hold.
+rm "$tmp/big/preview.jpg" && (cd "$tmp/big" && bsdtar --format 7zip -cf ../out .) &&
+    mv "$tmp/out" whole.7z && rm -r "$tmp/big"
 # A solid archive with a filler of more than 1 GiB before the set's file: small on disk,
 # long to unpack.
 rm "$tmp/misc16.fsh" && head -c $((1024 * 1048576 + 1)) /dev/zero > "$tmp/filler.bin"

@@ -269,8 +269,10 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
         writeFile(tmp_.path() / "big" / name, "x");
         fs::resize_file(tmp_.path() / "big" / name, kMaxChannelFileSize);
     }
-    EXPECT_TRUE(add(tmp_.path() / "big", "BIG").ok());
-    EXPECT_TRUE(PlayerSets(setsDir()).remove("BIG").ok());
+    for (const fs::path& whole : {tmp_.path() / "big", kArchives / "whole.7z"}) {  // either way
+        EXPECT_TRUE(add(whole, "BIG").ok()) << whole;
+        EXPECT_TRUE(PlayerSets(setsDir()).remove("BIG").ok());
+    }
     writeFile(tmp_.path() / "big/preview.jpg", "x");
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
