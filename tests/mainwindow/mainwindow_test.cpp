@@ -107,7 +107,17 @@ class TestMainWindow : public QObject {
         FontWarmUp fonts;  // may be waited for more than once
         fonts.wait();
         fonts.wait();
+        const QPalette theme = QApplication::palette();
+        QPalette contrast = theme;  // a theme's text in a green that reads badly on white,
+        for (const auto role : {QPalette::WindowText, QPalette::Text})  // on a dark base
+            contrast.setColor(role, QColor(0, 160, 0));
+        contrast.setColor(QPalette::Base, Qt::black);
+        QApplication::setPalette(contrast);
         Window w;
+        QApplication::setPalette(theme);
+        // The list white, as the layout has it, its text readable there too.
+        QVERIFY(w.list()->palette().color(QPalette::Base) == Qt::white &&
+                w.list()->palette().color(QPalette::Text) == Qt::black);
         for (const char* off : {"Text1", "Command1", "Ubicacion"})
             QVERIFY(!w.get(off)->isEnabled());
         QCOMPARE(w.get<QLabel>("Label5")->text(), "Total: 7");
