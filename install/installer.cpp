@@ -19,6 +19,7 @@ namespace {
 Report refused(Report::Action action, const GameFolder& folder, const Store& store, Error why) {
     Report report = unusableFolder(action, folder.text(), std::move(why));
     report.damage = store.damage();
+    report.alsoSetApart = store.alsoSetApart();  // tidied before the refusal: said all the same
     return report;
 }
 
@@ -82,7 +83,13 @@ bool restore(const GameFolder& folder, InstallObserver& observer) {
         observer.finished(report);
         return true;
     }
-    if (!observer.confirmRestore(folder.text())) return false;
+    if (!observer.confirmRestore(folder.text())) {
+        // Answered no: what opening the store set apart is still said.
+        if (!store.alsoSetApart().empty())
+            observer.finished(
+                refused(Report::Action::Restore, folder, store, failure(ErrorCode::Cancelled)));
+        return false;
+    }
     report.files = store.restore();
     for (const FileOutcome& outcome : report.files) observer.fileDone(outcome);
     store.finish();

@@ -20,9 +20,10 @@ inline constexpr std::string_view kInstallTitle = "KESTRO 2001";
 struct Report {
     enum class Action { Install, Restore };
     enum class Kind {
-        Done,             // every file replaced, or every kept file back
-        Incomplete,       // some were not (files say which and why)
-        Refused,          // nothing was changed (refusal says why; damage when Damaged)
+        Done,        // every file replaced, or every kept file back
+        Incomplete,  // some were not (files say which and why)
+        Refused,     // nothing was changed but what alsoSetApart names (refusal says why; damage
+                     // when Damaged; Cancelled when the player answered no)
         NothingToRestore  // no original was ever kept there
     };
     Action action = Action::Install;

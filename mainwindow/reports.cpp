@@ -29,6 +29,12 @@ QStringList firstNamed(QStringList lines) {
     return lines;
 }
 
+QStringList toQStrings(const std::vector<std::string>& texts) {
+    QStringList lines;
+    for (const std::string& text : texts) lines << toQString(text);
+    return lines;
+}
+
 QString list(const QStringList& lines) {
     return lines.isEmpty() ? QStringLiteral("\n  ") + Reports::tr("(none)")
                            : QStringLiteral("\n  ") + lines.join(QStringLiteral("\n  "));
@@ -205,7 +211,7 @@ QString installReport(const Report& r) {
             failed << toQString(o.shown) + QStringLiteral(": ") + reason(o);
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    for (const std::string& shown : r.alsoSetApart) aside << toQString(shown);
+    aside << toQStrings(r.alsoSetApart);
     for (const ChannelSet::LeftOut& file : r.channel->leftOut)
         failed << Reports::tr("%1 of your set: %2, so it was left out")
                       .arg(Reports::leftOutName(file), Reports::leftOutReason(file.why));
@@ -277,7 +283,7 @@ QString restoreReport(const Report& r) {
             (o.kind == Kind::Restored ? restored : removed) << file;
         if (!o.setAside.empty()) aside << toQString(o.setAside);
     }
-    for (const std::string& shown : r.alsoSetApart) aside << toQString(shown);
+    aside << toQStrings(r.alsoSetApart);
     QString text = failed.isEmpty()
                        ? Reports::tr("The game's original files are back.")
                        : Reports::tr(
@@ -422,10 +428,9 @@ QString refusal(const Report& r, Reports::Where where) {
 QString Reports::report(const Report& r, Where where) {
     switch (r.kind) {
         case Report::Kind::Refused:
-            return refusal(r, where);
+            return refusal(r, where) + apartNow(toQStrings(r.alsoSetApart));
         case Report::Kind::NothingToRestore: {
-            QStringList now;
-            for (const std::string& shown : r.alsoSetApart) now << toQString(shown);
+            const QStringList now = toQStrings(r.alsoSetApart);
             return tr("There is nothing to restore: no original game file has been kept in %1.")
                        .arg(quoted(r.folder)) +
                    apartNow(now) + earlierApart(r, now);

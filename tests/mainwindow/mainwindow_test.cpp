@@ -593,6 +593,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Done)), "Instalacion de Canal Completada con Éxito"},
             {window(report(A::Install, K::Done, {}, {file(O::Replaced, {}, aside)})), "Instalacion de Canal Completada con Éxito\n\nKept apart in \"KESTRO backup\" (older versions"},
             {window([&] { auto r = report(A::Install, K::Done); r.alsoSetApart = {"\\k"}; return r; }()), "con Éxito\n\nKept apart in \"KESTRO backup\" (older versions of the game's own files that newer ones replaced, or files whose owner KESTRO could not tell), to put back by hand if you want them:\n  \\k"},
+            {window([&] { auto r = report(A::Restore, K::Refused, failure(ErrorCode::Cancelled)); r.alsoSetApart = {"\\z"}; return r; }()), "No game file was put back.\n\nThe files that were in their place, whose owner KESTRO could not tell, were kept apart:\n  \\z"},
             {window(report(A::Install, K::Refused, failure(ErrorCode::Locked))), "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::Locked))), "No game file was put back."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
