@@ -813,7 +813,10 @@ Error Store::open(bool create) {
                                 Record::Intent{Op::PutBack, *stale_[slot]}};
         }
     }
-    if (dirty_) save();  // what was recovered; should this fail, it is recovered again
+    // What was recovered; should this fail, it is recovered again. With no state file, one
+    // is written now, before anything is staged: a run cut short then leaves temporaries that
+    // the records say are the program's, not a player's to keep apart.
+    if (dirty_ || unrecorded_) save();
     return {};
 }
 

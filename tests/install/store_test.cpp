@@ -92,6 +92,9 @@ struct Model {
     // Every version of the player's the program once kept: never lost by a run, only by
     // what the player, the game or another program does.
     std::array<std::set<std::string>, 4> everKept;
+    // The records were lost (or, on a failing disk, maybe never written) at some time:
+    // then what the program set apart may be anyone's.
+    bool recordsLost = false;
 };
 
 // How much of `text` from `at` on is left of its line.
@@ -173,6 +176,7 @@ class ModelCheck : public Install {
         });
     }
     void forget() {  // the records are gone: what the program added is the player's now
+        model.recordsLost = true;
         for (size_t i = 0; i < 4; ++i) {
             model.forgotten[i] = true;
             model.trusted[i].insert(model.strangers[i].begin(), model.strangers[i].end());
@@ -189,6 +193,7 @@ class ModelCheck : public Install {
     bool runProgram(const Step& s, const std::string& key,
                     const std::function<void()>& program = nullptr) {
         seen_.reports.clear();
+        seen_.answer = !(s.kind == RestoreStep && s.arg == 9);  // now and then the player says no
         changesLeft = s.crash;
         try {
             if (program)
@@ -233,6 +238,7 @@ class ModelCheck : public Install {
             case FailingDisk:
                 FailingRenames::start(s.crash / 3, s.arg < 8 ? 1 + s.arg / 3 : 99, s.crash % 2);
                 setCallFaultHook(FailingRenames::fail);
+                model.recordsLost = true;
                 runAndAdopt({s.kind, s.arg, 0}, key);
                 setCallFaultHook(nullptr);
                 break;
@@ -274,6 +280,7 @@ class ModelCheck : public Install {
                         raceAgain = random() % 2 || renamesFailing == 99 ? 1 : renamesFailing + 1;
                     FailingRenames::start(0, 0);
                     setCallFaultHook(racingRenames);
+                    model.recordsLost = true;
                 } else {
                     meddleAt = s.crash;
                 }
@@ -421,7 +428,8 @@ class ModelCheck : public Install {
 
     std::optional<std::string> invariants(const Step& s) {
         const std::set<std::string> packs = channelContents();
-        const bool ran = (s.kind == InstallStep || s.kind == RestoreStep) && !crashedLast;
+        const bool ran = (s.kind == InstallStep || s.kind == RestoreStep) && !crashedLast &&
+                         !seen_.reports.empty();  // a restore answered no may say nothing
         for (size_t i = 0; i < 4; ++i) {
             const auto now = contents(file(i));
             const std::string name(kGameFiles[i].name);
@@ -470,9 +478,33 @@ class ModelCheck : public Install {
             for (const ChannelSet::File& f : channelOf(s).files)
                 model.programWrote[f.slot].insert(readFile(f.source.path));
         }
+        const bool finished = (s.kind == InstallStep || s.kind == RestoreStep ||
+                               runsMeanwhile(s.kind) || s.kind == Links) &&
+                              !crashedLast;
+        // What a run set apart, it names, refused or answered no as well; and only what was
+        // the player's, the game's or a channel's whole file, unless the records were lost.
+        std::vector<std::string> named;
+        if (!seen_.reports.empty()) named = seen_.reports.back().alsoSetApart;
+        for (const Report& r : seen_.reports)
+            for (const FileOutcome& o : r.files) named.push_back(o.setAside);
+        for (const std::string& name : setApart()) {
+            if (setApartBefore.count(name)) continue;
+            if (finished && std::ranges::none_of(named, [&](const std::string& n) {
+                    return !n.empty() && n.ends_with(fs::path(name).filename().string());
+                }))
+                return "a run set apart " + name + " unsaid";
+            const std::string file = fs::path(name).filename().string();
+            size_t slot = 0;
+            while (slot < 4 && !file.starts_with(std::string(kGameFiles[slot].name) + ".set-aside"))
+                ++slot;
+            const std::string text = readFile(store() / name);
+            if (slot < 4 && !model.recordsLost && !model.history[slot].count(text) &&
+                !model.strangers[slot].count(text) && !model.trusted[slot].count(text))
+                return "set apart as maybe the player's, a file no one had: " + name;
+        }
         const bool lived =
             (s.kind == InstallStep || s.kind == RestoreStep || runsMeanwhile(s.kind)) &&
-            !crashedLast && !said(K::Refused);
+            !crashedLast && !seen_.reports.empty() && !said(K::Refused);
         if (lived) {
             const Report& last = seen_.reports.back();
             const ChannelSet channel = channelOf(s);
@@ -489,18 +521,10 @@ class ModelCheck : public Install {
                         (!replaced && in && before[o.slot] != ours))
                         return "install misreported " + o.shown;
                 }
-            // And what a run set apart, it names.
-            std::vector<std::string> named = last.alsoSetApart;
-            for (const FileOutcome& o : last.files) named.push_back(o.setAside);
-            for (const std::string& name : setApart())
-                if (!setApartBefore.count(name) &&
-                    std::ranges::none_of(named, [&](const std::string& n) {
-                        return !n.empty() && n.ends_with(fs::path(name).filename().string());
-                    }))
-                    return "a run set apart " + name + " unsaid";
         }
         if (!ran) return std::nullopt;
-        if (said(K::Refused))  // nothing but the players' own doings: never a reason to refuse
+        if (said(K::Refused) && seen_.reports.back().refusal.code != ErrorCode::Cancelled)
+            // nothing but the players' own doings: never a reason to refuse
             return "refused after what players and the game do: " +
                    std::to_string(static_cast<int>(seen_.reports.back().damage.what));
         for (const auto& [name, text] : snapshot(gameDir()))
