@@ -731,7 +731,7 @@ TEST_P(Breaches, AreMended) {
     // (what a run sets apart, it names: the model check's).
     if (lastReport().action == Report::Action::Restore && lastReport().kind != K::Refused)
         for (const auto& [name, text] : snapshot(gameDir()))
-            if (name.find(".set-aside") != std::string::npos)
+            if (name.find(".set-aside") != std::string::npos) {
                 EXPECT_EQ(std::ranges::any_of(lastReport().keptApart,
                                               [&](const std::string& shown) {
                                                   return shown.ends_with(
@@ -739,6 +739,7 @@ TEST_P(Breaches, AreMended) {
                                               }),
                           fs::is_regular_file(fs::symlink_status(gameDir() / name)))
                     << name;
+            }
     const std::regex temporary(R"(.*/\.[^/]+\.kestro-[a-z0-9]{8})");
     for (const auto& [name, text] : snapshot(gameDir()))
         EXPECT_FALSE(std::regex_match(name, temporary)) << name;
