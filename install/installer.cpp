@@ -39,8 +39,11 @@ const ChannelSet* install(const InstallRequest& request, const Catalogue& catalo
         observer.finished(report);
         return nullptr;
     }
-    if (!channel) {
+    if (!channel) {  // says nothing, unless the tidy-up set something apart
         observer.progress(0);
+        if (!store.alsoSetApart().empty())
+            observer.finished(refused(Report::Action::Install, request.folder, store,
+                                      failure(ErrorCode::SourceMissing)));
         return nullptr;
     }
     Report report;

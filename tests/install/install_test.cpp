@@ -110,20 +110,25 @@ TEST_F(Install, WhatIsSetApartIsNamedOldestFirst) {
 }
 
 // With no records, a file left under the program's temporary name may be the player's: kept
-// apart, and named even by a run that is then refused, or that the player answers no.
+// apart, and named even by a run that is then refused, or that the player answers no, or
+// that finds its channel gone.
 TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
     writeFile(gameFile(0), "game's own");
     install("FOX");
-    fs::remove_all(gameDir() / "DATA/POPUPS");
-    std::error_code noLinks;
-    fs::create_directory_symlink(tmp_.path(), gameDir() / "DATA/POPUPS", noLinks);
-    if (noLinks) GTEST_SKIP() << "no links here";
     seen_.answer = false;
-    for (const bool refused : {true, false}) {
+    for (const std::string run : {"ZDF", "NTV", "restore"}) {
+        std::error_code noLinks;
+        if (run == "NTV") {
+            fs::remove_all(gameDir() / "DATA/POPUPS");
+            fs::create_directory_symlink(tmp_.path(), gameDir() / "DATA/POPUPS", noLinks);
+        }
+        if (noLinks) GTEST_SKIP() << "no links here";
         fs::remove(gameDir() / "KESTRO backup/state.txt");
         writeFile(gameDir() / "DATA/ENVIRO/.Misc16.fsh.kestro-abcd1234", "yours?");
-        refused ? (void)install("NTV") : (void)restore();
-        EXPECT_EQ(lastReport().refusal.code, refused ? ErrorCode::Link : ErrorCode::Cancelled);
+        run == "restore" ? (void)restore() : (void)install(run);
+        EXPECT_EQ(lastReport().refusal.code, run == "ZDF"   ? ErrorCode::SourceMissing
+                                             : run == "NTV" ? ErrorCode::Link
+                                                            : ErrorCode::Cancelled);
         ASSERT_EQ(lastReport().alsoSetApart.size(), 1u);
         const std::string shown = lastReport().alsoSetApart[0];
         EXPECT_EQ(readFile(keptFile(0).parent_path() / shown.substr(shown.find_last_of("/\\") + 1)),
