@@ -783,6 +783,15 @@ Error Store::open(bool create) {
     }
     // A refused store is left exactly as it is.
     if (!checkAgainstFiles()) return failure(ErrorCode::Damaged);
+    // With no records, what lies under the program's temporary names may be the player's,
+    // to keep apart before a state file says otherwise: a game folder that cannot be looked
+    // into now (a link, no rights) stops the run, or its files would later pass for ours.
+    if (unrecorded_)
+        for (size_t slot : {size_t{0}, size_t{2}})
+            if (Result<Folder> f = gameFolder(slot, false);
+                !f.ok() && f.error.code != ErrorCode::FolderMissing &&
+                f.error.code != ErrorCode::NotAFolder)
+                return f.error.code == ErrorCode::Link ? linkNamed(slot, f.error) : f.error;
     // Only the lock's holder tidies, so no running copy loses its temporary file; and only
     // inside real folders.
     removeTemporaries(store_, kStateFile);
@@ -820,19 +829,21 @@ Error Store::open(bool create) {
     return {};
 }
 
+// A link where a game file's folder belongs, named as on disk: "data/popups".
+Error Store::linkNamed(size_t slot, Error e) const {
+    const std::string name(data_ ? kGameFiles[slot].folder : std::string_view("DATA"));
+    const std::string found = (data_ ? *data_ : game_.root()).find(name);
+    e.subject =
+        data_ ? game_.show("\\DATA\\" + name, utf8Text(data_->path().filename()) + "/" + found)
+              : game_.show("\\DATA", found);
+    return e;
+}
+
 Error Store::makeDataFolders() {
     for (size_t slot : {size_t{0}, size_t{2}}) {
         Result<Folder> folder = gameFolder(slot, true);
         if (folder.ok()) continue;
-        if (folder.error.code == ErrorCode::Link) {  // named as on disk: "data/popups"
-            const std::string name(data_ ? kGameFiles[slot].folder : std::string_view("DATA"));
-            const std::string found = (data_ ? *data_ : game_.root()).find(name);
-            folder.error.subject =
-                data_ ? game_.show("\\DATA\\" + name,
-                                   utf8Text(data_->path().filename()) + "/" + found)
-                      : game_.show("\\DATA", found);
-            return folder.error;
-        }
+        if (folder.error.code == ErrorCode::Link) return linkNamed(slot, folder.error);
         // Any other failure is the file's to report: it cannot be written there.
     }
     return {};

@@ -164,6 +164,7 @@ class Store {
     Error moveApart(size_t slot, const Folder& from, const std::string& entry, const Folder& keptIn,
                     std::string& shown);
     Error keepTheirs(size_t slot, const Folder& folder, const std::string& name);
+    Error linkNamed(size_t slot, Error e) const;
     void setApartNow(size_t slot, const Folder& folder, const std::string& leftover,
                      std::string& shown);
     Error takeUpKept(size_t slot, const Folder& keptIn, const std::string& keptName);

@@ -109,22 +109,24 @@ TEST_F(Install, WhatIsSetApartIsNamedOldestFirst) {
                                         "misc16.fsh.set-aside-9", "Misc16.fsh.set-aside-10"}));
 }
 
-// With no records, a file left under the program's temporary name may be the player's: kept
-// apart, and named even by a run that is then refused, or that the player answers no, or
-// that finds its channel gone.
+// A file another program's exchange left under the program's temporary name is kept apart
+// and named, even by a run that is then refused, answered no, or finds its channel gone.
+// With no records, any file under such a name may be the player's: one behind a link is
+// not taken for the program's once the link is gone.
 TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
     writeFile(gameFile(0), "game's own");
     install("FOX");
     seen_.answer = false;
-    for (const std::string run : {"ZDF", "NTV", "restore"}) {
-        std::error_code noLinks;
+    writeFile(tmp_.path() / "popups/.popups.big.kestro-zzzz9999", "behind a link");
+    std::error_code noLinks;
+    for (const std::string run : {"ZDF", "restore", "NTV"}) {
         if (run == "NTV") {
             fs::remove_all(gameDir() / "DATA/POPUPS");
-            fs::create_directory_symlink(tmp_.path(), gameDir() / "DATA/POPUPS", noLinks);
+            fs::create_directory_symlink(tmp_.path() / "popups", gameDir() / "DATA/POPUPS",
+                                         noLinks);
         }
         if (noLinks) GTEST_SKIP() << "no links here";
-        fs::remove(gameDir() / "KESTRO backup/state.txt");
-        writeFile(gameDir() / "DATA/ENVIRO/.Misc16.fsh.kestro-abcd1234", "yours?");
+        writeFile(gameDir() / "DATA/ENVIRO/.Misc16.fsh.kestro-abcd1234-theirs", run);
         run == "restore" ? (void)restore() : (void)install(run);
         EXPECT_EQ(lastReport().refusal.code, run == "ZDF"   ? ErrorCode::SourceMissing
                                              : run == "NTV" ? ErrorCode::Link
@@ -132,8 +134,18 @@ TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
         ASSERT_EQ(lastReport().alsoSetApart.size(), 1u);
         const std::string shown = lastReport().alsoSetApart[0];
         EXPECT_EQ(readFile(keptFile(0).parent_path() / shown.substr(shown.find_last_of("/\\") + 1)),
-                  "yours?");
+                  run);
     }
+    fs::remove(gameDir() / "KESTRO backup/state.txt");
+    seen_.answer = true;
+    EXPECT_FALSE(restore());
+    EXPECT_EQ(lastReport().refusal.subject,
+              game_.starts_with('/') ? "DATA/POPUPS" : "\\DATA\\POPUPS");
+    fs::remove(gameDir() / "DATA/POPUPS");
+    fs::rename(tmp_.path() / "popups", gameDir() / "DATA/POPUPS");
+    EXPECT_TRUE(restore());
+    EXPECT_EQ(readFile(keptFile(3).parent_path() / "popups.big.set-aside"), "behind a link");
+    EXPECT_EQ(lastReport().alsoSetApart.size(), 1u);
 }
 
 // A key that names no channel changes nothing but the data folders, says nothing, and
