@@ -30,7 +30,8 @@ std::string temporaryName(std::string_view name) {
 }
 
 // Only the exact names createUnique makes: a player's own dot-file that merely shares the
-// start is not ours to remove.
+// start is not ours to remove. The name's letter case aside, as the game's own file names:
+// one found in another spelling on a later run is the same file's.
 bool isTemporaryOf(std::string_view entry, std::string_view name, bool longerNames) {
     const std::string_view marker = ".kestro-";
     if (entry.size() < marker.size() + 8) return false;
@@ -39,7 +40,7 @@ bool isTemporaryOf(std::string_view entry, std::string_view name, bool longerNam
     for (const char c : tail)
         if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
     return entry.substr(start.size(), marker.size()) == marker && start.size() > name.size() &&
-           start[0] == '.' && start.substr(1, name.size()) == name &&
+           start[0] == '.' && sameNameIgnoringCase(start.substr(1, name.size()), name) &&
            (longerNames || start.size() == name.size() + 1);
 }
 

@@ -109,15 +109,15 @@ TEST_F(Install, WhatIsSetApartIsNamedOldestFirst) {
                                         "misc16.fsh.set-aside-9", "Misc16.fsh.set-aside-10"}));
 }
 
-// A file another program's exchange left under the program's temporary name is kept apart
-// and named, even by a run that is then refused, answered no, or finds its channel gone.
-// With no records, any file under such a name may be the player's: one behind a link is
-// not taken for the program's once the link is gone.
+// A file another program's exchange left under the program's temporary name (in any letter
+// case) is kept apart and named, even by a run that is then refused, answered no, or finds
+// its channel gone. With no records, any file under such a name may be the player's: one
+// behind a link is not taken for the program's once the link is gone.
 TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
     writeFile(gameFile(0), "game's own");
     install("FOX");
     seen_.answer = false;
-    writeFile(tmp_.path() / "popups/.popups.big.kestro-zzzz9999", "behind a link");
+    writeFile(tmp_.path() / "popups/.Popups.Big.kestro-zzzz9999", "behind a link");
     std::error_code noLinks;
     for (const std::string run : {"ZDF", "restore", "NTV"}) {
         if (run == "NTV") {
@@ -126,7 +126,7 @@ TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
                                          noLinks);
         }
         if (noLinks) GTEST_SKIP() << "no links here";
-        writeFile(gameDir() / "DATA/ENVIRO/.Misc16.fsh.kestro-abcd1234-theirs", run);
+        writeFile(gameDir() / "DATA/ENVIRO/.MISC16.FSH.kestro-abcd1234-theirs", run);
         run == "restore" ? (void)restore() : (void)install(run);
         EXPECT_EQ(lastReport().refusal.code, run == "ZDF"   ? ErrorCode::SourceMissing
                                              : run == "NTV" ? ErrorCode::Link
