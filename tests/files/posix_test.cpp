@@ -22,8 +22,10 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
         WinePrefix wine(asHome);
         fs::create_symlink("../nowhere", wine.path() / "dosdevices/C:");  // "c:" is Wine's own
         fs::create_symlink("../drive_c", wine.path() / "dosdevices/ab");  // and this no drive
+        fs::create_directory(wine.driveC() / "Games/VARNEX 2001/DATA");
         const long listed = fileLayerCounts().driveListings;
-        for (const char* text : {"C:\\GAMES\\varnex 2001\\DATA", "c:\\games\\VARNEX 2001\\DATA"})
+        // a part as on disk, then one in another case: each matched on its own
+        for (const char* text : {"C:\\GAMES\\varnex 2001\\DATA", "c:\\games\\VARNEX 2001\\data"})
             EXPECT_EQ(resolvePath(text).value, wine.path() / "dosdevices/c:/Games/VARNEX 2001/DATA")
                 << text;
         EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);      // its drives listed once a run
