@@ -114,5 +114,11 @@ split5 = (
 open("split5.rar", "wb").write(split5)
 # The same behind a self-extractor's 64 KiB, where libarchive finds it too.
 open("sfx5.rar", "wb").write(b"MZ" + bytes(65534) + split5)
+# The same part with an extra area in its main header (a record of a later version): the
+# header is then over 127 bytes, its size two bytes long.
+record = vint(0x7F) + bytes(128)
+extra = vint(len(record)) + record
+main = header(vint(1), vint(1), vint(len(extra)), vint(1), extra)
+open("extra5.rar", "wb").write(b"Rar!\x1a\x07\x01\x00" + main + split5[16:])
 PY
 printf 'just text\n' > not-an-archive.zip

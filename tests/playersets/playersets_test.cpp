@@ -70,8 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{{"twice.zip"}, What::SourceProblem, Source::FileTwice, 0},
         AddCase{{"toolarge.7z"}, What::SourceProblem, Source::SetTooLarge, 0},
         AddCase{{"damaged.zip", "cut5.rar"}, What::SourceProblem, Source::Damaged, 0},
-        AddCase{
-            {"split4.rar", "split5.rar", "sfx5.rar"}, What::SourceProblem, Source::SplitArchive, 0},
+        AddCase{{"split4.rar", "split5.rar", "sfx5.rar", "extra5.rar"},
+                What::SourceProblem,
+                Source::SplitArchive,
+                0},
         AddCase{{"not-an-archive.zip"}, What::SourceProblem, Source::UnknownArchive, 0},
         AddCase{{"missing"}, What::SourceProblem, Source::Missing, 0},
         AddCase{{"/dev/null"}, What::SourceProblem, Source::NotASource, 0}),
