@@ -126,6 +126,23 @@ TEST(Staged, IsAllOrNothing) {
     EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "new contents");
     EXPECT_EQ(staged.value.digest().size, 12u);
     EXPECT_EQ(fs::status(tmp.path() / "game.fsh").permissions(), fs::perms(0444));
+    // Replaced by the game as it goes in: theirs stays, and ours leaves nothing behind.
+    static fs::path racing;
+    racing = tmp.path() / "game.fsh";
+    const FileInfo seen = folder.info("game.fsh");
+    {
+        Result<Staged> ours = Staged::write("ours", folder, "game.fsh", 0644);
+        setCallFaultHook([](SystemCall call) {
+            if (call == SystemCall::Rename && !racing.empty())
+                writeFile(racing.string() + "~", "theirs"),
+                    fs::rename(racing.string() + "~", racing), racing.clear();
+            return 0;
+        });
+        EXPECT_EQ(ours.value.commit(&seen).code, E::InUse);
+        setCallFaultHook(nullptr);
+    }
+    EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "theirs");
+    EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
     // Names it has just made or removed are found letter case aside, as any other.
     EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
     ASSERT_TRUE(writeWhole(folder, "New.fsh", "x").ok());
