@@ -236,12 +236,13 @@ QString installReport(const Report& r) {
     return text;
 }
 
-// What this restore set apart: files of unknown owner in a kept copy's or a game file's place.
+// What this run set apart: files of unknown owner in a kept copy's or a game file's place, or
+// left beside one under the program's temporary names.
 QString apartNow(const QStringList& lines) {
     if (lines.isEmpty()) return {};
     return QStringLiteral("\n\n") + Reports::tr(
-                                        "The files that were in their place, whose owner "
-                                        "KESTRO could not tell, were kept apart:%1")
+                                        "Files KESTRO found in the game folder, whose owner "
+                                        "it could not tell, were kept apart:%1")
                                         .arg(list(lines));
 }
 

@@ -457,8 +457,8 @@ Dejados como están:%1</translation>
         <translation>Eliminados (añadidos por instalaciones de canales):%1</translation>
     </message>
     <message>
-        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
-        <translation>Los archivos que estaban en su lugar, cuyo propietario KESTRO no pudo determinar, se apartaron:%1</translation>
+        <source>Files KESTRO found in the game folder, whose owner it could not tell, were kept apart:%1</source>
+        <translation>Los archivos que KESTRO encontró en la carpeta del juego, cuyo propietario no pudo determinar, se apartaron:%1</translation>
     </message>
     <message>
         <source>(empty)</source>

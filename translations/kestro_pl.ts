@@ -457,8 +457,8 @@ Pozostawiono bez zmian:%1</translation>
         <translation>Usunięto (dodane przez instalacje kanałów):%1</translation>
     </message>
     <message>
-        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
-        <translation>Pliki, które były na ich miejscu i których właściciela KESTRO nie mógł ustalić, odłożono osobno:%1</translation>
+        <source>Files KESTRO found in the game folder, whose owner it could not tell, were kept apart:%1</source>
+        <translation>Pliki znalezione przez KESTRO w folderze gry, których właściciela nie mógł ustalić, odłożono osobno:%1</translation>
     </message>
     <message>
         <source>(empty)</source>

@@ -457,8 +457,8 @@ Deixados como estão:%1</translation>
         <translation>Removidos (adicionados por instalações de canais):%1</translation>
     </message>
     <message>
-        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
-        <translation>Os ficheiros que estavam no lugar deles, cujo dono o KESTRO não conseguiu determinar, foram postos à parte:%1</translation>
+        <source>Files KESTRO found in the game folder, whose owner it could not tell, were kept apart:%1</source>
+        <translation>Os ficheiros que o KESTRO encontrou na pasta do jogo, cujo dono não conseguiu determinar, foram postos à parte:%1</translation>
     </message>
     <message>
         <source>(empty)</source>

@@ -457,8 +457,8 @@ Lăsate cum sunt:%1</translation>
         <translation>Eliminate (adăugate de instalările de canale):%1</translation>
     </message>
     <message>
-        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
-        <translation>Fișierele care erau în locul lor, al căror proprietar KESTRO nu l-a putut stabili, au fost puse deoparte:%1</translation>
+        <source>Files KESTRO found in the game folder, whose owner it could not tell, were kept apart:%1</source>
+        <translation>Fișierele găsite de KESTRO în folderul jocului, al căror proprietar nu l-a putut stabili, au fost puse deoparte:%1</translation>
     </message>
     <message>
         <source>(empty)</source>

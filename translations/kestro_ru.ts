@@ -457,8 +457,8 @@ Left as they are:%1</source>
         <translation>Удалены (добавлены при установке каналов):%1</translation>
     </message>
     <message>
-        <source>The files that were in their place, whose owner KESTRO could not tell, were kept apart:%1</source>
-        <translation>Файлы, которые были на их месте и владельца которых KESTRO не смог определить, отложены отдельно:%1</translation>
+        <source>Files KESTRO found in the game folder, whose owner it could not tell, were kept apart:%1</source>
+        <translation>Файлы, найденные KESTRO в папке игры, владельца которых он не смог определить, отложены отдельно:%1</translation>
     </message>
     <message>
         <source>(empty)</source>
