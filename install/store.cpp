@@ -917,18 +917,20 @@ Error Store::keepTheirs(size_t slot, const Folder& folder, const std::string& na
             removeFile(folder, entry);
             continue;
         }
-        // Kept apart where restores name it; failing that, under a name no tidy-up removes;
-        // failing that too, nothing goes on: a run that forgot what it noted would take the
-        // file for its own.
+        // Kept apart where restores name it; failing that, nothing goes on, and the file waits
+        // under a name no tidy-up removes: a run that forgot what it noted would take it for
+        // its own.
         std::string shown;
         Result<Folder> keptIn = keptFolder(slot, true);
         const Error e =
             keptIn.ok() ? moveApart(slot, folder, entry, keptIn.value, shown) : keptIn.error;
-        if (e.ok()) alsoSetApart_.push_back(shown);
+        if (e.ok()) {
+            alsoSetApart_.push_back(shown);
+            continue;
+        }
         const FileInfo none;
-        if (!e.ok() && !theirs &&  // the first reason is the one to tell
-            !moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none).ok())
-            return e;
+        if (!theirs) moveFile(folder, entry, folder, entry + std::string(kTheirsMark), &none);
+        return e;
     }
     return {};
 }

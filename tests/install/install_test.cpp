@@ -143,6 +143,13 @@ TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
               game_.starts_with('/') ? "DATA/POPUPS" : "\\DATA\\POPUPS");
     fs::remove(gameDir() / "DATA/POPUPS");
     fs::rename(tmp_.path() / "popups", gameDir() / "DATA/POPUPS");
+    {  // a disk that will not set it apart stops the run; it waits under a name kept from tidy-ups
+        Injecting faults({{SystemCall::Rename, EIO}});
+        EXPECT_FALSE(restore());
+    }
+    EXPECT_EQ(lastReport().refusal.code, ErrorCode::Other);
+    EXPECT_EQ(readFile(gameDir() / "DATA/POPUPS/.Popups.Big.kestro-zzzz9999-theirs"),
+              "behind a link");
     EXPECT_TRUE(restore());
     EXPECT_EQ(readFile(keptFile(3).parent_path() / "popups.big.set-aside"), "behind a link");
     EXPECT_EQ(lastReport().alsoSetApart.size(), 1u);
