@@ -892,8 +892,11 @@ Error Store::setAside(size_t slot, ReadFile& file, const FileInfo& info, std::st
     const std::string name = asideName(folder.value, slot);
     Result<Staged> copy = Staged::copy(file, folder.value, name, info.mode);
     if (!copy.ok()) return copy.error;
-    if (Error e = copy.value.commit(); !e.ok()) return e;
-    shown = shownInStore(slot, folder.value, name);
+    // Already set apart (by a run the disk stopped before the original went back): not again.
+    const std::optional<std::string> earlier =
+        setApartHolding(folder.value, slot, copy.value.digest());
+    if (Error e = earlier ? Error{} : copy.value.commit(); !e.ok()) return e;
+    shown = shownInStore(slot, folder.value, earlier.value_or(name));
     return {};
 }
 

@@ -133,6 +133,22 @@ TEST_F(Install, APipeWhereAGameFileBelongsIsNamed) {
     EXPECT_EQ(readFile(keptFile(0)), "game's own");
 }
 
+// With no records, the file in place is kept apart before the original goes back; a disk
+// that then refuses the put-back leaves it kept apart once, however often the restore is
+// run again.
+TEST_F(Install, AFileKeptApartIsNotKeptApartAgain) {
+    writeFile(gameFile(0), "game's own");
+    install("CANAL+");
+    fs::remove(gameDir() / "KESTRO backup/state.txt");
+    for (const bool failing : {true, true, false}) {
+        Injecting faults({{SystemCall::Rename, failing ? EACCES : 0}}, 1);
+        EXPECT_EQ(restore(), !failing);
+    }
+    EXPECT_EQ(readFile(gameFile(0)), "game's own");
+    EXPECT_EQ(lastReport().files.at(0).setAside, "KESTRO backup/DATA/ENVIRO/Misc16.fsh.set-aside");
+    EXPECT_EQ(snapshot(keptFile(0).parent_path()).size(), 1u);  // named, and alone
+}
+
 struct MountCase {
     const char *what, *onto;  // below the game folder
     std::string_view when;    // before the run, "at_lock" (after its checks), or "overlay"
