@@ -59,21 +59,5 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"", "", true}),
     [](const auto& info) { return test::rowName(info.index, std::get<0>(info.param)); });
 
-TEST(CharacterCount, CountsCharactersNotBytes) {
-    EXPECT_EQ(characterCount("ФУТБОЛ ТВ"), 9u);
-    EXPECT_EQ(characterCount("TV\xC3("), std::nullopt);
-    EXPECT_EQ(characterCount("\xED\xA0\x80"), std::nullopt);  // half of a UTF-16 pair
-}
-
-// One form however the accents were written; a character composing writes as two (U+0958)
-// makes the text longer than any first guess, on Windows too.
-TEST(Composed, OneFormHoweverWritten) {
-    std::string qa;
-    for (int i = 0; i < 40; ++i) qa += "\xE0\xA5\x98";
-    EXPECT_EQ(characterCount(composed(qa)), 80u);
-    EXPECT_EQ(composed("I\xCC\x81"), "\xC3\x8D");
-    EXPECT_EQ(composed("TV\xC3("), "TV\xC3(");  // not UTF-8: as it is
-}
-
 }  // namespace
 }  // namespace kestro

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <fcntl.h>
-#include <unistd.h>
 #include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,7 +13,6 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -425,24 +422,6 @@ class TestMainWindow : public QObject {
         QVERIFY2(err.isEmpty() || err.startsWith("kestro: "), qPrintable(err));
         QCOMPARE(QFile::exists(game + "/DATA/ENVIRO/Misc16.fsh"), foxThere);
         if (before != u"<pipe>") QCOMPARE(readAll(ini), setting);  // never stored
-    }
-
-    // A relative path comes from the current folder; where the system cannot name that
-    // folder (its path too long), it stays as typed, to be refused: never from another.
-    void relativePathsComeFromTheCurrentFolderOnly() {
-        QTemporaryDir scratch;
-        const int back = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        QVERIFY(back >= 0);
-        const auto leave = qScopeGuard([&] {  // the tree is deeper than a path can name
-            QVERIFY(::fchdir(back) == 0 && ::close(back) == 0);
-            QProcess::execute("rm", {"-rf", scratch.path()});
-        });
-        QVERIFY(QDir::setCurrent(scratch.path()));
-        QCOMPARE(fromHere("game/../VARNEX 2001"), scratch.path() + "/VARNEX 2001");
-        QCOMPARE(fromHere("C:\\VARNEX"), "C:\\VARNEX");
-        const QString deep(200, u'd');
-        for (int i = 0; i < 22; ++i) QVERIFY(QDir().mkdir(deep) && QDir::setCurrent(deep));
-        QCOMPARE(fromHere("game"), "game");
     }
 
     // A set of the player's: added from the menu under a name typed, or by dropping a pack
