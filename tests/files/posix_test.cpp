@@ -143,12 +143,15 @@ TEST(Staged, IsAllOrNothing) {
     }
     EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "theirs");
     EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
-    // Names it has just made or removed are found letter case aside, as any other.
-    EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
-    ASSERT_TRUE(writeWhole(folder, "New.fsh", "x").ok());
-    EXPECT_EQ(folder.find("NEW.FSH"), "New.fsh");
-    ASSERT_TRUE(removeFile(folder, "New.fsh").ok());
-    EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
+    // Names it has just made, moved away or removed are found letter case aside, as any other.
+    const Folder sub = folder.child("sub", true).value;
+    for (const bool moved : {true, false}) {
+        ASSERT_TRUE(writeWhole(folder, "New.fsh", "x").ok());
+        EXPECT_EQ(folder.find("NEW.FSH"), "New.fsh");
+        ASSERT_TRUE(
+            (moved ? moveFile(folder, "New.fsh", sub, "n") : removeFile(folder, "New.fsh")).ok());
+        EXPECT_EQ(folder.find("NEW.FSH"), "NEW.FSH");
+    }
     // A game file's set-id bits are never carried over: the copy is no program of ours.
     ASSERT_TRUE(Staged::write("x", folder, "setid.fsh", 06755).value.commit().ok());
     EXPECT_EQ(fs::status(tmp.path() / "setid.fsh").permissions(), fs::perms(0755));

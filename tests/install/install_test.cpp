@@ -80,15 +80,19 @@ TEST_F(Install, ReplacesKeepsAndPutsBack) {
 }
 
 // A file the player changed since the install is left as it is, and the copy kept before
-// is named for them to put back by hand.
+// is named for them to put back by hand, while it holds what was kept.
 TEST_F(Install, AChangedFileIsLeftAndItsKeptCopyNamed) {
     writeFile(gameFile(0), "game's own");
     install("FOX");
     writeFile(gameFile(0), "patched");
-    EXPECT_FALSE(restore());
-    EXPECT_EQ(lastReport().files.at(0).keptAt, game_.starts_with('/')
-                                                   ? "KESTRO backup/DATA/ENVIRO/Misc16.fsh"
-                                                   : "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh");
+    for (const bool named : {true, false}) {
+        EXPECT_FALSE(restore());
+        EXPECT_EQ(lastReport().files.at(0).keptAt,
+                  !named                   ? ""
+                  : game_.starts_with('/') ? "KESTRO backup/DATA/ENVIRO/Misc16.fsh"
+                                           : "\\KESTRO backup\\DATA\\ENVIRO\\Misc16.fsh");
+        writeFile(keptFile(0), "GAME'S OWN");  // another program's bytes, of the same size
+    }
 }
 
 // What lies set apart in the store is named, oldest first, whatever its letter case, and

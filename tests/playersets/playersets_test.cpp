@@ -149,7 +149,15 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     for (const char* source : {"Pack", "set.7z", "twice.zip", "none.zip"})
         EXPECT_EQ(sets.add(kArchives / source, "MY TV", cancel).source.what, Source::Cancelled);
     EXPECT_EQ(this->sets(), (std::vector<std::string>{"EMPTY", "VIA LINK"}));
-    ASSERT_TRUE(sets.add(kArchives / "Pack", "MY TV", [](std::uint64_t) { return true; }).ok());
+    std::uint64_t shown = 0, inSet = 0;  // the bar goes as far as the set's bytes, no further
+    ASSERT_TRUE(sets.add(kArchives / "set.7z", "MY TV",
+                         [&](std::uint64_t n) {
+                             shown = std::max(shown, n);
+                             return true;
+                         })
+                    .ok());
+    for (const auto& [name, text] : snapshot(setsDir() / "MY TV")) inSet += text.size();
+    EXPECT_EQ(shown, inSet);
     EXPECT_EQ(add(kArchives / "set.zip", "MY TV").what, What::NameTaken);
     EXPECT_EQ(add(kArchives / "set.zip", "my tv").what, What::BadName);
     ASSERT_TRUE(add(kArchives / "set.zip", "I\xCC\x81").ok());  // an accent typed apart: one set
@@ -158,15 +166,17 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     // script (an accent on it too), full-width, a space more. Cyrillic letters alone, or
     // a superscript, are a name like any.
     ASSERT_TRUE(add(kArchives / "set.zip", "\xC3\x8D TV2").ok());  // Í TV2
-    for (const auto& [lookAlike, like] : {std::pair{"F\xD0\x9EX", "FOX"},
-                                          {"\xEF\xBC\xA6\xEF\xBC\xAF\xEF\xBC\xB8", "FOX"},
-                                          {"\xEA\x93\x9D\xEA\x93\xB3\xEA\x93\xAB", "FOX"},
-                                          {"\xE2\x84\x82"
-                                           "ANAL+",
-                                           "CANAL+"},  // double-struck
-                                          {"MY  TV", "MY TV"},
-                                          {"\xCE\x9CY TV", "MY TV"},
-                                          {"\xD0\x86\xCC\x81 TV2", "\xC3\x8D TV2"}}) {
+    for (const auto& [lookAlike, like] :
+         {std::pair{"F\xD0\x9EX", "FOX"},
+          {"\xEF\xBC\xA6\xEF\xBC\xAF\xEF\xBC\xB8", "FOX"},
+          {"\xEA\x93\x9D\xEA\x93\xB3\xEA\x93\xAB", "FOX"},
+          {"\xF0\x9D\x90\x85\xF0\x9D\x90\x8E\xF0\x9D\x90\x97", "FOX"},  // bold
+          {"\xE2\x84\x82"
+           "ANAL+",
+           "CANAL+"},  // double-struck
+          {"MY  TV", "MY TV"},
+          {"\xCE\x9CY TV", "MY TV"},
+          {"\xD0\x86\xCC\x81 TV2", "\xC3\x8D TV2"}}) {
         const SetOutcome o = add(kArchives / "set.zip", lookAlike);
         EXPECT_TRUE(o.nameProblem == NameProblem::LooksLike && o.like == like) << lookAlike;
     }
