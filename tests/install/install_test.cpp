@@ -95,24 +95,6 @@ TEST_F(Install, AChangedFileIsLeftAndItsKeptCopyNamed) {
     }
 }
 
-// What lies set apart in the store is named, oldest first, whatever its letter case, and
-// whatever numbers the player left; a folder at such a name is none.
-TEST_F(Install, WhatIsSetApartIsNamedOldestFirst) {
-    install("FOX");
-    const fs::path in = keptFile(0).parent_path();
-    for (const char* name : {"Misc16.fsh.set-aside-10", "MISC16.FSH.SET-ASIDE-2",
-                             "Misc16.fsh.set-aside", "misc16.fsh.set-aside-9"})
-        writeFile(in / name, name);
-    fs::create_directory(in / "Misc16.fsh.set-aside-3");
-    EXPECT_TRUE(restore());
-    std::vector<std::string> named;
-    for (const std::string& shown : lastReport().keptApart)
-        named.push_back(shown.substr(shown.find_last_of("/\\") + 1));
-    EXPECT_EQ(named,
-              (std::vector<std::string>{"Misc16.fsh.set-aside", "MISC16.FSH.SET-ASIDE-2",
-                                        "misc16.fsh.set-aside-9", "Misc16.fsh.set-aside-10"}));
-}
-
 // A file another program's exchange left under the program's temporary name (in any letter
 // case) is kept apart and named, even by a run that is then refused, answered no, or finds
 // its channel gone. With no records, any file under such a name may be the player's: one
