@@ -163,7 +163,7 @@ TEST_F(PlayerSetsTest, NamesAreUniqueAndAddsAllOrNothing) {
     ASSERT_TRUE(add(kArchives / "set.zip", "I\xCC\x81").ok());  // an accent typed apart: one set
     EXPECT_TRUE(sets.remove("\xC3\x8D").ok() && sets.remove("I\xCC\x81").what == What::NoSuchSet);
     // A name that would pass for one of the seven's or the player's: a letter of another
-    // script (an accent on it too), full-width, a space more. Cyrillic letters alone, or
+    // script (an accent on it too), full-width or bold, a space more. Cyrillic letters alone, or
     // a superscript, are a name like any.
     ASSERT_TRUE(add(kArchives / "set.zip", "\xC3\x8D TV2").ok());  // Í TV2
     for (const auto& [lookAlike, like] :
