@@ -21,9 +21,9 @@ using S = FileOutcome::Stage;
 
 struct StoreFaultCase {
     const char* label;
-    std::string_view run;  // "install", or after one "restore" (of a kept copy "_linked", under
-                           // a first store's state "_first", with none "_lost"), "reinstall"
-                           // or "in_doubt"
+    std::string_view run;  // "install" (of three files "install_three"), or after one "restore"
+                           // (of a kept copy "_linked", under a first store's state "_first",
+                           // with none "_lost"), "reinstall" or "in_doubt"
     SystemCall call;
     int code, callsToPass;
     ErrorCode error;
@@ -38,7 +38,7 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
     writeFile(gameFile(0), "game's own");
     fs::create_directories(gameDir() / "DATA/POPUPS");
     fs::create_directories(gameDir() / "KESTRO backup");  // only the kept file's folders to make
-    if (c.run != "install") install("CANAL+");
+    if (!c.run.starts_with("install")) install("CANAL+");
     if (c.run == "restore_linked") fs::create_hard_link(keptFile(0), tmp_.path() / "linked");
     if (c.run == "restore_first")  // kept, with no digest to check the copy by
         writeFile(gameDir() / "KESTRO backup/state.txt", "Misc16.fsh.before=kept\n");
@@ -51,7 +51,9 @@ TEST_P(StoreFault, LosesNothingAndSaysWhy) {
         std::map<SystemCall, int> calls{{c.call, c.code}};
         if (c.also) calls[*c.also] = c.code;
         Injecting faults(calls, c.callsToPass);
-        c.run.starts_with("restore") ? (void)restore() : (void)install("CANAL+");
+        c.run.starts_with("restore")
+            ? (void)restore()
+            : (void)install(c.run == "install_three" ? "TELEON" : "CANAL+");
     }
     EXPECT_TRUE(Injecting::pending.empty());
     EXPECT_TRUE(readFile(gameFile(0)) == "game's own" || readFile(keptFile(0)) == "game's own");
@@ -96,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"kept_copy_not_put", "install", Rename, EROFS, 2, ErrorCode::ReadOnlyDisk, S::Keep},
         {"kept_folder_refused", "install", MakeFolder, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"kept_not_noted", "install", Rename, EROFS, 3, ErrorCode::ReadOnlyDisk, S::Note},
+        {"keeping_not_noted_then_others", "install_three", Rename, EROFS, 1, ErrorCode::ReadOnlyDisk, S::Keep},
         {"in_use", "install", Rename, EBUSY, 4, ErrorCode::InUse, S::Copy},
         {"game_file_unreadable_again", "reinstall", Read, EIO, 4, ErrorCode::Other, S::Keep},
         {"in_doubt_unreadable", "in_doubt", Read, EIO, 4, ErrorCode::Other, S::Keep},
