@@ -418,7 +418,11 @@ class TestMainWindow : public QObject {
         if (!before.isEmpty() && !before.startsWith(u'<'))
             QVERIFY(run(before, first) && first.exitCode() == 0);
         QVERIFY(run(arguments, kestro) == (status >= 0));
-        if (status < 0) return kestro.kill(), void(kestro.waitForFinished());  // until closed
+        if (status < 0) {  // still open: closed here
+            kestro.kill();
+            kestro.waitForFinished();
+            return;
+        }
         const QString out = QString::fromUtf8(kestro.readAllStandardOutput());
         const QString err = QString::fromUtf8(kestro.readAllStandardError());
         QCOMPARE(kestro.exitCode(), status);
