@@ -376,6 +376,12 @@ QString advice(const StoreDamage& d) {
     }
 }
 
+// Why, with the thing in the way named first where the reason does not name it itself.
+QString withSubject(const Error& e) {
+    const QString subject = visible(toQString(e.subject)), why = Reports::describe(e);
+    return why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
+}
+
 QString refusal(const Report& r, Reports::Where where) {
     const bool installing = r.action == Report::Action::Install;
     const QString folder = r.folder.empty() ? Reports::tr("(empty)") : quoted(r.folder);
@@ -409,7 +415,7 @@ QString refusal(const Report& r, Reports::Where where) {
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice(r.damage);
         default: {
             // One pass over the text, so that a % in a set's name is never read as a place.
-            const QString why = Reports::describe(r.refusal);
+            const QString why = withSubject(r.refusal);
             const QString text =
                 !installing ? Reports::tr("The game's original files cannot be put back in %1: %2.")
                                   .arg(folder, why)
@@ -570,10 +576,7 @@ QString removalProblem(const Error& e) {
         return Reports::tr("%1 lies more than 64 folders deep").arg(subject);
     if (e.code == ErrorCode::AlreadyExists)
         return Reports::tr("something was put in %1 meanwhile").arg(subject);
-    // These say what is in the way themselves; the others are given it.
-    const bool named = e.code == ErrorCode::PermissionDenied || e.code == ErrorCode::Link ||
-                       e.code == ErrorCode::NotAFolder || e.code == ErrorCode::InStore;
-    return named ? Reports::describe(e) : subject + QStringLiteral(": ") + Reports::describe(e);
+    return withSubject(e);
 }
 
 // What an add or a remove could not delete, told after its outcome.

@@ -568,6 +568,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::Locked))), "restoring in \"C:\\VARNEX 2001\" (is it open twice?).\n\nNo game file was replaced."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::Locked))), "No game file was put back."},
             {window(report(A::Restore, K::Refused, failure(ErrorCode::PermissionDenied, EACCES, "KESTRO backup"))), "cannot be put back in \"C:\\VARNEX 2001\": permission denied for KESTRO backup."},
+            {window(report(A::Install, K::Refused, failure(ErrorCode::Other, EIO, "/g/KESTRO backup/x"))), "cannot be installed in \"C:\\VARNEX 2001\": /g/KESTRO backup/x: Input/output error.\n\nNo game file"},  // what failed, named
             {window(report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA"))), "The channel FOX cannot be installed in \"C:\\VARNEX 2001\": \\DATA is a link to another place; KESTRO does not write through links.\n\nNo game file was replaced. To go on, replace the link \"\\DATA\" with a copy of what it leads to."},
             {window(Report{A::Install, K::Refused, "/g", &none, {}, failure(ErrorCode::ReadOnlyDisk, EROFS, "DATA"), {}}), "The channel TV %2 cannot be installed in \"/g\": "},
             {window(report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded)), "holds a kept Misc16.fsh, but its state file does not record one"},
