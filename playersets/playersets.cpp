@@ -424,7 +424,10 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
         result.error = std::move(e);
         return result;
     };
-    if (!folder.ok()) return failed(folder.error);
+    if (!folder.ok()) {  // the sets folder is what is in the way, not a name of ours
+        folder.error.subject = utf8Text(sets.folder.path());
+        return failed(folder.error);
+    }
     for (size_t slot = 0; slot < kSetFileNames.size(); ++slot) {
         if (!contents.files[slot]) continue;
         if (progress && !progress(contents.total)) return failed(failure(ErrorCode::Cancelled));
