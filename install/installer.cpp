@@ -5,9 +5,11 @@
 
 namespace kestro {
 
-Report unusableFolder(Report::Action action, std::string folder, Error why) {
+Report unusableFolder(Report::Action action, std::string folder, Error why,
+                      const ChannelSet* channel) {
     Report report;
     report.action = action;
+    report.channel = channel;  // the install asked for, named
     report.kind = Report::Kind::Refused;
     report.folder = std::move(folder);
     report.refusal = std::move(why);

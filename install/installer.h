@@ -39,7 +39,8 @@ struct Report {
 };
 
 // The report for a game folder text that names no usable folder.
-Report unusableFolder(Report::Action action, std::string folder, Error why);
+Report unusableFolder(Report::Action action, std::string folder, Error why,
+                      const ChannelSet* channel = nullptr);
 
 class InstallObserver {
   public:

@@ -145,11 +145,12 @@ FolderText gameFolderText(const std::optional<QString>& given,
 }
 
 // The folder to install into or restore in, or only to look at (no action: nothing changes).
-std::optional<GameFolder> openFolder(const QString& text, std::optional<Report::Action> action) {
+std::optional<GameFolder> openFolder(const QString& text, std::optional<Report::Action> action,
+                                     const ChannelSet* channel = nullptr) {
     Result<GameFolder> folder = GameFolder::open(toStd(text));
     if (folder.ok()) return folder.value;
     if (action)
-        ConsoleObserver().finished(unusableFolder(*action, toStd(text), folder.error));
+        ConsoleObserver().finished(unusableFolder(*action, toStd(text), folder.error, channel));
     else
         complain(Reports::unusableFolder(toStd(text), folder.error));
     return std::nullopt;
@@ -230,7 +231,8 @@ struct Runner {
                               : didYouMean(c.channel, keysOf(sets))));
         const FolderText text = gameFolderText(c.gameFolder);
         if (!text.text) return text.failed;
-        const auto folder = openFolder(*text.text, Report::Action::Install);
+        const auto folder =
+            openFolder(*text.text, Report::Action::Install, sets.find(toStd(c.channel)));
         if (!folder) return kNotDone;
         ConsoleObserver observer;
         return kestro::install({toStd(c.channel), *folder}, sets, observer) ? kDone : kNotDone;

@@ -176,17 +176,18 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
     ui.Image1->resize(picture->size());  // not stretched: Frame4 clips what does not fit
 }
 
-std::optional<GameFolder> Form1::gameFolderFor(Report::Action action) {
+std::optional<GameFolder> Form1::gameFolderFor(Report::Action action, const ChannelSet* channel) {
     const std::string text = toStd(ui.Ubicacion->text());
     Result<GameFolder> folder = GameFolder::open(text);
     if (folder.ok()) return folder.value;
     progress(0);
-    finished(unusableFolder(action, text, folder.error));
+    finished(unusableFolder(action, text, folder.error, channel));
     return std::nullopt;
 }
 
 void Form1::Command1_Click() {
-    const std::optional<GameFolder> folder = gameFolderFor(Report::Action::Install);
+    const std::optional<GameFolder> folder =
+        gameFolderFor(Report::Action::Install, catalogue_.find(toStd(ui.Text1->text())));
     if (!folder) return;
     // A complete install says which channel is there now; after a partial one the files tell.
     const ChannelSet* installed = install({toStd(ui.Text1->text()), *folder}, catalogue_, *this);

@@ -50,7 +50,8 @@ class Form1 : public QMainWindow, private InstallObserver {
     // The game folder shown and stored, as the folder dialog's OK does.
     void useGameFolder(const QString& folder);
     // The game folder of one install or restore, resolved once; a refusal is reported.
-    std::optional<GameFolder> gameFolderFor(Report::Action action);
+    std::optional<GameFolder> gameFolderFor(Report::Action action,
+                                            const ChannelSet* channel = nullptr);
     void addSet(AddSetDialog& dialog);
     void openLink(const QString& url);
     // Reads the channel sets again and lists them, keeping the choice if it is still there.
