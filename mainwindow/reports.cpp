@@ -148,7 +148,7 @@ QString damage(const StoreDamage& d) {
             return Reports::tr("its state file cannot be read (%1)")
                 .arg(Reports::describe(d.error));
         case What::StateNotUnderstood:
-            return d.line ? Reports::tr("its state file: line %1 is not understood").arg(d.line)
+            return d.line ? Reports::tr("line %1 of its state file is not understood").arg(d.line)
                           : Reports::tr("its state file was cut short or changed by hand");
         case What::KeptNotRecorded:
             return Reports::tr("it holds a kept %1, but its state file does not record one")
@@ -370,6 +370,14 @@ QString advice(const StoreDamage& d) {
         case What::TwoSpellings:
         case What::TwoCopies:
             return twinAdvice(d);
+        case What::RecordedNotKept:  // forgetting the records would not bring it back
+            return Reports::tr(
+                       "KESTRO cannot put the game's own %1 back. If you have a copy of it (from "
+                       "the game's discs or your own), put it in its place in the game folder. "
+                       "Then, to go on, delete \"state.txt\" in %2: the other kept files stay "
+                       "and are found again.")
+                .arg(toQString(std::string(kGameFiles[d.slot].name)),
+                     quoted(d.store.empty() ? std::string(kStoreFolder) : d.store));
         default:
             return Reports::tr(
                 "To go on, delete \"state.txt\" in it: the kept files stay and are found again.");
@@ -518,10 +526,10 @@ QString Reports::sourceProblem(const SourceProblem& p, const QString& given) {
             return tr("\"%1\" was not found.").arg(source);
         case S::NotASource:
             return tr("\"%1\" is neither a folder nor an archive.").arg(source);
-        case S::Unreadable:
+        case S::Unreadable:  // named once
             return tr("\"%1\" cannot be read: %2.")
                 .arg(p.error.subject.empty() ? source : visible(toQString(p.error.subject)),
-                     describe(p.error));
+                     describe({p.error.code, p.error.system, {}}));
         case S::TooManyEntries:
             return tr("The folder \"%1\" holds too many files to be a channel set.").arg(source);
         case S::FileTwice:
@@ -655,7 +663,8 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
         case W::NoSuchSet:
             return tr("You have no channel set named %1.").arg(name);
         case W::NoGameFiles:
-            return tr("\"%1\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
+            return notDone +
+                   tr("\"%1\" holds none of the game's channel files: Misc16.fsh, misc8.fsh, "
                       "popups.abg or popups.big, anywhere in it (in a folder, at most five "
                       "folders down).")
                        .arg(visible(source)) +
@@ -664,8 +673,9 @@ QString Reports::setOutcome(const SetOutcome& o, const QString& source) {
                                                 "links, devices, encrypted files or paths "
                                                 "with \"..\".")
                         : QString());
-        case W::SourceProblem:
-            return sourceProblem(o.source, source);
+        case W::SourceProblem:  // a stopped add says so itself
+            return (o.source.what == SourceProblem::What::Cancelled ? QString() : notDone) +
+                   sourceProblem(o.source, source);
         case W::SetsFolder:
             return notDone + setsFolderUnusable(o.error);
         case W::Busy:

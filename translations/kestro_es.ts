@@ -397,10 +397,6 @@ Se usará hasta que se cierre el programa.</translation>
         <translation>no se puede leer su archivo de estado (%1)</translation>
     </message>
     <message>
-        <source>its state file: line %1 is not understood</source>
-        <translation>su archivo de estado: no se entiende la línea %1</translation>
-    </message>
-    <message>
         <source>it holds a kept %1, but its state file does not record one</source>
         <translation>contiene un %1 guardado, pero su archivo de estado no lo registra</translation>
     </message>
@@ -845,6 +841,14 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
     <message>
         <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
         <translation>Para continuar, sustituya el enlace %1 que hay en ella por una copia de aquello a lo que lleva.</translation>
+    </message>
+    <message>
+        <source>line %1 of its state file is not understood</source>
+        <translation>no se entiende la línea %1 de su archivo de estado</translation>
+    </message>
+    <message>
+        <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
+        <translation>KESTRO no puede devolver el %1 propio del juego. Si tiene una copia (de los discos del juego o suya), póngala en su lugar en la carpeta del juego. Después, para continuar, borre &quot;state.txt&quot; dentro de %2: los demás archivos guardados se conservan y se vuelven a encontrar.</translation>
     </message>
 </context>
 <context>

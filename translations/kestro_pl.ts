@@ -397,10 +397,6 @@ Będzie używany do zamknięcia programu.</translation>
         <translation>nie można odczytać jego pliku stanu (%1)</translation>
     </message>
     <message>
-        <source>its state file: line %1 is not understood</source>
-        <translation>jego plik stanu: wiersz %1 jest niezrozumiały</translation>
-    </message>
-    <message>
         <source>it holds a kept %1, but its state file does not record one</source>
         <translation>zawiera zachowany %1, ale jego plik stanu go nie odnotowuje</translation>
     </message>
@@ -847,6 +843,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
     <message>
         <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
         <translation>Aby kontynuować, zastąp znajdujące się w nim dowiązanie %1 kopią tego, do czego prowadzi.</translation>
+    </message>
+    <message>
+        <source>line %1 of its state file is not understood</source>
+        <translation>wiersz %1 jego pliku stanu jest niezrozumiały</translation>
+    </message>
+    <message>
+        <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
+        <translation>KESTRO nie może przywrócić oryginalnego pliku gry %1. Jeśli masz jego kopię (z płyt gry lub własną), umieść ją na jej miejscu w folderze gry. Potem, aby kontynuować, usuń &quot;state.txt&quot; z %2: pozostałe zachowane pliki zostaną i będą znalezione ponownie.</translation>
     </message>
 </context>
 <context>

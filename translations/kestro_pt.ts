@@ -397,10 +397,6 @@ It is used until the program ends.</source>
         <translation>não é possível ler o seu ficheiro de estado (%1)</translation>
     </message>
     <message>
-        <source>its state file: line %1 is not understood</source>
-        <translation>o seu ficheiro de estado: a linha %1 não é reconhecida</translation>
-    </message>
-    <message>
         <source>it holds a kept %1, but its state file does not record one</source>
         <translation>contém um %1 guardado, mas o seu ficheiro de estado não o regista</translation>
     </message>
@@ -845,6 +841,14 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
     <message>
         <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
         <translation>Para continuar, substitua a ligação %1 que está nela por uma cópia daquilo para onde ela leva.</translation>
+    </message>
+    <message>
+        <source>line %1 of its state file is not understood</source>
+        <translation>a linha %1 do seu ficheiro de estado não é reconhecida</translation>
+    </message>
+    <message>
+        <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
+        <translation>O KESTRO não pode repor o %1 original do jogo. Se tiver uma cópia dele (dos discos do jogo ou sua), coloque-a no seu lugar na pasta do jogo. Depois, para continuar, apague &quot;state.txt&quot; dentro de %2: os outros ficheiros guardados ficam e voltam a ser encontrados.</translation>
     </message>
 </context>
 <context>

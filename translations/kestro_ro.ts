@@ -397,10 +397,6 @@ Este folosit până la închiderea programului.</translation>
         <translation>fișierul său de stare nu poate fi citit (%1)</translation>
     </message>
     <message>
-        <source>its state file: line %1 is not understood</source>
-        <translation>fișierul său de stare: linia %1 nu este înțeleasă</translation>
-    </message>
-    <message>
         <source>it holds a kept %1, but its state file does not record one</source>
         <translation>conține un %1 păstrat, dar fișierul său de stare nu îl consemnează</translation>
     </message>
@@ -847,6 +843,14 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
     <message>
         <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
         <translation>Pentru a continua, înlocuiți legătura %1 din el cu o copie a ceea ce indică.</translation>
+    </message>
+    <message>
+        <source>line %1 of its state file is not understood</source>
+        <translation>linia %1 din fișierul său de stare nu este înțeleasă</translation>
+    </message>
+    <message>
+        <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
+        <translation>KESTRO nu poate pune înapoi fișierul %1 al jocului. Dacă aveți o copie a lui (de pe discurile jocului sau a dumneavoastră), puneți-o la locul ei în folderul jocului. Apoi, pentru a continua, ștergeți &quot;state.txt&quot; din %2: celelalte fișiere păstrate rămân și sunt găsite din nou.</translation>
     </message>
 </context>
 <context>

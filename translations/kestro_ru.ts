@@ -397,10 +397,6 @@ It is used until the program ends.</source>
         <translation>её файл состояния не удаётся прочитать (%1)</translation>
     </message>
     <message>
-        <source>its state file: line %1 is not understood</source>
-        <translation>её файл состояния: строка %1 не распознана</translation>
-    </message>
-    <message>
         <source>it holds a kept %1, but its state file does not record one</source>
         <translation>в ней есть сохранённый %1, но в её файле состояния он не записан</translation>
     </message>
@@ -847,6 +843,14 @@ Files added by channel installs will be removed.</source>
     <message>
         <source>To go on, replace the link %1 in it with a copy of what it leads to.</source>
         <translation>Чтобы продолжить, замените ссылку %1 в ней копией того, на что она указывает.</translation>
+    </message>
+    <message>
+        <source>line %1 of its state file is not understood</source>
+        <translation>строка %1 её файла состояния не распознана</translation>
+    </message>
+    <message>
+        <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
+        <translation>KESTRO не может вернуть собственный файл игры %1. Если у вас есть его копия (с дисков игры или своя), положите её на место в папке игры. Затем, чтобы продолжить, удалите &quot;state.txt&quot; в %2: остальные сохранённые файлы останутся и будут найдены снова.</translation>
     </message>
 </context>
 <context>

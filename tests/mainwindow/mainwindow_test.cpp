@@ -360,7 +360,7 @@ class TestMainWindow : public QObject {
         QTest::newRow("remove, a name shown, never obeyed") << "" << "--remove-set \x1b[2JX" << 2 << "named '<U+001B>[2JX'" << false;
         QTest::newRow("a path not UTF-8, not taken") << "" << "--install FOX --game-folder /tmp/x\uFFFD" << 2 << "kestro: '/tmp/x\uFFFD' is not UTF-8 text" << false;
         QTest::newRow("an argument shown, never obeyed") << "" << "\x1b[2J" << 2 << "argument '<U+001B>[2J'" << false;
-        QTest::newRow("add, no such source") << "" << "--add-set nothere --name X" << 1 << "nothere\" was not found." << false;
+        QTest::newRow("add, no such source") << "" << "--add-set nothere --name X" << 1 << "kestro: The channel set \"X\" was not added. \"nothere\" was not found." << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("folder alone") << "" << "--game-folder @" << 2 << "kestro: give one of --list, --install" << false;
@@ -572,6 +572,7 @@ class TestMainWindow : public QObject {
             {window(report(A::Install, K::Refused, failure(ErrorCode::Link, 0, "\\DATA"))), "The channel FOX cannot be installed in \"C:\\VARNEX 2001\": \\DATA is a link to another place; KESTRO does not write through links.\n\nNo game file was replaced. To go on, replace the link \"\\DATA\" with a copy of what it leads to."},
             {window(Report{A::Install, K::Refused, "/g", &none, {}, failure(ErrorCode::ReadOnlyDisk, EROFS, "DATA"), {}}), "The channel TV %2 cannot be installed in \"/g\": "},
             {window(report(A::Install, K::Refused, damaged, {}, D::KeptNotRecorded)), "holds a kept Misc16.fsh, but its state file does not record one"},
+            {window(report(A::Restore, K::Refused, damaged, {}, D::RecordedNotKept)), "the kept copy is missing or not the one kept.\n\nNo game file was put back. KESTRO cannot put the game's own Misc16.fsh back. If you have a copy"},  // lost: not to be forgotten
             {window(Report{A::Install, K::Refused, "/g", nullptr, {}, damaged, {D::StoreNotAFolder, 0, 0, failure(ErrorCode::NotAFolder, "kestro BACKUP")}}), "To go on, move \"kestro BACKUP\" out of the game folder and keep it: KESTRO keeps"},
             {window(report(A::Install, K::Refused, damaged, {}, D::LockNotAFile)), "move \"kestro.lock\" out of it."},
             {window(Report{A::Restore, K::Refused, "/g", nullptr, {}, damaged, {D::KeptNotAFile, 0, 0, failure(ErrorCode::Link, "DATA/ENVIRO/Misc16.fsh")}}), "No game file was put back. To go on, replace the link \"DATA/ENVIRO/Misc16.fsh\" in it with a copy of what it leads to."},
@@ -610,6 +611,7 @@ class TestMainWindow : public QObject {
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::InUse, EBUSY, "/s/MINE"), {}, 0, false, {}, {}}, {}), "The channel set MINE cannot be removed: /s/MINE is in use, or another disk"},
             {Reports::setOutcome({SetOutcome::What::RemoveFailed, "MINE", {}, {}, failure(ErrorCode::NotAFolder, ENOTDIR, "/s/MINE"), {}, 0, false, {}, {}}, {}), "cannot be removed: /s/MINE is not a folder."},  // named once
             {Reports::sourceProblem({SourceProblem::What::WalkTooLong, 0, {}, {}}, {}), "more than 1 GiB"},
+            {Reports::sourceProblem({SourceProblem::What::Unreadable, 0, failure(ErrorCode::PermissionDenied, EACCES, "/p/a"), {}}, "/p"), "\"/p/a\" cannot be read: permission denied."},  // named once
             {Reports::sourceProblem({SourceProblem::What::FileTwice, 1, {}, SourceProblem::twoPlaces("a/misc8.fsh", "b/MISC8.FSH")}, "/p"), "\"/p\" holds misc8.fsh more than once (\"a/misc8.fsh\" and \"b/MISC8.FSH\")"},
             {Reports::nameProblem(NameProblem::TooLong), "32 characters"},
             {Reports::misnamedSets({{"X\n\x1b[2J\xE2\x80\xAE" "FOX", NameProblem::BadCharacter}}), "\"X<U+000A><U+001B>[2J<U+202E>FOX\""},  // shown, never obeyed
