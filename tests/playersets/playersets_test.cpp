@@ -289,18 +289,19 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
     // A sets folder that cannot be made for want of rights says so, not that it is missing;
-    // one that cannot be written into is named, never a temporary of the program's.
-    const fs::path locked = tmp_.path() / "locked";
-    writeFile(locked / ".lock", "");
-    for (const fs::path& p : {locked, locked / ".lock"})
+    // one that cannot be written into (locked or not) is named, never a file of the program's.
+    const fs::path locked = tmp_.path() / "locked", held = locked / "held";
+    writeFile(held / ".lock", "");
+    for (const fs::path& p : {locked, held, held / ".lock"})
         EXPECT_TRUE(::geteuid() != 0 || ::lchown(p.c_str(), 65534, 65534) == 0);
-    fs::permissions(locked, fs::perms(0555));
+    for (const fs::path& p : {held, locked}) fs::permissions(p, fs::perms(0555));
     if (::geteuid() == 0) ::setfsuid(65534);
     const Error denied = PlayerSets(locked / "KESTRO/channels").add(kArchives / "Pack", "X").error;
-    const Error unwritable = PlayerSets(locked).add(kArchives / "Pack", "X").error;
+    const Error unlockable = PlayerSets(locked).add(kArchives / "Pack", "X").error;
+    const Error unwritable = PlayerSets(held).add(kArchives / "Pack", "X").error;
     if (::geteuid() == 0) ::setfsuid(0);
     EXPECT_EQ(denied.code, ErrorCode::PermissionDenied);
-    EXPECT_EQ(unwritable.subject, utf8(locked));
+    EXPECT_TRUE(unlockable.subject == utf8(locked) && unwritable.subject == utf8(held));
     fs::create_directories(tmp_.path() / "many");  // 20,000 entries at most: then too many
     for (int i = 0; i < kMaxFolderEntries; ++i)
         std::ofstream(tmp_.path() / "many" / std::to_string(i));
