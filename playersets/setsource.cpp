@@ -31,10 +31,12 @@ struct FolderWalk {
         if (file.value.info().size > kMaxChannelFileSize)
             return {SourceProblem::What::FileTooLarge, slot, {}, {}};
         std::string data;
-        if (Error e = readSmall(file.value, kMaxChannelFileSize, data); !e.ok())
-            return e.code == ErrorCode::TooLarge
-                       ? SourceProblem{SourceProblem::What::FileTooLarge, slot, {}, {}}
-                       : SourceProblem{SourceProblem::What::Unreadable, slot, e, {}};
+        if (Error e = readSmall(file.value, kMaxChannelFileSize, data); !e.ok()) {
+            if (e.code == ErrorCode::TooLarge)
+                return {SourceProblem::What::FileTooLarge, slot, {}, {}};
+            e.subject = utf8Text(folder.path() / utf8Path(name));  // the file, not the set
+            return {SourceProblem::What::Unreadable, slot, e, {}};
+        }
         if ((contents.total += data.size()) > kMaxSetSize)
             return {SourceProblem::What::SetTooLarge, slot, {}, {}};
         if (progress && !progress(contents.total))

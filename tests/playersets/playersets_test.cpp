@@ -110,6 +110,8 @@ TEST(SetsFolder, IsInThePlayersDataFolder) {
     }
     ::unsetenv("HOME");
     EXPECT_TRUE(PlayerSets::forThisUser().folder().empty());
+    EXPECT_EQ(PlayerSets::forThisUser().add(kArchives / "Pack", "X").error,
+              failure(ErrorCode::FolderMissing));
     ::setenv("HOME", home.c_str(), 1);
     data ? ::setenv("XDG_DATA_HOME", saved.c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
@@ -257,6 +259,7 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     for (const auto& [call, pass, subject] :
          {std::tuple{SystemCall::List, 1, "pack/a"}, std::tuple{SystemCall::Open, 1, "pack/a"},
           std::tuple{SystemCall::Open, 0, "pack"},
+          std::tuple{SystemCall::Read, 0, "pack/a/misc8.fsh"},
           std::tuple{SystemCall::Open, 2, "pack/a/misc8.fsh"}}) {
         Injecting unreadable({{call, EACCES}}, pass);
         const SetOutcome added = add(tmp_.path() / "pack", "PACK");
