@@ -336,6 +336,11 @@ QString twinAdvice(const StoreDamage& d) {
         .arg(other);
 }
 
+// The damaged store, named as it was found on disk.
+QString storeNamed(const StoreDamage& d) {
+    return quoted(d.store.empty() ? std::string(kStoreFolder) : d.store);
+}
+
 // A copy in a link's place goes on where it left off, loses nothing where the link leads, and
 // is read as any other file there (a kept copy checked against its record).
 QString linkAdvice(const Error& e) {
@@ -376,8 +381,7 @@ QString advice(const StoreDamage& d) {
                        "the game's discs or your own), put it in its place in the game folder. "
                        "Then, to go on, delete \"state.txt\" in %2: the other kept files stay "
                        "and are found again.")
-                .arg(toQString(std::string(kGameFiles[d.slot].name)),
-                     quoted(d.store.empty() ? std::string(kStoreFolder) : d.store));
+                .arg(toQString(std::string(kGameFiles[d.slot].name)), storeNamed(d));
         default:
             return Reports::tr(
                 "To go on, delete \"state.txt\" in it: the kept files stay and are found again.");
@@ -387,7 +391,7 @@ QString advice(const StoreDamage& d) {
 // Why, with the thing in the way named first where the reason does not name it itself.
 QString withSubject(const Error& e) {
     const QString subject = visible(toQString(e.subject)), why = Reports::describe(e);
-    return why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
+    return subject.isEmpty() || why.contains(subject) ? why : subject + QStringLiteral(": ") + why;
 }
 
 QString refusal(const Report& r, Reports::Where where) {
@@ -417,9 +421,7 @@ QString refusal(const Report& r, Reports::Where where) {
                    Reports::tr("Try again when it has finished.");
         case ErrorCode::Damaged:
             return Reports::tr("The folder %1 in %2 is damaged: %3.")
-                       .arg(quoted(r.damage.store.empty() ? std::string(kStoreFolder)
-                                                          : r.damage.store),
-                            folder, damage(r.damage)) +
+                       .arg(storeNamed(r.damage), folder, damage(r.damage)) +
                    QStringLiteral("\n\n") + nothing + QLatin1Char(' ') + advice(r.damage);
         default: {
             // One pass over the text, so that a % in a set's name is never read as a place.
