@@ -44,6 +44,15 @@ bool isTemporaryOf(std::string_view entry, std::string_view name, bool longerNam
            (longerNames || start.size() == name.size() + 1);
 }
 
+// An entry that could not be made for want of rights: the folder it was to go in is what is
+// in the way, not a name that is not there.
+Error inTheWay(Error e, const Folder& folder, std::string_view name) {
+    if ((e.code == ErrorCode::PermissionDenied || e.code == ErrorCode::ReadOnlyDisk) &&
+        folder.info(name).kind == EntryKind::Missing)
+        e.subject = utf8Text(folder.path());
+    return e;
+}
+
 }  // namespace
 
 std::string utf8Text(const fs::path& path) {
@@ -81,7 +90,7 @@ Result<Folder> Folder::child(std::string_view name, bool create) const {
     if (Error e =
             platform::openChildFolder(shared_->place(), found, create, folder.shared_->handle);
         !e.ok())
-        return e;
+        return create ? inTheWay(std::move(e), *this, found) : e;
     if (create) forgetListing();
     return folder;
 }
@@ -490,7 +499,9 @@ FileLock::~FileLock() {
 }
 
 Error FileLock::lock(const Folder& folder, std::string_view name) {
-    return platform::lockEntry({folder.handle(), folder.path()}, std::string(name), handle_);
+    const Error e =
+        platform::lockEntry({folder.handle(), folder.path()}, std::string(name), handle_);
+    return inTheWay(e, folder, name);
 }
 
 }  // namespace kestro

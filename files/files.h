@@ -52,7 +52,8 @@ class Folder {
     // A folder the player named: links on the way to it are followed.
     static Result<Folder> open(const std::filesystem::path& path);
     // The folder `name` inside this one (its name matched letter case aside), made
-    // first with `create`; a link there is refused (ErrorCode::Link).
+    // first with `create`; a link there is refused (ErrorCode::Link). One that cannot be
+    // made for want of rights names this folder, the one in the way.
     Result<Folder> child(std::string_view name, bool create = false) const;
 
     // The entry whose name is `name` letter case aside: the exact one where it is
@@ -176,7 +177,7 @@ class FileLock {
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     // Creates the file if need be and takes the lock without waiting: Locked when
-    // someone else holds it.
+    // someone else holds it. One that cannot be made for want of rights names the folder.
     Error lock(const Folder& folder, std::string_view name);
 
   private:

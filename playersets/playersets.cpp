@@ -68,10 +68,6 @@ struct LockedSets {
         }
         folder = sets.value;
         if (Error e = lock.lock(folder, kLockFile); !e.ok()) {
-            // With no lock file yet and none allowed, the folder is what is in the way.
-            if (e.code == ErrorCode::PermissionDenied &&
-                folder.info(kLockFile).kind == EntryKind::Missing)
-                e.subject = utf8Text(folder.path());
             error = e;
             return;
         }

@@ -107,6 +107,9 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_EQ(moveFile(disc, "moved", folder, "out").subject, utf8(tmp.path() / "disc"));
     EXPECT_EQ(moveFile(folder, "x", disc, "in").subject, utf8(tmp.path() / "disc"));  // or into
     EXPECT_EQ(removeFile(disc, "moved").subject, utf8(tmp.path() / "disc"));
+    FileLock lock;  // nor can anything be made there: the folder, not the name missing
+    EXPECT_EQ(disc.child("new", true).error.subject + lock.lock(disc, "l").subject,
+              utf8(tmp.path() / "disc") + utf8(tmp.path() / "disc"));
     EXPECT_TRUE(removeTree(folder, "disc").ok());
     if (::geteuid() == 0) ::setfsuid(0);
     EXPECT_FALSE(fs::exists(tmp.path() / "disc"));
