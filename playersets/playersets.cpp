@@ -41,13 +41,17 @@ SetOutcome outcome(What what, std::string name, Error error = {}) {
 Result<Folder> openSets(const fs::path& path, bool create) {
     if (path.empty()) return failure(ErrorCode::FolderMissing);
     std::error_code ec;
-    // Not made for want of rights: that, not "missing", is the reason (what else is in the
-    // way, a file say, the look below names).
+    // Not made for want of rights: that, not "missing", is the reason, and the folder in the
+    // way is the last one there (what else is in the way, a file say, the look below names).
     if (create && !fs::create_directories(path.parent_path(), ec) &&
-        (ec == std::errc::permission_denied || ec == std::errc::read_only_file_system))
+        (ec == std::errc::permission_denied || ec == std::errc::read_only_file_system)) {
+        fs::path there = path.parent_path();
+        for (std::error_code unseen; !fs::exists(there, unseen) && there != there.parent_path();)
+            there = there.parent_path();
         return failure(ec == std::errc::permission_denied ? ErrorCode::PermissionDenied
                                                           : ErrorCode::ReadOnlyDisk,
-                       ec.value(), utf8Text(path.parent_path()));
+                       ec.value(), utf8Text(there));
+    }
     Result<Folder> parent = Folder::open(path.parent_path());
     return parent.ok() ? parent.value.child(utf8Text(path.filename()), create) : parent;
 }

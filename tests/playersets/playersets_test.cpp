@@ -291,8 +291,9 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     writeFile(tmp_.path() / "big/preview.jpg", "x");
     EXPECT_EQ(add(tmp_.path() / "big", "BIG").source.what, Source::SetTooLarge);
     EXPECT_FALSE(fs::exists(setsDir() / "PACK") || fs::exists(setsDir() / "BIG"));
-    // A sets folder that cannot be made for want of rights says so, not that it is missing;
-    // one that cannot be written into (locked or not) is named, never a file of the program's.
+    // A sets folder that cannot be made for want of rights says so, not that it is missing,
+    // and names the folder in the way; one that cannot be written into (locked or not) is named,
+    // never a file of the program's.
     const fs::path locked = tmp_.path() / "locked", held = locked / "held";
     writeFile(held / ".lock", "");
     for (const fs::path& p : {locked, held, held / ".lock"})
@@ -303,7 +304,7 @@ TEST_F(PlayerSetsTest, ABrokenSourceIsRefusedAndNamed) {
     const Error unlockable = PlayerSets(locked).add(kArchives / "Pack", "X").error;
     const Error unwritable = PlayerSets(held).add(kArchives / "Pack", "X").error;
     if (::geteuid() == 0) ::setfsuid(0);
-    EXPECT_EQ(denied.code, ErrorCode::PermissionDenied);
+    EXPECT_TRUE(denied.code == ErrorCode::PermissionDenied && denied.subject == utf8(locked));
     EXPECT_TRUE(unlockable.subject == utf8(locked) && unwritable.subject == utf8(held));
     fs::create_directories(tmp_.path() / "many");  // 20,000 entries at most: then too many
     for (int i = 0; i < kMaxFolderEntries; ++i)
