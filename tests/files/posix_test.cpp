@@ -129,23 +129,27 @@ TEST(Staged, IsAllOrNothing) {
     EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "new contents");
     EXPECT_EQ(staged.value.digest().size, 12u);
     EXPECT_EQ(fs::status(tmp.path() / "game.fsh").permissions(), fs::perms(0444));
-    // Replaced by the game as it goes in: theirs stays, and ours leaves nothing behind.
+    // Replaced by the game as it goes in, or made where there was none: theirs stays, and
+    // ours leaves nothing behind.
     static fs::path racing;
-    racing = tmp.path() / "game.fsh";
-    const FileInfo seen = folder.info("game.fsh");
-    {
-        Result<Staged> ours = Staged::write("ours", folder, "game.fsh", 0644);
-        setCallFaultHook([](SystemCall call) {
-            if (call == SystemCall::Rename && !racing.empty())
-                writeFile(racing.string() + "~", "theirs"),
-                    fs::rename(racing.string() + "~", racing), racing.clear();
-            return 0;
-        });
-        EXPECT_EQ(ours.value.commit(&seen).code, E::InUse);
-        setCallFaultHook(nullptr);
+    for (const bool there : {true, false}) {
+        if (!there) fs::remove(tmp.path() / "game.fsh");
+        racing = tmp.path() / "game.fsh";
+        const FileInfo seen = folder.info("game.fsh");
+        {
+            Result<Staged> ours = Staged::write("ours", folder, "game.fsh", 0644);
+            setCallFaultHook([](SystemCall call) {
+                if (call == SystemCall::Rename && !racing.empty())
+                    writeFile(racing.string() + "~", "theirs"),
+                        fs::rename(racing.string() + "~", racing), racing.clear();
+                return 0;
+            });
+            EXPECT_EQ(ours.value.commit(&seen).code, E::InUse);
+            setCallFaultHook(nullptr);
+        }
+        EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "theirs");
+        EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
     }
-    EXPECT_EQ(readFile(tmp.path() / "game.fsh"), "theirs");
-    EXPECT_EQ(snapshot(tmp.path()).size(), 1u);
     // Names it has just made, moved away or removed are found letter case aside, as any other.
     const Folder sub = folder.child("sub", true).value;
     for (const bool moved : {true, false}) {
