@@ -39,6 +39,7 @@ enum class ErrorCode {
     Damaged,      // a record the program keeps is not what it wrote (the store says how)
     KeptChanged,  // a kept copy no longer holds what was kept
     InStore,      // the game folder is, or reaches into, the program's own store
+    Foreign,      // the program's own folder or file, made by another user account
     Other,
 };
 

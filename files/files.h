@@ -28,6 +28,8 @@ struct FileInfo {
     std::uint64_t disk = 0;     // which disk
     std::int64_t modified = 0;  // last written, in the system's own units
     std::int64_t changed = 0;   // its entry last changed (POSIX), which no program can set
+    bool foreign = false;       // made by another user account than ours or the administrator's
+                                // (POSIX; on Windows, never)
 
     // The same file, unwritten since, as far as its entry tells: another program that
     // replaced or rewrote it in between has changed at least one of these.

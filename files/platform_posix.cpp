@@ -97,6 +97,7 @@ FileInfo infoFrom(const struct stat& st) {
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
     info.changed =
         static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    info.foreign = st.st_uid != ::geteuid() && st.st_uid != 0;
     return info;
 }
 

@@ -125,6 +125,10 @@ QString Reports::describe(const Error& error) {
                        : tr("%1 is part of \"KESTRO backup\", where KESTRO keeps the game's own "
                             "files")
                              .arg(subject);
+        case ErrorCode::Foreign:  // the store, or its state file, another account made
+            return tr("%1 was made by another user account, and KESTRO trusts only what your "
+                      "own account kept there")
+                .arg(subject.isEmpty() ? QStringLiteral("\"KESTRO backup\"") : subject);
         case ErrorCode::Other:
             break;
     }
@@ -433,9 +437,15 @@ QString refusal(const Report& r, Reports::Where where) {
                     ? Reports::tr("The channel %1 cannot be installed in %2: %3.")
                           .arg(toQString(r.channel->key), folder, why)
                     : Reports::tr("The channel cannot be installed in %1: %2.").arg(folder, why);
-            const QString link = linkAdvice(r.refusal);
+            const QString next =
+                r.refusal.code == ErrorCode::Foreign
+                    ? Reports::tr(
+                          "To go on, have that user or an administrator move %1 out of "
+                          "the game folder.")
+                          .arg(storeNamed(r.damage))
+                    : linkAdvice(r.refusal);
             return text + QStringLiteral("\n\n") + nothing +
-                   (link.isEmpty() ? QString() : QLatin1Char(' ') + link);
+                   (next.isEmpty() ? QString() : QLatin1Char(' ') + next);
         }
     }
 }

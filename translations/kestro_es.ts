@@ -850,6 +850,14 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
         <translation>KESTRO no puede devolver el %1 propio del juego. Si tiene una copia (de los discos del juego o suya), póngala en su lugar en la carpeta del juego. Después, para continuar, borre &quot;state.txt&quot; dentro de %2: los demás archivos guardados se conservan y se vuelven a encontrar.</translation>
     </message>
+    <message>
+        <source>%1 was made by another user account, and KESTRO trusts only what your own account kept there</source>
+        <translation>%1 fue creado por otra cuenta de usuario, y KESTRO solo confía en lo que su propia cuenta guardó allí</translation>
+    </message>
+    <message>
+        <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
+        <translation>Para continuar, pida a ese usuario o a un administrador que saque %1 de la carpeta del juego.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

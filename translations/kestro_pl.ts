@@ -852,6 +852,14 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
         <translation>KESTRO nie może przywrócić oryginalnego pliku gry %1. Jeśli masz jego kopię (z płyt gry lub własną), umieść ją na jej miejscu w folderze gry. Potem, aby kontynuować, usuń &quot;state.txt&quot; z %2: pozostałe zachowane pliki zostaną i będą znalezione ponownie.</translation>
     </message>
+    <message>
+        <source>%1 was made by another user account, and KESTRO trusts only what your own account kept there</source>
+        <translation>%1 zostało utworzone przez inne konto użytkownika, a KESTRO ufa tylko temu, co zapisało tam Twoje własne konto</translation>
+    </message>
+    <message>
+        <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
+        <translation>Aby kontynuować, poproś tego użytkownika lub administratora o przeniesienie %1 poza folder gry.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -850,6 +850,14 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
         <translation>O KESTRO não pode repor o %1 original do jogo. Se tiver uma cópia dele (dos discos do jogo ou sua), coloque-a no seu lugar na pasta do jogo. Depois, para continuar, apague &quot;state.txt&quot; dentro de %2: os outros ficheiros guardados ficam e voltam a ser encontrados.</translation>
     </message>
+    <message>
+        <source>%1 was made by another user account, and KESTRO trusts only what your own account kept there</source>
+        <translation>%1 foi criado por outra conta de utilizador, e o KESTRO só confia no que a sua própria conta guardou lá</translation>
+    </message>
+    <message>
+        <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
+        <translation>Para continuar, peça a esse utilizador ou a um administrador que mova %1 para fora da pasta do jogo.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -852,6 +852,14 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
         <translation>KESTRO nu poate pune înapoi fișierul %1 al jocului. Dacă aveți o copie a lui (de pe discurile jocului sau a dumneavoastră), puneți-o la locul ei în folderul jocului. Apoi, pentru a continua, ștergeți &quot;state.txt&quot; din %2: celelalte fișiere păstrate rămân și sunt găsite din nou.</translation>
     </message>
+    <message>
+        <source>%1 was made by another user account, and KESTRO trusts only what your own account kept there</source>
+        <translation>%1 a fost creat de alt cont de utilizator, iar KESTRO are încredere doar în ce a păstrat acolo contul dumneavoastră</translation>
+    </message>
+    <message>
+        <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
+        <translation>Pentru a continua, cereți acelui utilizator sau unui administrator să mute %1 în afara folderului jocului.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -852,6 +852,14 @@ Files added by channel installs will be removed.</source>
         <source>KESTRO cannot put the game&apos;s own %1 back. If you have a copy of it (from the game&apos;s discs or your own), put it in its place in the game folder. Then, to go on, delete &quot;state.txt&quot; in %2: the other kept files stay and are found again.</source>
         <translation>KESTRO не может вернуть собственный файл игры %1. Если у вас есть его копия (с дисков игры или своя), положите её на место в папке игры. Затем, чтобы продолжить, удалите &quot;state.txt&quot; в %2: остальные сохранённые файлы останутся и будут найдены снова.</translation>
     </message>
+    <message>
+        <source>%1 was made by another user account, and KESTRO trusts only what your own account kept there</source>
+        <translation>%1 создан другой учётной записью, а KESTRO доверяет только тому, что сохранила там ваша собственная учётная запись</translation>
+    </message>
+    <message>
+        <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
+        <translation>Чтобы продолжить, попросите этого пользователя или администратора переместить %1 из папки игры.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

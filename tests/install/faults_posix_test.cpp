@@ -154,6 +154,26 @@ TEST_F(Install, AFileKeptApartIsNotKeptApartAgain) {
     EXPECT_EQ(snapshot(keptFile(0).parent_path()).size(), 1u);  // named, and alone
 }
 
+// A store another user account made, or its state file, is not read: in a game folder others
+// may write into, what it records could have a run remove or replace the player's files.
+TEST_F(Install, AStoreAnotherAccountMadeIsNotRead) {
+    if (::geteuid() != 0) GTEST_SKIP() << "no files of another account can be made here";
+    writeFile(gameFile(0), "game's own");
+    install("FOX");
+    for (const char* made : {"KESTRO backup/state.txt", "KESTRO backup"}) {
+        ASSERT_EQ(::lchown((gameDir() / made).c_str(), 65534, 65534), 0);
+        const auto before = snapshot(gameDir());
+        seen_.reports.clear();
+        EXPECT_FALSE(restore() || install("NTV"));
+        for (const Report& r : seen_.reports)
+            EXPECT_EQ(r.refusal, failure(ErrorCode::Foreign, made));
+        EXPECT_EQ(snapshot(gameDir()), before);
+        ASSERT_EQ(::lchown((gameDir() / made).c_str(), 0, 0), 0);
+    }
+    EXPECT_TRUE(restore());
+    EXPECT_EQ(readFile(gameFile(0)), "game's own");
+}
+
 struct MountCase {
     const char *what, *onto;  // below the game folder
     std::string_view when;    // before the run, "at_lock" (after its checks), or "overlay"
