@@ -64,6 +64,13 @@ fs::path utf8Path(std::string_view text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
+fs::path partThere(const fs::path& path) {
+    fs::path there = path;
+    std::error_code unseen;
+    while (!fs::exists(there, unseen) && there != there.parent_path()) there = there.parent_path();
+    return there;
+}
+
 // --- Folder ---
 
 struct Folder::Shared {
@@ -78,7 +85,14 @@ Result<Folder> Folder::open(const fs::path& path) {
     Folder folder;
     folder.shared_ = std::make_shared<Shared>();
     folder.shared_->path = path;
-    if (Error e = platform::openFolder(path, folder.shared_->handle); !e.ok()) return e;
+    if (Error e = platform::openFolder(path, folder.shared_->handle); !e.ok()) {
+        // A file on the way is what is in the way, not the path that cannot go on past it.
+        std::error_code unseen;
+        const fs::path there = partThere(path);
+        if (e.code == ErrorCode::NotAFolder && !fs::is_directory(there, unseen))
+            e.subject = utf8Text(there);
+        return e;
+    }
     return folder;
 }
 

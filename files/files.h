@@ -46,6 +46,8 @@ struct FileInfo {
 // A path as UTF-8 text, and back, the same on every platform.
 std::string utf8Text(const std::filesystem::path& path);
 std::filesystem::path utf8Path(std::string_view text);
+// The longest start of `path` that is there, links followed: where the path stops.
+std::filesystem::path partThere(const std::filesystem::path& path);
 
 // An open folder. Copies share it; it closes with the last.
 class Folder {

@@ -614,7 +614,7 @@ QString setsFolderUnusable(const Error& error) {
     // With no home folder named at all there is no place for the sets, rather than one gone.
     const QString why = error.code == ErrorCode::FolderMissing && error.subject.empty()
                             ? Reports::tr("there is no home folder to keep it in")
-                            : Reports::describe(error);
+                            : withSubject(error);
     return Reports::tr("The folder for your channel sets cannot be used: %1.").arg(why);
 }
 

@@ -43,14 +43,12 @@ Result<Folder> openSets(const fs::path& path, bool create) {
     std::error_code ec;
     // Not made for want of rights: that, not "missing", is the reason, and the folder in the
     // way is the last one there (what else is in the way, a file say, the look below names).
-    if (create && !fs::create_directories(path.parent_path(), ec) &&
-        (ec == std::errc::permission_denied || ec == std::errc::read_only_file_system)) {
-        fs::path there = path.parent_path();
-        for (std::error_code unseen; !fs::exists(there, unseen) && there != there.parent_path();)
-            there = there.parent_path();
-        return failure(ec == std::errc::permission_denied ? ErrorCode::PermissionDenied
-                                                          : ErrorCode::ReadOnlyDisk,
-                       ec.value(), utf8Text(there));
+    if (create && !fs::create_directories(path.parent_path(), ec)) {
+        const bool denied =
+            ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted;
+        if (denied || ec == std::errc::read_only_file_system)
+            return failure(denied ? ErrorCode::PermissionDenied : ErrorCode::ReadOnlyDisk,
+                           ec.value(), utf8Text(partThere(path.parent_path())));
     }
     Result<Folder> parent = Folder::open(path.parent_path());
     return parent.ok() ? parent.value.child(utf8Text(path.filename()), create) : parent;

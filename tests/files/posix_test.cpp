@@ -54,6 +54,8 @@ TEST(Folders, NeverGoThroughALink) {
         EXPECT_EQ(ReadFile::open(folder, name).error.code, expected) << name;
     EXPECT_EQ(folder.child("linked").error.code, E::Link);
     EXPECT_EQ(folder.child("file").error.code, E::NotAFolder);
+    const Error past = Folder::open(tmp.path() / "file/game/DATA").error;
+    EXPECT_TRUE(past.code == E::NotAFolder && past.subject == utf8(tmp.path() / "file"));
     EXPECT_EQ(folder.child("none").error.code, E::FolderMissing);
     EXPECT_EQ(folder.child("linked", true).error.code, E::Link);  // nothing made through it
     EXPECT_FALSE(fs::exists(tmp.path() / "real/linked"));
