@@ -89,8 +89,10 @@ TEST(Folders, NeverGoThroughALink) {
         EXPECT_EQ(removeTree(folder, "deep").code, depth == 64 ? E::None : E::PathTooLong);
     }
     writeFile(tmp.path() / "stuck/a", ""), writeFile(tmp.path() / "stuck/b", "");
+    fs::create_directory(tmp.path() / "empty");
     setCallFaultHook([](SystemCall call) { return call == SystemCall::Unlink ? EBUSY : 0; });
     EXPECT_EQ(removeTree(folder, "stuck").subject, utf8(tmp.path() / "stuck/a"));  // the first
+    EXPECT_EQ(removeTree(folder, "empty").subject, utf8(tmp.path() / "empty"));    // or itself
     setCallFaultHook(nullptr);
     EXPECT_EQ(readFile(tmp.path() / "real/inside"), "inside");
     // Folders made read-only (as disc copies are) go too, as a player: root they would not stop.
