@@ -156,12 +156,12 @@ Error openFolder(const fs::path& path, Native& folder) {
 
 Error openChildFolder(Place at, const std::string& name, bool create, Native& folder) {
     const fs::path subject = at.path / name;
+    bool made = false;
     if (create) {
         beforeDiskChange();
-        if (sys(SystemCall::MakeFolder,
-                [&] { return ::mkdirat(static_cast<int>(at.folder), name.c_str(), 0777); }) != 0 &&
-            errno != EEXIST)
-            return fail(errno, subject);
+        made = sys(SystemCall::MakeFolder,
+                   [&] { return ::mkdirat(static_cast<int>(at.folder), name.c_str(), 0777); }) == 0;
+        if (!made && errno != EEXIST) return fail(errno, subject);
     }
     const int fd = sys(SystemCall::Open, [&] {
         return ::openat(static_cast<int>(at.folder), name.c_str(),
@@ -174,6 +174,11 @@ Error openChildFolder(Place at, const std::string& name, bool create, Native& fo
             return failure(ErrorCode::NotAFolder, code, subject.string());
         return classify(code, info, ErrorCode::FolderMissing, subject);
     }
+    // A folder of ours, whatever the umask: one we can write into, and no other account can
+    // (kept copies others could put there would go back as the game's).
+    struct stat st;
+    if (made && ::fstat(fd, &st) == 0 && (st.st_mode & 0702) != 0700)
+        ::fchmod(fd, ((st.st_mode & 07777) | 0700) & ~mode_t{0002});
     return entered(fd, folder, subject);
 }
 

@@ -57,6 +57,12 @@ TEST(Folders, NeverGoThroughALink) {
     const Error past = Folder::open(tmp.path() / "file/game/DATA").error;
     EXPECT_TRUE(past.code == E::NotAFolder && past.subject == utf8(tmp.path() / "file"));
     EXPECT_EQ(folder.child("none").error.code, E::FolderMissing);
+    for (const auto& [mask, made] : {std::pair{0000, 0775}, std::pair{0277, 0700}}) {  // ours
+        const mode_t before = ::umask(mask);
+        ASSERT_TRUE(folder.child(std::to_string(mask), true).ok());
+        ::umask(before);
+        EXPECT_EQ(fs::status(tmp.path() / std::to_string(mask)).permissions(), fs::perms(made));
+    }
     EXPECT_EQ(folder.child("linked", true).error.code, E::Link);  // nothing made through it
     EXPECT_FALSE(fs::exists(tmp.path() / "real/linked"));
     EXPECT_EQ(FileLock().lock(folder, "link").code, E::Link);
