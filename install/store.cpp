@@ -735,8 +735,8 @@ Error Store::open(bool create) {
     storeShown_ = shownAsFound(game_.root(), game_.root(), utf8Text(store_.path().filename()));
     // Made by another user account (in a game folder others may write into): what it records
     // and keeps could make this run remove or replace the player's files, so it is not read.
-    if (game_.root().info(utf8Text(store_.path().filename())).foreign)
-        return failure(ErrorCode::Foreign, storeShown_);
+    // The folder opened, not its name, which another could have moved away since.
+    if (store_.info(".").foreign) return failure(ErrorCode::Foreign, storeShown_);
     // A link where the kept files' folders belong is refused before anything is read, and
     // before the store is written to.
     for (size_t slot : {size_t{0}, size_t{2}}) {
