@@ -28,6 +28,8 @@ TEST(WineDrives, GoThroughThePrefixOrTheHomeOne) {
         for (const char* text : {"C:\\GAMES\\varnex 2001\\DATA", "c:\\games\\VARNEX 2001\\data"})
             EXPECT_EQ(resolvePath(text).value, wine.path() / "dosdevices/c:/Games/VARNEX 2001/DATA")
                 << text;
+        fs::create_directory(wine.driveC() / "Games/VARNEX 2001/Data");  // of two, the one named
+        EXPECT_EQ(resolvePath("C:\\Games\\VARNEX 2001\\Data").value.filename(), "Data");
         EXPECT_EQ(fileLayerCounts().driveListings, listed + 1);      // its drives listed once a run
         for (const char* gone : {"E:\\Games", "D:\\Games", "d:\\"})  // none, and one to nowhere
             EXPECT_EQ(resolvePath(gone).error.code, E::DriveMissing) << gone;
