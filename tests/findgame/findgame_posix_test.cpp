@@ -173,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
         HomeCase{.name = "a WINEPREFIX below a file is missing", .tree = {"pfx = a file"}, .skipped = {"~/pfx/sub: no such folder"}, .winePrefix = "pfx/sub"},
         HomeCase{.name = "a relative WINEPREFIX gives no drive letters", .tree = {"pfx/drive_c/V" + kGame, "pfx/dosdevices/c: -> ../drive_c"},
                  .found = {"~/pfx/drive_c/V | Wine prefix ~/pfx"}, .winePrefix = "@pfx"},
+        HomeCase{.name = "a WINEPREFIX with no drive for its drive_c gives no drive letters", .tree = {"pfx/drive_c/V" + kGame, "pfx/dosdevices/d: -> ../elsewhere"},
+                 .found = {"~/pfx/drive_c/V | Wine prefix ~/pfx"}, .winePrefix = "pfx"},
         HomeCase{.name = "a bound of 50,000 folders", .tree = {"Games/varnex/drive_c/VARNEX" + kGame}, .stopped = true},
         HomeCase{.name = "a bound in time", .tree = {".wine/drive_c/VARNEX" + kGame}, .stopped = true, .maxTime = 0ms}),
     [](const auto& info) { return test::rowName(info.index, info.param.name); });
