@@ -45,6 +45,13 @@ with zipfile.ZipFile("game.zip", "w") as z:  # a game folder's, with its kept fi
         z.writestr(zipfile.ZipInfo(name, (2001, 1, 1, 0, 0, 0)), text)
 with zipfile.ZipFile("none.zip", "w") as z:
     z.writestr("Pack/readme.txt", "no set file here")
+# A download gone bad: one file's bytes no longer match its CRC, the rest are sound.
+with zipfile.ZipFile("badcrc.zip", "w") as z:  # stored, so the bytes are as written
+    for name, text in (("misc16.fsh", "sixteen"), ("popups.big", "big")):
+        z.writestr(zipfile.ZipInfo(name, (2001, 1, 1, 0, 0, 0)), text)
+bad = bytearray(open("badcrc.zip", "rb").read())
+bad[30 + len("misc16.fsh")] ^= 1  # the first byte of misc16.fsh's data
+open("badcrc.zip", "wb").write(bad)
 # A zip that tells an entry's size only after its data, with no central directory: more
 # than 1 GiB of zeros before the set's file, which reading must unpack to pass.
 def local(name, method, flags, crc=0, packed=0, size=0):
