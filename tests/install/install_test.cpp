@@ -49,11 +49,12 @@ TEST(Catalogue, EveryEntryIsWhole) {
 }
 
 // The road of an install and a restore: the bar before each file, each file's outcome,
-// the player's own file kept and back again with its mode, the one the channel added
-// removed again.
+// the player's own file kept and back again with its mode, the one the channel added (as
+// large as a channel's file may be) removed again.
 TEST_F(Install, ReplacesKeepsAndPutsBack) {
     writeFile(gameFile(0), "game's own");
     fs::permissions(gameFile(0), fs::perms::owner_read | fs::perms::group_read);
+    fs::resize_file(programDir() / "teleon/popups.big", kMaxChannelFileSize);  // the largest
     ASSERT_TRUE(install("TELEON"));
     EXPECT_EQ(seen_.bar, (std::vector<float>{44, 50, 99, 0}));
     ASSERT_EQ(seen_.files.size(), 3u);
