@@ -87,9 +87,9 @@ Result<Folder> Folder::open(const fs::path& path) {
     folder.shared_->path = path;
     if (Error e = platform::openFolder(path, folder.shared_->handle); !e.ok()) {
         // A file on the way is what is in the way, not the path that cannot go on past it.
+        if (e.code != ErrorCode::NotAFolder) return e;
         std::error_code unseen;
-        const fs::path there = partThere(path);
-        if (e.code == ErrorCode::NotAFolder && !fs::is_directory(there, unseen))
+        if (const fs::path there = partThere(path); !fs::is_directory(there, unseen))
             e.subject = utf8Text(there);
         return e;
     }
