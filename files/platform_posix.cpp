@@ -174,8 +174,8 @@ Error openChildFolder(Place at, const std::string& name, bool create, Native& fo
             return failure(ErrorCode::NotAFolder, code, subject.string());
         return classify(code, info, ErrorCode::FolderMissing, subject);
     }
-    // A folder of ours, whatever the umask: one we can write into, and no other account can
-    // (kept copies others could put there would go back as the game's).
+    // A folder of ours, whatever the umask: one we can write into, and no account outside
+    // the player's group can (kept copies others could put there would go back as the game's).
     struct stat st;
     if (made && ::fstat(fd, &st) == 0 && (st.st_mode & 0702) != 0700)
         ::fchmod(fd, ((st.st_mode & 07777) | 0700) & ~mode_t{0002});
