@@ -81,17 +81,6 @@ bool isStore(std::string_view name) {
     return sameNameIgnoringCase(name, "KESTRO backup");
 }
 
-// Whether a folder's name can be given back in the text the game folder is stored as: UTF-8,
-// with no "\" (read back as a separator, it would name another folder), and in a Windows
-// path no other character Windows refuses.
-bool expressible(std::string_view name, char separator) {
-    if (!characterCount(name) || name.find('\\') != std::string_view::npos) return false;
-    return separator != '\\' || std::none_of(name.begin(), name.end(), [](unsigned char c) {
-               return c < 0x20 ||
-                      std::string_view("/:*?\"<>|").find(char(c)) != std::string_view::npos;
-           });
-}
-
 // Whether the whole text to be stored names the folder found: every name in it given back as
 // it is (a prefix's or $HOME's as much as the game's own), and no ".." that the search went
 // through a link for but the install would read as text.
@@ -156,7 +145,7 @@ void Searcher::walk(const Folder& folder, const std::string& stored, char separa
     // The store of kept files, wherever the player moved it, is not the game.
     const std::string name = utf8Text(folder.path.filename());
     if (isStore(name)) return;
-    storable = storable && expressible(name, separator);
+    storable = storable && storableName(name, separator);
     if (isGameFolder(folder)) {
         // Under C:\ a name Windows refuses is still a Linux folder's: stored as Linux sees it.
         // A path neither text gives back is named, for the player to rename the folder.
@@ -183,3 +172,15 @@ void Searcher::walk(const Folder& folder, const std::string& stored, char separa
 }
 
 }  // namespace kestro::findgame
+
+namespace kestro {
+
+bool storableName(std::string_view name, char separator) {
+    if (!characterCount(name) || name.find('\\') != std::string_view::npos) return false;
+    return separator != '\\' || std::none_of(name.begin(), name.end(), [](unsigned char c) {
+               return c < 0x20 ||
+                      std::string_view("/:*?\"<>|").find(char(c)) != std::string_view::npos;
+           });
+}
+
+}  // namespace kestro

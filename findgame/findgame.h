@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestro {
@@ -85,5 +86,10 @@ SearchReport findGame(const GameSearch& search);
 // The search for the user running the program: $HOME, $WINEPREFIX and $XDG_DATA_HOME on
 // Linux.
 GameSearch searchForThisUser();
+
+// Whether a folder's name can be part of the text the game folder is stored as: UTF-8, with
+// no "\" (read back as a separator, it would name another folder), and in a Windows path
+// (`separator` '\\') no other character Windows refuses.
+bool storableName(std::string_view name, char separator);
 
 }  // namespace kestro

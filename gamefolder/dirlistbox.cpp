@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "findgame.h"
+
 namespace kestro {
 namespace {
 
@@ -79,6 +81,12 @@ bool DirListBox::open(const Drive& drive, const QStringList& components) {
 
 QString DirListBox::path() const {
     return drive_.shownRoot + components_.join(drive_.separator);
+}
+
+QString DirListBox::unstorableName() const {
+    for (const QString& name : components_)
+        if (!storableName(name.toStdString(), char(drive_.separator.unicode()))) return name;
+    return {};
 }
 
 bool DirListBox::openRow(int row) {

@@ -27,6 +27,10 @@ class DirListBox : public QListWidget {
     // keeps its separator ("C:\", "/").
     QString path() const;
 
+    // The first name on the way to the open folder that `path()` cannot give back (read
+    // again, it would lead to another folder); empty when there is none.
+    QString unstorableName() const;
+
     // Opens the folder shown in `row`, as a double click on it does.
     bool openRow(int row);
 

@@ -11,6 +11,7 @@
 #include "dirlistbox.h"
 #include "look.h"
 #include "modal.h"
+#include "shown.h"
 #include "window.h"
 
 namespace kestro {
@@ -118,6 +119,17 @@ QString seleccion::chosenFolder() const {
 }
 
 void seleccion::Command1_Click() {
+    // Stored as text, such a name would be read back as another folder, and the game's
+    // files written there.
+    if (const QString name = Dir1->unstorableName(); !name.isEmpty()) {
+        messageBox(this, kTitle,
+                   tr("The folder \"%1\" cannot be on the way to the game folder: its name holds "
+                      "a character that the stored path cannot hold. Rename it, or choose "
+                      "another folder.")
+                       .arg(visible(name)),
+                   QMessageBox::Warning);
+        return;
+    }
     accept();
 }
 

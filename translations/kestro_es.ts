@@ -145,6 +145,18 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
         <translation>El nombre del paquete que añade --add-set (por defecto: el nombre base de PATH en mayúsculas). Con el nombre de uno de los siete paquetes que vienen con KESTRO, ocupa su lugar.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a channel that came with KESTRO, and your own channel sets cannot be seen</source>
+        <translation>&apos;%1&apos; no es un canal que venga con KESTRO, y sus propios paquetes de canal no se pueden ver</translation>
+    </message>
+    <message>
+        <source>give the set a name with --name</source>
+        <translation>dé un nombre al paquete con --name</translation>
+    </message>
+    <message>
+        <source>what there was to say could not be written to standard output (%1)</source>
+        <translation>lo que había que decir no se pudo escribir en la salida estándar (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1148,6 +1160,10 @@ Elija de nuevo la carpeta del juego.</translation>
     <message>
         <source>The drive %1 is not ready.</source>
         <translation>La unidad %1 no está lista.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
+        <translation>La carpeta &quot;%1&quot; no puede estar en el camino a la carpeta del juego: su nombre tiene un carácter que la ruta guardada no puede contener. Cámbiele el nombre o elija otra carpeta.</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,18 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
         <translation>Nazwa zestawu dodawanego przez --add-set (domyślnie: nazwa bazowa PATH wielkimi literami). Zestaw nazwany jak jeden z siedmiu zestawów dołączonych do KESTRO zajmuje jego miejsce.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a channel that came with KESTRO, and your own channel sets cannot be seen</source>
+        <translation>&apos;%1&apos; nie jest kanałem dołączonym do KESTRO, a twoich własnych zestawów kanałów nie widać</translation>
+    </message>
+    <message>
+        <source>give the set a name with --name</source>
+        <translation>nadaj zestawowi nazwę za pomocą --name</translation>
+    </message>
+    <message>
+        <source>what there was to say could not be written to standard output (%1)</source>
+        <translation>nie udało się zapisać komunikatu na standardowe wyjście (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1150,6 +1162,10 @@ Wybierz folder gry ponownie.</translation>
     <message>
         <source>The drive %1 is not ready.</source>
         <translation>Dysk %1 nie jest gotowy.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
+        <translation>Folder &quot;%1&quot; nie może leżeć na drodze do folderu gry: jego nazwa zawiera znak, którego zapisana ścieżka nie może zawierać. Zmień jego nazwę albo wybierz inny folder.</translation>
     </message>
 </context>
 <context>

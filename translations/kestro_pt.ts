@@ -145,6 +145,18 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
         <translation>O nome do pacote que --add-set adiciona (se omitido: o nome base de PATH em maiúsculas). Com o nome de um dos sete pacotes que vêm com o KESTRO, toma o lugar desse.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a channel that came with KESTRO, and your own channel sets cannot be seen</source>
+        <translation>&apos;%1&apos; não é um canal que vem com o KESTRO, e os seus próprios pacotes de canal não podem ser vistos</translation>
+    </message>
+    <message>
+        <source>give the set a name with --name</source>
+        <translation>dê um nome ao pacote com --name</translation>
+    </message>
+    <message>
+        <source>what there was to say could not be written to standard output (%1)</source>
+        <translation>o que havia a dizer não pôde ser escrito na saída padrão (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1148,6 +1160,10 @@ Escolha a pasta do jogo novamente.</translation>
     <message>
         <source>The drive %1 is not ready.</source>
         <translation>A unidade %1 não está pronta.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
+        <translation>A pasta &quot;%1&quot; não pode estar no caminho para a pasta do jogo: o seu nome tem um carácter que o caminho guardado não pode conter. Mude-lhe o nome ou escolha outra pasta.</translation>
     </message>
 </context>
 <context>

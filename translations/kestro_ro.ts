@@ -145,6 +145,18 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
         <translation>Numele pachetului adăugat cu --add-set (implicit: numele de bază al PATH, cu majuscule). Dacă poartă numele unuia dintre cele șapte pachete care vin cu KESTRO, îi ia locul.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a channel that came with KESTRO, and your own channel sets cannot be seen</source>
+        <translation>&apos;%1&apos; nu este un canal livrat cu KESTRO, iar pachetele de canal proprii nu pot fi văzute</translation>
+    </message>
+    <message>
+        <source>give the set a name with --name</source>
+        <translation>dați pachetului un nume cu --name</translation>
+    </message>
+    <message>
+        <source>what there was to say could not be written to standard output (%1)</source>
+        <translation>ceea ce era de spus nu a putut fi scris la ieșirea standard (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1150,6 +1162,10 @@ Alegeți din nou folderul jocului.</translation>
     <message>
         <source>The drive %1 is not ready.</source>
         <translation>Unitatea %1 nu este pregătită.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
+        <translation>Folderul &quot;%1&quot; nu poate fi pe drumul spre folderul jocului: numele lui conține un caracter pe care calea salvată nu îl poate conține. Redenumiți-l sau alegeți alt folder.</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,18 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <source>The name of the set --add-set adds (default: PATH&apos;s base name in capitals). Named like one of the seven sets that came with KESTRO, it takes that one&apos;s place.</source>
         <translation>Имя набора, добавляемого --add-set (по умолчанию — базовое имя PATH заглавными буквами). Набор с именем одного из семи наборов, поставляемых с KESTRO, заменяет его.</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a channel that came with KESTRO, and your own channel sets cannot be seen</source>
+        <translation>&apos;%1&apos; — не канал из комплекта KESTRO, а ваши собственные наборы каналов не видны</translation>
+    </message>
+    <message>
+        <source>give the set a name with --name</source>
+        <translation>задайте имя набора с помощью --name</translation>
+    </message>
+    <message>
+        <source>what there was to say could not be written to standard output (%1)</source>
+        <translation>сообщение не удалось записать в стандартный вывод (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1150,6 +1162,10 @@ Choose the game folder again.</source>
     <message>
         <source>The drive %1 is not ready.</source>
         <translation>Диск %1 не готов.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
+        <translation>Папка &quot;%1&quot; не может быть на пути к папке игры: в её имени есть символ, который сохранённый путь не может содержать. Переименуйте её или выберите другую папку.</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,11 @@ class TestGameFolder : public QObject {
         QVERIFY(answers.boxes.size() == 1 && d.Drive1->currentIndex() == 1);
         QVERIFY(d.open("Games") && d.open("VARNEX 2001"));
         QCOMPARE(d.dialog->chosenFolder(), "C:\\Games\\VARNEX 2001");
+        // A name stored text would read as two folders, "a" and "b": said, and not taken.
+        QVERIFY(QDir().mkpath(QString::fromStdString((d.wine.driveC() / "Games/a\\b").string())));
+        QVERIFY(d.open("Games") && d.open("a\\b"));
+        QTest::mouseClick(d.OK, Qt::LeftButton);
+        QVERIFY(d.dialog->isVisible() && answers.boxes.last().text.contains("\"a\\b\" cannot"));
         d.Drive1->setCurrentIndex(0);  // back to "/", at the process's own folder
         QCOMPARE(d.Dir1->path(), d.start);
         QDir::setCurrent(QString::fromStdString((d.wine.driveC() / "Games").string()));
