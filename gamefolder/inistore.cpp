@@ -3,6 +3,7 @@
 
 #include <QIODevice>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace kestro {
 namespace {
@@ -74,9 +75,14 @@ bool unquote(const QString& text, QString& value) {
                 value += u'\t';
                 break;
             case 'x': {
-                bool ok = false;
-                const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-                if (!ok || code == 0) return false;  // no path holds one, as no file does
+                // Two hex digits, as written: no sign or space taken for one.
+                const QString digits = text.mid(i + 1, 2);
+                const bool hex =
+                    digits.size() == 2 && std::all_of(digits.begin(), digits.end(), [](QChar d) {
+                        return QStringLiteral("0123456789abcdefABCDEF").contains(d);
+                    });
+                const uint code = hex ? digits.toUInt(nullptr, 16) : 0;
+                if (code == 0) return false;  // nor a NUL: no path holds one, as no file does
                 value += QChar(code);
                 i += 2;
                 break;

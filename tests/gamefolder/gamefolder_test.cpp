@@ -107,6 +107,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("empty quotes") << QByteArray("[GENERAL]\nPATH=\"\"\n") << "" << none;
         QTest::newRow("bad escape") << QByteArray("[GENERAL]\nPATH=\"C:\\q\"\n") << "" << damaged;
         QTest::newRow("short escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x4\"\n") << "" << damaged;
+        QTest::newRow("signed escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x+1\"\n") << "" << damaged;
         QTest::newRow("escaped closing quote") << QByteArray("[GENERAL]\nPATH=\"C:\\\"\n") << "" << damaged;
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "" << damaged;
         QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
