@@ -4,7 +4,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "files.h"
 #include "findgame.h"
@@ -223,6 +225,14 @@ struct Runner {
     }
     int operator()(const command::Install& c) {
         const Catalogue sets = catalogue();
+        // With the player's own sets out of sight (said above), it may be one of them.
+        if (!sets.find(toStd(c.channel)) && didYouMean(c.channel, keysOf(sets)).isEmpty() &&
+            !Runner::sets.outOfSight().ok()) {
+            complain(Texts::tr("'%1' is not a channel that came with KESTRO, and your own "
+                               "channel sets cannot be seen")
+                         .arg(visible(c.channel)));
+            return kNotDone;
+        }
         if (!sets.find(toStd(c.channel)))
             return usage(Texts::tr("unknown channel '%1'").arg(visible(c.channel)) +
                          (didYouMean(c.channel, keysOf(sets)).isEmpty()
@@ -249,7 +259,11 @@ struct Runner {
         const QString source = fromHere(c.source);
         const QString name =
             c.name ? c.name->toUpper() : toQString(defaultSetName(toStd(source))).toUpper();
-        return report(sets.add(utf8Path(toStd(source)), toStd(name)), c.source);
+        const SetOutcome added = sets.add(utf8Path(toStd(source)), toStd(name));
+        const int status = report(added, c.source);
+        if (added.what == SetOutcome::What::BadName && !c.name)  // the name came from PATH
+            complain(Texts::tr("give the set a name with --name"));
+        return status;
     }
     int operator()(const command::RemoveSet& c) {
         if (Error e = sets.outOfSight(); !e.ok()) {  // not "no such set": none can be seen
@@ -269,14 +283,16 @@ struct Runner {
                 complain(Reports::misnamedSets(misnamed));
                 return kNotDone;
             }
+            const QString meant = didYouMean(c.name, own);  // one of theirs first
             for (const Channel& shipped : channels())
-                if (toQString(std::string(shipped.key)) == c.name) {
-                    complain(Texts::tr("The %1 set came with KESTRO; it cannot be removed.")
-                                 .arg(c.name));
+                if (const QString key = toQString(std::string(shipped.key));
+                    meant.isEmpty() && key.compare(c.name, Qt::CaseInsensitive) == 0) {
+                    complain(
+                        Texts::tr("The %1 set came with KESTRO; it cannot be removed.").arg(key));
                     return kNotDone;
                 }
             return usage(Texts::tr("you have no channel set named '%1'").arg(visible(c.name)) +
-                         didYouMean(c.name, own));
+                         meant);
         }
         return report(sets.remove(toStd(c.name)), {});
     }
@@ -364,7 +380,15 @@ Command parseCommandLine(const QStringList& arguments) {
 }
 
 int runCommand(const Command& command, const QString& programFolder) {
-    return std::visit(Runner{utf8Path(toStd(QDir::toNativeSeparators(programFolder)))}, command);
+    const int status =
+        std::visit(Runner{utf8Path(toStd(QDir::toNativeSeparators(programFolder)))}, command);
+    // A report a script never got (the disk full, say) leaves it nothing to go by.
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    const int why = errno ? errno : EIO;  // the write that failed was an earlier one
+    complain(Texts::tr("what there was to say could not be written to standard output (%1)")
+                 .arg(QString::fromLocal8Bit(std::strerror(why))));
+    return status == kDone ? kNotDone : status;
 }
 
 }  // namespace kestro

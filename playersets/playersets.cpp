@@ -367,6 +367,13 @@ SetOutcome PlayerSets::add(const fs::path& source, const std::string& given,
                            const ReadProgress& progress) {
     const std::string name = composed(given);  // one set, however its accents were typed
     SetOutcome result = outcome(What::Added, name);
+    // A source that is not there is said first: the name may have been made from its path.
+    std::error_code ec;
+    if (fs::status(source, ec).type() == fs::file_type::not_found) {
+        result.what = What::SourceProblem;
+        result.source = {SourceProblem::What::Missing, 0, {}, {}};
+        return result;
+    }
     if ((result.nameProblem = setNameProblem(name)) != NameProblem::None) {
         result.what = What::BadName;
         return result;

@@ -338,7 +338,7 @@ class TestMainWindow : public QObject {
     void commandLine_data() {
         // Run first, when not empty; or made first: "<game>" the game where players put it,
         // "<fox>" a set by hand under a name no set has, "<sets>" the sets' folder a file;
-        // or "<display>", a display to show the window on.
+        // or "<display>", a display to show the window on; "<full>", a full disk for output.
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("status");
@@ -362,6 +362,9 @@ class TestMainWindow : public QObject {
         QTest::newRow("an argument shown, never obeyed") << "" << "\x1b[2J" << 2 << "argument '<U+001B>[2J'" << false;
         QTest::newRow("add, no such source") << "" << "--add-set nothere --name X" << 1 << "kestro: The channel set \"X\" was not added. \"nothere\" was not found." << false;
         QTest::newRow("remove shipped") << "" << "--remove-set FOX" << 1 << "kestro: The FOX set came" << false;
+        QTest::newRow("remove shipped, in another case") << "" << "--remove-set fox" << 1 << "kestro: The FOX set came" << false;
+        QTest::newRow("add, no such source, named as no set can be") << "" << "--add-set nothere:x" << 1 << "\"nothere:x\" was not found." << false;
+        QTest::newRow("add, a source named as no set can be") << "" << "--add-set /" << 1 << "The name is empty.\nkestro: give the set a name with --name" << false;
         QTest::newRow("name alone") << "" << "--list --name X" << 2 << "kestro: --name goes with" << false;
         QTest::newRow("folder alone") << "" << "--game-folder @" << 2 << "kestro: give one of --list, --install" << false;
         QTest::newRow("another case") << "" << "--install fox --game-folder @" << 2 << "did you mean FOX?" << false;
@@ -376,6 +379,8 @@ class TestMainWindow : public QObject {
         QTest::newRow("a set made by hand, misnamed") << "<fox>" << "--list" << 0 << "not used as channel sets, since their names cannot be a set's:\n  \"fox\": The name must be in capitals." << false;
         QTest::newRow("remove a set made by hand, misnamed") << "<fox>" << "--remove-set fox" << 1 << "\"fox\": The name must be in capitals." << false;
         QTest::newRow("sets folder a file") << "<sets>" << "--list" << 0 << "kestro: The folder for your channel sets cannot be used" << false;
+        QTest::newRow("install, sets folder a file") << "<sets>" << "--install MINE --game-folder @" << 1 << "and your own channel sets cannot be seen" << false;
+        QTest::newRow("list, its report lost") << "<full>" << "--list --game-folder @" << 1 << "could not be written to standard output (" << false;
         QTest::newRow("remove, sets folder a file") << "<sets>" << "--remove-set MINE" << 1 << "kestro: The channel set \"MINE\" was not removed. The folder for your channel sets cannot be used" << false;
         QTest::newRow("find the game, a line as it is") << "<game>" << "--find-game" << 0 << "/Games/VARNEX\u200C 2001\n" << false;
         QTest::newRow("find one that cannot be stored, named") << "<game>" << "--find-game" << 0 << "kestro: ~/Games/A\\B: the game is here" << false;
@@ -406,6 +411,7 @@ class TestMainWindow : public QObject {
             for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPREFIX"})
                 env.remove(name);
             if (before == u"<display>") env.insert("QT_QPA_PLATFORM", "offscreen");
+            if (before == u"<full>") kestro.setStandardOutputFile("/dev/full");
             for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
                 env.insert(name, home.path());
             kestro.setProcessEnvironment(env);
