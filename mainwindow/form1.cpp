@@ -126,7 +126,8 @@ void Form1::fillChannelList() {
 void Form1::showGameFolder(const QString& folder) {
     ui.Ubicacion->setText(folder);
     ui.Ubicacion->setCursorPosition(0);
-    ui.Ubicacion->setToolTip(folder);
+    ui.Ubicacion->setToolTip(QStringLiteral("<p style=\"white-space:pre\">%1</p>")
+                                 .arg(folder.toHtmlEscaped()));  // a path is never markup
 }
 
 void Form1::markInstalled(const ChannelSet* installed) {
@@ -239,7 +240,13 @@ void Form1::addSet(AddSetDialog& dialog) {
     const std::string name = toStd(dialog.name());
     // A big archive takes a while: it is read beside the window, which shows how far it
     // has got and can stop it; a stopped add leaves nothing behind.
-    QProgressDialog reading(tr("Reading %1...").arg(source), tr("Cancel"), 0, 0, this);
+    QProgressDialog reading(this);
+    auto* label = new QLabel(&reading);
+    label->setTextFormat(Qt::PlainText);  // a path is text, never markup
+    reading.setLabel(label);
+    reading.setLabelText(tr("Reading %1...").arg(source));
+    reading.setCancelButtonText(tr("Cancel"));
+    reading.setRange(0, 0);
     reading.setWindowTitle(dialog.windowTitle());
     std::atomic<bool> stop = false;
     SetOutcome outcome;
