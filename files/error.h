@@ -40,6 +40,7 @@ enum class ErrorCode {
     KeptChanged,  // a kept copy no longer holds what was kept
     InStore,      // the game folder is, or reaches into, the program's own store
     Foreign,      // the program's own folder or file, made by another user account
+    GameData,     // the game folder given is the game's own DATA folder
     Other,
 };
 

@@ -215,6 +215,18 @@ bool inAStore(const Folder& folder) {
     return false;
 }
 
+// A folder named DATA holding the game's data folders, and no DATA of its own.
+bool isGamesData(const Folder& folder) {
+    std::filesystem::path path = folder.path();
+    if (path.filename().empty()) path = path.parent_path();
+    const auto holds = [&](std::string_view name) {
+        return folder.info(folder.find(name)).kind == EntryKind::Folder;
+    };
+    return sameNameIgnoringCase(utf8Text(path.filename()), "DATA") && !holds("DATA") &&
+           std::any_of(kGameFiles.begin(), kGameFiles.end(),
+                       [&](const GameFile& file) { return holds(file.folder); });
+}
+
 }  // namespace
 
 std::string formatState(const StoreState& state) {
@@ -715,6 +727,9 @@ bool Store::twinsInStore() {
 Error Store::open(bool create) {
     // A folder of the store is never a game folder: its "game files" are the kept copies.
     if (inAStore(game_.root())) return failure(ErrorCode::InStore);
+    // The game's DATA folder taken for the game folder (opened in a folder dialog, say): an
+    // install would write DATA\DATA\ENVIRO, leave the game as it was and call it done.
+    if (isGamesData(game_.root())) return failure(ErrorCode::GameData);
     if (twoSpellings(game_.root(), kStoreFolder, What::TwoStores))
         return failure(ErrorCode::Damaged);
     Result<Folder> store = game_.root().child(kStoreFolder, create);

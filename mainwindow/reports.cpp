@@ -129,6 +129,8 @@ QString Reports::describe(const Error& error) {
             return tr("%1 was made by another user account, and KESTRO trusts only what your "
                       "own account kept there")
                 .arg(subject.isEmpty() ? QStringLiteral("\"KESTRO backup\"") : subject);
+        case ErrorCode::GameData:
+            return tr("it is the game's DATA folder; the game folder is the one that holds it");
         case ErrorCode::Other:
             break;
     }
@@ -412,6 +414,7 @@ QString refusal(const Report& r, Reports::Where where) {
         case ErrorCode::FolderMissing:
         case ErrorCode::NotAFolder:
         case ErrorCode::InStore:
+        case ErrorCode::GameData:
             return Reports::unusableFolder(r.folder, r.refusal) + QStringLiteral("\n\n") + nothing +
                    QLatin1Char(' ') +
                    (where == Reports::Where::Window

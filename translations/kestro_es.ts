@@ -870,6 +870,10 @@ Se eliminarán los archivos que añadieron las instalaciones de canales.</transl
         <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
         <translation>Para continuar, pida a ese usuario o a un administrador que saque %1 de la carpeta del juego.</translation>
     </message>
+    <message>
+        <source>it is the game&apos;s DATA folder; the game folder is the one that holds it</source>
+        <translation>es la carpeta DATA del juego; la carpeta del juego es la que la contiene</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -872,6 +872,10 @@ Pliki dodane przez instalacje kanałów zostaną usunięte.</translation>
         <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
         <translation>Aby kontynuować, poproś tego użytkownika lub administratora o przeniesienie %1 poza folder gry.</translation>
     </message>
+    <message>
+        <source>it is the game&apos;s DATA folder; the game folder is the one that holds it</source>
+        <translation>to folder DATA gry; folderem gry jest ten, który go zawiera</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -870,6 +870,10 @@ Os ficheiros adicionados pelas instalações de canais serão removidos.</transl
         <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
         <translation>Para continuar, peça a esse utilizador ou a um administrador que mova %1 para fora da pasta do jogo.</translation>
     </message>
+    <message>
+        <source>it is the game&apos;s DATA folder; the game folder is the one that holds it</source>
+        <translation>é a pasta DATA do jogo; a pasta do jogo é a que a contém</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -872,6 +872,10 @@ Fișierele adăugate de instalările de canale vor fi eliminate.</translation>
         <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
         <translation>Pentru a continua, cereți acelui utilizator sau unui administrator să mute %1 în afara folderului jocului.</translation>
     </message>
+    <message>
+        <source>it is the game&apos;s DATA folder; the game folder is the one that holds it</source>
+        <translation>este folderul DATA al jocului; folderul jocului este cel care îl conține</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

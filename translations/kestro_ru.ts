@@ -872,6 +872,10 @@ Files added by channel installs will be removed.</source>
         <source>To go on, have that user or an administrator move %1 out of the game folder.</source>
         <translation>Чтобы продолжить, попросите этого пользователя или администратора переместить %1 из папки игры.</translation>
     </message>
+    <message>
+        <source>it is the game&apos;s DATA folder; the game folder is the one that holds it</source>
+        <translation>это папка DATA игры; папка игры — та, в которой она лежит</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -232,6 +232,7 @@ TEST_P(InstallIntoBadFolder, CreatesNothingAndSaysWhy) {
     if (auto at = game_.find('@'); at != std::string::npos) game_.replace(at, 1, utf8(tmp_.path()));
     writeFile(gameDir() / "KESTRO backup/kestro.lock", "");  // a store, by its lock
     writeFile(gameDir() / "KESTRO backup/DATA/ENVIRO/Misc16.fsh", "kept");
+    fs::create_directories(gameDir() / "DATA/POPUPS");
     writeFile(tmp_.path() / "moved/DATA/ENVIRO/Misc16.fsh", "kept");  // one with no lock left
     writeFile(tmp_.path() / "moved/state.txt", "# KESTRO 2001 store 2: the game's own\n");
     writeFile(tmp_.path() / "old/Kestro BACKUP/DATA/ENVIRO/Misc16.fsh", "kept");  // nor state
@@ -256,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, InstallIntoBadFolder,
                              {"no_such_drive", "Q:\\VARNEX 2001", ErrorCode::DriveMissing},
                              {"the_store", "@/VARNEX 2001/KESTRO backup", ErrorCode::InStore}, {"in_the_store", "@/VARNEX 2001/KESTRO backup/DATA", ErrorCode::InStore},
                              {"a_store_by_its_state", "@/moved", ErrorCode::InStore}, {"a_store_by_its_name", "@/old/Kestro BACKUP/DATA", ErrorCode::InStore},
-                             {"a_store_by_its_name_behind_a_link", "@/alias", ErrorCode::InStore}}),
+                             {"a_store_by_its_name_behind_a_link", "@/alias", ErrorCode::InStore}, {"the_games_data", "@/VARNEX 2001/Data/", ErrorCode::GameData}}),
                          [](const auto& info) { return std::string(info.param.label); });
 // clang-format on
 
