@@ -728,8 +728,9 @@ Error Store::open(bool create) {
     // A folder of the store is never a game folder: its "game files" are the kept copies.
     if (inAStore(game_.root())) return failure(ErrorCode::InStore);
     // The game's DATA folder taken for the game folder (opened in a folder dialog, say): an
-    // install would write DATA\DATA\ENVIRO, leave the game as it was and call it done.
-    if (isGamesData(game_.root())) return failure(ErrorCode::GameData);
+    // install would write DATA\DATA\ENVIRO, leave the game as it was and call it done. A
+    // restore there may still undo such an install.
+    if (create && isGamesData(game_.root())) return failure(ErrorCode::GameData);
     if (twoSpellings(game_.root(), kStoreFolder, What::TwoStores))
         return failure(ErrorCode::Damaged);
     Result<Folder> store = game_.root().child(kStoreFolder, create);
