@@ -215,16 +215,17 @@ bool inAStore(const Folder& folder) {
     return false;
 }
 
-// A folder named DATA holding the game's data folders, and no DATA of its own.
+// The game's DATA folder: named DATA where it really is (a link or a drive letter may lead to
+// it) and holding the game's data folders, whatever an install made there before.
 bool isGamesData(const Folder& folder) {
-    std::filesystem::path path = folder.path();
-    if (path.filename().empty()) path = path.parent_path();
-    const auto holds = [&](std::string_view name) {
-        return folder.info(folder.find(name)).kind == EntryKind::Folder;
-    };
-    return sameNameIgnoringCase(utf8Text(path.filename()), "DATA") && !holds("DATA") &&
-           std::any_of(kGameFiles.begin(), kGameFiles.end(),
-                       [&](const GameFile& file) { return holds(file.folder); });
+    std::error_code ec;
+    std::filesystem::path real = std::filesystem::canonical(folder.path(), ec);
+    if (ec) real = folder.path();
+    if (real.filename().empty()) real = real.parent_path();
+    return sameNameIgnoringCase(utf8Text(real.filename()), "DATA") &&
+           std::any_of(kGameFiles.begin(), kGameFiles.end(), [&](const GameFile& file) {
+               return folder.info(folder.find(file.folder)).kind == EntryKind::Folder;
+           });
 }
 
 }  // namespace
@@ -729,13 +730,14 @@ Error Store::open(bool create) {
     if (inAStore(game_.root())) return failure(ErrorCode::InStore);
     // The game's DATA folder taken for the game folder (opened in a folder dialog, say): an
     // install would write DATA\DATA\ENVIRO, leave the game as it was and call it done. A
-    // restore there may still undo such an install.
+    // restore there may still undo such an install, where one kept anything.
     if (create && isGamesData(game_.root())) return failure(ErrorCode::GameData);
     if (twoSpellings(game_.root(), kStoreFolder, What::TwoStores))
         return failure(ErrorCode::Damaged);
     Result<Folder> store = game_.root().child(kStoreFolder, create);
     if (!store.ok()) {
-        if (store.error.code == ErrorCode::FolderMissing && !create) return {};
+        if (store.error.code == ErrorCode::FolderMissing && !create)
+            return isGamesData(game_.root()) ? failure(ErrorCode::GameData) : Error{};
         if (store.error.code == ErrorCode::NotAFolder) {
             // Named as the system lists it, for the player to find it.
             store.error.subject = shownAsFound(game_.root(), game_.root(),
