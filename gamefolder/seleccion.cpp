@@ -122,12 +122,14 @@ void seleccion::Command1_Click() {
     // Stored as text, such a name would be read back as another folder, and the game's
     // files written there.
     if (const QString name = Dir1->unstorableName(); !name.isEmpty()) {
-        messageBox(this, kTitle,
-                   tr("The folder \"%1\" cannot be on the way to the game folder: its name holds "
-                      "a character that the stored path cannot hold. Rename it, or choose "
-                      "another folder.")
-                       .arg(visible(name)),
-                   QMessageBox::Warning);
+        const QString why =
+            name.contains(u'\\')
+                ? tr("The name of the folder \"%1\" holds \"\\\", which the stored path would "
+                     "read as a separator, leading to another folder. Rename that folder, or "
+                     "choose another one.")
+                : tr("The name of the folder \"%1\" holds a character Windows does not allow "
+                     "in names. Choose the folder on the \"/\" drive instead, or rename it.");
+        messageBox(this, kTitle, why.arg(visible(name)), QMessageBox::Warning);
         return;
     }
     accept();

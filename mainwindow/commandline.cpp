@@ -228,9 +228,11 @@ struct Runner {
         // With the player's own sets out of sight (said above), it may be one of them.
         if (!sets.find(toStd(c.channel)) && didYouMean(c.channel, keysOf(sets)).isEmpty() &&
             !Runner::sets.outOfSight().ok()) {
-            complain(Texts::tr("'%1' is not a channel that came with KESTRO, and your own "
-                               "channel sets cannot be seen")
-                         .arg(visible(c.channel)));
+            complain(
+                Texts::tr("'%1' is not a channel that came with KESTRO, and your own "
+                          "channel sets cannot be seen")
+                    .arg(visible(c.channel)) +
+                Texts::tr("; the channels are %1").arg(keysOf(sets).join(QStringLiteral(", "))));
             return kNotDone;
         }
         if (!sets.find(toStd(c.channel)))
@@ -386,8 +388,10 @@ int runCommand(const Command& command, const QString& programFolder) {
     errno = 0;
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
     const int why = errno ? errno : EIO;  // the write that failed was an earlier one
-    complain(Texts::tr("what there was to say could not be written to standard output (%1)")
-                 .arg(QString::fromLocal8Bit(std::strerror(why))));
+    // Whether the command did its work, the status no longer tells: the message does.
+    complain(Texts::tr("its report could not be written to standard output (%1)")
+                 .arg(QString::fromLocal8Bit(std::strerror(why))) +
+             (status == kDone ? Texts::tr("; what was asked was done") : QString()));
     return status == kDone ? kNotDone : status;
 }
 

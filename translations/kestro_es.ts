@@ -154,8 +154,12 @@ No hay NINGUNA GARANTÍA, hasta donde lo permite la ley.</translation>
         <translation>dé un nombre al paquete con --name</translation>
     </message>
     <message>
-        <source>what there was to say could not be written to standard output (%1)</source>
-        <translation>lo que había que decir no se pudo escribir en la salida estándar (%1)</translation>
+        <source>its report could not be written to standard output (%1)</source>
+        <translation>su informe no se pudo escribir en la salida estándar (%1)</translation>
+    </message>
+    <message>
+        <source>; what was asked was done</source>
+        <translation>; lo que se pidió sí se hizo</translation>
     </message>
 </context>
 <context>
@@ -1166,8 +1170,12 @@ Elija de nuevo la carpeta del juego.</translation>
         <translation>La unidad %1 no está lista.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
-        <translation>La carpeta &quot;%1&quot; no puede estar en el camino a la carpeta del juego: su nombre tiene un carácter que la ruta guardada no puede contener. Cámbiele el nombre o elija otra carpeta.</translation>
+        <source>The name of the folder &quot;%1&quot; holds &quot;\&quot;, which the stored path would read as a separator, leading to another folder. Rename that folder, or choose another one.</source>
+        <translation>El nombre de la carpeta &quot;%1&quot; contiene &quot;\&quot;, que la ruta guardada leería como separador y llevaría a otra carpeta. Cambie el nombre de esa carpeta o elija otra.</translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; holds a character Windows does not allow in names. Choose the folder on the &quot;/&quot; drive instead, or rename it.</source>
+        <translation>El nombre de la carpeta &quot;%1&quot; contiene un carácter que Windows no admite en los nombres. Elija la carpeta en la unidad &quot;/&quot; o cámbiele el nombre.</translation>
     </message>
 </context>
 <context>

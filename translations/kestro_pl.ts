@@ -154,8 +154,12 @@ Nie ma ŻADNEJ GWARANCJI w zakresie dopuszczalnym przez prawo.</translation>
         <translation>nadaj zestawowi nazwę za pomocą --name</translation>
     </message>
     <message>
-        <source>what there was to say could not be written to standard output (%1)</source>
-        <translation>nie udało się zapisać komunikatu na standardowe wyjście (%1)</translation>
+        <source>its report could not be written to standard output (%1)</source>
+        <translation>nie udało się zapisać raportu na standardowe wyjście (%1)</translation>
+    </message>
+    <message>
+        <source>; what was asked was done</source>
+        <translation>; to, o co proszono, zostało wykonane</translation>
     </message>
 </context>
 <context>
@@ -1168,8 +1172,12 @@ Wybierz folder gry ponownie.</translation>
         <translation>Dysk %1 nie jest gotowy.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
-        <translation>Folder &quot;%1&quot; nie może leżeć na drodze do folderu gry: jego nazwa zawiera znak, którego zapisana ścieżka nie może zawierać. Zmień jego nazwę albo wybierz inny folder.</translation>
+        <source>The name of the folder &quot;%1&quot; holds &quot;\&quot;, which the stored path would read as a separator, leading to another folder. Rename that folder, or choose another one.</source>
+        <translation>Nazwa folderu &quot;%1&quot; zawiera &quot;\&quot;, który zapisana ścieżka odczytałaby jako separator, prowadzący do innego folderu. Zmień nazwę tego folderu albo wybierz inny.</translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; holds a character Windows does not allow in names. Choose the folder on the &quot;/&quot; drive instead, or rename it.</source>
+        <translation>Nazwa folderu &quot;%1&quot; zawiera znak, którego Windows nie dopuszcza w nazwach. Wybierz ten folder na dysku &quot;/&quot; albo zmień jego nazwę.</translation>
     </message>
 </context>
 <context>

@@ -154,8 +154,12 @@ NÃO HÁ QUALQUER GARANTIA, na medida do permitido por lei.</translation>
         <translation>dê um nome ao pacote com --name</translation>
     </message>
     <message>
-        <source>what there was to say could not be written to standard output (%1)</source>
-        <translation>o que havia a dizer não pôde ser escrito na saída padrão (%1)</translation>
+        <source>its report could not be written to standard output (%1)</source>
+        <translation>o seu relatório não pôde ser escrito na saída padrão (%1)</translation>
+    </message>
+    <message>
+        <source>; what was asked was done</source>
+        <translation>; o que foi pedido foi feito</translation>
     </message>
 </context>
 <context>
@@ -1166,8 +1170,12 @@ Escolha a pasta do jogo novamente.</translation>
         <translation>A unidade %1 não está pronta.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
-        <translation>A pasta &quot;%1&quot; não pode estar no caminho para a pasta do jogo: o seu nome tem um carácter que o caminho guardado não pode conter. Mude-lhe o nome ou escolha outra pasta.</translation>
+        <source>The name of the folder &quot;%1&quot; holds &quot;\&quot;, which the stored path would read as a separator, leading to another folder. Rename that folder, or choose another one.</source>
+        <translation>O nome da pasta &quot;%1&quot; contém &quot;\&quot;, que o caminho guardado leria como separador, levando a outra pasta. Mude o nome dessa pasta ou escolha outra.</translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; holds a character Windows does not allow in names. Choose the folder on the &quot;/&quot; drive instead, or rename it.</source>
+        <translation>O nome da pasta &quot;%1&quot; contém um carácter que o Windows não permite em nomes. Escolha a pasta na unidade &quot;/&quot; ou mude-lhe o nome.</translation>
     </message>
 </context>
 <context>

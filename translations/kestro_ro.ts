@@ -154,8 +154,12 @@ Nu există NICIO GARANȚIE, în limitele permise de lege.</translation>
         <translation>dați pachetului un nume cu --name</translation>
     </message>
     <message>
-        <source>what there was to say could not be written to standard output (%1)</source>
-        <translation>ceea ce era de spus nu a putut fi scris la ieșirea standard (%1)</translation>
+        <source>its report could not be written to standard output (%1)</source>
+        <translation>raportul nu a putut fi scris la ieșirea standard (%1)</translation>
+    </message>
+    <message>
+        <source>; what was asked was done</source>
+        <translation>; ceea ce s-a cerut a fost făcut</translation>
     </message>
 </context>
 <context>
@@ -1168,8 +1172,12 @@ Alegeți din nou folderul jocului.</translation>
         <translation>Unitatea %1 nu este pregătită.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
-        <translation>Folderul &quot;%1&quot; nu poate fi pe drumul spre folderul jocului: numele lui conține un caracter pe care calea salvată nu îl poate conține. Redenumiți-l sau alegeți alt folder.</translation>
+        <source>The name of the folder &quot;%1&quot; holds &quot;\&quot;, which the stored path would read as a separator, leading to another folder. Rename that folder, or choose another one.</source>
+        <translation>Numele folderului &quot;%1&quot; conține &quot;\&quot;, pe care calea salvată l-ar citi ca separator, ducând la alt folder. Redenumiți acel folder sau alegeți altul.</translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; holds a character Windows does not allow in names. Choose the folder on the &quot;/&quot; drive instead, or rename it.</source>
+        <translation>Numele folderului &quot;%1&quot; conține un caracter pe care Windows nu îl permite în nume. Alegeți folderul pe unitatea &quot;/&quot; sau redenumiți-l.</translation>
     </message>
 </context>
 <context>

@@ -154,8 +154,12 @@ There is NO WARRANTY, to the extent permitted by law.</source>
         <translation>задайте имя набора с помощью --name</translation>
     </message>
     <message>
-        <source>what there was to say could not be written to standard output (%1)</source>
-        <translation>сообщение не удалось записать в стандартный вывод (%1)</translation>
+        <source>its report could not be written to standard output (%1)</source>
+        <translation>отчёт не удалось записать в стандартный вывод (%1)</translation>
+    </message>
+    <message>
+        <source>; what was asked was done</source>
+        <translation>; то, что было запрошено, выполнено</translation>
     </message>
 </context>
 <context>
@@ -1168,8 +1172,12 @@ Choose the game folder again.</source>
         <translation>Диск %1 не готов.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; cannot be on the way to the game folder: its name holds a character that the stored path cannot hold. Rename it, or choose another folder.</source>
-        <translation>Папка &quot;%1&quot; не может быть на пути к папке игры: в её имени есть символ, который сохранённый путь не может содержать. Переименуйте её или выберите другую папку.</translation>
+        <source>The name of the folder &quot;%1&quot; holds &quot;\&quot;, which the stored path would read as a separator, leading to another folder. Rename that folder, or choose another one.</source>
+        <translation>Имя папки &quot;%1&quot; содержит &quot;\&quot;, который сохранённый путь прочитал бы как разделитель, ведущий в другую папку. Переименуйте эту папку или выберите другую.</translation>
+    </message>
+    <message>
+        <source>The name of the folder &quot;%1&quot; holds a character Windows does not allow in names. Choose the folder on the &quot;/&quot; drive instead, or rename it.</source>
+        <translation>Имя папки &quot;%1&quot; содержит символ, который Windows не допускает в именах. Выберите эту папку на диске &quot;/&quot; или переименуйте её.</translation>
     </message>
 </context>
 <context>
