@@ -150,7 +150,7 @@ FindGameDialog::FindGameDialog(const SearchReport& report, const QString& stored
     found_->setTextElideMode(Qt::ElideMiddle);  // a long path keeps its start and its end
     for (const FoundGame& game : report.found) {
         auto* item = new QTreeWidgetItem(found_, {text(game.folder), placeText(game.place)});
-        item->setToolTip(0, item->text(0));
+        item->setToolTip(0, plainToolTip(item->text(0)));
         item->setData(0, Qt::UserRole, QString::fromStdString(game.folder));  // as it is
         if (inUse(game.folder, stored)) {
             item->setText(1, tr("%1 (in use)").arg(item->text(1)));

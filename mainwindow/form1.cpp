@@ -31,6 +31,7 @@
 #include "reports.h"
 #include "seleccion.h"
 #include "settings.h"
+#include "shown.h"
 #include "window.h"
 
 namespace kestro {
@@ -126,8 +127,7 @@ void Form1::fillChannelList() {
 void Form1::showGameFolder(const QString& folder) {
     ui.Ubicacion->setText(folder);
     ui.Ubicacion->setCursorPosition(0);
-    ui.Ubicacion->setToolTip(QStringLiteral("<p style=\"white-space:pre\">%1</p>")
-                                 .arg(folder.toHtmlEscaped()));  // a path is never markup
+    ui.Ubicacion->setToolTip(plainToolTip(folder));
 }
 
 void Form1::markInstalled(const ChannelSet* installed) {

@@ -35,6 +35,10 @@ QString visible(const QString& text, bool formatToo) {
     return shown;
 }
 
+QString plainToolTip(const QString& text) {
+    return QStringLiteral("<p style=\"white-space:pre\">%1</p>").arg(text.toHtmlEscaped());
+}
+
 QString spelledOut(const QString& text) {
     QString out;
     for (const char32_t c : text.toUcs4())

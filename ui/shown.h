@@ -14,6 +14,9 @@ namespace kestro {
 // folders a line at a time then gets them as they are (a joiner in a Persian name, say).
 QString visible(const QString& text, bool formatToo = true);
 
+// A tooltip that shows `text` as it is: Qt would read one that looks like markup as such.
+QString plainToolTip(const QString& text);
+
 // Every character beyond printable ASCII written out as <U+XXXX>: two spellings of one
 // name that look alike are told apart.
 QString spelledOut(const QString& text);

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTreeWidget>
 
 #include "dirlistbox.h"
@@ -264,7 +265,8 @@ class TestGameFolder : public QObject {
             QCOMPARE(
                 item->text(1).endsWith("(in use)") && item->font(0).bold() && item->font(1).bold(),
                 row == marked);
-            QCOMPARE(item->toolTip(0), item->text(0));
+            QCOMPARE(QTextDocumentFragment::fromHtml(item->toolTip(0)).toPlainText(),
+                     item->text(0));
             QVERIFY(item->text(1).startsWith(row ? "Steam (compatdata 12)" : "Lutris prefix ~/"));
         }
         QVERIFY2(where->text().contains(line), qPrintable(where->text()));
