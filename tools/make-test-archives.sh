@@ -31,6 +31,9 @@ printf 'after the filler' > "$tmp/misc16.fsh"
 rm "$tmp/filler.bin" "$tmp/misc16.fsh" && ln -s /etc/passwd "$tmp/misc16.fsh"
 (cd "$tmp" && bsdtar --format zip -cf out misc16.fsh) && mv "$tmp/out" link.zip
 head -c 40 set.zip > damaged.zip
+# One entry more than a set's archive may hold (empty files: a few KiB in a 7z).
+mkdir "$tmp/many" && (cd "$tmp/many" && for i in $(seq 10000 30000); do : > "$i"; done &&
+    bsdtar --format 7zip -cf ../out -- *) && mv "$tmp/out" many.7z && rm -r "$tmp/many"
 python3 - <<'PY'
 import os, struct, zipfile, zlib
 with zipfile.ZipFile("climb.zip", "w") as z:

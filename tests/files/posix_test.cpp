@@ -90,7 +90,8 @@ TEST(Folders, NeverGoThroughALink) {
     EXPECT_TRUE(removeTree(knowing, "tree").ok());
     EXPECT_FALSE(fs::exists(tmp.path() / "tree"));
     EXPECT_EQ(knowing.find("TREE"), "TREE");  // gone from what the folder is known to hold
-    for (const int depth : {64, 65}) {        // 64 folders below the one named, and no further
+    EXPECT_TRUE(removeTree(knowing, "file").ok() && knowing.find("FILE") == "FILE");  // a file too
+    for (const int depth : {64, 65}) {  // 64 folders below the one named, and no further
         fs::path deep = tmp.path() / "deep";
         for (int i = 0; i < depth; ++i) deep /= "d";
         fs::create_directories(deep);

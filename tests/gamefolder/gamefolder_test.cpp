@@ -111,6 +111,7 @@ class TestGameFolder : public QObject {
         QTest::newRow("signed escape") << QByteArray("[GENERAL]\nPATH=\"C:\\x+1\"\n") << "" << damaged;
         QTest::newRow("escaped closing quote") << QByteArray("[GENERAL]\nPATH=\"C:\\\"\n") << "" << damaged;
         QTest::newRow("unclosed quote") << QByteArray("[GENERAL]\nPATH=\"C:x\n") << "" << damaged;
+        QTest::newRow("empty section") << QByteArray("[]\nPATH=C:\\x\n") << "" << damaged;
         QTest::newRow("broken section") << QByteArray("[GENERAL]\nPATH=C:\\x\n[X\n") << "" << damaged;
         QTest::newRow("no key") << QByteArray("[GENERAL]\n=C:\\x\nPATH=C:\\x\n") << "" << damaged;
         QTest::newRow("one-letter key") << QByteArray("[GENERAL]\nA=1\nPATH=C:\\x\n") << "C:\\x" << none;

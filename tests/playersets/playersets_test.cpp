@@ -69,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{{"long-walk.7z", "streamed.zip"}, What::SourceProblem, Source::WalkTooLong, 0},
         AddCase{{"twice.zip"}, What::SourceProblem, Source::FileTwice, 0},
         AddCase{{"toolarge.7z"}, What::SourceProblem, Source::SetTooLarge, 0},
+        AddCase{{"many.7z"}, What::SourceProblem, Source::TooManyArchiveEntries, 0},
         AddCase{{"damaged.zip", "cut5.rar", "badcrc.zip"}, What::SourceProblem, Source::Damaged, 0},
         AddCase{{"split4.rar", "split5.rar", "sfx5.rar", "extra5.rar"},
                 What::SourceProblem,
