@@ -137,9 +137,14 @@ TEST_F(Install, WhatARefusedOrDeclinedRunSetsApartIsNamed) {
     EXPECT_EQ(lastReport().refusal.code, ErrorCode::Other);
     EXPECT_EQ(readFile(gameDir() / "DATA/POPUPS/.Popups.Big.kestro-zzzz9999-theirs"),
               "behind a link");
+    for (const std::string n : {"-10", "-9"})  // and all named, oldest first: "-10" after "-9"
+        writeFile(keptFile(0).parent_path() / ("Misc16.fsh.set-aside" + n), n);
     EXPECT_TRUE(restore());
     EXPECT_EQ(readFile(keptFile(3).parent_path() / "popups.big.set-aside"), "behind a link");
     EXPECT_EQ(lastReport().alsoSetApart.size(), 1u);
+    const std::vector<std::string>& apart = lastReport().keptApart;
+    ASSERT_GE(apart.size(), 3u);  // popups.big's last
+    EXPECT_TRUE(apart.end()[-3].ends_with("-9") && apart.end()[-2].ends_with("-10"));
 }
 
 // A key that names no channel changes nothing but the data folders, says nothing, and
